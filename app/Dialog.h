@@ -1,0 +1,39 @@
+// Base of the program's modal dialogs. Dialogs nest: each opens 20 pixels
+// right of and below the one that opened it, the first at (80, 32).
+// Win32 layer (wineg++).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class Dialog {
+public:
+    Dialog(HWND parent, int templateId);
+    ~Dialog();  // gives the cascade step back if close() did not
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+
+    // 1 after close(1) (OK), 2 after close(2) (Cancel), 0 or -1 when the
+    // dialog cannot be created.
+    INT_PTR runModal();
+    void close(INT_PTR result);
+    std::string getItemText(int controlId) const;
+
+    virtual INT_PTR onInitDialog() { return 1; }
+    virtual INT_PTR onOk();
+    virtual INT_PTR onCancel();
+    virtual INT_PTR onCommand(WPARAM, WORD, WORD) { return 0; }
+    virtual INT_PTR onMessage(UINT, WPARAM, LPARAM) { return 0; }
+
+    HWND hwnd;
+    HWND parent;
+    HINSTANCE instance;
+    const char* templateName;
+    int templateId;
+    DLGPROC dialogProc;
+    bool positionReleased;
+    int cascadeStep;
+
+    static INT_PTR CALLBACK sharedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+};

@@ -1,0 +1,7 @@
+find_package(benchmark REQUIRED)
+file(GLOB QUENDA_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
+foreach(source ${QUENDA_BENCH_SOURCES})
+  get_filename_component(name ${source} NAME_WE)
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE quenda_core benchmark::benchmark)
+endforeach()

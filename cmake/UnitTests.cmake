@@ -1,0 +1,27 @@
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+file(GLOB QUENDA_UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+
+add_executable(quenda_tests ${QUENDA_UNIT_TEST_SOURCES})
+target_link_libraries(quenda_tests PRIVATE quenda_core GTest::gtest GTest::gtest_main)
+target_include_directories(quenda_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+gtest_discover_tests(quenda_tests DISCOVERY_TIMEOUT 60 PROPERTIES RESOURCE_LOCK ""
+                     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+
+if(QUENDA_SANITIZERS)
+  # The same core and tests again under AddressSanitizer and UndefinedBehaviorSanitizer.
+  set(QUENDA_SANITIZE_FLAGS -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  quenda_core_library(quenda_core_asan)
+  target_compile_options(quenda_core_asan PRIVATE ${QUENDA_SANITIZE_FLAGS})
+  target_link_options(quenda_core_asan PUBLIC ${QUENDA_SANITIZE_FLAGS})
+  add_executable(quenda_tests_asan ${QUENDA_UNIT_TEST_SOURCES})
+  target_compile_options(quenda_tests_asan PRIVATE ${QUENDA_SANITIZE_FLAGS})
+  target_link_libraries(quenda_tests_asan PRIVATE quenda_core_asan GTest::gtest GTest::gtest_main)
+  target_include_directories(quenda_tests_asan PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  # One ctest entry: the whole sanitized suite must run clean.
+  add_test(NAME sanitizers.unit_tests COMMAND quenda_tests_asan --gtest_brief=1)
+  set_tests_properties(sanitizers.unit_tests PROPERTIES
+    ENVIRONMENT "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1"
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR} TIMEOUT 900)
+endif()

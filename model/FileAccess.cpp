@@ -1,0 +1,84 @@
+#include "FileAccess.h"
+
+#include "PosixFileAccess.h"
+
+#include <algorithm>
+
+namespace {
+
+PosixFileAccess posixFiles;
+FileAccess* installed = nullptr;
+
+const size_t kWriteChunk = 64 * 1024;
+
+}  // namespace
+
+FileAccess& FileAccess::current() {
+    return installed ? *installed : posixFiles;
+}
+
+void FileAccess::install(FileAccess* access) {
+    installed = access;
+}
+
+bool readWholeFile(FileAccess& files, const std::string& path, std::string& bytes, uint64_t limit) {
+    bytes.clear();
+    std::unique_ptr<InputFile> in = files.openRead(path);
+    if (!in || in->size() > limit)
+        return false;
+    bytes.reserve(static_cast<size_t>(in->size()));
+    char buffer[kWriteChunk];
+    for (;;) {
+        long n = in->read(buffer, sizeof buffer);
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (bytes.size() + static_cast<size_t>(n) > limit)
+            return false;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+}
+
+static bool writeAll(OutputFile& out, const std::string& bytes) {
+    for (size_t at = 0; at < bytes.size(); at += kWriteChunk) {
+        size_t length = std::min(kWriteChunk, bytes.size() - at);
+        if (!out.write(bytes.data() + at, length))
+            return false;
+    }
+    return out.commit();
+}
+
+bool writeFileSafely(FileAccess& files, const std::string& path, const std::string& bytes) {
+    // The temporary file lives in the same folder so that the final replace
+    // is a rename on one volume, never a copy that could stop half-way.
+    const std::string temporary = path + ".quenda-tmp";
+    bool written = false;
+    {
+        std::unique_ptr<OutputFile> out = files.create(temporary);
+        if (!out)
+            return false;
+        written = writeAll(*out, bytes);
+    }
+    if (written && files.replace(temporary, path))
+        return true;
+    files.remove(temporary);
+    return false;
+}
+
+static size_t afterLastSeparator(const std::string& path) {
+    size_t cut = path.find_last_of("\\/");
+    size_t start = cut == std::string::npos ? 0 : cut + 1;
+    // "C:name" names a file in the drive's current folder.
+    if (start == 0 && path.size() >= 2 && path[1] == ':')
+        start = 2;
+    return start;
+}
+
+std::string folderOf(const std::string& path) {
+    return path.substr(0, afterLastSeparator(path));
+}
+
+std::string baseNameOf(const std::string& path) {
+    return path.substr(afterLastSeparator(path));
+}

@@ -1,0 +1,62 @@
+// Every file the core reads or writes goes through a FileAccess: the winelib
+// program installs one built on the Win32 file functions (so DOS paths and
+// Wine's own current directory work), unit tests and Linux tools use POSIX.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+// A file opened for reading in chunks.
+class InputFile {
+public:
+    virtual ~InputFile() = default;
+    virtual uint64_t size() const = 0;
+    // Reads up to `capacity` bytes; returns the count, 0 at the end, -1 on error.
+    virtual long read(char* buffer, size_t capacity) = 0;
+};
+
+// A file being written; created or truncated by FileAccess::create.
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    virtual bool write(const char* data, size_t length) = 0;
+    // Flushes to the device and closes; false when any of it failed.
+    virtual bool commit() = 0;
+};
+
+class FileAccess {
+public:
+    virtual ~FileAccess() = default;
+
+    virtual std::unique_ptr<InputFile> openRead(const std::string& path) = 0;
+    virtual std::unique_ptr<OutputFile> create(const std::string& path) = 0;
+    virtual bool exists(const std::string& path) = 0;
+    // Copies, replacing `to` when it exists.
+    virtual bool copy(const std::string& from, const std::string& to) = 0;
+    // Moves `from` over `to`, replacing it in one step.
+    virtual bool replace(const std::string& from, const std::string& to) = 0;
+    virtual bool remove(const std::string& path) = 0;
+
+    // The implementation the program uses; POSIX until another is installed.
+    static FileAccess& current();
+    // Installs `access` (not owned); null goes back to POSIX.
+    static void install(FileAccess* access);
+};
+
+// Reads a whole file; false when it cannot be opened or read.
+// Refuses files larger than `limit` bytes.
+bool readWholeFile(FileAccess& files, const std::string& path, std::string& bytes,
+                   uint64_t limit = UINT64_C(1) << 30);
+
+// Writes `bytes` to a temporary file beside `path`, commits it, then replaces
+// `path` with it. On any failure `path` is left as it was and the temporary
+// file is removed.
+bool writeFileSafely(FileAccess& files, const std::string& path, const std::string& bytes);
+
+// The folder part of a path, with its trailing separator ('\\' or '/'), or ""
+// for a bare name.
+std::string folderOf(const std::string& path);
+// The last component of a path (after the last '\\', '/' or drive colon).
+std::string baseNameOf(const std::string& path);

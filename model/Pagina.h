@@ -1,0 +1,47 @@
+// One screen of the remote control: a picture, its regions and a start command.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Comando.h"
+#include "Imagen.h"
+#include "Region.h"
+
+class Pagina {
+public:
+    std::string nombre;
+    std::string imagen;           // picture file name, normally bare
+    int32_t ancho = 0;            // size of the blank picture that stands in
+    int32_t alto = 0;             // when `imagen` cannot be loaded
+    std::unique_ptr<Imagen> imagenCargada;
+    std::string orientaciones = "HV";
+    Comando comandoInicial;
+    std::vector<Region> regiones;
+
+    Pagina();
+    // Copies every field and loads a picture of its own.
+    Pagina(const Pagina& other);
+    Pagina& operator=(const Pagina&) = delete;
+    ~Pagina();
+
+    // Copies every field but decodes nothing: for copies that are only compared.
+    static std::unique_ptr<Pagina> copyWithoutPicture(const Pagina& other);
+
+    void setImagen(int32_t ancho, int32_t alto, const std::string& imagen);
+    void setComandoInicial(const Comando& comando) { comandoInicial = comando; }
+    void addRegion(const Region& region) { regiones.push_back(region); }
+    void removeRegion(size_t index);
+
+    // Compares name, picture name, orientations, start command and regions;
+    // not the sizes or the decoded picture.
+    bool operator==(const Pagina& other) const;
+    bool operator!=(const Pagina& other) const { return !(*this == other); }
+
+private:
+    struct NoPicture {};
+    Pagina(const Pagina& other, NoPicture);
+};

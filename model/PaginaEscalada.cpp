@@ -1,0 +1,71 @@
+#include "PaginaEscalada.h"
+
+#include <FreeImage.h>
+
+namespace {
+
+// Values outside int32 saturate instead of overflowing the conversion.
+int32_t truncated(double value) {
+    if (value >= 2147483647.0)
+        return INT32_MAX;
+    if (value <= -2147483648.0)
+        return INT32_MIN;
+    return static_cast<int32_t>(value);
+}
+
+FIBITMAP* rescaled(const Imagen* source, double scale) {
+    if (!source || !source->bitmap())
+        return nullptr;
+    int width = static_cast<int>(source->width() * scale);
+    int height = static_cast<int>(source->height() * scale);
+    if (width <= 0 || height <= 0)
+        return nullptr;
+    return FreeImage_Rescale(source->bitmap(), width, height, FILTER_BOX);
+}
+
+}  // namespace
+
+PaginaEscalada::PaginaEscalada(Pagina& page, double scale) : page_(page), scale_(scale) {
+    regions_.reserve(page.regiones.size());
+    for (const Region& region : page.regiones)
+        regions_.push_back(Region{toCanvas(region.coords), region.comando});
+    picture_ = std::make_unique<Imagen>(rescaled(page.imagenCargada.get(), scale));
+}
+
+int32_t PaginaEscalada::toCanvas(int32_t value) const {
+    return truncated(value * scale_ + 0.5);
+}
+
+int32_t PaginaEscalada::toPicture(int32_t value) const {
+    return truncated(value / scale_ + 0.5);
+}
+
+Rect PaginaEscalada::toCanvas(const Rect& r) const {
+    return Rect{toCanvas(r.left), toCanvas(r.top), toCanvas(r.right), toCanvas(r.bottom)};
+}
+
+Rect PaginaEscalada::toPicture(const Rect& r) const {
+    return Rect{toPicture(r.left), toPicture(r.top), toPicture(r.right), toPicture(r.bottom)};
+}
+
+void PaginaEscalada::addRegion(const Region& region) {
+    regions_.push_back(region);
+    page_.addRegion(Region{toPicture(region.coords), region.comando});
+}
+
+void PaginaEscalada::setRegionCoords(size_t index, const Rect& rect) {
+    regions_.at(index).coords = rect;
+    page_.regiones.at(index).coords = toPicture(rect);
+}
+
+void PaginaEscalada::setRegionCommand(size_t index, const Comando& comando) {
+    regions_.at(index).comando = comando;
+    page_.regiones.at(index).comando = comando;
+}
+
+void PaginaEscalada::removeRegion(size_t index) {
+    if (index >= regions_.size())
+        return;
+    regions_.erase(regions_.begin() + static_cast<std::ptrdiff_t>(index));
+    page_.removeRegion(index);
+}

@@ -1,0 +1,14 @@
+// FileAccess over POSIX calls: used by the unit tests and the Linux tools.
+#pragma once
+
+#include "FileAccess.h"
+
+class PosixFileAccess : public FileAccess {
+public:
+    std::unique_ptr<InputFile> openRead(const std::string& path) override;
+    std::unique_ptr<OutputFile> create(const std::string& path) override;
+    bool exists(const std::string& path) override;
+    bool copy(const std::string& from, const std::string& to) override;
+    bool replace(const std::string& from, const std::string& to) override;
+    bool remove(const std::string& path) override;
+};

@@ -1,0 +1,87 @@
+#include "Proyecto.h"
+
+#include <algorithm>
+
+Proyecto::Proyecto() = default;
+
+Proyecto::Proyecto(const Proyecto& other)
+    : archivo(other.archivo), instalacion(other.instalacion), paginaInicial(other.paginaInicial) {
+    for (const auto& page : other.paginas)
+        paginas.push_back(std::make_unique<Pagina>(*page));
+}
+
+Proyecto::Proyecto(const Proyecto& other, NoPictures)
+    : archivo(other.archivo), instalacion(other.instalacion), paginaInicial(other.paginaInicial) {
+    for (const auto& page : other.paginas)
+        paginas.push_back(Pagina::copyWithoutPicture(*page));
+}
+
+Proyecto::~Proyecto() {
+    paginas.clear();
+    guardado.reset();
+}
+
+void Proyecto::reset() {
+    paginas.clear();
+    archivo.clear();
+    instalacion.clear();
+    paginaInicial.clear();
+    guardado.reset();
+}
+
+Pagina* Proyecto::findPage(const std::string& nombre) const {
+    for (const auto& page : paginas)
+        if (page->nombre == nombre)
+            return page.get();
+    return nullptr;
+}
+
+std::vector<std::string> Proyecto::pageNames() const {
+    std::vector<std::string> names;
+    names.reserve(paginas.size());
+    for (const auto& page : paginas)
+        names.push_back(page->nombre);
+    return names;
+}
+
+void Proyecto::addPage(std::unique_ptr<Pagina> page) {
+    paginas.push_back(std::move(page));
+}
+
+void Proyecto::removePage(const std::string& nombre) {
+    // `nombre` may be the removed page's own name: compare before destroying.
+    auto found = std::find_if(paginas.begin(), paginas.end(),
+                              [&](const std::unique_ptr<Pagina>& page) { return page->nombre == nombre; });
+    if (found == paginas.end())
+        return;
+    std::unique_ptr<Pagina> removed = std::move(*found);
+    paginas.erase(found);
+    if (paginaInicial == removed->nombre)
+        paginaInicial.clear();
+}
+
+bool Proyecto::operator==(const Proyecto& other) const {
+    if (archivo != other.archivo || instalacion != other.instalacion || paginaInicial != other.paginaInicial)
+        return false;
+    if (paginas.size() != other.paginas.size())
+        return false;
+    for (size_t i = 0; i < paginas.size(); ++i)
+        if (*paginas[i] != *other.paginas[i])
+            return false;
+    return true;
+}
+
+void Proyecto::takeSnapshot() {
+    guardado.reset();
+    guardado.reset(new Proyecto(*this, NoPictures()));
+}
+
+bool Proyecto::isBlank() const {
+    return instalacion.empty() && archivo.empty() && paginas.empty();
+}
+
+bool Proyecto::hasUnsavedChanges() const {
+    if (isBlank())
+        return false;
+    return !guardado || *this != *guardado;
+}

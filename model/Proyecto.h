@@ -1,0 +1,46 @@
+// The editor's document: the installation, its pages and the copy taken at
+// the last load or save, against which unsaved changes are found.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Pagina.h"
+
+class Proyecto {
+public:
+    std::string archivo;  // project file path; "" until saved or loaded
+    std::vector<std::unique_ptr<Pagina>> paginas;
+    std::string instalacion;
+    std::string paginaInicial;  // "" means the first page
+    std::unique_ptr<Proyecto> guardado;
+
+    Proyecto();
+    // Deep copy without `guardado`; every page loads its own picture.
+    Proyecto(const Proyecto& other);
+    Proyecto& operator=(const Proyecto&) = delete;
+    ~Proyecto();
+
+    void reset();
+    // The first page named exactly `nombre`, or null.
+    Pagina* findPage(const std::string& nombre) const;
+    std::vector<std::string> pageNames() const;
+    void addPage(std::unique_ptr<Pagina> page);
+    // Removes the first page named `nombre`; clears `paginaInicial` if it named it.
+    void removePage(const std::string& nombre);
+
+    // Compares the texts and the pages in order; not `guardado`.
+    bool operator==(const Proyecto& other) const;
+    bool operator!=(const Proyecto& other) const { return !(*this == other); }
+
+    // Replaces `guardado` with a copy of the project. The copy's pages hold no
+    // decoded picture: the snapshot is only ever compared.
+    void takeSnapshot();
+    bool isBlank() const;
+    bool hasUnsavedChanges() const;
+
+private:
+    struct NoPictures {};
+    Proyecto(const Proyecto& other, NoPictures);
+};

@@ -1,0 +1,27 @@
+// A rectangle on a page picture bound to a command.
+#pragma once
+
+#include <cstdint>
+
+#include "Comando.h"
+
+// Left, top, right, bottom: the layout of a Win32 RECT.
+struct Rect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+
+    bool operator==(const Rect& other) const {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+    bool operator!=(const Rect& other) const { return !(*this == other); }
+};
+
+struct Region {
+    Rect coords;  // picture pixels at the picture's own size
+    Comando comando;
+
+    bool operator==(const Region& other) const { return coords == other.coords && comando == other.comando; }
+    bool operator!=(const Region& other) const { return !(*this == other); }
+};

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Starts the editor: installs what is missing, builds when needed and makes
+# the program's own Wine prefix on first start.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="${QUENDA_BUILD:-$root/build}"
+
+if [ -z "${DISPLAY:-}" ]; then
+  cat >&2 <<'MSG'
+No display: Quenda is a desktop program and needs an X display.
+  - On a desktop, run this from a terminal of the graphical session.
+  - Over SSH, connect with "ssh -X" (or -Y).
+  - With no screen at all, run it on a virtual one:
+      xvfb-run -a -s "-screen 0 1280x1024x24" tools/run.sh
+MSG
+  exit 1
+fi
+
+"$root/tools/install-deps.sh"
+if [ ! -x "$build/quenda.exe" ]; then
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build "$build" -j"$(nproc)" --target quenda
+fi
+
+export WINEPREFIX="${WINEPREFIX:-$root/.wine}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  echo "First start: preparing the Wine prefix in $WINEPREFIX ..."
+  wineboot -i >/dev/null 2>&1
+fi
+exec "$build/quenda.exe" "$@"

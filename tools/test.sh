@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: unit
+# tests, the sanitizer build, the bounded fuzz run, the GUI tests under Xvfb.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build="${QUENDA_BUILD:-$root/build}"
+
+"$root/tools/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$(nproc)"
+cd "$build"
+exec ctest --output-on-failure -j"$(nproc)"
