@@ -1,0 +1,79 @@
+// Resource and control ids shared by the resource script and the Win32 code.
+#pragma once
+
+// Menus, accelerators, icon, bitmaps, cursors
+#define IDR_MAINMENU            109
+#define IDR_ACCELERATORS        109
+#define IDI_QUENDA              2
+#define IDB_TOOLBAR             138
+#define IDC_TOOLBAR             138
+#define IDC_CUR_ALINEARSUP      104
+#define IDC_CUR_ALINEARINF      132
+#define IDC_CUR_IGUALARANCHO    133
+#define IDC_CUR_IGUALARALTO     134
+#define IDC_CUR_ALINEARDER      135
+#define IDC_CUR_ALINEARIZQ      136
+#define IDC_CUR_IGUALARTAMANNO  137
+
+// Dialog templates
+#define IDD_PAGINA              129
+#define IDD_PROYECTO            130
+#define IDD_COMANDO             131
+#define IDD_SUBIRPROYECTO       139
+#define IDD_TRANSFERIR          140
+
+// Controls
+#define IDC_PAGINA_NOMBRE       1000
+#define IDC_PAGINA_VERTICAL     1001
+#define IDC_PAGINA_HORIZONTAL   1002
+#define IDC_PAGINA_IMAGEN       1003
+#define IDC_PAGINA_SELECCIONAR  1004
+#define IDC_PROYECTO_INSTALACION 1005
+#define IDC_PROYECTO_PAGINAS    1006
+#define IDC_COMANDO_SECTOR      1007
+#define IDC_COMANDO_CODIGO      1008
+#define IDC_COMANDO_WIFI        1009
+#define IDC_COMANDO_BT          1010
+#define IDC_COMANDO_MAC         1012
+#define IDC_PAGINA_RESUMEN      1013
+#define IDC_PAGINA_EDITAR       1014
+#define IDC_SUBIR_ESTADO        1015
+#define IDC_COMANDO_SALTO       1017
+#define IDC_TRANSFERIR_TCPIP    1018
+#define IDC_TRANSFERIR_COPIA    1019
+
+// Commands
+#define IDM_ABOUT               104
+#define IDM_EXIT                105
+#define ID_PAGE_FIRST           1500
+#define ID_KEY_LEFT             2771
+#define ID_KEY_CTRL_LEFT        2772
+#define ID_KEY_RIGHT            2773
+#define ID_KEY_CTRL_RIGHT       2774
+#define ID_KEY_UP               2775
+#define ID_KEY_CTRL_UP          2776
+#define ID_KEY_DOWN             2777
+#define ID_KEY_CTRL_DOWN        2778
+#define ID_KEY_CTRL_SHIFT_LEFT  2780
+#define ID_KEY_CTRL_SHIFT_RIGHT 2781
+#define ID_KEY_CTRL_SHIFT_UP    2782
+#define ID_KEY_CTRL_SHIFT_DOWN  2783
+#define ID_KEY_DELETE           2785
+#define ID_ABRIR_PROYECTO       2787
+#define ID_NUEVO_PROYECTO       2788
+#define ID_MODIFICAR_PROYECTO   2789
+#define ID_GUARDAR_PROYECTO     2794
+#define ID_PAGINA_AGREGAR       2797
+#define ID_PAGINA_ELIMINAR      2798
+#define ID_PAGINA_EDITAR        2799
+#define ID_TRANSFERIR           2801
+#define ID_MODO_ALINEARSUP      2805
+#define ID_MODO_ALINEARINF      2806
+#define ID_MODO_ALINEARIZQ      2807
+#define ID_MODO_IGUALARALTO     2809
+#define ID_MODO_IGUALARANCHO    2810
+#define ID_MODO_IGUALARTAMANNO  2812
+#define ID_MODO_ALINEARDER      2813
+#define ID_MODO_NORMAL          2814
+#define ID_AYUDA                2816
+#define ID_TRANSFERIR_TCPIP     2817

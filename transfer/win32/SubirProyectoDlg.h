@@ -1,0 +1,18 @@
+// The network transfer progress dialog; runs the transfer worker while open.
+// Win32 layer (wineg++).
+#pragma once
+
+#include "app/Dialog.h"
+
+class Proyecto;
+
+class SubirProyectoDlg : public Dialog {
+public:
+    SubirProyectoDlg(HWND owner, Proyecto* project);
+    ~SubirProyectoDlg();  // stops and awaits the worker
+
+    Proyecto* project;
+
+    INT_PTR onInitDialog() override;
+    INT_PTR onCancel() override;
+};
