@@ -1,0 +1,114 @@
+#include "ComandoForm.h"
+
+#include "resources/resource.h"
+#include "ui/Trim.h"
+
+const char kNoJumpEntry[] = "--------";
+const char kBackTarget[] = "/back";
+
+std::string ComandoForm::lastSector;
+std::string ComandoForm::lastTipoComunicacion;
+std::string ComandoForm::lastBtMacAddress;
+
+namespace {
+
+const int kFirstPageEntry = 2;  // after "--------" and "/back"
+
+// A value given remembers itself; a missing one is filled from memory.
+void rememberOrRecall(std::string& value, std::string& remembered) {
+    if (value.empty())
+        value = remembered;
+    else
+        remembered = value;
+}
+
+}  // namespace
+
+ComandoForm::ComandoForm(const Comando& comando, const std::vector<std::string>* pageNames)
+    : sector(comando.sector),
+      codigo(comando.codigo),
+      pagina(comando.pagina),
+      tipoComunicacion(comando.tipoComunicacion),
+      btMacAddress(comando.btMacAddress),
+      pageNames(pageNames) {
+    rememberOrRecall(sector, lastSector);
+    rememberOrRecall(tipoComunicacion, lastTipoComunicacion);
+    rememberOrRecall(btMacAddress, lastBtMacAddress);
+}
+
+Comando ComandoForm::comando() const {
+    Comando result;
+    result.sector = sector;
+    result.codigo = codigo;
+    result.pagina = pagina;
+    result.tipoComunicacion = tipoComunicacion;
+    result.btMacAddress = btMacAddress;
+    return result;
+}
+
+bool ComandoForm::bluetoothTicked() const {
+    return tipoComunicacion == "bt";
+}
+
+int ComandoForm::initialFocus() const {
+    return sector.empty() ? IDC_COMANDO_SECTOR : IDC_COMANDO_CODIGO;
+}
+
+std::vector<std::string> ComandoForm::jumpEntries() const {
+    std::vector<std::string> entries;
+    if (!pageNames)
+        return entries;
+    entries.push_back(kNoJumpEntry);
+    entries.push_back(kBackTarget);
+    entries.insert(entries.end(), pageNames->begin(), pageNames->end());
+    return entries;
+}
+
+int ComandoForm::jumpSelection() const {
+    if (!pageNames)
+        return -1;
+    // The last page of that name wins, as the list shows every page.
+    for (size_t i = pageNames->size(); i-- > 0;) {
+        if ((*pageNames)[i] == pagina)
+            return kFirstPageEntry + static_cast<int>(i);
+    }
+    return pagina == kBackTarget ? 1 : 0;
+}
+
+void ComandoForm::takeJumpEntry(int entry) {
+    if (!pageNames || entry < 0)
+        return;
+    if (entry == 0)
+        pagina.clear();
+    else if (entry == 1)
+        pagina = kBackTarget;
+    else if (static_cast<size_t>(entry - kFirstPageEntry) < pageNames->size())
+        pagina = (*pageNames)[entry - kFirstPageEntry];
+}
+
+FormCheck ComandoForm::accept(const std::string& sectorText, const std::string& codigoText,
+                              const std::string& macText, bool bluetooth, int jumpEntry) {
+    sector = trim(sectorText);
+    codigo = trim(codigoText);
+    btMacAddress = trim(macText);
+    tipoComunicacion = bluetooth ? "bt" : "wifi";
+    takeJumpEntry(jumpEntry);
+
+    FormCheck verdict = check();
+    if (verdict.accepted) {
+        lastSector = sector;
+        lastTipoComunicacion = tipoComunicacion;
+        lastBtMacAddress = btMacAddress;
+    }
+    return verdict;
+}
+
+FormCheck ComandoForm::check() const {
+    if (sector.empty() && !codigo.empty())
+        return FormCheck::refuse("Se debe definir el nombre del sector", IDC_COMANDO_SECTOR);
+    if (codigo.empty() && pagina.empty())
+        return FormCheck::refuse("Se debe definir el c\xF3" "digo", IDC_COMANDO_CODIGO);
+    if (tipoComunicacion == "bt" && btMacAddress.empty())
+        return FormCheck::refuse("Se debe definir la MacAddress", IDC_COMANDO_MAC);
+    return FormCheck::ok();
+}

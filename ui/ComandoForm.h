@@ -1,0 +1,55 @@
+// What the command dialog decides, free of any window system: the values
+// it starts from, what it shows, and what it accepts. The dialog only moves
+// text in and out of its controls.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "model/Comando.h"
+#include "ui/FormCheck.h"
+
+class ComandoForm {
+public:
+    // Copies the command and, for sector, communication type and MAC address
+    // each on its own, either remembers the given value or, when it is empty,
+    // takes the remembered one. This happens whether or not the dialog later
+    // ends with OK. `pageNames` null means no jump can be chosen; the list must
+    // outlive the form.
+    ComandoForm(const Comando& comando, const std::vector<std::string>* pageNames);
+
+    Comando comando() const;
+
+    // What the dialog shows when it opens.
+    bool bluetoothTicked() const;
+    int initialFocus() const;
+    bool jumpListEnabled() const { return pageNames != nullptr; }
+    std::vector<std::string> jumpEntries() const;
+    int jumpSelection() const;
+
+    // Reads back what the user entered (texts as typed, `jumpEntry` -1 when no
+    // entry is selected), keeps the trimmed values and checks them. When
+    // accepted, the remembered values become the accepted ones.
+    FormCheck accept(const std::string& sectorText, const std::string& codigoText,
+                     const std::string& macText, bool bluetooth, int jumpEntry);
+
+    std::string sector;
+    std::string codigo;
+    std::string pagina;
+    std::string tipoComunicacion;
+    std::string btMacAddress;
+    const std::vector<std::string>* pageNames;
+
+    // Shared by every showing while the program runs; never saved.
+    static std::string lastSector;
+    static std::string lastTipoComunicacion;
+    static std::string lastBtMacAddress;
+
+private:
+    void takeJumpEntry(int entry);
+    FormCheck check() const;
+};
+
+// Jump list entries before the page names.
+extern const char kNoJumpEntry[];  // "--------"
+extern const char kBackTarget[];   // "/back"

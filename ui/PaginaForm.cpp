@@ -1,0 +1,47 @@
+#include "PaginaForm.h"
+
+#include "resources/resource.h"
+#include "ui/ComandoForm.h"
+#include "ui/Trim.h"
+
+PaginaForm::PaginaForm(const std::string& nombre, const std::string& orientaciones,
+                       const std::string& imagen, const Comando* comando)
+    : nombre(nombre), orientaciones(orientaciones), imagen(imagen) {
+    if (comando)
+        comandoInicial = *comando;
+}
+
+bool PaginaForm::verticalTicked() const {
+    return orientaciones.empty() || orientaciones.find('V') != std::string::npos;
+}
+
+bool PaginaForm::horizontalTicked() const {
+    return orientaciones.empty() || orientaciones.find('H') != std::string::npos;
+}
+
+FormCheck PaginaForm::accept(const std::string& nombreText, const std::string& imagenText,
+                             bool vertical, bool horizontal) {
+    nombre = trim(nombreText);
+    imagen = trim(imagenText);
+    orientaciones = std::string(vertical ? "V" : "") + (horizontal ? "H" : "");
+
+    if (nombre.empty())
+        return FormCheck::refuse("El nombre no puede estar vac\xED" "o", IDC_PAGINA_NOMBRE);
+    // "/back" as a jump target means going back, so no page may carry it.
+    if (nombre == kBackTarget)
+        return FormCheck::refuse(std::string("El nombre no puede ser ") + kBackTarget, IDC_PAGINA_NOMBRE);
+    if (imagen.empty())
+        return FormCheck::refuse("Se debe definir el nombre de la imagen", 0);
+
+    if (orientaciones.empty())
+        orientaciones = "VH";
+    return FormCheck::ok();
+}
+
+std::string PaginaForm::commandSummary(const Comando& comando) {
+    std::string text = "sector: " + comando.sector + " conectividad:" + comando.tipoComunicacion +
+                       " alias:" + comando.codigo;
+    if (comando.tipoComunicacion == "bt")
+        text += " bt:" + comando.btMacAddress;
+    return text;
+}
