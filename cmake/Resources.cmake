@@ -1,0 +1,39 @@
+# The program's resources: tools/makeresources draws the toolbar strip, the
+# icon and the cursors from the art text of resources/art/ into the build
+# tree, then wrc compiles resources/quenda.rc with them into quenda.res.
+# Defines the target quenda_resources and QUENDA_RES (the .res to link).
+
+set(QUENDA_ART_DIR ${CMAKE_SOURCE_DIR}/resources/art)
+set(QUENDA_PICTURES_DIR ${CMAKE_BINARY_DIR}/resources)
+set(QUENDA_RES ${CMAKE_BINARY_DIR}/quenda.res)
+
+set(QUENDA_ART_FILES
+  ${QUENDA_ART_DIR}/toolbar.txt
+  ${QUENDA_ART_DIR}/icon.txt
+  ${QUENDA_ART_DIR}/cursors.txt)
+
+# One file per picture of the art; the cursor names are those of cursors.txt.
+set(QUENDA_PICTURES toolbar.bmp quenda.ico
+  alinearsup.cur alinearinf.cur alinearizq.cur alinearder.cur
+  igualaralto.cur igualarancho.cur igualartamanno.cur)
+list(TRANSFORM QUENDA_PICTURES PREPEND ${QUENDA_PICTURES_DIR}/)
+
+add_custom_command(
+  OUTPUT ${QUENDA_PICTURES}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QUENDA_PICTURES_DIR}
+  COMMAND makeresources ${QUENDA_ART_DIR} ${QUENDA_PICTURES_DIR}
+  DEPENDS makeresources ${QUENDA_ART_FILES}
+  COMMENT "Drawing the toolbar, icon and cursors"
+  VERBATIM)
+
+add_custom_command(
+  OUTPUT ${QUENDA_RES}
+  COMMAND ${WRC} -I${QUENDA_PICTURES_DIR} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}
+          -o ${QUENDA_RES} ${CMAKE_SOURCE_DIR}/resources/quenda.rc
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/quenda.rc ${CMAKE_SOURCE_DIR}/resources/resource.h
+          ${QUENDA_PICTURES}
+  WORKING_DIRECTORY ${QUENDA_PICTURES_DIR}
+  COMMENT "Compiling the resource script"
+  VERBATIM)
+
+add_custom_target(quenda_resources DEPENDS ${QUENDA_RES})
