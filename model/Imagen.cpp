@@ -42,15 +42,20 @@ FIBITMAP* decode(const std::string& path) {
     return bitmap;
 }
 
-FIBITMAP* blank(int32_t width, int32_t height) {
-    if (!sizeAcceptable(width, height))
-        return nullptr;
-    return FreeImage_Allocate(width, height, 8, 0, 0, 0);
-}
-
 }  // namespace
 
 Imagen::Imagen(FIBITMAP* bitmap) : bitmap_(bitmap) {}
+
+Imagen::Imagen(int32_t blankWidth, int32_t blankHeight) : bitmap_(nullptr) {
+    if (sizeAcceptable(blankWidth, blankHeight)) {
+        blankWidth_ = static_cast<uint32_t>(blankWidth);
+        blankHeight_ = static_cast<uint32_t>(blankHeight);
+    }
+}
+
+std::unique_ptr<Imagen> Imagen::blank(int32_t width, int32_t height) {
+    return std::unique_ptr<Imagen>(new Imagen(width, height));
+}
 
 Imagen::~Imagen() {
     if (bitmap_)
@@ -61,22 +66,34 @@ std::unique_ptr<Imagen> Imagen::load(const std::string& path, int32_t fallbackWi
     try {
         return std::make_unique<Imagen>(decode(path));
     } catch (const ImagenException&) {
-        return std::make_unique<Imagen>(blank(fallbackWidth, fallbackHeight));
+        return blank(fallbackWidth, fallbackHeight);
     }
 }
 
+FIBITMAP* Imagen::bitmap() const {
+    if (!bitmap_ && blankWidth_ > 0) {
+        // FreeImage_Allocate clears the pixels: the blank picture is all zero.
+        bitmap_ = FreeImage_Allocate(static_cast<int>(blankWidth_), static_cast<int>(blankHeight_), 8, 0, 0, 0);
+        blankWidth_ = 0;
+        blankHeight_ = 0;
+    }
+    return bitmap_;
+}
+
 uint32_t Imagen::width() const {
-    return bitmap_ ? FreeImage_GetWidth(bitmap_) : 0;
+    return bitmap_ ? FreeImage_GetWidth(bitmap_) : blankWidth_;
 }
 
 uint32_t Imagen::height() const {
-    return bitmap_ ? FreeImage_GetHeight(bitmap_) : 0;
+    return bitmap_ ? FreeImage_GetHeight(bitmap_) : blankHeight_;
 }
 
 const void* Imagen::info() const {
-    return bitmap_ ? FreeImage_GetInfo(bitmap_) : nullptr;
+    FIBITMAP* picture = bitmap();
+    return picture ? FreeImage_GetInfo(picture) : nullptr;
 }
 
 const void* Imagen::bits() const {
-    return bitmap_ ? FreeImage_GetBits(bitmap_) : nullptr;
+    FIBITMAP* picture = bitmap();
+    return picture ? FreeImage_GetBits(picture) : nullptr;
 }

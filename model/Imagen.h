@@ -20,6 +20,11 @@ class Imagen {
 public:
     // Takes ownership of `bitmap`, which may be null.
     explicit Imagen(FIBITMAP* bitmap);
+    // A blank 8-bit picture of the given size, all pixels zero. Its pixels are
+    // allocated when first asked for, so that a project file full of absurd
+    // page sizes costs nothing until a page is shown. A size that is zero,
+    // negative or beyond the pixel limit gives an Imagen without bitmap.
+    static std::unique_ptr<Imagen> blank(int32_t width, int32_t height);
     ~Imagen();
     Imagen(const Imagen&) = delete;
     Imagen& operator=(const Imagen&) = delete;
@@ -29,8 +34,12 @@ public:
     static std::unique_ptr<Imagen> load(const std::string& path, int32_t fallbackWidth,
                                         int32_t fallbackHeight);
 
-    FIBITMAP* bitmap() const { return bitmap_; }
-    // Width and height in pixels; 0 when there is no bitmap.
+    // The decoded picture; null when there is none (or a blank could not be
+    // allocated).
+    FIBITMAP* bitmap() const;
+    // False when there is no picture at all: no decoded bitmap and no blank.
+    bool hasPicture() const { return bitmap_ || blankWidth_ > 0; }
+    // Width and height in pixels; 0 when there is no picture.
     uint32_t width() const;
     uint32_t height() const;
     // The Windows-compatible BITMAPINFO (header and colour table) and the
@@ -39,5 +48,10 @@ public:
     const void* bits() const;
 
 private:
-    FIBITMAP* bitmap_;
+    Imagen(int32_t blankWidth, int32_t blankHeight);
+
+    mutable FIBITMAP* bitmap_;
+    // Size of a blank picture not allocated yet; 0 otherwise.
+    mutable uint32_t blankWidth_ = 0;
+    mutable uint32_t blankHeight_ = 0;
 };

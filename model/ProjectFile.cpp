@@ -1,0 +1,254 @@
+#include "ProjectFile.h"
+
+#include <climits>
+#include <locale>
+#include <new>
+#include <sstream>
+
+#include <tinyxml2.h>
+
+#include "FileAccess.h"
+
+using tinyxml2::XMLDocument;
+using tinyxml2::XMLElement;
+using tinyxml2::XMLPrinter;
+
+namespace {
+
+const char kVersion[] = "12.08";
+const char kInvalidFile[] = "Archivo inv\xE1lido";
+const char kCannotSave[] = "No se pudo guardar el archivo";
+
+// A real project of hundreds of pages is a few megabytes; anything far beyond
+// that is refused before the parser multiplies it in memory.
+const uint64_t kMaxProjectFileBytes = UINT64_C(64) * 1024 * 1024;
+
+// ---- Reading ----
+
+std::string textAttribute(const XMLElement* element, const char* name) {
+    const char* value = element ? element->Attribute(name) : nullptr;
+    return value ? value : "";
+}
+
+bool isCSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+// Scans like the C library's integer scan: white space, sign, digits, stop at
+// anything else; no digits gives 0. Saturates at the int32 limits.
+int32_t scanInteger(const char* text) {
+    if (!text)
+        return 0;
+    while (isCSpace(*text))
+        ++text;
+    bool negative = *text == '-';
+    if (*text == '-' || *text == '+')
+        ++text;
+    int64_t magnitude = 0;
+    const int64_t limit = negative ? -static_cast<int64_t>(INT32_MIN) : INT32_MAX;
+    for (; *text >= '0' && *text <= '9'; ++text) {
+        magnitude = magnitude * 10 + (*text - '0');
+        if (magnitude >= limit) {
+            magnitude = limit;
+            break;
+        }
+    }
+    return static_cast<int32_t>(negative ? -magnitude : magnitude);
+}
+
+// "left, top, right, bottom": an integer, then a separator word, three times
+// over. Whatever cannot be read stays 0.
+Rect parseCoords(const char* text) {
+    std::istringstream in(text ? text : "");
+    in.imbue(std::locale::classic());
+    int values[4] = {0, 0, 0, 0};
+    std::string separator;
+    in >> values[0];
+    for (int i = 1; i < 4 && in; ++i)
+        in >> separator >> values[i];
+    Rect rect;
+    rect.left = values[0];
+    rect.top = values[1];
+    rect.right = values[2];
+    rect.bottom = values[3];
+    return rect;
+}
+
+Comando readComando(const XMLElement* element) {
+    Comando comando;
+    comando.sector = textAttribute(element, "sector");
+    comando.codigo = textAttribute(element, "codigo");
+    comando.pagina = textAttribute(element, "pagina");
+    comando.tipoComunicacion = textAttribute(element, "tipoComunicacion");
+    comando.btMacAddress = textAttribute(element, "btMacAddress");
+    return comando;
+}
+
+const XMLElement* child(const XMLElement* parent, const char* name) {
+    return parent ? parent->FirstChildElement(name) : nullptr;
+}
+
+Region readRegion(const XMLElement* element) {
+    Region region;
+    const XMLElement* coords = element->FirstChildElement("coords");
+    region.coords = parseCoords(coords ? coords->GetText() : nullptr);
+    region.comando = readComando(element->FirstChildElement("comando"));
+    return region;
+}
+
+std::unique_ptr<Pagina> readPagina(const XMLElement* element) {
+    auto page = std::make_unique<Pagina>();
+    page->nombre = textAttribute(element, "nombre");
+    page->setImagen(scanInteger(element->Attribute("ancho")), scanInteger(element->Attribute("alto")),
+                    textAttribute(element, "imagen"));
+    page->orientaciones = textAttribute(element, "orientaciones");
+    page->setComandoInicial(readComando(child(element->FirstChildElement("comandoInicial"), "comando")));
+    // From the first `region` on, every sibling is a region whatever its name.
+    const XMLElement* region = child(element->FirstChildElement("regiones"), "region");
+    for (; region; region = region->NextSiblingElement())
+        page->addRegion(readRegion(region));
+    return page;
+}
+
+// Fills `project` from the parsed document; false when it is not a project
+// file of this format.
+bool readDocument(const XMLDocument& document, Proyecto& project) {
+    const XMLElement* root = document.FirstChildElement("tabrino");
+    // A missing version reads as "" and is refused like any other.
+    if (!root || textAttribute(root, "versionFormato") != kVersion)
+        return false;
+    project.instalacion = textAttribute(root, "instalacion");
+    project.paginaInicial = textAttribute(root, "paginaInicial");
+    const XMLElement* page = child(root->FirstChildElement("paginas"), "pagina");
+    for (; page; page = page->NextSiblingElement())
+        project.addPage(readPagina(page));
+    return true;
+}
+
+[[noreturn]] void rejectFile(Proyecto& project) {
+    // Clearing `archivo` too: a later save must not overwrite the file that
+    // was just refused.
+    project.reset();
+    throw ProyectoException(kInvalidFile);
+}
+
+// ---- Writing ----
+
+void setText(XMLElement* element, const char* name, const std::string& value) {
+    element->SetAttribute(name, value.c_str());
+}
+
+XMLElement* appendElement(XMLDocument& document, XMLElement* parent, const char* name) {
+    XMLElement* element = document.NewElement(name);
+    parent->InsertEndChild(element);
+    return element;
+}
+
+void appendComando(XMLDocument& document, XMLElement* parent, const Comando& comando) {
+    XMLElement* element = appendElement(document, parent, "comando");
+    setText(element, "sector", comando.sector);
+    setText(element, "codigo", comando.codigo);
+    setText(element, "pagina", comando.pagina);
+    setText(element, "tipoComunicacion", comando.tipoComunicacion);
+    setText(element, "btMacAddress", comando.btMacAddress);
+}
+
+std::string coordsText(const Rect& rect) {
+    return std::to_string(rect.left) + ", " + std::to_string(rect.top) + ", " + std::to_string(rect.right) + ", " +
+           std::to_string(rect.bottom);
+}
+
+void appendRegion(XMLDocument& document, XMLElement* parent, const Region& region) {
+    XMLElement* element = appendElement(document, parent, "region");
+    element->SetAttribute("tipo", "rect");
+    XMLElement* coords = appendElement(document, element, "coords");
+    coords->InsertEndChild(document.NewText(coordsText(region.coords).c_str()));
+    appendComando(document, element, region.comando);
+}
+
+unsigned recordedSize(int32_t value) {
+    return value > 0 ? static_cast<unsigned>(value) : 0u;
+}
+
+void appendPagina(XMLDocument& document, XMLElement* parent, const Pagina& page) {
+    XMLElement* element = appendElement(document, parent, "pagina");
+    setText(element, "nombre", page.nombre);
+    setText(element, "imagen", page.imagen);
+    setText(element, "orientaciones", page.orientaciones);
+    // The size of the picture as decoded. A page whose blank picture was
+    // refused has none; its recorded size is kept so that saving loses nothing.
+    const Imagen* picture = page.imagenCargada.get();
+    bool decoded = picture && picture->hasPicture();
+    element->SetAttribute("ancho", decoded ? picture->width() : recordedSize(page.ancho));
+    element->SetAttribute("alto", decoded ? picture->height() : recordedSize(page.alto));
+    XMLElement* comandoInicial = appendElement(document, element, "comandoInicial");
+    appendComando(document, comandoInicial, page.comandoInicial);
+    XMLElement* regiones = appendElement(document, element, "regiones");
+    for (const Region& region : page.regiones)
+        appendRegion(document, regiones, region);
+}
+
+void buildDocument(const Proyecto& project, XMLDocument& document) {
+    document.InsertEndChild(document.NewDeclaration());
+    XMLElement* root = document.NewElement("tabrino");
+    document.InsertEndChild(root);
+    root->SetAttribute("versionFormato", kVersion);
+    setText(root, "instalacion", project.instalacion);
+    setText(root, "paginaInicial", project.paginaInicial);
+    XMLElement* paginas = appendElement(document, root, "paginas");
+    for (const auto& page : project.paginas)
+        appendPagina(document, paginas, *page);
+}
+
+// The file is what a Windows text-mode stream writes: CR LF line breaks.
+std::string withCrLf(const char* text, size_t length) {
+    std::string out;
+    out.reserve(length + length / 16);
+    for (size_t i = 0; i < length; ++i) {
+        if (text[i] == '\n')
+            out += '\r';
+        out += text[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+void readProjectFile(const std::string& path, Proyecto& project) {
+    project.reset();
+    project.archivo = path;
+    std::string bytes;
+    if (!readWholeFile(FileAccess::current(), path, bytes, kMaxProjectFileBytes))
+        rejectFile(project);
+    try {
+        XMLDocument document;
+        if (document.Parse(bytes.data(), bytes.size()) != tinyxml2::XML_SUCCESS)
+            rejectFile(project);
+        bytes.clear();
+        bytes.shrink_to_fit();
+        if (!readDocument(document, project))
+            rejectFile(project);
+    } catch (const std::bad_alloc&) {
+        // A file too big for the memory left is refused like any other.
+        rejectFile(project);
+    }
+    project.takeSnapshot();
+}
+
+std::string printProject(const Proyecto& project) {
+    XMLDocument document;
+    buildDocument(project, document);
+    XMLPrinter printer;
+    document.Print(&printer);
+    // CStrSize counts the terminating zero.
+    return withCrLf(printer.CStr(), static_cast<size_t>(printer.CStrSize() - 1));
+}
+
+void writeProjectFile(Proyecto& project) {
+    if (project.archivo.empty())
+        throw ProyectoException(kCannotSave);
+    std::string bytes = printProject(project);
+    if (!writeFileSafely(FileAccess::current(), project.archivo, bytes))
+        throw ProyectoException(kCannotSave);
+    project.takeSnapshot();
+}

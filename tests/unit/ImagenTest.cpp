@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <FreeImage.h>
+
+#include "model/Imagen.h"
+#include "support/MemoryFileAccess.h"
+#include "support/PngFile.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+bool allPixelsZero(const Imagen& picture) {
+    FIBITMAP* bitmap = picture.bitmap();
+    for (unsigned y = 0; y < FreeImage_GetHeight(bitmap); ++y) {
+        const BYTE* row = FreeImage_GetScanLine(bitmap, static_cast<int>(y));
+        for (unsigned x = 0; x < FreeImage_GetWidth(bitmap); ++x)
+            if (row[x] != 0)
+                return false;
+    }
+    return true;
+}
+
+void expectBlank(const Imagen& picture, unsigned width, unsigned height) {
+    ASSERT_NE(nullptr, picture.bitmap());
+    EXPECT_EQ(width, picture.width());
+    EXPECT_EQ(height, picture.height());
+    EXPECT_EQ(8u, FreeImage_GetBPP(picture.bitmap()));
+    EXPECT_TRUE(allPixelsZero(picture));
+}
+
+}  // namespace
+
+TEST(Imagen, DecodesAPngAtItsOwnSizeAndDepth) {
+    TempFolder folder;
+    ASSERT_TRUE(writePng(folder.file("salon.png"), 64, 48, 24));
+    auto picture = Imagen::load(folder.file("salon.png"), 400, 200);
+    ASSERT_NE(nullptr, picture->bitmap());
+    EXPECT_EQ(64u, picture->width());
+    EXPECT_EQ(48u, picture->height());
+    EXPECT_EQ(24u, FreeImage_GetBPP(picture->bitmap()));
+    EXPECT_NE(nullptr, picture->info());
+    EXPECT_NE(nullptr, picture->bits());
+}
+
+TEST(Imagen, MissingPngGivesBlank400x200) {
+    TempFolder folder;
+    auto picture = Imagen::load(folder.file("nada.png"), 400, 200);
+    expectBlank(*picture, 400, 200);
+}
+
+TEST(Imagen, UnknownExtensionGivesBlankEvenWhenTheFileIsAPng) {
+    TempFolder folder;
+    ASSERT_TRUE(writePng(folder.file("salon.qqq"), 64, 48));
+    auto picture = Imagen::load(folder.file("salon.qqq"), 400, 200);
+    expectBlank(*picture, 400, 200);
+}
+
+TEST(Imagen, CorruptPngGivesBlank) {
+    MemoryFileAccess files;
+    std::string bytes = pngBytes(64, 48);
+    files.files["roto.png"] = bytes.substr(0, bytes.size() / 2);
+    files.files["basura.png"] = "not a picture";
+    files.files["vacio.png"] = "";
+    ScopedFileAccess installed(files);
+    expectBlank(*Imagen::load("roto.png", 30, 20), 30, 20);
+    expectBlank(*Imagen::load("basura.png", 30, 20), 30, 20);
+    expectBlank(*Imagen::load("vacio.png", 30, 20), 30, 20);
+}
+
+TEST(Imagen, PicturesAreReadThroughTheInstalledFileAccess) {
+    MemoryFileAccess files;
+    files.files["Z:\\casa\\salon.png"] = pngBytes(32, 16, 8);
+    ScopedFileAccess installed(files);
+    auto picture = Imagen::load("Z:\\casa\\salon.png", 400, 200);
+    ASSERT_NE(nullptr, picture->bitmap());
+    EXPECT_EQ(32u, picture->width());
+    EXPECT_EQ(16u, picture->height());
+}
+
+TEST(Imagen, ZeroNegativeOrAbsurdBlankSizesGiveNoPicture) {
+    const int32_t sizes[][2] = {{0, 0}, {0, 200}, {400, 0}, {-1, 200}, {400, -5}, {99999999, 99999999},
+                                {INT32_MAX, 2}};
+    for (const auto& size : sizes) {
+        auto picture = Imagen::load("/nonexistent/quenda.png", size[0], size[1]);
+        EXPECT_FALSE(picture->hasPicture()) << size[0] << " x " << size[1];
+        EXPECT_EQ(nullptr, picture->bitmap());
+        EXPECT_EQ(0u, picture->width());
+        EXPECT_EQ(0u, picture->height());
+        EXPECT_EQ(nullptr, picture->bits());
+    }
+}
+
+TEST(Imagen, PictureAnnouncingAHugeSizeIsRefused) {
+    // 20000 x 20000 pixels of one colour compress to a small file; decoding
+    // it would take over a gigabyte.
+    FIBITMAP* huge = FreeImage_Allocate(20000, 20000, 1, 0, 0, 0);
+    ASSERT_NE(nullptr, huge);
+    FIMEMORY* memory = FreeImage_OpenMemory();
+    ASSERT_TRUE(FreeImage_SaveToMemory(FIF_PNG, huge, memory, PNG_Z_BEST_SPEED));
+    BYTE* data = nullptr;
+    DWORD size = 0;
+    FreeImage_AcquireMemory(memory, &data, &size);
+    MemoryFileAccess files;
+    files.files["bomba.png"].assign(reinterpret_cast<const char*>(data), size);
+    FreeImage_CloseMemory(memory);
+    FreeImage_Unload(huge);
+
+    ScopedFileAccess installed(files);
+    expectBlank(*Imagen::load("bomba.png", 40, 20), 40, 20);
+}

@@ -1,8 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "model/Proyecto.h"
-
-TEST(Smoke, BlankProjectHasNoUnsavedChanges) {
-    Proyecto project;
-    EXPECT_FALSE(project.hasUnsavedChanges());
-}
