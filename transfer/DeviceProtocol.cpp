@@ -1,0 +1,117 @@
+#include "transfer/DeviceProtocol.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "model/FileAccess.h"
+
+const char kDiscoveryText[] = "<GETPROYECTO>";
+const char kEndText[] = "<FIN>";
+
+bool isDiscoveryDatagram(const char* data, size_t length) {
+    size_t textLength = 0;
+    while (textLength < length && data[textLength] != '\0')
+        ++textLength;
+    return std::string(data, textLength) == kDiscoveryText;
+}
+
+static void openSocket(SocketHolder& holder, net::Handle socket) {
+    if (socket == net::kNoSocket)
+        throw TransferError("create socket");
+    // An interrupted holder closes the new socket itself; the stop that
+    // interrupted it is noticed by the caller.
+    if (!holder.open(socket))
+        throw TransferError("closed socket error");
+}
+
+void openDiscoverySocket(SocketHolder& holder, uint16_t port) {
+    openSocket(holder, net::openUdp());
+    if (!net::setReuseAddress(holder.handle()))
+        throw TransferError("setsockopt rcvbuf error");
+    if (!net::bindAnyAddress(holder.handle(), port))
+        throw TransferError("bind");
+    if (!net::setReceiveBuffer(holder.handle(), kDatagramCapacity))
+        throw TransferError("setsockopt rcvbuf error");
+}
+
+void connectToDevice(const std::string& address, SocketHolder& holder, uint16_t port) {
+    openSocket(holder, net::openTcp());
+    if (!net::connectTo(holder.handle(), address, port))
+        throw TransferError("connect socket");
+    if (!net::setReuseAddress(holder.handle()))
+        throw TransferError("setsockopt rcvbuf error");
+    net::setNoDelay(holder.handle());
+}
+
+static void receiveExactly(SocketHolder& holder, char* buffer, size_t length) {
+    while (length > 0) {
+        long n = net::receiveSome(holder.handle(), buffer, length);
+        if (n == 0)
+            throw TransferError("closed socket error");
+        if (n < 0)
+            throw TransferError("recv error");
+        buffer += n;
+        length -= static_cast<size_t>(n);
+    }
+}
+
+static uint32_t decodeBigEndian(const unsigned char wire[4]) {
+    return (uint32_t(wire[0]) << 24) | (uint32_t(wire[1]) << 16) | (uint32_t(wire[2]) << 8) | wire[3];
+}
+
+static void encodeBigEndian(uint32_t value, unsigned char wire[4]) {
+    wire[0] = static_cast<unsigned char>(value >> 24);
+    wire[1] = static_cast<unsigned char>(value >> 16);
+    wire[2] = static_cast<unsigned char>(value >> 8);
+    wire[3] = static_cast<unsigned char>(value);
+}
+
+void receiveMessage(SocketHolder& holder, ReceivedMessage& message, size_t limit) {
+    unsigned char header[4];
+    receiveExactly(holder, reinterpret_cast<char*>(header), sizeof header);
+    uint32_t length = decodeBigEndian(header);
+    // Above 2^31 - 1 the length is negative as the device writes it.
+    if (length > 0x7FFFFFFFu || length > limit)
+        throw TransferError("recv error");
+    uint32_t wireLength;
+    std::memcpy(&wireLength, header, sizeof wireLength);
+    message.allocate(wireLength, length);
+    receiveExactly(holder, message.bytes.get(), length);
+}
+
+static void sendLength(SocketHolder& holder, uint32_t length) {
+    unsigned char header[4];
+    encodeBigEndian(length, header);
+    if (!net::sendAll(holder.handle(), reinterpret_cast<const char*>(header), sizeof header))
+        throw TransferError("send");
+}
+
+void sendMessage(SocketHolder& holder, const std::string& bytes) {
+    sendLength(holder, static_cast<uint32_t>(bytes.size()));
+    if (!net::sendAll(holder.handle(), bytes.data(), bytes.size()))
+        throw TransferError("send");
+}
+
+void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName) {
+    std::unique_ptr<InputFile> file = FileAccess::current().openRead(path);
+    if (!file)
+        throw TransferError("no pude abrir el archivo " + shownName);
+    // The length goes out first, so the file must fit it and the stream must
+    // hold exactly that many bytes: a file that cannot be read to its end
+    // ends the exchange rather than leave the device waiting for bytes.
+    uint64_t size = file->size();
+    if (size > 0xFFFFFFFFu)
+        throw TransferError("no pude leer el archivo " + shownName);
+    sendLength(holder, static_cast<uint32_t>(size));
+    char chunk[kFileChunk];
+    uint64_t remaining = size;
+    while (remaining > 0) {
+        long n = file->read(chunk, static_cast<size_t>(std::min<uint64_t>(sizeof chunk, remaining)));
+        if (n <= 0)
+            throw TransferError("no pude leer el archivo " + shownName);
+        if (!net::sendAll(holder.handle(), chunk, static_cast<size_t>(n)))
+            throw TransferError("send");
+        remaining -= static_cast<uint64_t>(n);
+    }
+}

@@ -1,0 +1,47 @@
+// The wire protocol with the remote-control device. The device announces
+// itself with the datagram "<GETPROYECTO>" to port 9835; the editor connects
+// to it on TCP port 9835, sends the project file and then each file the
+// device asks for, until "<FIN>". Every TCP message, both ways, is a 4-byte
+// big-endian length followed by that many bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+
+#include "transfer/ReceivedMessage.h"
+#include "transfer/SocketHolder.h"
+
+const uint16_t kDevicePort = 9835;
+const size_t kDatagramCapacity = 1024;  // at most 1023 bytes are read
+const size_t kFileChunk = 8192;
+// The longest request taken: a request is a file name, so anything longer
+// is refused rather than allocated.
+const size_t kMaxRequestLength = 4096;
+
+extern const char kDiscoveryText[];  // "<GETPROYECTO>"
+extern const char kEndText[];        // "<FIN>"
+
+// A failure of the exchange; what() is the short text shown to the user.
+class TransferError : public std::runtime_error {
+public:
+    explicit TransferError(const std::string& text) : std::runtime_error(text) {}
+};
+
+// True when the datagram's text, up to its first zero byte, is exactly
+// "<GETPROYECTO>".
+bool isDiscoveryDatagram(const char* data, size_t length);
+
+// UDP socket with SO_REUSEADDR, bound to every address on `port`, with a
+// 1024-byte receive buffer.
+void openDiscoverySocket(SocketHolder& holder, uint16_t port);
+void connectToDevice(const std::string& address, SocketHolder& holder, uint16_t port);
+// Reads one framed message; lengths that are negative or above `limit`
+// raise "recv error".
+void receiveMessage(SocketHolder& holder, ReceivedMessage& message, size_t limit);
+// Sends the file at `path` as one framed message; `shownName` is the name
+// an error speaks of.
+void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName);
+// Sends `bytes` as one framed message (the device's side uses it too).
+void sendMessage(SocketHolder& holder, const std::string& bytes);

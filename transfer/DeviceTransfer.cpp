@@ -1,0 +1,130 @@
+#include "transfer/DeviceTransfer.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include "transfer/DeviceProtocol.h"
+#include "transfer/PictureNames.h"
+#include "transfer/TransferObserver.h"
+
+const char kTransferringText[] = "Transfiriendo...";
+const char kDoneText[] = "Operaci\xF3n conclu\xED" "da";
+const char kErrorPrefix[] = "Error en la operaci\xF3n: ";
+const char kOkLabel[] = "OK";
+
+struct DeviceTransfer::State {
+    TransferObserver& observer;
+    std::string projectFile;
+    std::vector<std::string> pictureNames;
+    uint16_t port;
+    std::atomic<bool> keepRunning{true};
+    SocketHolder discovery;
+    SocketHolder connection;
+
+    State(TransferObserver& observer, const std::string& projectFile,
+          const std::vector<std::string>& pictureNames, uint16_t port)
+        : observer(observer), projectFile(projectFile), pictureNames(pictureNames), port(port) {}
+
+    bool discoverDevice(std::string& deviceAddress);
+    void serveRequests();
+    void serveRequest(const std::string& request);
+    int exchange();
+};
+
+DeviceTransfer::DeviceTransfer(TransferObserver& observer, const std::string& projectFile,
+                               const std::vector<std::string>& pictureNames, uint16_t port)
+    : state_(new State(observer, projectFile, pictureNames, port)) {}
+
+DeviceTransfer::~DeviceTransfer() = default;
+
+bool DeviceTransfer::keepRunning() const {
+    return state_->keepRunning.load();
+}
+
+void DeviceTransfer::requestStop() {
+    state_->keepRunning.store(false);
+    state_->discovery.interrupt();
+    state_->connection.interrupt();
+}
+
+// Waits for "<GETPROYECTO>", waking every second to notice a stop.
+bool DeviceTransfer::State::discoverDevice(std::string& deviceAddress) {
+    openDiscoverySocket(discovery, port);
+    char datagram[kDatagramCapacity];
+    while (keepRunning.load()) {
+        int ready = net::waitReadable(discovery.handle(), 1000);
+        if (ready < 0)
+            throw TransferError("recv error");
+        if (ready == 0)
+            continue;
+        net::Address sender;
+        long n = net::receiveDatagram(discovery.handle(), datagram, kDatagramCapacity - 1, sender);
+        if (n <= 0)
+            continue;
+        datagram[n] = '\0';
+        if (isDiscoveryDatagram(datagram, static_cast<size_t>(n))) {
+            discovery.address = sender;
+            deviceAddress = net::addressText(sender);
+            break;
+        }
+    }
+    discovery.close();
+    return keepRunning.load();
+}
+
+void DeviceTransfer::State::serveRequest(const std::string& request) {
+    // Only the pictures of the project's pages leave the disk; any other
+    // name is answered as a missing file, without opening anything.
+    bool served = std::find(pictureNames.begin(), pictureNames.end(), request) != pictureNames.end();
+    if (!served)
+        throw TransferError("no pude abrir el archivo " + request);
+    sendFile(picturePath(projectFile, request), connection, request);
+}
+
+void DeviceTransfer::State::serveRequests() {
+    ReceivedMessage request;
+    while (keepRunning.load()) {
+        receiveMessage(connection, request, kMaxRequestLength);
+        std::string name = request.text();
+        request.release();
+        if (name == kEndText) {
+            observer.setStatus(kDoneText);
+            observer.setButtonLabel(kOkLabel);
+            keepRunning.store(false);
+            break;
+        }
+        serveRequest(name);
+    }
+}
+
+int DeviceTransfer::State::exchange() {
+    std::string deviceAddress;
+    if (!discoverDevice(deviceAddress))
+        return 0;
+    observer.setStatus(kTransferringText);
+    connectToDevice(deviceAddress, connection, port);
+    sendFile(projectFile, connection, projectFile);
+    serveRequests();
+    connection.close();
+    return 0;
+}
+
+int DeviceTransfer::run() {
+    std::string failure;
+    try {
+        return state_->exchange();
+    } catch (const TransferError& error) {
+        failure = error.what();
+    } catch (const std::bad_alloc&) {
+        failure = "recv error";
+    }
+    state_->discovery.close();
+    state_->connection.close();
+    // A stop breaks the sockets on purpose: the dialog is closing and its
+    // status line stays as it is.
+    if (!state_->keepRunning.load())
+        return 0;
+    state_->observer.setStatus(kErrorPrefix + failure);
+    state_->observer.setButtonLabel(kOkLabel);
+    return -1;
+}
