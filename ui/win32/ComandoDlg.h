@@ -1,4 +1,6 @@
-// The "Función" dialog: edits one command. Win32 layer (wineg++).
+// The "Funcion" dialog (template 131): edits one command. What it shows and
+// accepts is decided by ComandoForm; this class only moves text in and out of
+// the controls. Win32 layer (wineg++).
 #pragma once
 
 #include <string>
@@ -6,22 +8,19 @@
 
 #include "app/Dialog.h"
 #include "model/Comando.h"
+#include "ui/ComandoForm.h"
 
-class ComandoDlg : public Dialog {
+// The edited values are ComandoForm's fields: sector, codigo, pagina,
+// tipoComunicacion, btMacAddress, pageNames, and comando().
+class ComandoDlg : public Dialog, public ComandoForm {
 public:
     // `pageNames` null disables the jump list; it must outlive the dialog.
+    // Read the edited command only after runModal() returned 1.
     ComandoDlg(HWND owner, const Comando& comando, const std::vector<std::string>* pageNames);
-
-    // The edited command; read it only after runModal() returned 1.
-    Comando comando() const;
-
-    std::string sector;
-    std::string codigo;
-    std::string pagina;
-    std::string tipoComunicacion;
-    std::string btMacAddress;
-    const std::vector<std::string>* pageNames;
 
     INT_PTR onInitDialog() override;
     INT_PTR onOk() override;
+
+private:
+    void fillJumpList(HWND dialog);
 };

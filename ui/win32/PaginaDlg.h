@@ -1,25 +1,28 @@
-// The "Página" dialog: name, orientations, picture and start command of a page.
-// Win32 layer (wineg++).
+// The page dialog (template 129): name, orientations, picture and start
+// command of a page. PaginaForm and PictureChoice decide; this class moves
+// text in and out of the controls. Win32 layer (wineg++).
 #pragma once
 
 #include <string>
 
 #include "app/Dialog.h"
 #include "model/Comando.h"
+#include "ui/PaginaForm.h"
 
-class PaginaDlg : public Dialog {
+// The edited values are PaginaForm's fields: nombre, orientaciones, imagen,
+// comandoInicial.
+class PaginaDlg : public Dialog, public PaginaForm {
 public:
     // `comando` null starts with an empty command.
+    // Read the edited values only after runModal() returned 1.
     PaginaDlg(HWND owner, const std::string& nombre, const std::string& orientaciones,
               const std::string& imagen, const Comando* comando);
-
-    // Read only after runModal() returned 1.
-    std::string nombre;
-    std::string orientaciones;
-    std::string imagen;
-    Comando comandoInicial;
 
     INT_PTR onInitDialog() override;
     INT_PTR onOk() override;
     INT_PTR onCommand(WPARAM wParam, WORD notifyLow, WORD notifyHigh) override;
+
+private:
+    void choosePicture(HWND dialog);
+    void editCommand(HWND dialog);
 };

@@ -1,0 +1,125 @@
+// Standard headers (<vector>, <memory>) must come before windows.h defines
+// its min and max macros: the core's headers first.
+#include <vector>
+
+#include "model/FileAccess.h"
+#include "ui/PictureChoice.h"
+
+#include "ui/win32/ComandoDlg.h"
+#include "ui/win32/PaginaDlg.h"
+
+#include <commdlg.h>
+
+#include "resources/resource.h"
+#include "ui/win32/DialogRefusal.h"
+
+namespace {
+
+// Empty when the user cancelled or the dialog failed (reported here).
+std::string askPicturePath(HWND dialog) {
+    char path[512] = "";
+    OPENFILENAMEA request = {};
+    request.lStructSize = sizeof request;
+    request.hwndOwner = dialog;
+    request.lpstrFilter = "Archivos (*.png)\0*.png\0";
+    request.lpstrFile = path;
+    request.nMaxFile = sizeof path;
+    request.lpstrInitialDir = "";
+    request.lpstrTitle = "Abrir archivo";
+    request.lpstrDefExt = "*";
+    // OFN_NOCHANGEDIR: the current directory stays the project's folder.
+    request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    if (GetOpenFileNameA(&request))
+        return path;
+    if (CommDlgExtendedError() != 0)
+        MessageBoxA(dialog, "Problemas con el archivo", "ERROR", MB_OK);
+    return "";
+}
+
+std::string currentDirectory() {
+    char folder[MAX_PATH] = "";
+    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
+    return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string();
+}
+
+bool userAllowsReplacing(HWND dialog) {
+    return MessageBoxA(dialog, "El archivo ya existe, \xBF" "desea reemplazarlo?", "ATENCI\xD3N",
+                       MB_YESNOCANCEL | MB_ICONWARNING) == IDYES;
+}
+
+void setCheck(HWND dialog, int control, bool ticked) {
+    CheckDlgButton(dialog, control, ticked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+bool isTicked(HWND dialog, int control) {
+    return IsDlgButtonChecked(dialog, control) == BST_CHECKED;
+}
+
+}  // namespace
+
+PaginaDlg::PaginaDlg(HWND owner, const std::string& nombre, const std::string& orientaciones,
+                     const std::string& imagen, const Comando* comando)
+    : Dialog(owner, IDD_PAGINA), PaginaForm(nombre, orientaciones, imagen, comando) {}
+
+INT_PTR PaginaDlg::onInitDialog() {
+    HWND dialog = hwnd;
+    setCheck(dialog, IDC_PAGINA_VERTICAL, verticalTicked());
+    setCheck(dialog, IDC_PAGINA_HORIZONTAL, horizontalTicked());
+    SetDlgItemTextA(dialog, IDC_PAGINA_NOMBRE, nombre.c_str());
+    SetDlgItemTextA(dialog, IDC_PAGINA_IMAGEN, imagen.c_str());
+    SetDlgItemTextA(dialog, IDC_PAGINA_RESUMEN, summary().c_str());
+    EnableWindow(GetDlgItem(dialog, IDC_PAGINA_RESUMEN), FALSE);
+    SetFocus(GetDlgItem(dialog, IDC_PAGINA_NOMBRE));
+    return FALSE;  // the focus is set
+}
+
+INT_PTR PaginaDlg::onOk() {
+    HWND dialog = hwnd;
+    FormCheck check = accept(getItemText(IDC_PAGINA_NOMBRE), getItemText(IDC_PAGINA_IMAGEN),
+                             isTicked(dialog, IDC_PAGINA_VERTICAL), isTicked(dialog, IDC_PAGINA_HORIZONTAL));
+    if (!check.accepted) {
+        showRefusal(dialog, check);
+        return TRUE;
+    }
+    close(IDOK);
+    return TRUE;
+}
+
+INT_PTR PaginaDlg::onCommand(WPARAM wParam, WORD, WORD) {
+    // A whole wParam equal to the id is a button click (BN_CLICKED is 0).
+    HWND dialog = hwnd;
+    if (wParam == IDC_PAGINA_SELECCIONAR) {
+        choosePicture(dialog);
+        return TRUE;
+    }
+    if (wParam == IDC_PAGINA_EDITAR) {
+        editCommand(dialog);
+        return TRUE;
+    }
+    return 0;
+}
+
+// The picture is copied at once, beside the project file, and the field gets
+// the bare name; the page itself changes only on OK.
+void PaginaDlg::choosePicture(HWND dialog) {
+    std::string chosen = askPicturePath(dialog);
+    if (chosen.empty())
+        return;
+    PictureChoice choice(chosen, currentDirectory(), FileAccess::current());
+    if (choice.name().empty())
+        return;
+    if (choice.needsCopy()) {
+        if (choice.asksBeforeReplacing() && !userAllowsReplacing(dialog))
+            return;
+        CopyFileA(chosen.c_str(), choice.target().c_str(), FALSE);
+    }
+    SetDlgItemTextA(dialog, IDC_PAGINA_IMAGEN, choice.name().c_str());
+}
+
+void PaginaDlg::editCommand(HWND dialog) {
+    ComandoDlg commandDialog(dialog, comandoInicial, nullptr);
+    if (commandDialog.runModal() != IDOK)
+        return;
+    comandoInicial = commandDialog.comando();
+    SetDlgItemTextA(dialog, IDC_PAGINA_RESUMEN, summary().c_str());
+}
