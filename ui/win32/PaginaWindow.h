@@ -1,9 +1,21 @@
 // The page canvas: shows the page's picture and regions and edits the regions
-// with mouse and keyboard. Win32 layer (wineg++).
+// with mouse and keyboard. The editing itself is CanvasEditor's; this window
+// turns messages into its calls and its answers into Win32 calls.
+// Win32 layer (wineg++).
 #pragma once
 
+// windows.h defines min and max as macros, which break standard headers
+// read after it; they are set aside while the portable headers are read.
+#pragma push_macro("min")
+#pragma push_macro("max")
+#undef min
+#undef max
 #include <string>
 #include <vector>
+
+#include "ui/CanvasEditor.h"
+#pragma pop_macro("max")
+#pragma pop_macro("min")
 
 #include "app/Window.h"
 #include "ui/win32/Toolbar.h"
@@ -18,4 +30,30 @@ public:
     // Shows `page` (or nothing when null): scale, size, title, NORMAL mode,
     // no selection; then fits the main window around toolbar and canvas.
     void setPage(Pagina* page, const std::string& installation, const std::vector<std::string>& pageNames);
+
+    LRESULT onPaint(HDC dc, PAINTSTRUCT paint) override;
+    LRESULT onLButtonDown(int x, int y, WPARAM keys) override;
+    LRESULT onLButtonUp(int x, int y, WPARAM keys) override;
+    LRESULT onRButtonDown(int x, int y, WPARAM keys) override;
+    LRESULT onMouseMove(int x, int y, WPARAM keys) override;
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam) override;
+
+    // The editing state, for the main window's tests.
+    const CanvasEditor& editor() const { return editor_; }
+
+private:
+    void perform(const CanvasActions& actions);
+    void drawBand(const Rect& erased, const Rect& drawn);
+    void openCommandDialog(int32_t index);
+    void checkModeItem(int commandId);
+    void refreshTitle();
+    void fitToPage();
+    HCURSOR cursorHandle(CanvasCursor cursor) const;
+
+    const Toolbar& toolbar;
+    CanvasEditor editor_;
+    HPEN outlinePen;
+    HCURSOR sizeNS, sizeWE, sizeNESW, sizeNWSE, sizeAll, arrow;
+    HCURSOR modeCursors[kModeCount];
+    PaintPlan plan;  // kept between paints so that its storage is reused
 };

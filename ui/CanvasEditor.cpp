@@ -1,0 +1,417 @@
+#include "CanvasEditor.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+const int kCmdDelete = 2785;
+
+// Region edits may come from project files with extreme coordinates; the
+// arithmetic is done in 64 bits and saturates instead of overflowing.
+int32_t saturated(int64_t value) {
+    if (value > INT32_MAX)
+        return INT32_MAX;
+    if (value < INT32_MIN)
+        return INT32_MIN;
+    return static_cast<int32_t>(value);
+}
+
+int32_t plus(int32_t value, int64_t delta) {
+    return saturated(static_cast<int64_t>(value) + delta);
+}
+
+bool near(int32_t a, int32_t b) {
+    return std::llabs(static_cast<int64_t>(a) - b) <= CanvasEditor::kNear;
+}
+
+bool crossed(const Rect& r) {
+    return r.left > r.right || r.top > r.bottom;
+}
+
+Rect normalised(const Rect& r) {
+    return Rect{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
+                std::max(r.top, r.bottom)};
+}
+
+int32_t clampedSize(uint32_t size, int32_t minimum) {
+    if (size > static_cast<uint32_t>(INT32_MAX))
+        return INT32_MAX;
+    return std::max(static_cast<int32_t>(size), minimum);
+}
+
+}  // namespace
+
+ScaleChoice chooseScale(uint32_t width, uint32_t height, int32_t availableWidth, int32_t availableHeight) {
+    ScaleChoice choice;
+    if (static_cast<int64_t>(width) <= availableWidth && static_cast<int64_t>(height) <= availableHeight)
+        return choice;
+    choice.moveToCorner = true;
+    double byHeight = height ? static_cast<double>(availableHeight) / height : HUGE_VAL;
+    double byWidth = width ? static_cast<double>(availableWidth) / width : HUGE_VAL;
+    double scale = std::min(byHeight, byWidth);
+    // A work area with no room left would give no scale at all (and a
+    // division by zero when storing edits): show the picture unscaled.
+    if (scale > 0 && std::isfinite(scale))
+        choice.scale = scale;
+    return choice;
+}
+
+CanvasEditor::CanvasEditor(std::function<uint32_t()> clock, uint32_t dragDelay)
+    : clock_(std::move(clock)), dragDelay_(dragDelay) {}
+
+CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::string& installation,
+                                    const std::vector<std::string>& pageNames) {
+    lastX_ = lastY_ = -1;
+    band_ = Rect{-1, -1, -1, -1};
+    selected_ = -1;
+    mode_ = ModoEdicion::NORMAL;
+    dragZone_ = ZONE_NONE;
+    installation_ = installation;
+    pageNames_ = pageNames;
+    scaledPage_.reset();
+    if (page)
+        scaledPage_ = std::make_unique<PaginaEscalada>(*page, scale);
+
+    CanvasActions actions;
+    actions.checkModeCommand = modeInfo(ModoEdicion::NORMAL).commandId;
+    // A page of the same size as the last one would not be redrawn by the resize.
+    actions.repaint = true;
+    actions.refreshTitle = true;
+    return actions;
+}
+
+const Rect& CanvasEditor::regionRect(int32_t index) const {
+    return scaledPage_->regions()[static_cast<size_t>(index)].coords;
+}
+
+int32_t CanvasEditor::hitTest(int32_t x, int32_t y) const {
+    if (!scaledPage_)
+        return -1;
+    const std::vector<Region>& regions = scaledPage_->regions();
+    for (size_t i = 0; i < regions.size(); ++i) {
+        const Rect& r = regions[i].coords;
+        if (r.left <= x && x <= r.right && r.top <= y && y <= r.bottom)
+            return static_cast<int32_t>(i);
+    }
+    return -1;
+}
+
+int CanvasEditor::zoneAt(int32_t index, int32_t x, int32_t y) const {
+    if (index < 0 || !scaledPage_ || static_cast<size_t>(index) >= scaledPage_->regions().size())
+        return ZONE_NONE;
+    const Rect& r = regionRect(index);
+    bool left = near(x, r.left), right = near(x, r.right);
+    bool top = near(y, r.top), bottom = near(y, r.bottom);
+    if (left)
+        return top ? ZONE_TOP_LEFT : bottom ? ZONE_BOTTOM_LEFT : ZONE_LEFT;
+    if (right)
+        return top ? ZONE_TOP_RIGHT : bottom ? ZONE_BOTTOM_RIGHT : ZONE_RIGHT;
+    if (top)
+        return ZONE_TOP;
+    if (bottom)
+        return ZONE_BOTTOM;
+    return ZONE_MOVE;
+}
+
+CanvasCursor CanvasEditor::cursorFor(int32_t index, int32_t x, int32_t y) const {
+    if (mode_ != ModoEdicion::NORMAL)
+        return (index == selected_ || selected_ == -1) ? CanvasCursor::Arrow : CanvasCursor::Mode;
+    switch (dragZone_ != ZONE_NONE ? dragZone_ : zoneAt(index, x, y)) {
+    case ZONE_MOVE:
+        return CanvasCursor::SizeAll;
+    case ZONE_TOP:
+    case ZONE_BOTTOM:
+        return CanvasCursor::SizeNS;
+    case ZONE_RIGHT:
+    case ZONE_LEFT:
+        return CanvasCursor::SizeWE;
+    case ZONE_TOP_LEFT:
+    case ZONE_BOTTOM_RIGHT:
+        return CanvasCursor::SizeNWSE;
+    case ZONE_TOP_RIGHT:
+    case ZONE_BOTTOM_LEFT:
+        return CanvasCursor::SizeNESW;
+    default:
+        return CanvasCursor::Arrow;
+    }
+}
+
+CanvasActions CanvasEditor::leftDown(int32_t x, int32_t y, bool ctrl) {
+    CanvasActions actions;
+    if (!scaledPage_)
+        return actions;
+    // A press means the button went up somewhere: a drag whose release went
+    // outside the canvas ends here instead of carrying on into this press.
+    if (dragZone_ != ZONE_NONE)
+        endDrag(actions);
+    int32_t i = hitTest(x, y);
+    if (i < 0) {
+        selected_ = -1;
+        if (mode_ == ModoEdicion::NORMAL) {
+            band_ = Rect{x, y, x, y};
+            actions.capture = true;
+        } else {
+            actions.repaint = true;
+        }
+        return actions;
+    }
+    if (ctrl) {
+        openCommandDialog(i, actions);
+        return actions;
+    }
+    actions.cursor = cursorFor(i, x, y);
+    if (selected_ < 0) {
+        selected_ = i;
+        if (mode_ == ModoEdicion::NORMAL)
+            beginDrag(x, y);
+    } else if (mode_ != ModoEdicion::NORMAL) {
+        applyMode(i);
+    } else {
+        selected_ = i;
+        beginDrag(x, y);
+    }
+    actions.repaint = true;
+    return actions;
+}
+
+void CanvasEditor::beginDrag(int32_t x, int32_t y) {
+    if (selected_ < 0)
+        return;
+    pressTime_ = clock_();
+    lastX_ = x;
+    lastY_ = y;
+    dragZone_ = zoneAt(selected_, x, y);
+    band_.left = band_.right = -1;
+}
+
+CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y) {
+    CanvasActions actions;
+    if (!scaledPage_)
+        return actions;
+    int32_t h = hitTest(x, y);
+    if (h >= 0 || dragZone_ != ZONE_NONE)
+        actions.cursor = cursorFor(h, x, y);
+    if (dragZone_ != ZONE_NONE) {
+        dragStep(x, y, actions);
+    } else if (bandActive()) {
+        actions.drawBand = true;
+        actions.erasedBand = band_;
+        band_.right = x;
+        band_.bottom = y;
+        actions.drawnBand = band_;
+    }
+    return actions;
+}
+
+void CanvasEditor::dragStep(int32_t x, int32_t y, CanvasActions& actions) {
+    if (selected_ < 0 || lastX_ < 0)
+        return;
+    // Unsigned difference: right across the wrap of the tick count too.
+    uint32_t held = clock_() - pressTime_;
+    if (held <= dragDelay_)
+        return;
+    Rect r = regionRect(selected_);
+    switch (dragZone_) {
+    case ZONE_MOVE:
+        r.left = plus(r.left, static_cast<int64_t>(x) - lastX_);
+        r.right = plus(r.right, static_cast<int64_t>(x) - lastX_);
+        r.top = plus(r.top, static_cast<int64_t>(y) - lastY_);
+        r.bottom = plus(r.bottom, static_cast<int64_t>(y) - lastY_);
+        break;
+    case ZONE_TOP: r.top = y; break;
+    case ZONE_BOTTOM: r.bottom = y; break;
+    case ZONE_RIGHT: r.right = x; break;
+    case ZONE_LEFT: r.left = x; break;
+    case ZONE_TOP_LEFT: r.top = y; r.left = x; break;
+    case ZONE_TOP_RIGHT: r.top = y; r.right = x; break;
+    case ZONE_BOTTOM_LEFT: r.bottom = y; r.left = x; break;
+    case ZONE_BOTTOM_RIGHT: r.bottom = y; r.right = x; break;
+    default: break;
+    }
+    lastX_ = x;
+    lastY_ = y;
+    scaledPage_->setRegionCoords(static_cast<size_t>(selected_), r);
+    actions.repaint = true;
+}
+
+CanvasActions CanvasEditor::leftUp(int32_t x, int32_t y) {
+    CanvasActions actions;
+    if (!scaledPage_)
+        return actions;
+    if (dragZone_ != ZONE_NONE)
+        endDrag(actions);
+    else if (bandActive())
+        endBand(x, y, actions);
+    return actions;
+}
+
+// An edge dragged past the opposite one would leave a rectangle that no
+// hit test finds again: the corners are put back in order at the end.
+void CanvasEditor::endDrag(CanvasActions& actions) {
+    lastX_ = -1;
+    dragZone_ = ZONE_NONE;
+    if (selected_ < 0 || !crossed(regionRect(selected_)))
+        return;
+    scaledPage_->setRegionCoords(static_cast<size_t>(selected_), normalised(regionRect(selected_)));
+    actions.repaint = true;
+}
+
+void CanvasEditor::endBand(int32_t x, int32_t y, CanvasActions& actions) {
+    int64_t width = std::llabs(static_cast<int64_t>(band_.left) - x);
+    int64_t height = std::llabs(static_cast<int64_t>(band_.top) - y);
+    if (width >= kMinBand && height >= kMinBand)
+        scaledPage_->addRegion(Region{normalised(Rect{band_.left, band_.top, x, y}), Comando()});
+    band_ = Rect{-1, -1, -1, -1};
+    actions.releaseCapture = true;
+    actions.repaint = true;
+}
+
+CanvasActions CanvasEditor::rightDown(int32_t x, int32_t y) {
+    CanvasActions actions;
+    if (scaledPage_)
+        openCommandDialog(hitTest(x, y), actions);
+    return actions;
+}
+
+void CanvasEditor::openCommandDialog(int32_t index, CanvasActions& actions) {
+    if (!scaledPage_ || index < 0)
+        return;
+    selected_ = index;
+    actions.repaint = true;
+    actions.commandDialog = index;
+}
+
+void CanvasEditor::setRegionCommand(int32_t index, const Comando& comando) {
+    // The dialog runs a message loop of its own: a command carried out
+    // meanwhile may have removed the region.
+    if (!scaledPage_ || index < 0 || static_cast<size_t>(index) >= scaledPage_->regions().size())
+        return;
+    scaledPage_->setRegionCommand(static_cast<size_t>(index), comando);
+}
+
+CanvasActions CanvasEditor::command(int commandId) {
+    CanvasActions actions;
+    ModoEdicion chosen;
+    if (modeForCommand(commandId, chosen))
+        selectMode(commandId, actions);
+    else if (commandId == kCmdDelete)
+        deleteSelected(actions);
+    else
+        keyboardCommand(commandId, actions);
+    actions.refreshTitle = true;
+    return actions;
+}
+
+void CanvasEditor::selectMode(int commandId, CanvasActions& actions) {
+    modeForCommand(commandId, mode_);
+    actions.checkModeCommand = commandId;
+}
+
+void CanvasEditor::applyMode(int32_t index) {
+    const Rect& t = regionRect(index);
+    const Rect& r = regionRect(selected_);
+    Rect n = t;
+    switch (mode_) {
+    case ModoEdicion::ALINEARSUP:
+        n.top = r.top;
+        n.bottom = saturated(static_cast<int64_t>(r.top) + t.bottom - t.top);
+        break;
+    case ModoEdicion::ALINEARINF:
+        n.top = saturated(static_cast<int64_t>(t.top) + r.bottom - t.bottom);
+        n.bottom = r.bottom;
+        break;
+    case ModoEdicion::ALINEARIZQ:
+        n.left = r.left;
+        n.right = saturated(static_cast<int64_t>(t.right) + r.left - t.left);
+        break;
+    case ModoEdicion::ALINEARDER:
+        n.left = saturated(static_cast<int64_t>(t.left) + r.right - t.right);
+        n.right = r.right;
+        break;
+    case ModoEdicion::IGUALARALTO:
+        n.bottom = saturated(static_cast<int64_t>(t.top) + r.bottom - r.top);
+        break;
+    case ModoEdicion::IGUALARANCHO:
+        n.right = saturated(static_cast<int64_t>(t.left) + r.right - r.left);
+        break;
+    case ModoEdicion::IGUALARTAMANNO:
+        n.bottom = saturated(static_cast<int64_t>(t.top) + r.bottom - r.top);
+        n.right = saturated(static_cast<int64_t>(t.left) + r.right - r.left);
+        break;
+    case ModoEdicion::NORMAL:
+        break;
+    }
+    scaledPage_->setRegionCoords(static_cast<size_t>(index), n);
+}
+
+void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
+    if (!scaledPage_ || selected_ < 0 || mode_ != ModoEdicion::NORMAL)
+        return;
+    Rect r = regionRect(selected_);
+    switch (commandId) {
+    case 2771: r.left = plus(r.left, -1); r.right = plus(r.right, -1); break;
+    case 2772: r.left = plus(r.left, -1); break;
+    case 2780: r.right = plus(r.right, -1); break;
+    case 2773: r.left = plus(r.left, 1); r.right = plus(r.right, 1); break;
+    case 2774: r.right = plus(r.right, 1); break;
+    case 2781: r.left = plus(r.left, 1); break;
+    case 2775: r.top = plus(r.top, -1); r.bottom = plus(r.bottom, -1); break;
+    case 2776: r.top = plus(r.top, -1); break;
+    case 2782: r.bottom = plus(r.bottom, -1); break;
+    case 2777: r.top = plus(r.top, 1); r.bottom = plus(r.bottom, 1); break;
+    case 2778: r.bottom = plus(r.bottom, 1); break;
+    case 2783: r.top = plus(r.top, 1); break;
+    default: return;
+    }
+    scaledPage_->setRegionCoords(static_cast<size_t>(selected_), r);
+    actions.repaint = true;
+}
+
+void CanvasEditor::deleteSelected(CanvasActions& actions) {
+    if (!scaledPage_ || selected_ < 0 || mode_ != ModoEdicion::NORMAL)
+        return;
+    scaledPage_->removeRegion(static_cast<size_t>(selected_));
+    selected_ = -1;
+    actions.repaint = true;
+}
+
+std::string CanvasEditor::title() const {
+    std::string text = "Quenda";
+    if (!installation_.empty())
+        text += " - " + installation_;
+    if (scaledPage_)
+        text += " - " + scaledPage_->page().nombre + " - " + modeInfo(mode_).titleText;
+    return text;
+}
+
+void CanvasEditor::canvasSize(int32_t& width, int32_t& height) const {
+    width = kMinWidth;
+    height = kMinHeight;
+    if (!scaledPage_)
+        return;
+    width = clampedSize(scaledPage_->picture().width(), kMinWidth);
+    height = clampedSize(scaledPage_->picture().height(), kMinHeight);
+}
+
+void CanvasEditor::paintPlan(PaintPlan& plan) const {
+    plan.outlines.clear();
+    plan.hasInverted = false;
+    plan.info = plan.bits = nullptr;
+    plan.width = plan.height = 0;
+    if (!scaledPage_)
+        return;
+    const Imagen& picture = scaledPage_->picture();
+    plan.info = picture.info();
+    plan.bits = picture.bits();
+    plan.width = picture.width();
+    plan.height = picture.height();
+    for (const Region& region : scaledPage_->regions())
+        plan.outlines.push_back(region.coords);
+    if (selected_ >= 0) {
+        plan.hasInverted = true;
+        plan.inverted = regionRect(selected_);
+    }
+}

@@ -1,0 +1,138 @@
+// What the page canvas does with a press, a pointer move, a release or a
+// command: hit-testing, drag zones, drag steps, the rubber band, the edit
+// modes and the keyboard commands, all over a PaginaEscalada in canvas pixels.
+// Portable: it never draws or calls the windowing system; each handler
+// returns the CanvasActions the window has to carry out.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/PaginaEscalada.h"
+#include "model/Region.h"
+#include "ui/ModoEdicion.h"
+
+// The pointer shapes the canvas uses; Mode is the current mode's own shape.
+enum class CanvasCursor { None, Arrow, SizeNS, SizeWE, SizeNESW, SizeNWSE, SizeAll, Mode };
+
+// Drag zones: what a left press on a region starts.
+enum DragZone {
+    ZONE_NONE = 0,
+    ZONE_MOVE = 1,
+    ZONE_TOP = 2,
+    ZONE_BOTTOM = 3,
+    ZONE_RIGHT = 4,
+    ZONE_LEFT = 5,
+    ZONE_TOP_LEFT = 6,
+    ZONE_TOP_RIGHT = 7,
+    ZONE_BOTTOM_LEFT = 8,
+    ZONE_BOTTOM_RIGHT = 9,
+};
+
+// Window operations asked for by one handler, in the order the window does them:
+// cursor, capture, band drawing, repaint, dialog, check mark, title.
+struct CanvasActions {
+    CanvasCursor cursor = CanvasCursor::None;  // None: leave the pointer alone
+    bool capture = false;
+    bool releaseCapture = false;
+    bool drawBand = false;  // XOR-draw erasedBand, then drawnBand
+    Rect erasedBand;
+    Rect drawnBand;
+    bool repaint = false;
+    int32_t commandDialog = -1;  // region whose command dialog to open
+    int checkModeCommand = 0;    // mode command id to check in menu and toolbar
+    bool refreshTitle = false;
+};
+
+// What one paint draws: the picture at (0, 0), then an XOR outline per
+// region, then the selected region inverted.
+struct PaintPlan {
+    const void* info = nullptr;  // BITMAPINFO of the scaled picture
+    const void* bits = nullptr;  // its bottom-up rows
+    uint32_t width = 0;
+    uint32_t height = 0;
+    std::vector<Rect> outlines;
+    bool hasInverted = false;
+    Rect inverted;
+};
+
+struct ScaleChoice {
+    double scale = 1.0;
+    bool moveToCorner = false;  // move the main window to the work area's corner
+};
+
+// 1.0 when a width x height picture fits the available space, else the
+// larger scale at which it fits both ways.
+ScaleChoice chooseScale(uint32_t width, uint32_t height, int32_t availableWidth, int32_t availableHeight);
+
+class CanvasEditor {
+public:
+    static const int32_t kMinWidth = 400;
+    static const int32_t kMinHeight = 200;
+    static const int32_t kNear = 5;
+    static const int32_t kMinBand = 10;
+
+    // `clock` gives a 32-bit millisecond tick count that wraps; `dragDelay` is
+    // how long a press must be held before a region follows the pointer.
+    CanvasEditor(std::function<uint32_t()> clock, uint32_t dragDelay);
+    CanvasEditor(const CanvasEditor&) = delete;
+    CanvasEditor& operator=(const CanvasEditor&) = delete;
+
+    // Shows `page` at `scale` (nothing when null), NORMAL mode, no selection.
+    CanvasActions setPage(Pagina* page, double scale, const std::string& installation,
+                          const std::vector<std::string>& pageNames);
+
+    CanvasActions leftDown(int32_t x, int32_t y, bool ctrl);
+    CanvasActions mouseMove(int32_t x, int32_t y);
+    CanvasActions leftUp(int32_t x, int32_t y);
+    CanvasActions rightDown(int32_t x, int32_t y);
+    CanvasActions command(int commandId);
+
+    // Called after the command dialog of `index` ended with OK.
+    void setRegionCommand(int32_t index, const Comando& comando);
+
+    int32_t hitTest(int32_t x, int32_t y) const;
+    int zoneAt(int32_t index, int32_t x, int32_t y) const;
+    CanvasCursor cursorFor(int32_t index, int32_t x, int32_t y) const;
+
+    std::string title() const;
+    void canvasSize(int32_t& width, int32_t& height) const;
+    void paintPlan(PaintPlan& plan) const;
+
+    PaginaEscalada* scaledPage() const { return scaledPage_.get(); }
+    const std::vector<std::string>& pageNames() const { return pageNames_; }
+    int32_t selected() const { return selected_; }
+    ModoEdicion mode() const { return mode_; }
+    int dragZone() const { return dragZone_; }
+    bool bandActive() const { return band_.left != -1; }
+    const Rect& band() const { return band_; }
+    uint32_t dragDelay() const { return dragDelay_; }
+
+private:
+    const Rect& regionRect(int32_t index) const;
+    void beginDrag(int32_t x, int32_t y);
+    void dragStep(int32_t x, int32_t y, CanvasActions& actions);
+    void endDrag(CanvasActions& actions);
+    void endBand(int32_t x, int32_t y, CanvasActions& actions);
+    void openCommandDialog(int32_t index, CanvasActions& actions);
+    void selectMode(int commandId, CanvasActions& actions);
+    void applyMode(int32_t index);
+    void keyboardCommand(int commandId, CanvasActions& actions);
+    void deleteSelected(CanvasActions& actions);
+
+    std::function<uint32_t()> clock_;
+    uint32_t dragDelay_;
+    std::string installation_;
+    std::vector<std::string> pageNames_;
+    std::unique_ptr<PaginaEscalada> scaledPage_;
+    int32_t selected_ = -1;
+    ModoEdicion mode_ = ModoEdicion::NORMAL;
+    Rect band_{-1, -1, -1, -1};
+    int dragZone_ = ZONE_NONE;
+    int32_t lastX_ = -1;
+    int32_t lastY_ = -1;
+    uint32_t pressTime_ = 0;
+};

@@ -1,0 +1,221 @@
+#include "PaginaWindow.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/Application.h"
+#include "model/Pagina.h"
+#include "ui/win32/ComandoDlg.h"
+
+namespace {
+
+uint32_t tickCount() {
+    return GetTickCount();
+}
+
+HPEN createOutlinePen() {
+    LOGBRUSH brush;
+    brush.lbStyle = BS_SOLID;
+    brush.lbColor = RGB(255, 255, 255);
+    brush.lbHatch = 0;
+    return ExtCreatePen(PS_COSMETIC | PS_DOT, 1, &brush, 0, nullptr);
+}
+
+// No C++ exception may unwind into the system's window procedure; what the
+// editing may throw (out of memory) ends the handler instead.
+template <typename Handler>
+void guarded(Handler handler) {
+    try {
+        handler();
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+PaginaWindow::PaginaWindow(int y, Window* owner, const Toolbar& toolbar)
+    : Window(owner, "Pagina", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER, 0, y, CW_USEDEFAULT,
+             CW_USEDEFAULT),
+      toolbar(toolbar),
+      editor_(tickCount, GetDoubleClickTime() >> 1) {
+    sizeNS = LoadCursorA(nullptr, IDC_SIZENS);
+    sizeWE = LoadCursorA(nullptr, IDC_SIZEWE);
+    sizeNESW = LoadCursorA(nullptr, IDC_SIZENESW);
+    sizeNWSE = LoadCursorA(nullptr, IDC_SIZENWSE);
+    sizeAll = LoadCursorA(nullptr, IDC_SIZEALL);
+    arrow = LoadCursorA(nullptr, IDC_ARROW);
+    for (int i = 0; i < kModeCount; ++i) {
+        int resource = modeInfo(modeAt(i)).cursorResource;
+        modeCursors[i] = resource ? LoadCursorA(instanceHandle, MAKEINTRESOURCEA(resource)) : nullptr;
+    }
+    outlinePen = createOutlinePen();
+    ShowWindow(hwnd, SW_SHOW);
+}
+
+PaginaWindow::~PaginaWindow() {
+    if (outlinePen)
+        DeleteObject(outlinePen);
+}
+
+void PaginaWindow::setPage(Pagina* page, const std::string& installation, const std::vector<std::string>& pageNames) {
+    double scale = 1.0;
+    if (page) {
+        RECT work = {0, 0, 0, 0};
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        int availableWidth = work.right - work.left;
+        int availableHeight = (work.bottom - work.top) - toolbar.height() - GetSystemMetrics(SM_CYCAPTION) -
+                              GetSystemMetrics(SM_CYMENU);
+        const Imagen* picture = page->imagenCargada.get();
+        ScaleChoice choice = chooseScale(picture ? picture->width() : 0, picture ? picture->height() : 0,
+                                         availableWidth, availableHeight);
+        if (choice.moveToCorner && owner)
+            SetWindowPos(owner->hwnd, nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        scale = choice.scale;
+    }
+    CanvasActions actions = editor_.setPage(page, scale, installation, pageNames);
+    checkModeItem(actions.checkModeCommand);
+    fitToPage();
+    if (actions.repaint)
+        InvalidateRect(hwnd, nullptr, TRUE);
+    refreshTitle();
+    // The main window's size rule turns 0 x 0 into the size that encloses
+    // toolbar and canvas.
+    if (owner)
+        SetWindowPos(owner->hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+}
+
+void PaginaWindow::fitToPage() {
+    int32_t width, height;
+    editor_.canvasSize(width, height);
+    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+LRESULT PaginaWindow::onPaint(HDC dc, PAINTSTRUCT) {
+    guarded([&] {
+        editor_.paintPlan(plan);
+        if (plan.info && plan.bits)
+            SetDIBitsToDevice(dc, 0, 0, plan.width, plan.height, 0, 0, 0, plan.height, plan.bits,
+                              static_cast<const BITMAPINFO*>(plan.info), DIB_RGB_COLORS);
+        HGDIOBJ oldPen = SelectObject(dc, outlinePen);
+        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+        int oldMix = SetROP2(dc, R2_XORPEN);
+        for (const Rect& r : plan.outlines)
+            Rectangle(dc, r.left, r.top, r.right, r.bottom);
+        if (plan.hasInverted) {
+            // White through XOR inverts: the selected region shows as a negative.
+            SelectObject(dc, GetStockObject(WHITE_BRUSH));
+            SelectObject(dc, GetStockObject(WHITE_PEN));
+            Rectangle(dc, plan.inverted.left, plan.inverted.top, plan.inverted.right, plan.inverted.bottom);
+        }
+        SetROP2(dc, oldMix);
+        SelectObject(dc, oldBrush);
+        SelectObject(dc, oldPen);
+    });
+    return 0;
+}
+
+LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
+    guarded([&] { perform(editor_.leftDown(x, y, (keys & MK_CONTROL) != 0)); });
+    return 0;
+}
+
+LRESULT PaginaWindow::onLButtonUp(int x, int y, WPARAM) {
+    guarded([&] { perform(editor_.leftUp(x, y)); });
+    return 0;
+}
+
+LRESULT PaginaWindow::onRButtonDown(int x, int y, WPARAM) {
+    guarded([&] { perform(editor_.rightDown(x, y)); });
+    return 0;
+}
+
+LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM) {
+    guarded([&] { perform(editor_.mouseMove(x, y)); });
+    return 0;
+}
+
+LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
+    guarded([&] { perform(editor_.command(LOWORD(wParam))); });
+    return 0;
+}
+
+// Carries out what the editor asked for, in its order: the newly selected
+// region is invalidated before the command dialog opens, so it shows
+// selected while the dialog runs.
+void PaginaWindow::perform(const CanvasActions& actions) {
+    if (actions.cursor != CanvasCursor::None)
+        SetCursor(cursorHandle(actions.cursor));
+    if (actions.capture)
+        SetCapture(hwnd);
+    if (actions.releaseCapture)
+        ReleaseCapture();
+    if (actions.drawBand)
+        drawBand(actions.erasedBand, actions.drawnBand);
+    if (actions.repaint)
+        InvalidateRect(hwnd, nullptr, TRUE);
+    if (actions.commandDialog >= 0)
+        openCommandDialog(actions.commandDialog);
+    if (actions.checkModeCommand)
+        checkModeItem(actions.checkModeCommand);
+    if (actions.refreshTitle)
+        refreshTitle();
+}
+
+// The rubber band is drawn straight onto the window: XOR twice restores the
+// picture, so the old band is erased without a repaint.
+void PaginaWindow::drawBand(const Rect& erased, const Rect& drawn) {
+    HDC dc = GetDC(hwnd);
+    if (!dc)
+        return;
+    HGDIOBJ oldPen = SelectObject(dc, outlinePen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    int oldMix = SetROP2(dc, R2_XORPEN);
+    Rectangle(dc, erased.left, erased.top, erased.right, erased.bottom);
+    Rectangle(dc, drawn.left, drawn.top, drawn.right, drawn.bottom);
+    SetROP2(dc, oldMix);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    ReleaseDC(hwnd, dc);
+}
+
+void PaginaWindow::openCommandDialog(int32_t index) {
+    const PaginaEscalada* shown = editor_.scaledPage();
+    if (!shown || index < 0 || static_cast<size_t>(index) >= shown->regions().size())
+        return;
+    std::vector<std::string> names = editor_.pageNames();
+    ComandoDlg dialog(hwnd, shown->regions()[static_cast<size_t>(index)].comando, &names);
+    if (dialog.runModal() == 1 && editor_.scaledPage() == shown)
+        editor_.setRegionCommand(index, dialog.comando());
+}
+
+void PaginaWindow::checkModeItem(int commandId) {
+    HMENU menu = owner ? GetMenu(owner->hwnd) : nullptr;
+    HMENU editMenu = menu ? GetSubMenu(menu, 1) : nullptr;
+    if (editMenu) {
+        for (int i = 0; i < kModeCount; ++i)
+            CheckMenuItem(editMenu, modeInfo(modeAt(i)).commandId, MF_BYCOMMAND | MF_UNCHECKED);
+        CheckMenuItem(editMenu, commandId, MF_BYCOMMAND | MF_CHECKED);
+    }
+    if (toolbar.hwnd)
+        PostMessageA(toolbar.hwnd, TB_CHECKBUTTON, commandId, MAKELONG(TRUE, 0));
+}
+
+void PaginaWindow::refreshTitle() {
+    if (owner)
+        SetWindowTextA(owner->hwnd, editor_.title().c_str());
+}
+
+HCURSOR PaginaWindow::cursorHandle(CanvasCursor cursor) const {
+    switch (cursor) {
+    case CanvasCursor::SizeNS: return sizeNS;
+    case CanvasCursor::SizeWE: return sizeWE;
+    case CanvasCursor::SizeNESW: return sizeNESW;
+    case CanvasCursor::SizeNWSE: return sizeNWSE;
+    case CanvasCursor::SizeAll: return sizeAll;
+    case CanvasCursor::Mode: {
+        HCURSOR shape = modeCursors[static_cast<int>(editor_.mode())];
+        return shape ? shape : arrow;
+    }
+    default: return arrow;
+    }
+}
