@@ -5,6 +5,7 @@
 #include "app/Dialog.h"
 
 class Proyecto;
+class SubirProyecto;
 
 class SubirProyectoDlg : public Dialog {
 public:
@@ -12,7 +13,11 @@ public:
     ~SubirProyectoDlg();  // stops and awaits the worker
 
     Proyecto* project;
+    SubirProyecto* worker;  // owned; null when none runs
 
     INT_PTR onInitDialog() override;
     INT_PTR onCancel() override;
+
+private:
+    void stopWorker();
 };

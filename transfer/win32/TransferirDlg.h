@@ -14,4 +14,7 @@ public:
 
     INT_PTR onInitDialog() override;
     INT_PTR onOk() override;
+
+private:
+    void copyToCard();
 };

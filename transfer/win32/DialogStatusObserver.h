@@ -1,0 +1,19 @@
+// Shows the transfer worker's progress in the progress dialog: the status
+// line (1015) and the button (2). Called on the worker's thread, which must
+// be a CreateThread thread; the texts are sent to the dialog's thread.
+// Win32 layer (wineg++).
+#pragma once
+
+#include <windows.h>
+
+#include "transfer/TransferObserver.h"
+
+class DialogStatusObserver : public TransferObserver {
+public:
+    explicit DialogStatusObserver(HWND dialog) : dialog_(dialog) {}
+    void setStatus(const std::string& text) override;
+    void setButtonLabel(const std::string& text) override;
+
+private:
+    HWND dialog_;
+};
