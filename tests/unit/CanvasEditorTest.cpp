@@ -1,0 +1,486 @@
+// The page canvas without a window: showing a page, hit-testing, drag zones,
+// pointer shapes, mouse moves and resizes, the rubber band and the command
+// dialog requests, checked in the page's stored coordinates.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/Pagina.h"
+#include "ui/CanvasEditor.h"
+
+namespace {
+
+const uint32_t kDelay = 250;  // half of a 500 ms double-click time
+
+Rect rect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
+    return Rect{left, top, right, bottom};
+}
+
+class CanvasTest : public ::testing::Test {
+protected:
+    // A page whose picture file is missing shows a blank picture of its size.
+    void show(double scale, int32_t width = 800, int32_t height = 600) {
+        page.nombre = "Inicio";
+        page.setImagen(width, height, "/nonexistent/quenda-canvas-test.png");
+        canvas.setPage(&page, scale, "Casa", {"Inicio", "Salon"});
+    }
+    void addRegion(const Rect& coords, const std::string& codigo = "") {
+        Region region;
+        region.coords = coords;
+        region.comando.codigo = codigo;
+        page.addRegion(region);
+    }
+    Rect stored(size_t i) const { return page.regiones.at(i).coords; }
+    Rect shown(size_t i) const { return canvas.scaledPage()->regions().at(i).coords; }
+    // A press held past the delay, then one move and the release.
+    void drag(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
+        canvas.leftDown(fromX, fromY, false);
+        now += kDelay + 1;
+        canvas.mouseMove(toX, toY);
+        canvas.leftUp(toX, toY);
+    }
+
+    uint32_t now = 1000;
+    CanvasEditor canvas{[this] { return now; }, kDelay};
+    Pagina page;
+};
+
+// --- Scale and size -------------------------------------------------------
+
+TEST(CanvasScale, PictureThatFitsIsShownUnscaledWithoutMovingTheWindow) {
+    ScaleChoice choice = chooseScale(1024, 700, 1280, 900);
+    EXPECT_EQ(1.0, choice.scale);
+    EXPECT_FALSE(choice.moveToCorner);
+    EXPECT_FALSE(chooseScale(1280, 900, 1280, 900).moveToCorner);  // exactly the room there is
+}
+
+TEST(CanvasScale, TooLargePictureTakesTheSmallerRatioAndMovesTheWindow) {
+    ScaleChoice wide = chooseScale(2560, 400, 1280, 900);
+    EXPECT_DOUBLE_EQ(0.5, wide.scale);
+    EXPECT_TRUE(wide.moveToCorner);
+    ScaleChoice tall = chooseScale(1000, 1800, 1280, 900);
+    EXPECT_DOUBLE_EQ(0.5, tall.scale);
+    ScaleChoice both = chooseScale(2560, 3600, 1280, 900);
+    EXPECT_DOUBLE_EQ(0.25, both.scale);
+}
+
+TEST(CanvasScale, NoRoomAtAllShowsThePictureUnscaledRatherThanAtScaleZero) {
+    ScaleChoice choice = chooseScale(800, 600, 1280, 0);
+    EXPECT_EQ(1.0, choice.scale);
+    EXPECT_TRUE(choice.moveToCorner);
+    EXPECT_EQ(1.0, chooseScale(800, 600, -10, -10).scale);
+}
+
+TEST_F(CanvasTest, SmallPictureGetsTheMinimumCanvasOf400By200) {
+    show(1.0, 300, 150);
+    int32_t width = 0, height = 0;
+    canvas.canvasSize(width, height);
+    EXPECT_EQ(400, width);
+    EXPECT_EQ(200, height);
+}
+
+TEST_F(CanvasTest, CanvasTakesTheScaledPictureSize) {
+    show(0.5, 1001, 600);
+    int32_t width = 0, height = 0;
+    canvas.canvasSize(width, height);
+    EXPECT_EQ(500, width);
+    EXPECT_EQ(300, height);
+}
+
+TEST_F(CanvasTest, WithoutPageTheCanvasIs400By200AndTheTitleHasNoPagePart) {
+    canvas.setPage(nullptr, 1.0, "Casa", {});
+    int32_t width = 0, height = 0;
+    canvas.canvasSize(width, height);
+    EXPECT_EQ(400, width);
+    EXPECT_EQ(200, height);
+    EXPECT_EQ("Quenda - Casa", canvas.title());
+    canvas.setPage(nullptr, 1.0, "", {});
+    EXPECT_EQ("Quenda", canvas.title());
+}
+
+TEST_F(CanvasTest, TitleShowsInstallationPageAndMode) {
+    show(1.0);
+    EXPECT_EQ("Quenda - Casa - Inicio - modo normal", canvas.title());
+    canvas.setPage(&page, 1.0, "", {});
+    EXPECT_EQ("Quenda - Inicio - modo normal", canvas.title());
+}
+
+TEST_F(CanvasTest, ShowingAPageResetsModeSelectionAndChecksNormal) {
+    addRegion(rect(10, 10, 100, 100));
+    show(1.0);
+    canvas.leftDown(50, 50, false);
+    canvas.command(2805);
+    ASSERT_EQ(0, canvas.selected());
+    CanvasActions actions = canvas.setPage(&page, 1.0, "Casa", {"Inicio"});
+    EXPECT_EQ(-1, canvas.selected());
+    EXPECT_EQ(ModoEdicion::NORMAL, canvas.mode());
+    EXPECT_EQ(ZONE_NONE, canvas.dragZone());
+    EXPECT_FALSE(canvas.bandActive());
+    EXPECT_EQ(2814, actions.checkModeCommand);
+    EXPECT_TRUE(actions.refreshTitle);
+    EXPECT_TRUE(actions.repaint);
+    EXPECT_EQ(std::vector<std::string>{"Inicio"}, canvas.pageNames());
+}
+
+TEST_F(CanvasTest, PaintPlanOutlinesEveryRegionAndInvertsTheSelectedOne) {
+    addRegion(rect(10, 10, 100, 100));
+    addRegion(rect(200, 20, 300, 80));
+    show(1.0, 640, 480);
+    PaintPlan plan;
+    canvas.paintPlan(plan);
+    EXPECT_EQ(640u, plan.width);
+    EXPECT_EQ(480u, plan.height);
+    EXPECT_NE(nullptr, plan.info);
+    EXPECT_NE(nullptr, plan.bits);
+    ASSERT_EQ(2u, plan.outlines.size());
+    EXPECT_EQ(rect(200, 20, 300, 80), plan.outlines[1]);
+    EXPECT_FALSE(plan.hasInverted);
+    canvas.leftDown(250, 50, false);
+    canvas.paintPlan(plan);
+    EXPECT_EQ(2u, plan.outlines.size());
+    EXPECT_TRUE(plan.hasInverted);
+    EXPECT_EQ(rect(200, 20, 300, 80), plan.inverted);
+}
+
+TEST_F(CanvasTest, NoPageMeansNoPictureNoOutlinesAndInertHandlers) {
+    canvas.setPage(nullptr, 1.0, "", {});
+    PaintPlan plan;
+    canvas.paintPlan(plan);
+    EXPECT_EQ(nullptr, plan.bits);
+    EXPECT_TRUE(plan.outlines.empty());
+    CanvasActions press = canvas.leftDown(10, 10, false);
+    EXPECT_FALSE(press.capture);
+    EXPECT_FALSE(canvas.bandActive());
+    EXPECT_FALSE(canvas.mouseMove(40, 40).drawBand);
+    EXPECT_FALSE(canvas.leftUp(40, 40).repaint);
+    EXPECT_EQ(-1, canvas.rightDown(10, 10).commandDialog);
+}
+
+// --- Hit test, zones and pointer shapes -------------------------------------
+
+TEST_F(CanvasTest, OverlapResolvesToTheEarlierRegionAndBoundsAreInclusive) {
+    addRegion(rect(10, 10, 100, 100));
+    addRegion(rect(50, 50, 150, 150));
+    show(1.0);
+    EXPECT_EQ(0, canvas.hitTest(60, 60));
+    EXPECT_EQ(1, canvas.hitTest(120, 120));
+    EXPECT_EQ(0, canvas.hitTest(100, 100));  // right-bottom corner of the first
+    EXPECT_EQ(1, canvas.hitTest(150, 150));
+    EXPECT_EQ(0, canvas.hitTest(10, 10));
+    EXPECT_EQ(-1, canvas.hitTest(151, 60));
+    EXPECT_EQ(-1, canvas.hitTest(9, 10));
+    canvas.leftDown(60, 60, false);
+    EXPECT_EQ(0, canvas.selected());
+}
+
+TEST_F(CanvasTest, ZonesFollowTheTableOrder) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    EXPECT_EQ(ZONE_TOP_LEFT, canvas.zoneAt(0, 103, 103));
+    EXPECT_EQ(ZONE_BOTTOM_LEFT, canvas.zoneAt(0, 95, 165));
+    EXPECT_EQ(ZONE_LEFT, canvas.zoneAt(0, 105, 130));
+    EXPECT_EQ(ZONE_TOP_RIGHT, canvas.zoneAt(0, 200, 100));
+    EXPECT_EQ(ZONE_BOTTOM_RIGHT, canvas.zoneAt(0, 196, 157));
+    EXPECT_EQ(ZONE_RIGHT, canvas.zoneAt(0, 205, 130));
+    EXPECT_EQ(ZONE_TOP, canvas.zoneAt(0, 150, 95));
+    EXPECT_EQ(ZONE_BOTTOM, canvas.zoneAt(0, 150, 160));
+    EXPECT_EQ(ZONE_MOVE, canvas.zoneAt(0, 106, 106));
+    EXPECT_EQ(ZONE_NONE, canvas.zoneAt(-1, 150, 130));
+}
+
+TEST_F(CanvasTest, InANarrowRegionTheLeftAndTopEdgesWin) {
+    addRegion(rect(100, 100, 108, 106));
+    show(1.0);
+    EXPECT_EQ(ZONE_TOP_LEFT, canvas.zoneAt(0, 104, 103));
+    EXPECT_EQ(ZONE_LEFT, canvas.zoneAt(0, 105, 140));
+}
+
+TEST_F(CanvasTest, PressThreePixelsInsideTheCornerResizesAndInTheMiddleMoves) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    CanvasActions corner = canvas.leftDown(103, 103, false);
+    EXPECT_EQ(CanvasCursor::SizeNWSE, corner.cursor);
+    EXPECT_EQ(ZONE_TOP_LEFT, canvas.dragZone());
+    canvas.leftUp(103, 103);
+    CanvasActions middle = canvas.leftDown(150, 130, false);
+    EXPECT_EQ(CanvasCursor::SizeAll, middle.cursor);
+    EXPECT_EQ(ZONE_MOVE, canvas.dragZone());
+}
+
+TEST_F(CanvasTest, PointerShapesPerZone) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    EXPECT_EQ(CanvasCursor::SizeNS, canvas.cursorFor(0, 150, 100));
+    EXPECT_EQ(CanvasCursor::SizeNS, canvas.cursorFor(0, 150, 160));
+    EXPECT_EQ(CanvasCursor::SizeWE, canvas.cursorFor(0, 100, 130));
+    EXPECT_EQ(CanvasCursor::SizeWE, canvas.cursorFor(0, 200, 130));
+    EXPECT_EQ(CanvasCursor::SizeNESW, canvas.cursorFor(0, 200, 100));
+    EXPECT_EQ(CanvasCursor::SizeNESW, canvas.cursorFor(0, 100, 160));
+    EXPECT_EQ(CanvasCursor::SizeNWSE, canvas.cursorFor(0, 200, 160));
+    EXPECT_EQ(CanvasCursor::Arrow, canvas.cursorFor(-1, 10, 10));
+    EXPECT_EQ(CanvasCursor::None, canvas.mouseMove(10, 10).cursor);  // class arrow applies
+    EXPECT_EQ(CanvasCursor::SizeAll, canvas.mouseMove(150, 130).cursor);
+}
+
+TEST_F(CanvasTest, DuringADragThePointerKeepsTheDragZoneShape) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    canvas.leftDown(200, 130, false);  // right edge
+    CanvasActions outside = canvas.mouseMove(400, 400);
+    EXPECT_EQ(CanvasCursor::SizeWE, outside.cursor);
+}
+
+// --- Moving and resizing ------------------------------------------------
+
+TEST_F(CanvasTest, QuickClickSelectsButDoesNotMove) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    CanvasActions press = canvas.leftDown(150, 130, false);
+    EXPECT_TRUE(press.repaint);
+    EXPECT_FALSE(press.capture);  // moves are not captured
+    EXPECT_EQ(0, canvas.selected());
+    now += 100;
+    EXPECT_FALSE(canvas.mouseMove(170, 140).repaint);
+    now += kDelay - 100;  // exactly the delay: still too early
+    canvas.mouseMove(190, 150);
+    canvas.leftUp(190, 150);
+    EXPECT_EQ(rect(100, 100, 200, 160), stored(0));
+    EXPECT_EQ(0, canvas.selected());
+    EXPECT_EQ(ZONE_NONE, canvas.dragZone());
+}
+
+TEST_F(CanvasTest, HeldPressMakesTheRegionJumpByTheOffsetSinceThePress) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    canvas.leftDown(150, 130, false);
+    now += 50;
+    canvas.mouseMove(155, 131);  // dropped: too early
+    now += kDelay;
+    CanvasActions step = canvas.mouseMove(170, 140);
+    EXPECT_TRUE(step.repaint);
+    EXPECT_EQ(rect(120, 110, 220, 170), stored(0));
+    canvas.mouseMove(171, 138);
+    EXPECT_EQ(rect(121, 108, 221, 168), stored(0));
+    CanvasActions release = canvas.leftUp(171, 138);
+    EXPECT_FALSE(release.repaint);
+    canvas.mouseMove(300, 300);
+    EXPECT_EQ(rect(121, 108, 221, 168), stored(0));
+}
+
+TEST_F(CanvasTest, TickCountWrapDoesNotStartOrStallADrag) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    now = 0xFFFFFFF0u;
+    canvas.leftDown(150, 130, false);
+    now = 0x00000010u;  // 32 ms later, across the wrap
+    canvas.mouseMove(160, 130);
+    EXPECT_EQ(rect(100, 100, 200, 160), stored(0));
+    now = 0x00000100u;  // 272 ms after the press
+    canvas.mouseMove(160, 130);
+    EXPECT_EQ(rect(110, 100, 210, 160), stored(0));
+}
+
+TEST_F(CanvasTest, AtHalfScaleOnePixelRightRecomputesAllFourStoredValues) {
+    addRegion(rect(101, 50, 300, 151));
+    show(0.5, 2000, 800);
+    EXPECT_EQ(rect(51, 25, 150, 76), shown(0));
+    drag(100, 50, 101, 50);
+    EXPECT_EQ(rect(52, 25, 151, 76), shown(0));
+    EXPECT_EQ(rect(104, 50, 302, 152), stored(0));
+}
+
+TEST_F(CanvasTest, CornerAndEdgeDragsSetThoseEdgesToThePointer) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    drag(103, 103, 80, 90);
+    EXPECT_EQ(rect(80, 90, 200, 160), stored(0));
+    drag(199, 158, 250, 190);
+    EXPECT_EQ(rect(80, 90, 250, 190), stored(0));
+    drag(150, 190, 150, 210);  // bottom edge
+    EXPECT_EQ(rect(80, 90, 250, 210), stored(0));
+    drag(250, 150, 260, 400);  // right edge: y does not count
+    EXPECT_EQ(rect(80, 90, 260, 210), stored(0));
+}
+
+TEST_F(CanvasTest, EdgeDraggedPastTheOppositeOneIsPutBackInOrderOnRelease) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    canvas.leftDown(100, 130, false);  // left edge
+    now += kDelay + 1;
+    canvas.mouseMove(260, 130);
+    EXPECT_EQ(rect(260, 100, 200, 160), stored(0));  // crossed while dragging
+    CanvasActions release = canvas.leftUp(260, 130);
+    EXPECT_TRUE(release.repaint);
+    EXPECT_EQ(rect(200, 100, 260, 160), stored(0));
+    EXPECT_EQ(0, canvas.hitTest(230, 130));
+}
+
+TEST_F(CanvasTest, ReleaseOfAnOrderedDragNeitherRewritesNorRepaints) {
+    addRegion(rect(101, 50, 300, 151));
+    show(0.5, 2000, 800);
+    canvas.leftDown(100, 50, false);
+    now += 10;
+    CanvasActions release = canvas.leftUp(100, 50);  // a quick click
+    EXPECT_FALSE(release.repaint);
+    // Stored values untouched: a rewrite would have rounded them to (102, 50, 300, 152).
+    EXPECT_EQ(rect(101, 50, 300, 151), stored(0));
+}
+
+TEST_F(CanvasTest, DragWhoseReleaseWentElsewhereEndsAtTheNextPress) {
+    addRegion(rect(100, 100, 200, 160));
+    addRegion(rect(300, 100, 400, 160));
+    show(1.0);
+    canvas.leftDown(150, 130, false);
+    now += kDelay + 1;
+    canvas.mouseMove(160, 130);  // button released outside: no leftUp
+    canvas.mouseMove(170, 130);  // still following
+    EXPECT_EQ(rect(120, 100, 220, 160), stored(0));
+    canvas.leftDown(20, 300, false);  // press on empty picture
+    EXPECT_EQ(ZONE_NONE, canvas.dragZone());
+    EXPECT_TRUE(canvas.bandActive());
+    canvas.mouseMove(40, 330);
+    canvas.leftUp(40, 330);
+    EXPECT_EQ(rect(120, 100, 220, 160), stored(0));
+    EXPECT_EQ(3u, page.regiones.size());
+}
+
+// --- Rubber band -------------------------------------------------------
+
+TEST_F(CanvasTest, RubberBandCapturesAndDrawsWithXorErase) {
+    show(1.0);
+    CanvasActions press = canvas.leftDown(20, 20, false);
+    EXPECT_TRUE(press.capture);
+    EXPECT_FALSE(press.repaint);
+    EXPECT_TRUE(canvas.bandActive());
+    CanvasActions first = canvas.mouseMove(25, 40);
+    EXPECT_TRUE(first.drawBand);
+    EXPECT_EQ(rect(20, 20, 20, 20), first.erasedBand);
+    EXPECT_EQ(rect(20, 20, 25, 40), first.drawnBand);
+    EXPECT_FALSE(first.repaint);
+    CanvasActions second = canvas.mouseMove(29, 80);
+    EXPECT_EQ(rect(20, 20, 25, 40), second.erasedBand);
+    EXPECT_EQ(rect(20, 20, 29, 80), second.drawnBand);
+}
+
+TEST_F(CanvasTest, BandNarrowerThanTenPixelsCreatesNothing) {
+    show(1.0);
+    canvas.leftDown(20, 20, false);
+    canvas.mouseMove(29, 80);
+    CanvasActions release = canvas.leftUp(29, 80);
+    EXPECT_TRUE(page.regiones.empty());
+    EXPECT_TRUE(release.releaseCapture);
+    EXPECT_TRUE(release.repaint);
+    EXPECT_FALSE(canvas.bandActive());
+    canvas.leftDown(20, 20, false);
+    canvas.leftUp(80, 29);
+    EXPECT_TRUE(page.regiones.empty());
+}
+
+TEST_F(CanvasTest, BandOfTenPixelsCreatesOneUnselectedRegionWithEmptyCommand) {
+    show(1.0);
+    canvas.leftDown(20, 20, false);
+    canvas.mouseMove(30, 30);
+    canvas.leftUp(30, 30);
+    ASSERT_EQ(1u, page.regiones.size());
+    EXPECT_EQ(rect(20, 20, 30, 30), stored(0));
+    EXPECT_EQ(Comando(), page.regiones[0].comando);
+    EXPECT_EQ(-1, canvas.selected());
+}
+
+TEST_F(CanvasTest, BandDrawnUpAndLeftIsStoredWithLeftAndTopFirst) {
+    show(1.0);
+    canvas.leftDown(200, 150, false);
+    canvas.leftUp(120, 90);
+    ASSERT_EQ(1u, page.regiones.size());
+    EXPECT_EQ(rect(120, 90, 200, 150), stored(0));
+    EXPECT_EQ(0, canvas.hitTest(150, 100));
+}
+
+TEST_F(CanvasTest, BandAtHalfScaleIsStoredInPicturePixels) {
+    show(0.5, 2000, 800);
+    canvas.leftDown(51, 25, false);
+    canvas.leftUp(150, 76);
+    ASSERT_EQ(1u, page.regiones.size());
+    EXPECT_EQ(rect(51, 25, 150, 76), shown(0));
+    EXPECT_EQ(rect(102, 50, 300, 152), stored(0));
+}
+
+TEST_F(CanvasTest, StripBeyondASmallPictureTakesBandsAndCtrlPressIsAPlainPress) {
+    show(1.0, 300, 150);
+    CanvasActions press = canvas.leftDown(320, 160, true);
+    EXPECT_TRUE(press.capture);
+    EXPECT_EQ(-1, press.commandDialog);
+    canvas.leftUp(390, 195);
+    ASSERT_EQ(1u, page.regiones.size());
+    EXPECT_EQ(rect(320, 160, 390, 195), stored(0));
+}
+
+TEST_F(CanvasTest, PressOnEmptyCanvasClearsTheSelection) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    canvas.leftDown(150, 130, false);
+    canvas.leftUp(150, 130);
+    ASSERT_EQ(0, canvas.selected());
+    canvas.leftDown(10, 10, false);
+    EXPECT_EQ(-1, canvas.selected());
+    canvas.leftUp(10, 10);
+}
+
+// --- Command dialog -----------------------------------------------------
+
+TEST_F(CanvasTest, CtrlClickOpensTheDialogWithoutStartingADrag) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    CanvasActions press = canvas.leftDown(150, 130, true);
+    EXPECT_EQ(0, press.commandDialog);
+    EXPECT_TRUE(press.repaint);
+    EXPECT_EQ(0, canvas.selected());
+    EXPECT_EQ(ZONE_NONE, canvas.dragZone());
+    now += kDelay + 1;
+    canvas.mouseMove(190, 150);
+    EXPECT_EQ(rect(100, 100, 200, 160), stored(0));
+}
+
+TEST_F(CanvasTest, RightClickSelectsTheClickedRegionAndOpensItsDialog) {
+    addRegion(rect(10, 10, 50, 50));
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    canvas.leftDown(30, 30, false);
+    canvas.leftUp(30, 30);
+    CanvasActions right = canvas.rightDown(150, 130);
+    EXPECT_EQ(1, right.commandDialog);
+    EXPECT_EQ(1, canvas.selected());
+    EXPECT_TRUE(right.repaint);
+    CanvasActions outside = canvas.rightDown(500, 500);
+    EXPECT_EQ(-1, outside.commandDialog);
+    EXPECT_EQ(1, canvas.selected());
+}
+
+TEST_F(CanvasTest, DialogResultBecomesTheRegionCommandInBothLists) {
+    addRegion(rect(100, 100, 200, 160), "old");
+    show(1.0);
+    Comando comando;
+    comando.sector = "3";
+    comando.codigo = "ON";
+    comando.pagina = "Salon";
+    comando.tipoComunicacion = "wifi";
+    canvas.setRegionCommand(0, comando);
+    EXPECT_EQ(comando, page.regiones[0].comando);
+    EXPECT_EQ(comando, canvas.scaledPage()->regions()[0].comando);
+    EXPECT_EQ(rect(100, 100, 200, 160), stored(0));
+}
+
+TEST_F(CanvasTest, DialogResultForARegionRemovedMeanwhileIsDropped) {
+    addRegion(rect(100, 100, 200, 160), "old");
+    show(1.0);
+    canvas.rightDown(150, 130);
+    canvas.command(2785);  // delete, carried out while the dialog ran
+    Comando comando;
+    comando.codigo = "late";
+    canvas.setRegionCommand(0, comando);
+    EXPECT_TRUE(page.regiones.empty());
+}
+
+}  // namespace
