@@ -10,6 +10,8 @@ function(quenda_winelib target)
     RULE_LAUNCH_COMPILE ${CMAKE_SOURCE_DIR}/tools/winelib-cxx
     RULE_LAUNCH_LINK ${CMAKE_SOURCE_DIR}/tools/winelib-cxx)
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR})
+  # windows.h's min and max macros break <vector> and std::min.
+  target_compile_definitions(${target} PRIVATE NOMINMAX)
 endfunction()
 
 file(GLOB QUENDA_WIN32_SOURCES CONFIGURE_DEPENDS
@@ -18,7 +20,13 @@ file(GLOB QUENDA_WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/transfer/win32/*.cpp)
 list(FILTER QUENDA_WIN32_SOURCES EXCLUDE REGEX "/app/Main\\.cpp$")
 
-include(${CMAKE_SOURCE_DIR}/cmake/Resources.cmake)   # defines quenda_resources, QUENDA_RES
+if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/Resources.cmake)
+  include(${CMAKE_SOURCE_DIR}/cmake/Resources.cmake)   # defines quenda_resources, QUENDA_RES
+else()
+  # Until the resource script is in, the Win32 objects still compile.
+  add_custom_target(quenda_resources)
+  set(QUENDA_RES "")
+endif()
 
 add_library(quenda_win32 OBJECT ${QUENDA_WIN32_SOURCES})
 quenda_winelib(quenda_win32)

@@ -1,0 +1,99 @@
+#include "app/Dialog.h"
+
+#include "app/Application.h"
+
+#include <exception>
+#include <vector>
+
+Dialog::Dialog(HWND parent, int templateId)
+    : hwnd(nullptr),
+      parent(parent),
+      instance(instanceHandle),
+      templateName(nullptr),
+      templateId(templateId),
+      dialogProc(&Dialog::sharedDialogProc),
+      positionReleased(true),
+      cascadeStep(20) {}
+
+// The step taken at WM_INITDIALOG is given back exactly once, by close() or
+// here, so that the next dialog opens where this one did.
+static void releasePosition(Dialog& dialog) {
+    if (dialog.positionReleased)
+        return;
+    cascadePosition.x -= dialog.cascadeStep;
+    cascadePosition.y -= dialog.cascadeStep;
+    dialog.positionReleased = true;
+}
+
+Dialog::~Dialog() {
+    releasePosition(*this);
+}
+
+INT_PTR Dialog::runModal() {
+    Dialog* outer = currentDialog;
+    currentDialog = this;
+    const char* resource = templateId == -1 ? templateName : MAKEINTRESOURCEA(templateId & 0xFFFF);
+    INT_PTR result = DialogBoxParamA(instance, resource, parent, dialogProc, 0);
+    currentDialog = outer;
+    return result;
+}
+
+void Dialog::close(INT_PTR result) {
+    releasePosition(*this);
+    EndDialog(hwnd, result);
+}
+
+INT_PTR Dialog::onOk() {
+    close(IDOK);
+    return 1;
+}
+
+INT_PTR Dialog::onCancel() {
+    close(IDCANCEL);
+    return 1;
+}
+
+std::string Dialog::getItemText(int controlId) const {
+    HWND control = GetDlgItem(hwnd, controlId);
+    int length = GetWindowTextLengthA(control);
+    if (length < 0)
+        length = 0;
+    std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
+    GetWindowTextA(control, buffer.data(), length + 2);
+    return std::string(buffer.data());
+}
+
+static INT_PTR initDialog(Dialog& dialog) {
+    SetWindowPos(dialog.hwnd, nullptr, cascadePosition.x, cascadePosition.y, 0, 0, SWP_NOSIZE);
+    cascadePosition.x += dialog.cascadeStep;
+    cascadePosition.y += dialog.cascadeStep;
+    dialog.positionReleased = false;
+    return dialog.onInitDialog();
+}
+
+static INT_PTR dispatchCommand(Dialog& dialog, WPARAM wParam, LPARAM lParam) {
+    switch (LOWORD(wParam)) {
+    case IDOK: return dialog.onOk();
+    case IDCANCEL: return dialog.onCancel();
+    default: return dialog.onCommand(wParam, LOWORD(lParam), HIWORD(lParam));
+    }
+}
+
+INT_PTR CALLBACK Dialog::sharedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dialog* dialog = currentDialog;
+    if (!dialog)
+        return 0;
+    dialog->hwnd = window;
+    // No C++ exception may unwind through the system's frames.
+    try {
+        switch (message) {
+        case WM_INITDIALOG: return initDialog(*dialog);
+        case WM_COMMAND: return dispatchCommand(*dialog, wParam, lParam);
+        default: return dialog->onMessage(message, wParam, lParam);
+        }
+    } catch (const std::exception&) {
+        return 0;
+    } catch (...) {
+        return 0;
+    }
+}

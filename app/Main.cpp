@@ -1,0 +1,26 @@
+// Entry routine: class, accelerators, the main window and the message loop.
+#include <windows.h>
+
+#include "app/Application.h"
+#include "app/Win32FileAccess.h"
+#include "resources/resource.h"
+#include "ui/win32/MainWindow.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    startApplication(instance);
+    // DOS paths and Wine's own current directory only work through Win32.
+    static Win32FileAccess files;
+    FileAccess::install(&files);
+
+    HACCEL accelerators = LoadAcceleratorsA(instanceHandle, MAKEINTRESOURCEA(IDR_ACCELERATORS));
+    MainWindow* mainWindow = nullptr;
+    try {
+        mainWindow = new MainWindow();
+    } catch (...) {
+        return 1;
+    }
+    int exitCode = runMessageLoop(accelerators);
+    delete mainWindow;
+    FileAccess::install(nullptr);
+    return exitCode;
+}

@@ -1,0 +1,106 @@
+#include "app/Win32FileAccess.h"
+
+#include <windows.h>
+
+#include <climits>
+
+namespace {
+
+class Win32InputFile : public InputFile {
+public:
+    explicit Win32InputFile(HANDLE file) : file_(file) {}
+    ~Win32InputFile() override { CloseHandle(file_); }
+
+    uint64_t size() const override {
+        LARGE_INTEGER size;
+        if (!GetFileSizeEx(file_, &size) || size.QuadPart < 0)
+            return 0;
+        return static_cast<uint64_t>(size.QuadPart);
+    }
+
+    long read(char* buffer, size_t capacity) override {
+        DWORD wanted = capacity > 0x40000000 ? 0x40000000 : static_cast<DWORD>(capacity);
+        DWORD got = 0;
+        if (!ReadFile(file_, buffer, wanted, &got, nullptr))
+            return -1;
+        return static_cast<long>(got);
+    }
+
+private:
+    HANDLE file_;
+};
+
+class Win32OutputFile : public OutputFile {
+public:
+    explicit Win32OutputFile(HANDLE file) : file_(file), failed_(false) {}
+    ~Win32OutputFile() override {
+        if (file_ != INVALID_HANDLE_VALUE)
+            CloseHandle(file_);
+    }
+
+    bool write(const char* data, size_t length) override {
+        while (length > 0 && !failed_) {
+            DWORD chunk = length > 0x40000000 ? 0x40000000 : static_cast<DWORD>(length);
+            DWORD written = 0;
+            // A full disk shows as a short write, not always as a failure.
+            if (!WriteFile(file_, data, chunk, &written, nullptr) || written != chunk)
+                failed_ = true;
+            data += written;
+            length -= written;
+        }
+        return !failed_;
+    }
+
+    bool commit() override {
+        if (file_ == INVALID_HANDLE_VALUE)
+            return false;
+        bool flushed = FlushFileBuffers(file_) != 0;
+        bool closed = CloseHandle(file_) != 0;
+        file_ = INVALID_HANDLE_VALUE;
+        return !failed_ && flushed && closed;
+    }
+
+private:
+    HANDLE file_;
+    bool failed_;
+};
+
+}  // namespace
+
+std::unique_ptr<InputFile> Win32FileAccess::openRead(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return nullptr;
+    // A folder opens too on some systems; it is not a file to read.
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        CloseHandle(file);
+        return nullptr;
+    }
+    return std::unique_ptr<InputFile>(new Win32InputFile(file));
+}
+
+std::unique_ptr<OutputFile> Win32FileAccess::create(const std::string& path) {
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                              nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return nullptr;
+    return std::unique_ptr<OutputFile>(new Win32OutputFile(file));
+}
+
+bool Win32FileAccess::exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool Win32FileAccess::copy(const std::string& from, const std::string& to) {
+    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+}
+
+bool Win32FileAccess::replace(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool Win32FileAccess::remove(const std::string& path) {
+    return DeleteFileA(path.c_str()) != 0;
+}

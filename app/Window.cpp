@@ -1,0 +1,90 @@
+#include "app/Window.h"
+
+#include "app/Application.h"
+
+#include <exception>
+
+// Pointer-sized slot: a 64-bit object pointer does not fit in 4 bytes.
+static Window* attachedWindow(HWND window) {
+    return reinterpret_cast<Window*>(GetWindowLongPtrA(window, 0));
+}
+
+Window::Window(Window* owner, const char* title, DWORD style, int x, int y, int width, int height)
+    : hwnd(nullptr), owner(owner) {
+    hwnd = CreateWindowExA(0, "QUENDADEFWINCLASS", title, style, x, y, width, height,
+                           owner ? owner->hwnd : nullptr, nullptr, instanceHandle, this);
+}
+
+Window::~Window() {
+    if (hwnd && IsWindow(hwnd))
+        DestroyWindow(hwnd);
+}
+
+LRESULT Window::onClose() {
+    DestroyWindow(hwnd);
+    return 0;
+}
+
+LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// Mouse coordinates are signed: a capture can report points left of or
+// above the client area.
+static int mouseX(LPARAM lParam) { return static_cast<short>(LOWORD(lParam)); }
+static int mouseY(LPARAM lParam) { return static_cast<short>(HIWORD(lParam)); }
+
+static LRESULT paint(Window* object, HWND window) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    try {
+        object->onPaint(dc, ps);
+    } catch (...) {
+        EndPaint(window, &ps);
+        throw;
+    }
+    EndPaint(window, &ps);
+    return 0;
+}
+
+static LRESULT dispatch(Window* object, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE: return object->onClose();
+    case WM_DESTROY: return object->onDestroy();
+    case WM_PAINT: return paint(object, window);
+    case WM_GETMINMAXINFO: return object->onGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
+    case WM_LBUTTONDOWN: return object->onLButtonDown(mouseX(lParam), mouseY(lParam), wParam);
+    case WM_LBUTTONUP: return object->onLButtonUp(mouseX(lParam), mouseY(lParam), wParam);
+    case WM_LBUTTONDBLCLK: return object->onLButtonDblClk(mouseX(lParam), mouseY(lParam), wParam);
+    case WM_RBUTTONDOWN: return object->onRButtonDown(mouseX(lParam), mouseY(lParam), wParam);
+    case WM_RBUTTONUP: return object->onRButtonUp(mouseX(lParam), mouseY(lParam), wParam);
+    case WM_RBUTTONDBLCLK: return object->onRButtonDblClk(mouseX(lParam), mouseY(lParam), wParam);
+    case WM_MOUSEMOVE: return object->onMouseMove(mouseX(lParam), mouseY(lParam), wParam);
+    case WM_TIMER: return object->onTimer(wParam);
+    case WM_SETFOCUS: return object->onSetFocus(wParam);
+    case WM_USER: return wParam != 0 ? object->onUserNonZero() : object->onUserZero();
+    case WM_COMMAND: return object->onCommand(wParam, lParam);
+    default: return object->onMessage(message, wParam, lParam);
+    }
+}
+
+LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* object = attachedWindow(window);
+    if (!object) {
+        if (message != WM_CREATE)
+            return DefWindowProcA(window, message, wParam, lParam);
+        // A null creation parameter leaves the window unattached for good.
+        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+        return 0;
+    }
+    // No C++ exception may unwind through the system's frames; a handler
+    // that fails is answered as if it had done nothing.
+    try {
+        return dispatch(object, window, message, wParam, lParam);
+    } catch (const std::exception&) {
+        return 0;
+    } catch (...) {
+        return 0;
+    }
+}

@@ -1,0 +1,75 @@
+// Runner of the GUI tests: one case per process, named on the command line.
+#include "tests/gui/GuiTest.h"
+
+#include <cstdio>
+#include <map>
+#include <string>
+
+#include "app/Application.h"
+
+namespace {
+
+std::map<std::string, GuiTestFunction>& registry() {
+    static std::map<std::string, GuiTestFunction> cases;
+    return cases;
+}
+
+int failures = 0;
+const DWORD kWatchdogMs = 60000;
+
+DWORD WINAPI watchdog(void*) {
+    Sleep(kWatchdogMs);
+    std::printf("TIMEOUT after %lu ms (a modal window left unanswered?)\n",
+                static_cast<unsigned long>(kWatchdogMs));
+    std::fflush(stdout);
+    ExitProcess(3);
+    return 0;
+}
+
+int runCase(const std::string& name) {
+    auto found = registry().find(name);
+    if (found == registry().end()) {
+        std::printf("no GUI test named %s\n", name.c_str());
+        return 2;
+    }
+    CloseHandle(CreateThread(nullptr, 0, watchdog, nullptr, 0, nullptr));
+    try {
+        found->second();
+    } catch (const GuiTestAbort&) {
+    } catch (const std::exception& error) {
+        guiTestFailure(__FILE__, __LINE__, std::string("exception: ") + error.what());
+    } catch (...) {
+        guiTestFailure(__FILE__, __LINE__, "unknown exception");
+    }
+    std::printf("%s %s\n", failures ? "FAIL" : "PASS", name.c_str());
+    return failures ? 1 : 0;
+}
+
+}  // namespace
+
+GuiTestRegistration::GuiTestRegistration(const char* name, GuiTestFunction function) {
+    registry()[name] = function;
+}
+
+void guiTestFailure(const char* file, int line, const std::string& what) {
+    ++failures;
+    std::printf("%s:%d: %s\n", file, line, what.c_str());
+    std::fflush(stdout);
+}
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::printf("usage: quenda_guitest.exe <Suite.Case> | --list\n");
+        return 2;
+    }
+    std::string argument = argv[1];
+    if (argument == "--list") {
+        for (const auto& entry : registry())
+            std::printf("%s\n", entry.first.c_str());
+        return 0;
+    }
+    startApplication(GetModuleHandleA(nullptr));
+    int result = runCase(argument);
+    std::fflush(stdout);
+    return result;
+}

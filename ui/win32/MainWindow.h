@@ -1,0 +1,53 @@
+// The editor's one top-level window: menus, toolbar, the page canvas and the
+// project commands. Win32 layer (wineg++).
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/Window.h"
+#include "ui/win32/Toolbar.h"
+
+class PaginaWindow;
+class Pagina;
+class Proyecto;
+
+class MainWindow : public Window {
+public:
+    // Builds and shows the whole window with an empty project.
+    MainWindow();
+    ~MainWindow() override;
+
+    // Rebuilds the page items of the "Página" menu, shows the named page
+    // ("" = the start page, else the first one), fits the window and
+    // updates menus and buttons.
+    void showPage(const std::string& name);
+    void updateMenus();
+    static const char* tooltipText(int commandId);
+
+    LRESULT onClose() override;
+    LRESULT onDestroy() override;
+    LRESULT onGetMinMaxInfo(MINMAXINFO* info) override;
+    LRESULT onCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    Toolbar toolbar;
+    std::unique_ptr<Proyecto> project;  // released by onDestroy
+    std::unique_ptr<PaginaWindow> canvas;
+    Pagina* currentPage;
+
+private:
+    void createToolbar();
+    // Saves through the file dialogs; a write error is shown as "ERROR".
+    bool saveProject();
+    void openProject();
+    void newProject();
+    void modifyProject();
+    void addPage();
+    void deletePage();
+    void editPage();
+    void transfer();
+    void transferOverNetwork();
+    void choosePage(int index);
+    void setPageItemChecks(int chosenId);
+};
