@@ -23,7 +23,61 @@ const char kCannotSave[] = "No se pudo guardar el archivo";
 // that is refused before the parser multiplies it in memory.
 const uint64_t kMaxProjectFileBytes = UINT64_C(64) * 1024 * 1024;
 
+// Our elements carry at most five attributes. The parser checks each new
+// attribute against all earlier ones of its element, so thousands of them on
+// one element would make a small hostile file take hours to parse.
+const size_t kMaxAttributesPerElement = 100;
+
 // ---- Reading ----
+
+// Position after the first `terminator` at or after `from`, or the end.
+size_t skipPast(const std::string& bytes, size_t from, const char* terminator) {
+    size_t found = bytes.find(terminator, from);
+    return found == std::string::npos ? bytes.size() : found + std::char_traits<char>::length(terminator);
+}
+
+// Skips one start tag from its '<', counting '=' outside quoted values (an
+// over-estimate of the attribute count is harmless: it only refuses sooner).
+size_t skipTag(const std::string& bytes, size_t at, size_t& attributes) {
+    attributes = 0;
+    char quote = 0;
+    for (++at; at < bytes.size(); ++at) {
+        char c = bytes[at];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (c == '=') {
+            ++attributes;
+        } else if (c == '>') {
+            return at + 1;
+        }
+    }
+    return at;
+}
+
+// False when some start tag holds more attributes than a project file can
+// sensibly have. Comments, CDATA sections and declarations are skipped whole.
+bool attributeCountsReasonable(const std::string& bytes) {
+    size_t at = bytes.find('<');
+    while (at < bytes.size()) {
+        if (bytes.compare(at, 4, "<!--") == 0) {
+            at = skipPast(bytes, at + 4, "-->");
+        } else if (bytes.compare(at, 9, "<![CDATA[") == 0) {
+            at = skipPast(bytes, at + 9, "]]>");
+        } else if (bytes.compare(at, 2, "<?") == 0) {
+            at = skipPast(bytes, at + 2, "?>");
+        } else {
+            size_t attributes = 0;
+            at = skipTag(bytes, at, attributes);
+            if (attributes > kMaxAttributesPerElement)
+                return false;
+        }
+        at = bytes.find('<', at);
+    }
+    return true;
+}
 
 std::string textAttribute(const XMLElement* element, const char* name) {
     const char* value = element ? element->Attribute(name) : nullptr;
@@ -218,7 +272,8 @@ void readProjectFile(const std::string& path, Proyecto& project) {
     project.reset();
     project.archivo = path;
     std::string bytes;
-    if (!readWholeFile(FileAccess::current(), path, bytes, kMaxProjectFileBytes))
+    if (!readWholeFile(FileAccess::current(), path, bytes, kMaxProjectFileBytes) ||
+        !attributeCountsReasonable(bytes))
         rejectFile(project);
     try {
         XMLDocument document;

@@ -43,6 +43,7 @@ public:
 private:
     class Input : public InputFile {
     public:
+        // The map outlives every read of it.
         explicit Input(const std::string& bytes) : bytes_(bytes) {}
         uint64_t size() const override { return bytes_.size(); }
         long read(char* buffer, size_t capacity) override {
@@ -53,7 +54,7 @@ private:
         }
 
     private:
-        std::string bytes_;
+        const std::string& bytes_;
         size_t at_ = 0;
     };
 
