@@ -1,0 +1,355 @@
+// The transfer worker against a scripted device on loopback: what the device
+// receives byte for byte, and what the user sees in the status line.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <future>
+#include <mutex>
+#include <thread>
+
+#include "support/TempFolder.h"
+#include "tools/DeviceEmulator.h"
+#include "transfer/DeviceTransfer.h"
+#include "transfer/TransferObserver.h"
+
+namespace {
+
+const int kWait = 5000;  // ms; bounds every wait on the worker
+const std::string kDone = "Operaci\xF3n conclu\xED" "da";
+const std::string kError = "Error en la operaci\xF3n: ";
+
+class RecordingObserver : public TransferObserver {
+public:
+    void setStatus(const std::string& text) override {
+        std::lock_guard<std::mutex> guard(lock_);
+        statuses_.push_back(text);
+    }
+    void setButtonLabel(const std::string& text) override {
+        std::lock_guard<std::mutex> guard(lock_);
+        labels_.push_back(text);
+    }
+    std::vector<std::string> statuses() {
+        std::lock_guard<std::mutex> guard(lock_);
+        return statuses_;
+    }
+    std::vector<std::string> labels() {
+        std::lock_guard<std::mutex> guard(lock_);
+        return labels_;
+    }
+    std::string lastStatus() {
+        auto all = statuses();
+        return all.empty() ? "" : all.back();
+    }
+
+private:
+    std::mutex lock_;
+    std::vector<std::string> statuses_;
+    std::vector<std::string> labels_;
+};
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string patterned(size_t size, int seed) {
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>((i * 131 + seed) >> 3);
+    return bytes;
+}
+
+std::string framed(const std::string& bytes) {
+    std::string out(4, '\0');
+    uint32_t n = static_cast<uint32_t>(bytes.size());
+    out[0] = char(n >> 24), out[1] = char(n >> 16), out[2] = char(n >> 8), out[3] = char(n);
+    return out + bytes;
+}
+
+// A project folder with its file and pictures, a device listening on a
+// free port and the worker running on its own thread.
+class TransferWorker : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(device.listening());
+        projectFile = folder.file("casa.xml");
+        projectBytes = "<?xml version=\"1.0\"?>\r\n<tabrino versionFormato=\"12.08\"/>\r\n";
+        writeFile(projectFile, projectBytes);
+        writeFile(folder.file("inicio.png"), patterned(20000, 1));
+        writeFile(folder.file("luces.png"), patterned(8192, 2));
+        writeFile(folder.file("vacio.png"), "");
+    }
+    void TearDown() override {
+        if (worker)
+            worker->requestStop();
+        if (finished.valid())
+            finished.wait_for(std::chrono::milliseconds(kWait));
+    }
+
+    void start(std::vector<std::string> served = {"inicio.png", "luces.png", "vacio.png", "falta.png"}) {
+        worker.reset(new DeviceTransfer(observer, projectFile, served, device.port()));
+        finished = std::async(std::launch::async, [this] { return worker->run(); });
+    }
+    // The worker's result, or 99 when it is still running after the wait.
+    int result(int ms = kWait) {
+        if (finished.wait_for(std::chrono::milliseconds(ms)) != std::future_status::ready)
+            return 99;
+        return finished.get();
+    }
+    // Announces until connected and takes the project file.
+    void connectAndTakeProject() {
+        ASSERT_TRUE(device.announceUntilConnected(kWait));
+        std::string project;
+        ASSERT_TRUE(device.receiveFrame(project, kWait));
+        ASSERT_EQ(projectBytes, project);
+    }
+    void expectFailure(const std::string& text) {
+        EXPECT_EQ(-1, result());
+        EXPECT_EQ(kError + text, observer.lastStatus());
+        EXPECT_EQ(std::vector<std::string>{"OK"}, observer.labels());
+    }
+    // The worker hangs up without sending anything more.
+    void expectClosedWithNothingSent() {
+        std::string extra;
+        EXPECT_TRUE(device.waitForClose(extra, kWait));
+        EXPECT_EQ("", extra);
+    }
+
+    TempFolder folder;
+    DeviceLink device;
+    RecordingObserver observer;
+    std::string projectFile;
+    std::string projectBytes;
+    std::unique_ptr<DeviceTransfer> worker;
+    std::future<int> finished;
+};
+
+}  // namespace
+
+TEST_F(TransferWorker, ServesEveryRequestedPictureAndFinishesOnFin) {
+    start();
+    ASSERT_TRUE(device.announceUntilConnected(kWait));
+    std::string project;
+    ASSERT_TRUE(device.receiveFrame(project, kWait));
+    EXPECT_EQ(projectBytes, project);
+    for (auto [name, seed, size] : {std::make_tuple("inicio.png", 1, 20000), std::make_tuple("luces.png", 2, 8192),
+                                    std::make_tuple("inicio.png", 1, 20000)}) {
+        ASSERT_TRUE(device.sendFrame(name));
+        std::string bytes;
+        ASSERT_TRUE(device.receiveFrame(bytes, kWait)) << name;
+        EXPECT_EQ(patterned(size, seed), bytes) << name;
+    }
+    ASSERT_TRUE(device.sendFrame("<FIN>"));
+    expectClosedWithNothingSent();
+    EXPECT_EQ(0, result());
+    EXPECT_EQ((std::vector<std::string>{"Transfiriendo...", kDone}), observer.statuses());
+    EXPECT_EQ(std::vector<std::string>{"OK"}, observer.labels());
+    EXPECT_FALSE(worker->keepRunning());
+}
+
+TEST_F(TransferWorker, TheFirstBytesAreTheBigEndianSizeThenTheFile) {
+    start();
+    ASSERT_TRUE(device.announceUntilConnected(kWait));
+    ASSERT_TRUE(device.sendFrame("<FIN>"));
+    std::string wire;
+    EXPECT_TRUE(device.waitForClose(wire, kWait));
+    EXPECT_EQ(framed(projectBytes), wire);
+    EXPECT_EQ(0, result());
+}
+
+TEST_F(TransferWorker, AnEmptyFileIsFourZeroBytesAndNothingElse) {
+    writeFile(projectFile, "");
+    start();
+    ASSERT_TRUE(device.announceUntilConnected(kWait));
+    ASSERT_TRUE(device.sendFrame("vacio.png"));
+    ASSERT_TRUE(device.sendFrame("<FIN>"));
+    std::string wire;
+    EXPECT_TRUE(device.waitForClose(wire, kWait));
+    EXPECT_EQ(std::string(8, '\0'), wire);  // the empty project, then the empty picture
+    EXPECT_EQ(0, result());
+}
+
+TEST_F(TransferWorker, RequestsArrivingInPiecesAreReassembled) {
+    start();
+    connectAndTakeProject();
+    for (char byte : framed("luces.png"))
+        ASSERT_TRUE(device.sendRaw(std::string(1, byte)));
+    std::string bytes;
+    ASSERT_TRUE(device.receiveFrame(bytes, kWait));
+    EXPECT_EQ(patterned(8192, 2), bytes);
+    ASSERT_TRUE(device.sendFrame("<FIN>"));
+    EXPECT_EQ(0, result());
+}
+
+TEST_F(TransferWorker, FinWithAnythingMoreIsAFileName) {
+    for (const std::string& request : {std::string("<FIN> "), std::string("<fin>"), std::string("<FIN>\n")}) {
+        SCOPED_TRACE(request);
+        RecordingObserver fresh;
+        DeviceLink link;
+        DeviceTransfer transfer(fresh, projectFile, {"inicio.png"}, link.port());
+        auto done = std::async(std::launch::async, [&] { return transfer.run(); });
+        ASSERT_TRUE(link.announceUntilConnected(kWait));
+        std::string project;
+        ASSERT_TRUE(link.receiveFrame(project, kWait));
+        ASSERT_TRUE(link.sendFrame(request));
+        std::string extra;
+        EXPECT_TRUE(link.waitForClose(extra, kWait));
+        EXPECT_EQ("", extra);
+        ASSERT_EQ(std::future_status::ready, done.wait_for(std::chrono::milliseconds(kWait)));
+        EXPECT_EQ(-1, done.get());
+        EXPECT_EQ(kError + "no pude abrir el archivo " + request, fresh.lastStatus());
+    }
+}
+
+TEST_F(TransferWorker, AnEmptyRequestEndsAsAMissingFileWithNoName) {
+    start();
+    connectAndTakeProject();
+    ASSERT_TRUE(device.sendFrame(""));
+    expectClosedWithNothingSent();
+    expectFailure("no pude abrir el archivo ");
+}
+
+TEST_F(TransferWorker, AMissingPictureEndsTheExchangeWithItsName) {
+    start();
+    connectAndTakeProject();
+    ASSERT_TRUE(device.sendFrame("falta.png"));
+    expectClosedWithNothingSent();
+    expectFailure("no pude abrir el archivo falta.png");
+}
+
+TEST_F(TransferWorker, AMissingProjectFileEndsBeforeAnythingIsSent) {
+    std::remove(projectFile.c_str());
+    start();
+    ASSERT_TRUE(device.announceUntilConnected(kWait));
+    expectClosedWithNothingSent();
+    expectFailure("no pude abrir el archivo " + projectFile);
+}
+
+TEST_F(TransferWorker, FilesOutsideTheProjectsPicturesAreNeverSent) {
+    // The project file itself, an absolute path and a climb out of the
+    // folder all exist on disk, yet none of them is a page picture.
+    writeFile(folder.file("secreto.txt"), "clave");
+    for (const std::string& request :
+         {std::string("casa.xml"), projectFile, folder.file("secreto.txt"), std::string("../../etc/passwd"),
+          std::string("secreto.txt")}) {
+        SCOPED_TRACE(request);
+        RecordingObserver fresh;
+        DeviceLink link;
+        DeviceTransfer transfer(fresh, projectFile, {"inicio.png"}, link.port());
+        auto done = std::async(std::launch::async, [&] { return transfer.run(); });
+        ASSERT_TRUE(link.announceUntilConnected(kWait));
+        std::string project;
+        ASSERT_TRUE(link.receiveFrame(project, kWait));
+        ASSERT_TRUE(link.sendFrame(request));
+        std::string extra;
+        EXPECT_TRUE(link.waitForClose(extra, kWait));
+        EXPECT_EQ("", extra);
+        ASSERT_EQ(std::future_status::ready, done.wait_for(std::chrono::milliseconds(kWait)));
+        EXPECT_EQ(-1, done.get());
+        EXPECT_EQ(kError + "no pude abrir el archivo " + request, fresh.lastStatus());
+    }
+}
+
+TEST_F(TransferWorker, HugeAndNegativeRequestLengthsAreRefused) {
+    for (const std::string& header : {std::string("\x7F\xFF\xFF\xFF", 4), std::string("\x80\x00\x00\x00", 4),
+                                      std::string("\x00\x00\x10\x01", 4)}) {
+        RecordingObserver fresh;
+        DeviceLink link;
+        DeviceTransfer transfer(fresh, projectFile, {"inicio.png"}, link.port());
+        auto done = std::async(std::launch::async, [&] { return transfer.run(); });
+        ASSERT_TRUE(link.announceUntilConnected(kWait));
+        std::string project;
+        ASSERT_TRUE(link.receiveFrame(project, kWait));
+        // Only the length: a worker that tried to read the bytes would wait.
+        ASSERT_TRUE(link.sendRaw(header));
+        std::string extra;
+        EXPECT_TRUE(link.waitForClose(extra, kWait));
+        ASSERT_EQ(std::future_status::ready, done.wait_for(std::chrono::milliseconds(kWait)));
+        EXPECT_EQ(-1, done.get());
+        EXPECT_EQ(kError + "recv error", fresh.lastStatus());
+    }
+}
+
+TEST_F(TransferWorker, TheDeviceHangingUpShowsClosedSocketError) {
+    start();
+    connectAndTakeProject();
+    device.closeConnection();
+    expectFailure("closed socket error");
+}
+
+TEST_F(TransferWorker, TheDeviceHangingUpInsideARequestShowsClosedSocketError) {
+    start();
+    connectAndTakeProject();
+    ASSERT_TRUE(device.sendRaw(std::string("\x00\x00\x00\x09lu", 6)));
+    device.closeConnection();
+    expectFailure("closed socket error");
+}
+
+TEST_F(TransferWorker, NobodyListeningOnTcpShowsConnectSocket) {
+    device.stopListening();
+    start();
+    ASSERT_TRUE(device.announce());
+    // The first announcement may come before the worker listens.
+    for (int i = 0; i < 100 && observer.statuses().size() < 2; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        device.announce();
+    }
+    expectFailure("connect socket");
+    EXPECT_EQ("Transfiriendo...", observer.statuses().front());
+}
+
+TEST_F(TransferWorker, APortTakenByAnotherProgramShowsBind) {
+    int other = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(device.port());
+    ASSERT_EQ(0, ::bind(other, reinterpret_cast<sockaddr*>(&address), sizeof address));
+    start();
+    expectFailure("bind");
+    ::close(other);
+}
+
+TEST_F(TransferWorker, OtherDatagramsAreIgnored) {
+    start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    for (const std::string& datagram : {std::string("<GETPROYECTO> "), std::string("<getproyecto>"),
+                                        std::string("<GETPROYECTO"), std::string(" <GETPROYECTO>"),
+                                        std::string(1500, 'x'), std::string("<GETPROYECTO>") + std::string(1500, 'x')})
+        ASSERT_TRUE(device.announce(datagram));
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_FALSE(device.acceptEditor(0));
+    EXPECT_TRUE(observer.statuses().empty());
+    // Up to its first zero byte the text matches: accepted.
+    ASSERT_TRUE(device.announce(std::string("<GETPROYECTO>\0basura", 20)));
+    ASSERT_TRUE(device.acceptEditor(kWait));
+    std::string project;
+    ASSERT_TRUE(device.receiveFrame(project, kWait));
+    ASSERT_TRUE(device.sendFrame("<FIN>"));
+    EXPECT_EQ(0, result());
+}
+
+TEST_F(TransferWorker, StopWhileWaitingForTheDeviceEndsAtOnceAndSilently) {
+    start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    auto asked = std::chrono::steady_clock::now();
+    worker->requestStop();
+    EXPECT_EQ(0, result(1500));
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(1200));
+    EXPECT_TRUE(observer.statuses().empty());
+    EXPECT_TRUE(observer.labels().empty());
+    EXPECT_FALSE(device.acceptEditor(0));
+}
+
+TEST_F(TransferWorker, StopWhileASilentDeviceKeepsItWaitingClosesTheConnection) {
+    start();
+    connectAndTakeProject();
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    auto asked = std::chrono::steady_clock::now();
+    worker->requestStop();
+    EXPECT_EQ(0, result(1500));
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(1200));
+    expectClosedWithNothingSent();
+    // The dialog is closing: no error is shown.
+    EXPECT_EQ(std::vector<std::string>{"Transfiriendo..."}, observer.statuses());
+    EXPECT_TRUE(observer.labels().empty());
+}
