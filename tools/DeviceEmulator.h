@@ -144,6 +144,20 @@ public:
         }
     }
 
+    // Counts what arrives until the editor closes (true) or goes silent for
+    // `timeoutMs`, reading as receiveFrame does.
+    bool countUntilClose(uint64_t& counted, int timeoutMs) {
+        char chunk[65536];
+        for (;;) {
+            if (!waitFor(connection_, timeoutMs))
+                return false;
+            ssize_t n = ::recv(connection_, chunk, sizeof chunk, 0);
+            if (n <= 0)
+                return n == 0;
+            counted += static_cast<uint64_t>(n);
+        }
+    }
+
 private:
     using Clock = std::chrono::steady_clock;
 

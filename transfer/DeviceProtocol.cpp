@@ -83,7 +83,7 @@ void receiveMessage(SocketHolder& holder, ReceivedMessage& message, size_t limit
 static void sendLength(SocketHolder& holder, uint32_t length) {
     unsigned char header[4];
     encodeBigEndian(length, header);
-    if (!net::sendAll(holder.handle(), reinterpret_cast<const char*>(header), sizeof header))
+    if (!net::sendAll(holder.handle(), reinterpret_cast<const char*>(header), sizeof header, length > 0))
         throw TransferError("send");
 }
 
@@ -110,8 +110,8 @@ void sendFile(const std::string& path, SocketHolder& holder, const std::string& 
         long n = file->read(chunk, static_cast<size_t>(std::min<uint64_t>(sizeof chunk, remaining)));
         if (n <= 0)
             throw TransferError("no pude leer el archivo " + shownName);
-        if (!net::sendAll(holder.handle(), chunk, static_cast<size_t>(n)))
-            throw TransferError("send");
         remaining -= static_cast<uint64_t>(n);
+        if (!net::sendAll(holder.handle(), chunk, static_cast<size_t>(n), remaining > 0))
+            throw TransferError("send");
     }
 }

@@ -80,10 +80,11 @@ bool connectTo(Handle socket, const std::string& host, uint16_t port) {
     return ::connect(fdOf(socket), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
 }
 
-bool sendAll(Handle socket, const char* data, size_t length) {
+bool sendAll(Handle socket, const char* data, size_t length, bool more) {
+    // MSG_NOSIGNAL: a device that hangs up must give an error, not SIGPIPE.
+    int flags = MSG_NOSIGNAL | (more ? MSG_MORE : 0);
     while (length > 0) {
-        // MSG_NOSIGNAL: a device that hangs up must give an error, not SIGPIPE.
-        ssize_t n = ::send(fdOf(socket), data, length, MSG_NOSIGNAL);
+        ssize_t n = ::send(fdOf(socket), data, length, flags);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

@@ -34,8 +34,10 @@ long receiveDatagram(Handle socket, char* buffer, size_t capacity, Address& send
 
 // Connects to the dotted IPv4 address `host` on `port`.
 bool connectTo(Handle socket, const std::string& host, uint16_t port);
-// Sends all `length` bytes; false when the connection fails.
-bool sendAll(Handle socket, const char* data, size_t length);
+// Sends all `length` bytes; false when the connection fails. `more` says
+// that further bytes follow at once, so the system may join them into
+// larger packets; the last piece of a message goes without it.
+bool sendAll(Handle socket, const char* data, size_t length, bool more = false);
 // Up to `capacity` bytes: the count, 0 when the peer closed, -1 on failure.
 long receiveSome(Handle socket, char* buffer, size_t capacity);
 

@@ -97,7 +97,7 @@ bool connectTo(Handle socket, const std::string& host, uint16_t port) {
     return ::connect(socketOf(socket), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
 }
 
-bool sendAll(Handle socket, const char* data, size_t length) {
+bool sendAll(Handle socket, const char* data, size_t length, bool) {
     while (length > 0) {
         int n = ::send(socketOf(socket), data, static_cast<int>(length), 0);
         if (n == SOCKET_ERROR || n == 0)

@@ -1,0 +1,137 @@
+// Sends a 200-picture project to the emulated device over loopback and, in
+// the same run, copies the same bytes over a plain loopback connection (no
+// framing, no requests): the floor the transfer is measured against.
+// Both time the device's side, from the accepted connection to the last byte.
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "model/FileAccess.h"
+#include "tools/DeviceEmulator.h"
+#include "transfer/DeviceTransfer.h"
+#include "transfer/TransferObserver.h"
+
+namespace {
+
+const int kPictures = 200;
+const size_t kPictureSize = 200 * 1024;
+
+class SilentObserver : public TransferObserver {
+public:
+    void setStatus(const std::string&) override {}
+    void setButtonLabel(const std::string&) override {}
+};
+
+// The project folder: the project file and its pictures, removed at exit.
+struct Project {
+    std::string folder;
+    std::string file;
+    std::vector<std::string> pictures;
+    uint64_t totalBytes = 0;
+
+    Project() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "quenda-bench-XXXXXX").string();
+        folder = mkdtemp(&pattern[0]) ? pattern : "";
+        file = folder + "/casa.xml";
+        std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<tabrino versionFormato=\"12.08\">\r\n"
+                          "    <paginas>\r\n";
+        std::string bytes(kPictureSize, '\0');
+        for (int i = 0; i < kPictures; ++i) {
+            std::string name = "pagina" + std::to_string(i) + ".png";
+            for (size_t b = 0; b < bytes.size(); ++b)
+                bytes[b] = static_cast<char>((b * 7 + i) * 2654435761u >> 24);
+            std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
+            pictures.push_back(name);
+            totalBytes += bytes.size();
+            xml += "        <pagina nombre=\"P" + std::to_string(i) + "\" imagen=\"" + name +
+                   "\" orientaciones=\"VH\" ancho=\"480\" alto=\"800\"/>\r\n";
+        }
+        xml += "    </paginas>\r\n</tabrino>\r\n";
+        std::ofstream(file, std::ios::binary) << xml;
+        totalBytes += xml.size();
+    }
+    ~Project() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+};
+
+Project& project() {
+    static Project shared;
+    return shared;
+}
+
+void BM_TransferToEmulatedDevice(benchmark::State& state) {
+    Project& p = project();
+    for (auto _ : state) {
+        DeviceLink link;
+        SilentObserver observer;
+        DeviceTransfer worker(observer, p.file, p.pictures, link.port());
+        std::thread editor([&] { worker.run(); });
+        EmulatorRun run = emulateDevice(
+            link, EmulatorMode::Normal, [&](const std::string&) { return p.pictures; }, 10000, false);
+        editor.join();
+        if (!run.ok || run.bytesReceived != p.totalBytes) {
+            state.SkipWithError(("exchange failed: " + run.failure).c_str());
+            break;
+        }
+        state.SetIterationTime(run.exchangeSeconds);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.totalBytes));
+}
+
+// The same files read through FileAccess and written to one connection.
+void sendPlainCopy(uint16_t port, const Project& p) {
+    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    to.sin_port = htons(port);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
+        std::vector<std::string> files = {p.file};
+        for (const auto& name : p.pictures)
+            files.push_back(p.folder + "/" + name);
+        std::vector<char> chunk(65536);
+        for (const auto& path : files) {
+            auto in = FileAccess::current().openRead(path);
+            long n;
+            while (in && (n = in->read(chunk.data(), chunk.size())) > 0)
+                ::send(fd, chunk.data(), static_cast<size_t>(n), MSG_NOSIGNAL);
+        }
+    }
+    ::close(fd);
+}
+
+void BM_PlainLoopbackCopyFloor(benchmark::State& state) {
+    Project& p = project();
+    for (auto _ : state) {
+        DeviceLink link;
+        std::thread sender([&] { sendPlainCopy(link.port(), p); });
+        bool accepted = link.acceptEditor(10000);
+        auto start = std::chrono::steady_clock::now();
+        uint64_t counted = 0;
+        bool closed = accepted && link.countUntilClose(counted, 10000);
+        double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        sender.join();
+        if (!closed || counted != p.totalBytes) {
+            state.SkipWithError("plain copy failed");
+            break;
+        }
+        state.SetIterationTime(seconds);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.totalBytes));
+}
+
+}  // namespace
+
+BENCHMARK(BM_TransferToEmulatedDevice)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK(BM_PlainLoopbackCopyFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+BENCHMARK_MAIN();
