@@ -1,16 +1,11 @@
-// Standard headers (<vector>, <memory>) must come before windows.h defines
-// its min and max macros: the core's headers first.
-#include <vector>
-
-#include "model/FileAccess.h"
-#include "ui/PictureChoice.h"
-
-#include "ui/win32/ComandoDlg.h"
 #include "ui/win32/PaginaDlg.h"
 
 #include <commdlg.h>
 
+#include "model/FileAccess.h"
 #include "resources/resource.h"
+#include "ui/PictureChoice.h"
+#include "ui/win32/ComandoDlg.h"
 #include "ui/win32/DialogRefusal.h"
 
 namespace {
