@@ -402,3 +402,20 @@ TEST(ProjectFileAccess, FileAndPicturesAreReadThroughTheInstalledFileAccess) {
     EXPECT_NE(std::string::npos, files.files["Z:\\casa\\copia.xml"].find("ancho=\"32\" alto=\"24\""));
     EXPECT_EQ(0u, files.files.count("Z:\\casa\\copia.xml.quenda-tmp"));
 }
+
+TEST(ProjectFileAccess, SavingAndSnapshotDecodeNoPicture) {
+    MemoryFileAccess files;
+    files.files["Z:\\casa\\salon.png"] = pngBytes(32, 24);
+    files.files["Z:\\casa\\casa.xml"] = fileWith("<pagina nombre=\"Salon\" imagen=\"Z:\\casa\\salon.png\"/>");
+    ScopedFileAccess installed(files);
+    Proyecto project;
+    readProjectFile("Z:\\casa\\casa.xml", project);
+
+    // Another picture under the same name: a save that decoded it again
+    // would write its size.
+    files.files["Z:\\casa\\salon.png"] = pngBytes(64, 48);
+    writeProjectFile(project);
+    EXPECT_NE(std::string::npos, files.files["Z:\\casa\\casa.xml"].find("ancho=\"32\" alto=\"24\""));
+    ASSERT_NE(nullptr, project.guardado);
+    EXPECT_EQ(nullptr, project.guardado->paginas[0]->imagenCargada);
+}
