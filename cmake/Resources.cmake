@@ -12,7 +12,8 @@ set(QUENDA_ART_FILES
   ${QUENDA_ART_DIR}/icon.txt
   ${QUENDA_ART_DIR}/cursors.txt)
 
-# One file per picture of the art; the cursor names are those of cursors.txt.
+# One file per picture of the art; the cursor names are the picture names of
+# cursors.txt, and quenda.rc names the same files (wrc finds them through -I).
 set(QUENDA_PICTURES toolbar.bmp quenda.ico
   alinearsup.cur alinearinf.cur alinearizq.cur alinearder.cur
   igualaralto.cur igualarancho.cur igualartamanno.cur)
@@ -32,7 +33,6 @@ add_custom_command(
           -o ${QUENDA_RES} ${CMAKE_SOURCE_DIR}/resources/quenda.rc
   DEPENDS ${CMAKE_SOURCE_DIR}/resources/quenda.rc ${CMAKE_SOURCE_DIR}/resources/resource.h
           ${QUENDA_PICTURES}
-  WORKING_DIRECTORY ${QUENDA_PICTURES_DIR}
   COMMENT "Compiling the resource script"
   VERBATIM)
 
