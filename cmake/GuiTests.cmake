@@ -19,6 +19,7 @@ set_target_properties(quenda_guitest PROPERTIES SUFFIX ".exe")
 add_dependencies(quenda_guitest quenda_resources quenda_guitest_resources)
 # A console program: main() gets argv and its output reaches ctest.
 target_link_options(quenda_guitest PRIVATE -mconsole ${QUENDA_RES} ${QUENDA_GUI_TEST_RES})
+set_property(TARGET quenda_guitest APPEND PROPERTY LINK_DEPENDS ${QUENDA_RES} ${QUENDA_GUI_TEST_RES})
 target_link_libraries(quenda_guitest PRIVATE quenda_core ${QUENDA_WIN32_LIBS})
 
 set(QUENDA_GUI_STATE ${CMAKE_BINARY_DIR}/gui-test)

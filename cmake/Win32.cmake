@@ -38,6 +38,8 @@ quenda_winelib(quenda)
 set_target_properties(quenda PROPERTIES SUFFIX ".exe")
 add_dependencies(quenda quenda_resources)
 target_link_options(quenda PRIVATE -mwindows ${QUENDA_RES})
+# Relink when the resources change: the .res is an option, not a source.
+set_property(TARGET quenda APPEND PROPERTY LINK_DEPENDS ${QUENDA_RES})
 target_link_libraries(quenda PRIVATE quenda_core ${QUENDA_WIN32_LIBS})
 
 include(${CMAKE_SOURCE_DIR}/cmake/GuiTests.cmake)
