@@ -24,8 +24,8 @@ const char kCannotSave[] = "No se pudo guardar el archivo";
 const uint64_t kMaxProjectFileBytes = UINT64_C(64) * 1024 * 1024;
 
 // Our elements carry at most five attributes. The parser checks each new
-// attribute against all earlier ones of its element, so thousands of them on
-// one element would make a small hostile file take hours to parse.
+// attribute against all earlier ones of its element: 40000 attributes on one
+// element (400 KB) take seconds, a large file of them hours.
 const size_t kMaxAttributesPerElement = 100;
 
 // ---- Reading ----
@@ -36,8 +36,8 @@ size_t skipPast(const std::string& bytes, size_t from, const char* terminator) {
     return found == std::string::npos ? bytes.size() : found + std::char_traits<char>::length(terminator);
 }
 
-// Skips one start tag from its '<', counting '=' outside quoted values (an
-// over-estimate of the attribute count is harmless: it only refuses sooner).
+// Skips one tag from its '<', counting '=' outside quoted values: at least
+// one per attribute, so the count is never too low.
 size_t skipTag(const std::string& bytes, size_t at, size_t& attributes) {
     attributes = 0;
     char quote = 0;
