@@ -262,3 +262,45 @@ GUI_TEST(DialogsPagina, PictureAlreadyInPlaceIsNeitherAskedNorCopied) {
     GUI_REQUIRE(result == IDOK);
     GUI_CHECK_EQ(dialog.imagen, std::string("Casa.png"));
 }
+
+GUI_TEST(DialogsPagina, FailedCopyIsReportedAndKeepsTheField) {
+    TempFolder pictures, project;
+    GUI_REQUIRE(writeTestPicture(pictures.path("salon.png"), 3, 3));
+    // A folder of that name: the copy cannot replace it.
+    GUI_REQUIRE(CreateDirectoryA(project.path("salon.png").c_str(), nullptr));
+    CurrentDirectoryGuard inProject(project.dir());
+    ProgramFileAccess files;
+
+    PaginaDlg dialog(nullptr, "Salon", "VH", "previo.png", nullptr);
+    Question question;
+    std::vector<std::string> errorTexts;
+    bool errorOwned = false;
+    std::string afterError;
+    HWND errorBox = nullptr;
+    Answerer answerer;
+    choosePicture(answerer, pictures.path("salon.png"));
+    answerQuestion(answerer, question, IDYES);
+    answerer.on("ERROR")
+        .run([&](HWND box) {
+            errorBox = box;
+            errorTexts = staticTexts(box);
+            HWND owner = GetWindow(box, GW_OWNER);
+            errorOwned = owner && windowTitle(owner) == kPaginaTitle;
+        })
+        .click(IDOK);
+    answerer.on(kPaginaTitle)
+        .run([&](HWND d) {
+            waitFor([&errorBox] { return !IsWindow(errorBox); });
+            Sleep(300);
+            afterError = controlText(d, IDC_PAGINA_IMAGEN);
+        })
+        .click(IDCANCEL);
+    answerer.start();
+    INT_PTR result = dialog.runModal();
+    GUI_REQUIRE(answerer.finish());
+
+    GUI_CHECK(!errorTexts.empty() && errorTexts.back() == "Problemas con el archivo");
+    GUI_CHECK(errorOwned);
+    GUI_CHECK_EQ(afterError, std::string("previo.png"));
+    GUI_CHECK_EQ(result, static_cast<INT_PTR>(IDCANCEL));
+}

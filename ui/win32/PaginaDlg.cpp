@@ -10,6 +10,10 @@
 
 namespace {
 
+void reportFileProblem(HWND dialog) {
+    MessageBoxA(dialog, "Problemas con el archivo", "ERROR", MB_OK);
+}
+
 // Empty when the user cancelled or the dialog failed (reported here).
 std::string askPicturePath(HWND dialog) {
     char path[512] = "";
@@ -27,7 +31,7 @@ std::string askPicturePath(HWND dialog) {
     if (GetOpenFileNameA(&request))
         return path;
     if (CommDlgExtendedError() != 0)
-        MessageBoxA(dialog, "Problemas con el archivo", "ERROR", MB_OK);
+        reportFileProblem(dialog);
     return "";
 }
 
@@ -106,7 +110,12 @@ void PaginaDlg::choosePicture(HWND dialog) {
     if (choice.needsCopy()) {
         if (choice.asksBeforeReplacing() && !userAllowsReplacing(dialog))
             return;
-        CopyFileA(chosen.c_str(), choice.target().c_str(), FALSE);
+        // A picture that did not reach the project's folder would load as a
+        // blank page later: say so now and keep the field as it was.
+        if (!CopyFileA(chosen.c_str(), choice.target().c_str(), FALSE)) {
+            reportFileProblem(dialog);
+            return;
+        }
     }
     SetDlgItemTextA(dialog, IDC_PAGINA_IMAGEN, choice.name().c_str());
 }
