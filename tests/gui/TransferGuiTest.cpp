@@ -1,0 +1,156 @@
+// The transfer to the device in the running editor: the method dialog, the
+// progress dialog and a device emulated on loopback port 9835.
+#include "tests/gui/GuiTest.h"
+
+#include "model/Proyecto.h"
+#include "tests/gui/DialogsGuiTest.h"
+#include "tests/gui/TransferGuiDevice.h"
+#include "ui/win32/MainWindow.h"
+
+namespace {
+
+const char kTransferTitle[] = "Transferir a dispositivo";
+const char kDoneText[] = "Operaci\xF3n conclu\xED" "da";
+const char kWaitingText[] = "Esperando conexi\xF3n . . .";
+
+const char kProjectXml[] =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+    "<tabrino versionFormato=\"12.08\" instalacion=\"Casa\" paginaInicial=\"Inicio\">\r\n"
+    "    <paginas>\r\n"
+    "        <pagina nombre=\"Inicio\" imagen=\"inicio.png\" orientaciones=\"VH\" ancho=\"40\" alto=\"30\">\r\n"
+    "            <comandoInicial>\r\n"
+    "                <comando sector=\"\" codigo=\"\" pagina=\"\" tipoComunicacion=\"\" btMacAddress=\"\"/>\r\n"
+    "            </comandoInicial>\r\n"
+    "            <regiones/>\r\n"
+    "        </pagina>\r\n"
+    "        <pagina nombre=\"Luces\" imagen=\"luces.png\" orientaciones=\"V\" ancho=\"20\" alto=\"10\">\r\n"
+    "            <comandoInicial>\r\n"
+    "                <comando sector=\"\" codigo=\"\" pagina=\"\" tipoComunicacion=\"\" btMacAddress=\"\"/>\r\n"
+    "            </comandoInicial>\r\n"
+    "            <regiones/>\r\n"
+    "        </pagina>\r\n"
+    "    </paginas>\r\n"
+    "</tabrino>\r\n";
+
+DWORD WINAPI deviceThread(void* run) {
+    playGuiDevice(*static_cast<GuiDeviceRun*>(run));
+    return 0;
+}
+
+// Opens `path` in the main window through the open-file dialog.
+bool openProject(MainWindow& window, const std::string& path) {
+    Answerer answerer;
+    answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
+    answerer.start();
+    sendCommand(window.hwnd, ID_ABRIR_PROYECTO);
+    return answerer.finish();
+}
+
+// Steps for the method dialog: note whether TCP/IP was ticked, tick
+// `method`, accept, and wait until the dialog is gone.
+void chooseMethod(Answerer& answerer, int method, bool& tcpIpTicked) {
+    answerer.on(kTransferTitle)
+        .run([&tcpIpTicked](HWND dialog) { tcpIpTicked = buttonTicked(dialog, IDC_TRANSFERIR_TCPIP); })
+        .check(method)
+        .click(IDOK)
+        .run([](HWND dialog) { waitFor([dialog] { return !IsWindow(dialog); }, 5000); });
+}
+
+}  // namespace
+
+GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
+    TempFolder folder;
+    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
+    GUI_REQUIRE(writeTestPicture(folder.path("luces.png"), 20, 10));
+    GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));
+    CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
+    ProgramFileAccess files;
+    auto window = createMainWindow();
+    GUI_REQUIRE(openProject(*window, folder.path("casa.xml")));
+    GUI_REQUIRE(window->project->paginas.size() == 2);
+
+    GuiDeviceRun device;
+    device.pictures = {"inicio.png", "luces.png"};
+    HANDLE deviceHandle = CreateThread(nullptr, 0, deviceThread, &device, 0, nullptr);
+    GUI_REQUIRE(deviceHandle != nullptr);
+
+    bool tcpIpTicked = false, closed = false;
+    std::string status, button;
+    Answerer answerer;
+    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, tcpIpTicked);
+    answerer.on(kTransferTitle)
+        .run([&](HWND progress) {
+            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
+            status = controlText(progress, IDC_SUBIR_ESTADO);
+            button = controlText(progress, IDCANCEL);
+        })
+        .click(IDCANCEL)
+        .run([&closed](HWND progress) { closed = waitFor([progress] { return !IsWindow(progress); }, 5000); });
+    answerer.start();
+    sendCommand(window->hwnd, ID_TRANSFERIR);
+    // The method dialog posted 2817: the progress dialog runs in this pump.
+    pumpUntil([&closed] { return closed; }, 30000);
+    GUI_REQUIRE(answerer.finish());
+    WaitForSingleObject(deviceHandle, 25000);
+    CloseHandle(deviceHandle);
+
+    GUI_CHECK(tcpIpTicked);
+    GUI_CHECK_EQ(status, std::string(kDoneText));
+    GUI_CHECK_EQ(button, std::string("OK"));
+    GUI_CHECK(closed);
+    GUI_CHECK(device.ok);
+    if (!device.ok)
+        guiTestFailure(__FILE__, __LINE__, "device: " + device.failure);
+    // The project as the editor saved it before the transfer, then each
+    // picture byte for byte.
+    GUI_CHECK_EQ(device.project, readFileBytes(folder.path("casa.xml")));
+    GUI_REQUIRE(device.files.size() == 2);
+    GUI_CHECK_EQ(device.files[0].first, std::string("inicio.png"));
+    GUI_CHECK(device.files[0].second == readFileBytes(folder.path("inicio.png")));
+    GUI_CHECK_EQ(device.files[1].first, std::string("luces.png"));
+    GUI_CHECK(device.files[1].second == readFileBytes(folder.path("luces.png")));
+}
+
+GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
+    TempFolder folder;
+    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
+    GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));
+    CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
+    ProgramFileAccess files;
+    auto window = createMainWindow();
+    GUI_REQUIRE(openProject(*window, folder.path("casa.xml")));
+
+    bool tcpIpTicked = false, closed = false, portHeld = false, portFreed = false;
+    std::string status, button;
+    DWORD cancelledAt = 0, freedAt = 0;
+    Answerer answerer;
+    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, tcpIpTicked);
+    answerer.on(kTransferTitle)
+        .run([&](HWND progress) {
+            // Let the worker start waiting for the device's datagram.
+            portHeld = waitFor([] { return !udpPortFree(9835); }, 3000);
+            Sleep(300);
+            status = controlText(progress, IDC_SUBIR_ESTADO);
+            button = controlText(progress, IDCANCEL);
+            cancelledAt = GetTickCount();
+        })
+        .click(IDCANCEL)
+        .run([&](HWND progress) {
+            // The worker has ended once its socket is closed.
+            portFreed = waitFor([] { return udpPortFree(9835); }, 3000);
+            freedAt = GetTickCount();
+            closed = waitFor([progress] { return !IsWindow(progress); }, 5000);
+        });
+    answerer.start();
+    sendCommand(window->hwnd, ID_TRANSFERIR);
+    pumpUntil([&closed] { return closed; }, 15000);
+    GUI_REQUIRE(answerer.finish());
+
+    GUI_CHECK(tcpIpTicked);
+    GUI_CHECK(portHeld);
+    GUI_CHECK_EQ(status, std::string(kWaitingText));
+    GUI_CHECK_EQ(button, std::string("Cancelar"));
+    GUI_CHECK(portFreed);
+    GUI_CHECK(freedAt - cancelledAt < 1000);
+    GUI_CHECK(closed);
+}
