@@ -81,7 +81,16 @@ std::unique_ptr<InputFile> Win32FileAccess::openRead(const std::string& path) {
     return std::unique_ptr<InputFile>(new Win32InputFile(file));
 }
 
+// Windows refuses to overwrite a read-only file; Wine run as root would not,
+// so the attribute is honoured here on every system.
+static bool isReadOnlyFile(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
 std::unique_ptr<OutputFile> Win32FileAccess::create(const std::string& path) {
+    if (isReadOnlyFile(path))
+        return nullptr;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -94,10 +103,14 @@ bool Win32FileAccess::exists(const std::string& path) {
 }
 
 bool Win32FileAccess::copy(const std::string& from, const std::string& to) {
+    if (isReadOnlyFile(to))
+        return false;
     return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
 }
 
 bool Win32FileAccess::replace(const std::string& from, const std::string& to) {
+    if (isReadOnlyFile(to))
+        return false;
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 

@@ -56,6 +56,33 @@ void pumpFor(DWORD ms) {
 bool quitReceived() { return quitSeen; }
 int quitCode() { return quitWParam; }
 
+static INPUT keyInput(WORD virtualKey, bool up) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    return input;
+}
+
+void pressKey(WORD virtualKey, bool ctrl, bool shift, bool alt) {
+    std::vector<INPUT> inputs;
+    std::vector<WORD> modifiers;
+    if (ctrl)
+        modifiers.push_back(VK_CONTROL);
+    if (shift)
+        modifiers.push_back(VK_SHIFT);
+    if (alt)
+        modifiers.push_back(VK_MENU);
+    for (WORD modifier : modifiers)
+        inputs.push_back(keyInput(modifier, false));
+    inputs.push_back(keyInput(virtualKey, false));
+    inputs.push_back(keyInput(virtualKey, true));
+    for (auto it = modifiers.rbegin(); it != modifiers.rend(); ++it)
+        inputs.push_back(keyInput(*it, true));
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void sendCommand(HWND window, int commandId) {
     SendMessageA(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
@@ -93,9 +120,10 @@ HWND findThreadWindow(const std::string& title, const char* className, DWORD thr
 }
 
 std::string windowTitle(HWND window) {
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
+    int length = GetWindowTextLengthA(window);
+    std::vector<char> text(static_cast<size_t>(length > 0 ? length : 0) + 2, '\0');
+    GetWindowTextA(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
 }
 
 RECT windowRect(HWND window) {

@@ -119,6 +119,10 @@ void pumpFor(DWORD ms);
 bool quitReceived();
 int quitCode();
 
+// A key typed on the keyboard (SendInput) with the given modifiers held;
+// it reaches the focus window through the message loop.
+void pressKey(WORD virtualKey, bool ctrl = false, bool shift = false, bool alt = false);
+
 // WM_COMMAND with the id as a menu would send it; returns when handled.
 void sendCommand(HWND window, int commandId);
 

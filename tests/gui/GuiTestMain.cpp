@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/Win32FileAccess.h"
 
 namespace {
 
@@ -69,6 +70,9 @@ int main(int argc, char** argv) {
         return 0;
     }
     startApplication(GetModuleHandleA(nullptr));
+    // As in the program: the core reads and writes DOS paths through Win32.
+    static Win32FileAccess files;
+    FileAccess::install(&files);
     int result = runCase(argument);
     std::fflush(stdout);
     return result;

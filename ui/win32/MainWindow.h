@@ -38,9 +38,10 @@ public:
 
 private:
     void createToolbar();
-    // Saves through the file dialogs; a write error is shown as "ERROR".
-    bool saveProject();
-    void openProject();
+    void releaseCanvasPage();
+    // Save and open through the file dialogs; errors are shown as "ERROR".
+    bool saveShowingErrors();
+    void openShowingErrors();
     void newProject();
     void modifyProject();
     void addPage();
@@ -49,5 +50,4 @@ private:
     void transfer();
     void transferOverNetwork();
     void choosePage(int index);
-    void setPageItemChecks(int chosenId);
 };

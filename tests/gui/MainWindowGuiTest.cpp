@@ -1,0 +1,542 @@
+// The main window: start-up state, project and page commands, the page menu,
+// its size, the close question, about and help, save errors.
+#include "tests/gui/GuiTest.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+#include "model/ProjectFile.h"
+#include "model/Proyecto.h"
+#include "ui/win32/MainWindow.h"
+#include "ui/win32/PaginaWindow.h"
+
+namespace {
+
+const char kAttention[] = "ATENCI\xD3N";
+const int kModeButtons[] = {ID_MODO_NORMAL,      ID_MODO_ALINEARSUP,  ID_MODO_ALINEARINF,   ID_MODO_ALINEARIZQ,
+                            ID_MODO_ALINEARDER,  ID_MODO_IGUALARALTO, ID_MODO_IGUALARANCHO, ID_MODO_IGUALARTAMANNO};
+
+struct PageSpec {
+    const char* name;
+    const char* picture;
+    int width;
+    int height;
+};
+
+// Writes the pictures and a project file of `pages` into `folder` through
+// the core, the way the editor would have saved them.
+std::string writeProject(const TempFolder& folder, const std::string& installation,
+                         const std::vector<PageSpec>& pages, const std::string& startPage = "") {
+    SetCurrentDirectoryA(folder.dir().c_str());
+    Proyecto project;
+    project.instalacion = installation;
+    project.paginaInicial = startPage;
+    for (const PageSpec& spec : pages) {
+        writeTestPicture(folder.path(spec.picture), spec.width, spec.height);
+        std::unique_ptr<Pagina> page(new Pagina());
+        page->nombre = spec.name;
+        page->setImagen(400, 200, spec.picture);
+        project.addPage(std::move(page));
+    }
+    project.archivo = folder.path("proyecto.xml");
+    writeProjectFile(project);
+    return project.archivo;
+}
+
+// "Abrir proyecto" answered with `path`, as a user would.
+bool openThroughDialog(MainWindow& window, const std::string& path) {
+    Answerer answerer;
+    answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
+    answerer.start();
+    sendCommand(window.hwnd, ID_ABRIR_PROYECTO);
+    bool answered = answerer.finish();
+    pumpFor(100);
+    return answered;
+}
+
+std::vector<std::string> pageItems(HWND window) {
+    std::vector<std::string> names;
+    for (int id = ID_PAGE_FIRST; menuItemExists(window, id); ++id)
+        names.push_back(menuItemText(window, id));
+    return names;
+}
+
+std::vector<int> checkedPageItems(HWND window) {
+    std::vector<int> checked;
+    for (int id = ID_PAGE_FIRST; menuItemExists(window, id); ++id)
+        if (menuItemChecked(window, id))
+            checked.push_back(id);
+    return checked;
+}
+
+std::string join(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ",") + name;
+    return text;
+}
+
+std::string joinIds(const std::vector<int>& ids) {
+    std::string text;
+    for (int id : ids)
+        text += (text.empty() ? "" : ",") + std::to_string(id);
+    return text;
+}
+
+void checkFitsCanvas(MainWindow& window) {
+    RECT outer = windowRect(window.hwnd);
+    RECT canvas = windowRect(window.canvas->hwnd);
+    RECT toolbar = windowRect(toolbarOf(window.hwnd));
+    GUI_CHECK_EQ(rectWidth(outer), rectWidth(canvas));
+    GUI_CHECK_EQ(rectHeight(outer), rectHeight(canvas) + rectHeight(toolbar) + GetSystemMetrics(SM_CYCAPTION) +
+                                         GetSystemMetrics(SM_CYMENU));
+}
+
+// Windows-1252 bytes of a UTF-8 text: the help text is checked against an
+// encoding made apart from the program's own escapes.
+std::string cp1252(const std::string& utf8) {
+    int wide = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::vector<wchar_t> buffer(wide);
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, buffer.data(), wide);
+    int narrow = WideCharToMultiByte(1252, 0, buffer.data(), -1, nullptr, 0, nullptr, nullptr);
+    std::vector<char> out(narrow);
+    WideCharToMultiByte(1252, 0, buffer.data(), -1, out.data(), narrow, nullptr, nullptr);
+    return std::string(out.data());
+}
+
+}  // namespace
+
+GUI_TEST(MainWindow, StartUpState) {
+    auto window = createMainWindow();
+    pumpFor(200);
+    HWND main = window->hwnd;
+    GUI_CHECK(IsWindowVisible(main));
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda"));
+    GUI_CHECK(!topMenuEnabled(main, 1));
+    GUI_CHECK(!topMenuEnabled(main, 2));
+    GUI_CHECK(topMenuEnabled(main, 0));
+    GUI_CHECK(topMenuEnabled(main, 3));
+    GUI_CHECK(menuItemEnabled(main, ID_NUEVO_PROYECTO));
+    GUI_CHECK(menuItemEnabled(main, ID_ABRIR_PROYECTO));
+    GUI_CHECK(menuItemEnabled(main, IDM_EXIT));
+    GUI_CHECK(!menuItemEnabled(main, ID_GUARDAR_PROYECTO));
+    GUI_CHECK(!menuItemEnabled(main, ID_MODIFICAR_PROYECTO));
+    GUI_CHECK(!menuItemEnabled(main, ID_TRANSFERIR));
+    GUI_CHECK(!menuItemExists(main, ID_PAGE_FIRST));
+
+    GUI_CHECK_EQ(SendMessageA(toolbarOf(main), TB_BUTTONCOUNT, 0, 0), static_cast<LRESULT>(16));
+    GUI_CHECK(toolbarButtonEnabled(main, ID_NUEVO_PROYECTO));
+    GUI_CHECK(toolbarButtonEnabled(main, ID_ABRIR_PROYECTO));
+    GUI_CHECK(!toolbarButtonEnabled(main, ID_GUARDAR_PROYECTO));
+    GUI_CHECK(!toolbarButtonEnabled(main, ID_TRANSFERIR));
+    GUI_CHECK(!toolbarButtonEnabled(main, ID_PAGINA_AGREGAR));
+    for (int id : kModeButtons)
+        GUI_CHECK(!toolbarButtonEnabled(main, id));
+    GUI_CHECK(toolbarButtonChecked(main, ID_MODO_NORMAL));
+
+    // No page: a 400 x 200 canvas below the toolbar, the window around it.
+    RECT canvas = windowRect(window->canvas->hwnd);
+    GUI_CHECK_EQ(rectWidth(canvas), 400);
+    GUI_CHECK_EQ(rectHeight(canvas), 200);
+    checkFitsCanvas(*window);
+    GUI_CHECK(SendMessageA(main, WM_GETICON, ICON_BIG, 0) != 0);
+    GUI_CHECK(SendMessageA(main, WM_GETICON, ICON_SMALL, 0) != 0);
+    LONG style = GetWindowLongA(main, GWL_STYLE);
+    GUI_CHECK(!(style & WS_THICKFRAME));
+    GUI_CHECK(!(style & WS_MAXIMIZEBOX));
+}
+
+GUI_TEST(MainWindow, Tooltips) {
+    auto window = createMainWindow();
+    GUI_CHECK_EQ(std::string(MainWindow::tooltipText(ID_MODO_NORMAL)), std::string("normal"));
+    GUI_CHECK_EQ(std::string(MainWindow::tooltipText(ID_PAGINA_AGREGAR)), std::string("agregar p\xE1gina"));
+    GUI_CHECK_EQ(std::string(MainWindow::tooltipText(ID_MODIFICAR_PROYECTO)), std::string("?"));
+    // What the toolbar's tooltip asks of its parent, and what it gets.
+    NMTTDISPINFOA info = {};
+    info.hdr.hwndFrom = toolbarOf(window->hwnd);
+    info.hdr.idFrom = ID_MODO_IGUALARTAMANNO;
+    info.hdr.code = TTN_NEEDTEXTA;
+    GUI_CHECK_EQ(SendMessageA(window->hwnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info)), static_cast<LRESULT>(0));
+    GUI_REQUIRE(info.lpszText != nullptr);
+    GUI_CHECK_EQ(std::string(info.lpszText), std::string("igualar tama\xF1o"));
+}
+
+GUI_TEST(MainWindow, NewProjectIsSavedWhereTyped) {
+    TempFolder folder;
+    const std::string path = folder.path("casa.xml");
+    auto window = createMainWindow();
+    Answerer answerer;
+    answerer.on("Proyecto").type(IDC_PROYECTO_INSTALACION, "Casa").click(IDOK);
+    answerer.on("Guardar como").typeFileName(path).click(IDOK);
+    answerer.start();
+    sendCommand(window->hwnd, ID_NUEVO_PROYECTO);
+    GUI_REQUIRE(answerer.finish());
+    pumpFor(200);
+
+    std::string bytes = readFileBytes(path);
+    GUI_CHECK(bytes.find("<tabrino versionFormato=\"12.08\" instalacion=\"Casa\" paginaInicial=\"\">\r\n") !=
+              std::string::npos);
+    GUI_CHECK(bytes.find("<paginas/>") != std::string::npos);
+    GUI_CHECK_EQ(window->project->archivo, path);
+    GUI_CHECK(!window->project->hasUnsavedChanges());
+    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa"));
+
+    // A project without pages: save, modify and add page, not the rest.
+    HWND main = window->hwnd;
+    GUI_CHECK(menuItemEnabled(main, ID_GUARDAR_PROYECTO));
+    GUI_CHECK(menuItemEnabled(main, ID_MODIFICAR_PROYECTO));
+    GUI_CHECK(!menuItemEnabled(main, ID_TRANSFERIR));
+    GUI_CHECK(topMenuEnabled(main, 2));
+    GUI_CHECK(!topMenuEnabled(main, 1));
+    GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_ELIMINAR));
+    GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_EDITAR));
+    GUI_CHECK(toolbarButtonEnabled(main, ID_GUARDAR_PROYECTO));
+    GUI_CHECK(toolbarButtonEnabled(main, ID_PAGINA_AGREGAR));
+    GUI_CHECK(!toolbarButtonEnabled(main, ID_TRANSFERIR));
+    GUI_CHECK(!toolbarButtonEnabled(main, ID_MODO_NORMAL));
+    // The save dialog left the current directory in the project's folder.
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof current, current);
+    GUI_CHECK_EQ(std::string(current) + "\\", folder.dir());
+}
+
+GUI_TEST(MainWindow, NewProjectWithCancelledSaveStaysBlank) {
+    TempFolder folder;
+    auto window = createMainWindow();
+    Answerer answerer;
+    answerer.on("Proyecto").type(IDC_PROYECTO_INSTALACION, "Casa").click(IDOK);
+    answerer.on("Guardar como").click(IDCANCEL);
+    answerer.start();
+    sendCommand(window->hwnd, ID_NUEVO_PROYECTO);
+    GUI_REQUIRE(answerer.finish());
+    pumpFor(200);
+    GUI_CHECK(window->project->isBlank());
+    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda"));
+    GUI_CHECK(!menuItemEnabled(window->hwnd, ID_GUARDAR_PROYECTO));
+    GUI_CHECK(!toolbarButtonEnabled(window->hwnd, ID_PAGINA_AGREGAR));
+}
+
+GUI_TEST(MainWindow, OpenShowsStartPageAndFitsIt) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa",
+                                    {{"Inicio", "inicio.png", 300, 150}, {"Luces", "luces.png", 640, 480}}, "Luces");
+    // Start elsewhere: the open dialog must bring the current directory to
+    // the project's folder, or the pictures would not be found.
+    char temp[MAX_PATH] = "";
+    GetTempPathA(sizeof temp, temp);
+    SetCurrentDirectoryA(temp);
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    HWND main = window->hwnd;
+    char current[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof current, current);
+    GUI_CHECK_EQ(std::string(current) + "\\", folder.dir());
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Luces - modo normal"));
+    GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Luces"));
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
+    GUI_CHECK(window->currentPage && window->currentPage->nombre == "Luces");
+    RECT canvas = windowRect(window->canvas->hwnd);
+    GUI_CHECK(rectWidth(canvas) >= 640 && rectWidth(canvas) <= 644);
+    checkFitsCanvas(*window);
+
+    // Everything is available with pages.
+    GUI_CHECK(topMenuEnabled(main, 1));
+    GUI_CHECK(menuItemEnabled(main, ID_TRANSFERIR));
+    GUI_CHECK(menuItemEnabled(main, ID_PAGINA_ELIMINAR));
+    GUI_CHECK(toolbarButtonEnabled(main, ID_TRANSFERIR));
+    for (int id : kModeButtons)
+        GUI_CHECK(toolbarButtonEnabled(main, id));
+
+    // Choosing a page moves the check and the canvas, not the start page;
+    // a small picture gets the 400 x 200 minimum canvas.
+    sendCommand(main, ID_PAGE_FIRST);
+    pumpFor(100);
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Inicio - modo normal"));
+    GUI_CHECK_EQ(window->project->paginaInicial, std::string("Luces"));
+    canvas = windowRect(window->canvas->hwnd);
+    GUI_CHECK_EQ(rectWidth(canvas), 400);
+    GUI_CHECK_EQ(rectHeight(canvas), 200);
+    checkFitsCanvas(*window);
+    GUI_CHECK(!window->project->hasUnsavedChanges());
+}
+
+GUI_TEST(MainWindow, EditModeCommandsReachTheCanvas) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 300, 150}});
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    sendCommand(window->hwnd, ID_MODO_ALINEARSUP);
+    GUI_CHECK(pumpUntil([&] { return toolbarButtonChecked(window->hwnd, ID_MODO_ALINEARSUP); }, 2000));
+    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa - Inicio - alineando borde superior"));
+    GUI_CHECK(!toolbarButtonChecked(window->hwnd, ID_MODO_NORMAL));
+}
+
+GUI_TEST(MainWindow, OpenInvalidFileShowsError) {
+    TempFolder folder;
+    std::string path = folder.path("roto.xml");
+    writeFileBytes(path, "<tabrino versionFormato=\"12.8\"><paginas/></tabrino>");
+    auto window = createMainWindow();
+    Answerer answerer;
+    answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
+    answerer.on("ERROR").click(IDOK);
+    answerer.start();
+    sendCommand(window->hwnd, ID_ABRIR_PROYECTO);
+    GUI_REQUIRE(answerer.finish());
+    GUI_CHECK_EQ(join(answerer.seen(1).texts), std::string("Archivo inv\xE1lido"));
+    GUI_CHECK(window->project->isBlank());
+    GUI_CHECK(window->project->archivo.empty());
+    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda"));
+}
+
+GUI_TEST(MainWindow, AddEditAndDeletePage) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 300, 150}});
+    writeTestPicture(folder.path("cocina.png"), 500, 300);
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    HWND main = window->hwnd;
+
+    Answerer add;
+    add.on("P\xE1gina").type(IDC_PAGINA_NOMBRE, "Cocina").type(IDC_PAGINA_IMAGEN, "cocina.png").click(IDOK);
+    add.start();
+    sendCommand(main, ID_PAGINA_AGREGAR);
+    GUI_REQUIRE(add.finish());
+    pumpFor(100);
+    GUI_CHECK_EQ(join(window->project->pageNames()), std::string("Inicio,Cocina"));
+    GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Cocina"));
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Cocina - modo normal"));
+    GUI_REQUIRE(window->project->findPage("Cocina") != nullptr);
+    GUI_CHECK_EQ(window->project->findPage("Cocina")->imagenCargada->width(), 500u);
+    GUI_CHECK_EQ(rectWidth(windowRect(window->canvas->hwnd)) >= 500, true);
+    checkFitsCanvas(*window);
+    GUI_CHECK(window->project->hasUnsavedChanges());
+
+    Answerer edit;
+    edit.on("P\xE1gina").type(IDC_PAGINA_NOMBRE, "Comedor").type(IDC_PAGINA_IMAGEN, "falta.png").click(IDOK);
+    edit.start();
+    sendCommand(main, ID_PAGINA_EDITAR);
+    GUI_REQUIRE(edit.finish());
+    pumpFor(100);
+    GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Comedor"));
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Comedor - modo normal"));
+    // A missing picture gives the page a blank 400 x 200 one.
+    Pagina* edited = window->project->findPage("Comedor");
+    GUI_REQUIRE(edited != nullptr);
+    GUI_CHECK_EQ(edited->imagen, std::string("falta.png"));
+    GUI_CHECK_EQ(edited->imagenCargada->width(), 400u);
+    GUI_CHECK_EQ(edited->imagenCargada->height(), 200u);
+
+    Answerer refuse;
+    refuse.on(kAttention).click(IDNO);
+    refuse.start();
+    sendCommand(main, ID_PAGINA_ELIMINAR);
+    GUI_REQUIRE(refuse.finish());
+    GUI_CHECK_EQ(join(window->project->pageNames()), std::string("Inicio,Comedor"));
+
+    Answerer remove;
+    remove.on(kAttention).click(IDYES);
+    remove.start();
+    sendCommand(main, ID_PAGINA_ELIMINAR);
+    GUI_REQUIRE(remove.finish());
+    pumpFor(100);
+    GUI_CHECK_EQ(join(remove.seen(0).texts), std::string("Eliminar la p\xE1gina del proyecto?"));
+    GUI_CHECK_EQ(join(window->project->pageNames()), std::string("Inicio"));
+    GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio"));
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Inicio - modo normal"));
+}
+
+GUI_TEST(MainWindow, DeletingMiddlePageRenumbersItems) {
+    TempFolder folder;
+    std::string path = writeProject(
+        folder, "Casa", {{"Uno", "uno.png", 100, 100}, {"Dos", "dos.png", 100, 100}, {"Tres", "tres.png", 100, 100}});
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    HWND main = window->hwnd;
+    GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno,Dos,Tres"));
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
+
+    sendCommand(main, ID_PAGE_FIRST + 1);
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
+    Answerer remove;
+    remove.on(kAttention).click(IDYES);
+    remove.start();
+    sendCommand(main, ID_PAGINA_ELIMINAR);
+    GUI_REQUIRE(remove.finish());
+    pumpFor(100);
+    GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno,Tres"));
+    GUI_CHECK(!menuItemExists(main, ID_PAGE_FIRST + 2));
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
+    sendCommand(main, ID_PAGE_FIRST + 1);
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
+    GUI_CHECK(window->currentPage && window->currentPage->nombre == "Tres");
+}
+
+GUI_TEST(MainWindow, CloseAsksOnlyAboutUnsavedChanges) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+
+    window->project->instalacion = "Otra";  // as "Modificar proyecto" would
+    Answerer cancel;
+    cancel.on(kAttention).click(IDCANCEL);
+    cancel.start();
+    SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
+    GUI_REQUIRE(cancel.finish());
+    GUI_CHECK_EQ(join(cancel.seen(0).texts),
+                 std::string("El proyecto fue modificado y no guardado. Desea guardarlo?"));
+    GUI_CHECK(IsWindow(window->hwnd));
+
+    // Yes saves, then the window goes and the loop gets its quit message.
+    Answerer yes;
+    yes.on(kAttention).click(IDYES);
+    yes.start();
+    SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
+    GUI_REQUIRE(yes.finish());
+    GUI_CHECK(!IsWindow(window->hwnd));
+    GUI_CHECK(pumpUntil(quitReceived, 2000));
+    GUI_CHECK_EQ(quitCode(), 0);
+    GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
+}
+
+GUI_TEST(MainWindow, CloseBlankOrSavedProjectAsksNothing) {
+    {
+        auto window = createMainWindow();
+        SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
+        GUI_CHECK(!IsWindow(window->hwnd));
+        GUI_CHECK(pumpUntil(quitReceived, 2000));
+    }
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    window->project->instalacion = "Otra";
+    sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);  // has a file: no dialog
+    sendCommand(window->hwnd, IDM_EXIT);
+    GUI_CHECK(!IsWindow(window->hwnd));
+    GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
+}
+
+GUI_TEST(MainWindow, SaveErrorsAreShown) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    window->project->archivo = folder.path("no-existe\\casa.xml");
+    window->project->instalacion = "Otra";
+
+    Answerer error;
+    error.on("ERROR").click(IDOK);
+    error.start();
+    sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
+    GUI_REQUIRE(error.finish());
+    GUI_CHECK_EQ(join(error.seen(0).texts), std::string("No se pudo guardar el archivo"));
+    GUI_CHECK(window->project->hasUnsavedChanges());
+    GUI_CHECK_EQ(window->project->archivo, folder.path("no-existe\\casa.xml"));
+
+    // A failed save before a transfer opens no transfer dialog.
+    Answerer transfer;
+    transfer.on("ERROR").click(IDOK);
+    transfer.start();
+    sendCommand(window->hwnd, ID_TRANSFERIR);
+    GUI_REQUIRE(transfer.finish());
+    GUI_CHECK(findThreadWindow("Transferir a dispositivo", "#32770") == nullptr);
+
+    // Yes to the close question with a save that fails keeps the window
+    // and the changes.
+    Answerer close;
+    close.on(kAttention).click(IDYES);
+    close.on("ERROR").click(IDOK);
+    close.start();
+    SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
+    GUI_REQUIRE(close.finish());
+    GUI_CHECK(IsWindow(window->hwnd));
+    GUI_CHECK(window->project->hasUnsavedChanges());
+}
+
+GUI_TEST(MainWindow, SaveOverReadOnlyFileFails) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
+    std::string before = readFileBytes(path);
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    GUI_REQUIRE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    window->project->instalacion = "Otra";
+    Answerer error;
+    error.on("ERROR").click(IDOK);
+    error.start();
+    sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
+    GUI_REQUIRE(error.finish());
+    GUI_CHECK_EQ(join(error.seen(0).texts), std::string("No se pudo guardar el archivo"));
+    GUI_CHECK_EQ(readFileBytes(path), before);
+}
+
+GUI_TEST(MainWindow, TransferOfUnsavedProjectAsksForFile) {
+    auto window = createMainWindow();
+    window->project->instalacion = "Casa";
+    window->project->addPage(std::unique_ptr<Pagina>(new Pagina()));
+    window->showPage("");
+    Answerer answerer;
+    answerer.on("Guardar como").click(IDCANCEL);
+    answerer.start();
+    sendCommand(window->hwnd, ID_TRANSFERIR);
+    GUI_REQUIRE(answerer.finish());
+    GUI_CHECK(window->project->archivo.empty());
+    GUI_CHECK(findThreadWindow("Transferir a dispositivo", "#32770") == nullptr);
+}
+
+GUI_TEST(MainWindow, AboutThroughTheAcceleratorTable) {
+    auto window = createMainWindow();
+    SetForegroundWindow(window->hwnd);
+    SetFocus(window->hwnd);
+    pumpFor(200);
+    // Alt+? and Alt+/ typed on the keyboard; only the accelerator table
+    // turns them into command 104.
+    for (char typed : std::string("?/")) {
+        SHORT key = VkKeyScanA(typed);
+        GUI_REQUIRE(key != -1);
+        Answerer answerer;
+        answerer.on("Acerca del Quenda").click(IDOK);
+        answerer.start();
+        pressKey(LOBYTE(key), false, (HIBYTE(key) & 1) != 0, true);
+        GUI_CHECK(pumpUntil([&] { return answerer.seen(0).found; }, 5000));
+        GUI_REQUIRE(answerer.finish());
+        GUI_CHECK_EQ(join(answerer.seen(0).texts), std::string("Quenda V12.10.01"));
+    }
+}
+
+GUI_TEST(MainWindow, HelpText) {
+    auto window = createMainWindow();
+    Answerer answerer;
+    answerer.on("Ayuda").click(IDOK);
+    answerer.start();
+    sendCommand(window->hwnd, ID_AYUDA);
+    GUI_REQUIRE(answerer.finish());
+    const std::string expected = cp1252(
+        "Modos de edición:\n"
+        "NORMAL: permite crear regiones, eliminarlas, moverlas y redimensionarlas\n"
+        "ALINEARSUP: permite alinear respecto del borde superior de la región seleccionada\n"
+        "ALINEARINF: idem respecto del borde inferior\n"
+        "ALINEARIZQ: idem respecto del borde izquierdo\n"
+        "ALINEARDER: idem respecto del borde derecho\n"
+        "IGUALARALTO: iguala la altura con la región seleccionada. Conserva la coordenada superior\n"
+        "IGUALARANCHO: idem ancho. Conserva la coordenada izquierda.\n"
+        "IGUALARTAMANNO: iguala todas las dimensiones respecto de la región seleccionada. Conserva las "
+        "coordenadas de la esquina superior izquierda.\n"
+        "Click izquierdo, dependiendo del modo de edicion:\n"
+        "NORMAL:\n\tDentro de región:\n"
+        "\t\tArrastrando permite moverla o redimensionarla segun donde se clickee. El cursor cambia acordemente\n"
+        "\tFuera de región:\n\t\tArrastrando permite crear una región\n"
+        "OTRO:\n\tDentro de región:\n\t\tSi hay región seleccionada, actúa.\n\t\tSino la selecciona\n"
+        "\tFuera de región\n\t\tDeselecciona región si habia seleccionada\n\n"
+        "Click derecho o:\nClick izquierdo + CTRL:\n\tsobre región:\n\t\tla selecciona y abre el dialogo de comandos\n\n"
+        "Teclas en modo NORMAL:\nFlechas: mueven la región seleccionada\n"
+        "Ctrl Flechas: redimensionan agrandando la región selecconada\n"
+        "Ctrl-Shift-Flechas: redimensionan achicando la región selecconada\n"
+        "Delete elimina la región seleccionada\n");
+    GUI_REQUIRE(answerer.seen(0).texts.size() == 1u);
+    GUI_CHECK_EQ(answerer.seen(0).texts[0], expected);
+}

@@ -1,0 +1,409 @@
+#include "ui/win32/MainWindow.h"
+
+#include <commctrl.h>
+
+#include <exception>
+
+#include "app/Application.h"
+#include "model/Proyecto.h"
+#include "model/ProyectoException.h"
+#include "resources/resource.h"
+#include "transfer/win32/SubirProyectoDlg.h"
+#include "transfer/win32/TransferirDlg.h"
+#include "ui/win32/PaginaDlg.h"
+#include "ui/win32/PaginaWindow.h"
+#include "ui/win32/ProjectFileDialogs.h"
+#include "ui/win32/ProyectoDlg.h"
+
+namespace {
+
+const char kAttention[] = "ATENCI\xD3N";
+const char kError[] = "ERROR";
+const int kEditMenu = 1;
+const int kPageMenu = 2;
+const int kFallbackWidth = 400;
+const int kFallbackHeight = 200;
+const int kModeCommands[] = {ID_MODO_NORMAL,      ID_MODO_ALINEARSUP,  ID_MODO_ALINEARINF,   ID_MODO_ALINEARIZQ,
+                             ID_MODO_ALINEARDER,  ID_MODO_IGUALARALTO, ID_MODO_IGUALARANCHO, ID_MODO_IGUALARTAMANNO};
+
+const char kHelpText[] =
+    "Modos de edici\xF3n:\n"
+    "NORMAL: permite crear regiones, eliminarlas, moverlas y redimensionarlas\n"
+    "ALINEARSUP: permite alinear respecto del borde superior de la regi\xF3n seleccionada\n"
+    "ALINEARINF: idem respecto del borde inferior\n"
+    "ALINEARIZQ: idem respecto del borde izquierdo\n"
+    "ALINEARDER: idem respecto del borde derecho\n"
+    "IGUALARALTO: iguala la altura con la regi\xF3n seleccionada. Conserva la coordenada superior\n"
+    "IGUALARANCHO: idem ancho. Conserva la coordenada izquierda.\n"
+    "IGUALARTAMANNO: iguala todas las dimensiones respecto de la regi\xF3n seleccionada. Conserva las "
+    "coordenadas de la esquina superior izquierda.\n"
+    "Click izquierdo, dependiendo del modo de edicion:\n"
+    "NORMAL:\n"
+    "\tDentro de regi\xF3n:\n"
+    "\t\tArrastrando permite moverla o redimensionarla segun donde se clickee. El cursor cambia acordemente\n"
+    "\tFuera de regi\xF3n:\n"
+    "\t\tArrastrando permite crear una regi\xF3n\n"
+    "OTRO:\n"
+    "\tDentro de regi\xF3n:\n"
+    "\t\tSi hay regi\xF3n seleccionada, act\xFA" "a.\n"
+    "\t\tSino la selecciona\n"
+    "\tFuera de regi\xF3n\n"
+    "\t\tDeselecciona regi\xF3n si habia seleccionada\n"
+    "\n"
+    "Click derecho o:\n"
+    "Click izquierdo + CTRL:\n"
+    "\tsobre regi\xF3n:\n"
+    "\t\tla selecciona y abre el dialogo de comandos\n"
+    "\n"
+    "Teclas en modo NORMAL:\n"
+    "Flechas: mueven la regi\xF3n seleccionada\n"
+    "Ctrl Flechas: redimensionan agrandando la regi\xF3n selecconada\n"
+    "Ctrl-Shift-Flechas: redimensionan achicando la regi\xF3n selecconada\n"
+    "Delete elimina la regi\xF3n seleccionada\n";
+
+TBBUTTON separator() {
+    TBBUTTON button = {};
+    button.fsStyle = TBSTYLE_SEP;
+    return button;
+}
+
+TBBUTTON pushButton(int commandId, int image, BYTE style = TBSTYLE_BUTTON) {
+    TBBUTTON button = {};
+    button.iBitmap = image;
+    button.idCommand = commandId;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = style;
+    return button;
+}
+
+TBBUTTON modeButton(int commandId, int image) {
+    return pushButton(commandId, image, TBSTYLE_CHECKGROUP);
+}
+
+int rectHeight(HWND window) {
+    RECT r;
+    if (!window || !GetWindowRect(window, &r))
+        return 0;
+    return r.bottom - r.top;
+}
+
+}  // namespace
+
+MainWindow::MainWindow()
+    : Window(nullptr, "", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+             CW_USEDEFAULT),
+      currentPage(nullptr) {
+    SetMenu(hwnd, LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
+    createToolbar();
+    project.reset(new Proyecto());
+    canvas.reset(new PaginaWindow(toolbar.height(), this, toolbar));
+    showPage("");
+    HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
+    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    ShowWindow(hwnd, SW_SHOW);
+}
+
+// The canvas goes first: it refers to a page of the project.
+MainWindow::~MainWindow() {
+    canvas.reset();
+    project.reset();
+}
+
+void MainWindow::createToolbar() {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    TBBUTTON buttons[] = {
+        separator(),
+        pushButton(ID_NUEVO_PROYECTO, 0),
+        pushButton(ID_ABRIR_PROYECTO, 1),
+        pushButton(ID_GUARDAR_PROYECTO, 2),
+        pushButton(ID_TRANSFERIR, 16),
+        separator(),
+        pushButton(ID_PAGINA_AGREGAR, 17),
+        separator(),
+        modeButton(ID_MODO_NORMAL, 15),
+        modeButton(ID_MODO_ALINEARSUP, 9),
+        modeButton(ID_MODO_ALINEARINF, 8),
+        modeButton(ID_MODO_ALINEARIZQ, 10),
+        modeButton(ID_MODO_ALINEARDER, 11),
+        modeButton(ID_MODO_IGUALARALTO, 12),
+        modeButton(ID_MODO_IGUALARANCHO, 13),
+        modeButton(ID_MODO_IGUALARTAMANNO, 14),
+    };
+    // 16 images declared although the strip holds 18: buttons 2801 and 2797
+    // use the last two all the same.
+    toolbar.hwnd = CreateToolbarEx(hwnd, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 16,
+                                   instanceHandle, IDB_TOOLBAR, buttons, sizeof buttons / sizeof buttons[0], 16, 16,
+                                   16, 16, sizeof(TBBUTTON));
+}
+
+const char* MainWindow::tooltipText(int commandId) {
+    switch (commandId) {
+    case ID_NUEVO_PROYECTO: return "nuevo proyecto";
+    case ID_ABRIR_PROYECTO: return "abrir proyecto";
+    case ID_GUARDAR_PROYECTO: return "guardar proyecto";
+    case ID_TRANSFERIR: return "transferir a dispositivo";
+    case ID_PAGINA_AGREGAR: return "agregar p\xE1gina";
+    case ID_MODO_NORMAL: return "normal";
+    case ID_MODO_ALINEARSUP: return "alinear sup.";
+    case ID_MODO_ALINEARINF: return "alinear inf.";
+    case ID_MODO_ALINEARIZQ: return "alinear izq.";
+    case ID_MODO_ALINEARDER: return "alinear der.";
+    case ID_MODO_IGUALARALTO: return "igualar altura";
+    case ID_MODO_IGUALARANCHO: return "igualar ancho";
+    case ID_MODO_IGUALARTAMANNO: return "igualar tama\xF1o";
+    default: return "?";
+    }
+}
+
+// ---- the page shown ---------------------------------------------------------
+
+void MainWindow::showPage(const std::string& name) {
+    currentPage = nullptr;
+    canvas->setPage(nullptr, project->instalacion, project->pageNames());
+
+    HMENU pageMenu = GetSubMenu(GetMenu(hwnd), kPageMenu);
+    for (int id = ID_PAGE_FIRST; DeleteMenu(pageMenu, id, MF_BYCOMMAND); ++id) {
+    }
+
+    std::vector<std::string> names = project->pageNames();
+    if (!names.empty()) {
+        std::string selected = name;
+        if (selected.empty())
+            selected = project->paginaInicial;
+        if (selected.empty())
+            selected = names.front();
+        for (size_t i = 0; i < names.size(); ++i) {
+            UINT flags = names[i] == selected ? MF_STRING | MF_CHECKED : MF_STRING;
+            AppendMenuA(pageMenu, flags, ID_PAGE_FIRST + i, names[i].c_str());
+        }
+        DrawMenuBar(hwnd);
+        currentPage = project->findPage(selected);
+        canvas->setPage(currentPage, project->instalacion, names);
+    }
+    // onGetMinMaxInfo turns 0 x 0 into the size that fits toolbar and canvas.
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+    updateMenus();
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void MainWindow::choosePage(int index) {
+    std::vector<std::string> names = project->pageNames();
+    currentPage = project->findPage(names[index]);
+    canvas->setPage(currentPage, project->instalacion, names);
+    HMENU pageMenu = GetSubMenu(GetMenu(hwnd), kPageMenu);
+    for (size_t i = 0; i < names.size(); ++i) {
+        UINT id = ID_PAGE_FIRST + i;
+        CheckMenuItem(pageMenu, id, MF_BYCOMMAND | (static_cast<int>(i) == index ? MF_CHECKED : MF_UNCHECKED));
+    }
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+// The canvas keeps a pointer to the page it shows; it lets go of it before
+// the project's pages go away under a message box or a dialog.
+void MainWindow::releaseCanvasPage() {
+    currentPage = nullptr;
+    canvas->setPage(nullptr, project->instalacion, project->pageNames());
+}
+
+void MainWindow::updateMenus() {
+    const bool blank = project->isBlank();
+    const bool withPages = !project->paginas.empty();
+    const UINT whenProject = blank ? MF_DISABLED : MF_ENABLED;
+    const UINT whenPages = withPages ? MF_ENABLED : MF_DISABLED;
+
+    HMENU menu = GetMenu(hwnd);
+    EnableMenuItem(menu, ID_GUARDAR_PROYECTO, MF_BYCOMMAND | whenProject);
+    EnableMenuItem(menu, ID_MODIFICAR_PROYECTO, MF_BYCOMMAND | whenProject);
+    EnableMenuItem(menu, ID_TRANSFERIR, MF_BYCOMMAND | whenPages);
+    EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | whenPages);
+    EnableMenuItem(menu, kPageMenu, MF_BYPOSITION | whenProject);
+    if (!blank) {
+        EnableMenuItem(menu, ID_PAGINA_ELIMINAR, MF_BYCOMMAND | whenPages);
+        EnableMenuItem(menu, ID_PAGINA_EDITAR, MF_BYCOMMAND | whenPages);
+    }
+
+    // Posted: the buttons change when the message loop next runs.
+    PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_GUARDAR_PROYECTO, !blank);
+    PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_PAGINA_AGREGAR, !blank);
+    PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_TRANSFERIR, withPages);
+    for (int id : kModeCommands)
+        PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, id, withPages);
+    DrawMenuBar(hwnd);
+}
+
+// ---- handlers ---------------------------------------------------------------
+
+LRESULT MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
+    // Sizes asked for while the window is still being built get the default.
+    if (!canvas)
+        return Window::onGetMinMaxInfo(info);
+    RECT canvasRect = {};
+    GetWindowRect(canvas->hwnd, &canvasRect);
+    LONG width = canvasRect.right - canvasRect.left;
+    LONG height = canvasRect.bottom - canvasRect.top + rectHeight(toolbar.hwnd) +
+                  GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
+    info->ptMaxSize.x = info->ptMinTrackSize.x = info->ptMaxTrackSize.x = width;
+    info->ptMaxSize.y = info->ptMinTrackSize.y = info->ptMaxTrackSize.y = height;
+    return 0;
+}
+
+LRESULT MainWindow::onClose() {
+    if (!project->hasUnsavedChanges()) {
+        DestroyWindow(hwnd);
+        return 0;
+    }
+    int answer = MessageBoxA(hwnd, "El proyecto fue modificado y no guardado. Desea guardarlo?", kAttention,
+                             MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL)
+        return 0;
+    // A Yes whose save failed or was cancelled keeps the window: closing
+    // would throw away the very changes the user asked to keep.
+    if (answer == IDYES && !saveShowingErrors())
+        return 0;
+    DestroyWindow(hwnd);
+    return 0;
+}
+
+LRESULT MainWindow::onDestroy() {
+    project.reset();
+    PostQuitMessage(0);
+    return 0;
+}
+
+LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NOTIFY) {
+        NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+        if (header && header->code == TTN_NEEDTEXTA) {
+            NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
+            info->hinst = instanceHandle;
+            info->lpszText = const_cast<char*>(tooltipText(static_cast<int>(header->idFrom)));
+            return 0;
+        }
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
+    const int id = LOWORD(wParam);
+    const int pageCount = project ? static_cast<int>(project->paginas.size()) : 0;
+    switch (id) {
+    case IDM_ABOUT: MessageBoxA(hwnd, "Quenda V12.10.01", "Acerca del Quenda", MB_OK); break;
+    case IDM_EXIT: onClose(); break;
+    case ID_ABRIR_PROYECTO: openShowingErrors(); break;
+    case ID_NUEVO_PROYECTO: newProject(); break;
+    case ID_MODIFICAR_PROYECTO: modifyProject(); break;
+    case ID_GUARDAR_PROYECTO: saveShowingErrors(); break;
+    case ID_PAGINA_AGREGAR: addPage(); break;
+    case ID_PAGINA_ELIMINAR: deletePage(); break;
+    case ID_PAGINA_EDITAR: editPage(); break;
+    case ID_TRANSFERIR: transfer(); break;
+    case ID_AYUDA: MessageBoxA(hwnd, kHelpText, "Ayuda", MB_OK); break;
+    case ID_TRANSFERIR_TCPIP: transferOverNetwork(); break;
+    default:
+        if (id >= ID_PAGE_FIRST && id < ID_PAGE_FIRST + pageCount)
+            choosePage(id - ID_PAGE_FIRST);
+        else if (canvas)
+            PostMessageA(canvas->hwnd, WM_COMMAND, wParam, lParam);
+        break;
+    }
+    return 0;
+}
+
+// ---- commands ---------------------------------------------------------------
+
+bool MainWindow::saveShowingErrors() {
+    try {
+        return saveProject(hwnd, *project);
+    } catch (const ProyectoException& error) {
+        MessageBoxA(hwnd, error.what(), kError, MB_ICONERROR);
+        return false;
+    }
+}
+
+void MainWindow::openShowingErrors() {
+    try {
+        openProject(hwnd, *project);
+    } catch (const ProyectoException& error) {
+        // The rejected file has already emptied the project.
+        releaseCanvasPage();
+        MessageBoxA(hwnd, error.what(), kError, MB_ICONERROR);
+    }
+    showPage("");
+}
+
+void MainWindow::newProject() {
+    releaseCanvasPage();
+    project->reset();
+    ProyectoDlg dialog(hwnd, "", "", nullptr);
+    if (dialog.runModal() == IDOK) {
+        project->instalacion = dialog.instalacion;
+        if (!saveShowingErrors())
+            project->reset();
+    }
+    showPage("");
+}
+
+void MainWindow::modifyProject() {
+    std::vector<std::string> names = project->pageNames();
+    ProyectoDlg dialog(hwnd, project->instalacion, project->paginaInicial, &names);
+    if (dialog.runModal() == IDOK) {
+        project->instalacion = dialog.instalacion;
+        project->paginaInicial = dialog.paginaInicial;
+    }
+    showPage("");
+}
+
+void MainWindow::addPage() {
+    PaginaDlg dialog(hwnd, "", "HV", "", nullptr);
+    if (dialog.runModal() != IDOK)
+        return;
+    std::unique_ptr<Pagina> page(new Pagina());
+    page->nombre = dialog.nombre;
+    page->setImagen(kFallbackWidth, kFallbackHeight, dialog.imagen);
+    page->orientaciones = dialog.orientaciones;
+    page->setComandoInicial(dialog.comandoInicial);
+    std::string name = page->nombre;
+    project->addPage(std::move(page));
+    showPage(name);
+}
+
+void MainWindow::deletePage() {
+    if (!currentPage)
+        return;
+    int answer = MessageBoxA(hwnd, "Eliminar la p\xE1gina del proyecto?", kAttention, MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer != IDYES)
+        return;
+    std::string name = currentPage->nombre;
+    releaseCanvasPage();
+    project->removePage(name);
+    showPage("");
+}
+
+void MainWindow::editPage() {
+    if (!currentPage)
+        return;
+    Pagina* page = currentPage;
+    PaginaDlg dialog(hwnd, page->nombre, page->orientaciones, page->imagen, &page->comandoInicial);
+    if (dialog.runModal() != IDOK)
+        return;
+    releaseCanvasPage();
+    page->nombre = dialog.nombre;
+    page->setImagen(kFallbackWidth, kFallbackHeight, dialog.imagen);
+    page->orientaciones = dialog.orientaciones;
+    page->setComandoInicial(dialog.comandoInicial);
+    showPage(page->nombre);
+}
+
+void MainWindow::transfer() {
+    if (!saveShowingErrors())
+        return;
+    TransferirDlg dialog(hwnd, project.get());
+    dialog.runModal();
+}
+
+void MainWindow::transferOverNetwork() {
+    SubirProyectoDlg dialog(hwnd, project.get());
+    dialog.runModal();
+}

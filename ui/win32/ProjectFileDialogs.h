@@ -1,0 +1,24 @@
+// The open and save dialogs of the project file and the open and save
+// operations on top of them. Win32 layer (wineg++).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class Proyecto;
+
+// The chosen path, or "" when the user cancels or the dialog fails (a
+// failure is shown as "Problemas con el archivo"). A successful choice
+// leaves the current directory in the file's folder.
+std::string askFileToOpen(HWND owner);
+std::string askFileToSave(HWND owner);
+
+// Asks for a file and reads it into `project`; does nothing when no file is
+// chosen. Throws ProyectoException("Archivo inválido").
+void openProject(HWND owner, Proyecto& project);
+
+// Writes `project` to its `archivo`, asking for one first when it has none.
+// False when no file name is available. Throws
+// ProyectoException("No se pudo guardar el archivo").
+bool saveProject(HWND owner, Proyecto& project);
