@@ -2,6 +2,8 @@
 // progress dialog and a device emulated on loopback port 9835.
 #include "tests/gui/GuiTest.h"
 
+#include <shlobj.h>
+
 #include "model/Proyecto.h"
 #include "tests/gui/DialogsGuiTest.h"
 #include "tests/gui/TransferGuiDevice.h"
@@ -12,6 +14,7 @@ namespace {
 const char kTransferTitle[] = "Transferir a dispositivo";
 const char kDoneText[] = "Operaci\xF3n conclu\xED" "da";
 const char kWaitingText[] = "Esperando conexi\xF3n . . .";
+const char kFolderBrowserTitle[] = "Browse for Folder";  // Wine's caption, English locale
 
 const char kProjectXml[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
@@ -153,4 +156,49 @@ GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
     GUI_CHECK(portFreed);
     GUI_CHECK(freedAt - cancelledAt < 1000);
     GUI_CHECK(closed);
+}
+
+GUI_TEST(Transfer, CardCopyWritesTrdevAndPicturesAndIsRemembered) {
+    TempFolder folder, card;
+    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
+    GUI_REQUIRE(writeTestPicture(folder.path("luces.png"), 20, 10));
+    GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));
+    GUI_REQUIRE(writeFileBytes(card.path("inicio.png"), "older picture"));
+    CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
+    ProgramFileAccess files;
+    auto window = createMainWindow();
+    GUI_REQUIRE(openProject(*window, folder.path("casa.xml")));
+
+    // The card folder without its trailing backslash, as the browser gives it.
+    std::string cardFolder = card.dir().substr(0, card.dir().size() - 1);
+    bool tcpIpFirst = false, copyRemembered = false;
+    std::vector<std::string> message;
+    Answerer answerer;
+    answerer.on(kTransferTitle)
+        .run([&tcpIpFirst](HWND d) {
+            tcpIpFirst = buttonTicked(d, IDC_TRANSFERIR_TCPIP);
+            // As a click on the radio button does: the other one goes off.
+            CheckRadioButton(d, IDC_TRANSFERIR_TCPIP, IDC_TRANSFERIR_COPIA, IDC_TRANSFERIR_COPIA);
+        })
+        .click(IDOK);
+    answerer.on(kFolderBrowserTitle)
+        .run([cardFolder](HWND browser) {
+            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(cardFolder.c_str()));
+        })
+        .click(IDOK);
+    answerer.on("").run([&message](HWND box) { message = staticTexts(box); }).click(IDOK);
+    answerer.on(kTransferTitle)
+        .run([&copyRemembered](HWND d) { copyRemembered = buttonTicked(d, IDC_TRANSFERIR_COPIA); })
+        .click(IDCANCEL);
+    answerer.start();
+    sendCommand(window->hwnd, ID_TRANSFERIR);
+    sendCommand(window->hwnd, ID_TRANSFERIR);
+    GUI_REQUIRE(answerer.finish());
+
+    GUI_CHECK(tcpIpFirst);
+    GUI_CHECK(!message.empty() && message.back() == kDoneText);
+    GUI_CHECK(copyRemembered);
+    GUI_CHECK_EQ(readFileBytes(card.path("trdev.xml")), readFileBytes(folder.path("casa.xml")));
+    GUI_CHECK(readFileBytes(card.path("inicio.png")) == readFileBytes(folder.path("inicio.png")));
+    GUI_CHECK(readFileBytes(card.path("luces.png")) == readFileBytes(folder.path("luces.png")));
 }
