@@ -1,0 +1,389 @@
+// The page canvas inside the real main window, driven with real input: the
+// pointer is placed with SetCursorPos and the buttons and keys are pressed
+// with SendInput, so the messages come through Wine's input queue, the
+// message loop and the accelerator table as a user's would. Results are
+// read back from the saved project file.
+#include "tests/gui/GuiTest.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "model/Pagina.h"
+#include "model/Proyecto.h"
+#include "ui/win32/MainWindow.h"
+#include "ui/win32/PaginaWindow.h"
+
+namespace {
+
+struct Box {
+    int left, top, right, bottom;
+    bool operator==(const Box& other) const {
+        return left == other.left && top == other.top && right == other.right && bottom == other.bottom;
+    }
+};
+
+std::ostream& operator<<(std::ostream& out, const Box& box) {
+    return out << box.left << ", " << box.top << ", " << box.right << ", " << box.bottom;
+}
+
+// The main window with a project "Casa" of one page "Inicio" showing a
+// width x height picture with the given regions, saved to casa.xml.
+struct Scene {
+    Scene(int width, int height, const std::vector<Box>& regions) {
+        std::string picture = folder.path("inicio.png");
+        writeTestPicture(picture, width, height);
+        window = createMainWindow();
+        auto page = std::make_unique<Pagina>();
+        page->nombre = "Inicio";
+        page->setImagen(width, height, picture);
+        for (const Box& box : regions) {
+            Region region;
+            region.coords = Rect{box.left, box.top, box.right, box.bottom};
+            region.comando.sector = "1";
+            region.comando.codigo = "C";
+            page->addRegion(region);
+        }
+        window->project->instalacion = "Casa";
+        window->project->archivo = folder.path("casa.xml");
+        window->project->addPage(std::move(page));
+        window->showPage("");
+        pumpFor(150);
+        canvas = window->canvas->hwnd;
+    }
+
+    // Saves with "Guardar proyecto" and returns the regions as the file holds them.
+    std::vector<Box> savedRegions() {
+        sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
+        std::string xml = readFileBytes(folder.path("casa.xml"));
+        std::vector<Box> boxes;
+        const std::string open = "<coords>";
+        for (size_t at = xml.find(open); at != std::string::npos; at = xml.find(open, at + 1)) {
+            Box box = {};
+            if (std::sscanf(xml.c_str() + at + open.size(), "%d, %d, %d, %d", &box.left, &box.top, &box.right,
+                            &box.bottom) == 4)
+                boxes.push_back(box);
+        }
+        return boxes;
+    }
+    std::string savedFile() { return readFileBytes(folder.path("casa.xml")); }
+
+    TempFolder folder;
+    std::unique_ptr<MainWindow> window;
+    HWND canvas = nullptr;
+};
+
+// ---- real input --------------------------------------------------------------
+
+void moveTo(HWND canvas, int x, int y) {
+    POINT point = {x, y};
+    ClientToScreen(canvas, &point);
+    SetCursorPos(point.x, point.y);
+    pumpFor(30);
+}
+
+void mouseButton(DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+    pumpFor(30);
+}
+
+void press(HWND canvas, int x, int y) {
+    moveTo(canvas, x, y);
+    mouseButton(MOUSEEVENTF_LEFTDOWN);
+}
+
+void release(HWND canvas, int x, int y) {
+    moveTo(canvas, x, y);
+    mouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+void click(HWND canvas, int x, int y) {
+    press(canvas, x, y);
+    mouseButton(MOUSEEVENTF_LEFTUP);
+}
+
+// Press, hold past the canvas's hold delay, move, release.
+void holdAndDrag(HWND canvas, int fromX, int fromY, int toX, int toY) {
+    press(canvas, fromX, fromY);
+    pumpFor(GetDoubleClickTime() / 2 + 150);
+    moveTo(canvas, toX, toY);
+    release(canvas, toX, toY);
+}
+
+void key(WORD virtualKey, DWORD flags) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+}
+
+// A key with modifiers, pressed and released as on a keyboard.
+void typeKey(WORD virtualKey, bool ctrl = false, bool shift = false) {
+    if (ctrl)
+        key(VK_CONTROL, 0);
+    if (shift)
+        key(VK_SHIFT, 0);
+    DWORD extended = virtualKey == VK_DELETE || (virtualKey >= VK_LEFT && virtualKey <= VK_DOWN)
+                         ? KEYEVENTF_EXTENDEDKEY
+                         : 0;
+    key(virtualKey, extended);
+    key(virtualKey, extended | KEYEVENTF_KEYUP);
+    if (shift)
+        key(VK_SHIFT, KEYEVENTF_KEYUP);
+    if (ctrl)
+        key(VK_CONTROL, KEYEVENTF_KEYUP);
+    pumpFor(80);
+}
+
+COLORREF pixelAt(HWND canvas, int x, int y) {
+    HDC dc = GetDC(canvas);
+    COLORREF color = GetPixel(dc, x, y);
+    ReleaseDC(canvas, dc);
+    return color;
+}
+
+}  // namespace
+
+// ---- display ---------------------------------------------------------------
+
+GUI_TEST(Canvas, ShowsThePageAtItsSizeWithTitle) {
+    Scene scene(640, 400, {});
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - modo normal"));
+    RECT canvasRect = windowRect(scene.canvas);
+    GUI_CHECK_EQ(rectWidth(canvasRect), 640);
+    GUI_CHECK_EQ(rectHeight(canvasRect), 400);
+    RECT mainRect = windowRect(scene.window->hwnd);
+    int expectedHeight = 400 + rectHeight(windowRect(toolbarOf(scene.window->hwnd))) +
+                         GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
+    GUI_CHECK_EQ(rectWidth(mainRect), 640);
+    GUI_CHECK_EQ(rectHeight(mainRect), expectedHeight);
+    GUI_CHECK(menuItemChecked(scene.window->hwnd, ID_MODO_NORMAL));
+    GUI_CHECK(toolbarButtonChecked(scene.window->hwnd, ID_MODO_NORMAL));
+}
+
+GUI_TEST(Canvas, SmallPictureGetsTheMinimumCanvas) {
+    Scene scene(300, 150, {});
+    RECT canvasRect = windowRect(scene.canvas);
+    GUI_CHECK_EQ(rectWidth(canvasRect), 400);
+    GUI_CHECK_EQ(rectHeight(canvasRect), 200);
+}
+
+GUI_TEST(Canvas, SelectedRegionShowsAsANegative) {
+    Scene scene(640, 400, {{100, 100, 200, 160}});
+    COLORREF before = pixelAt(scene.canvas, 150, 130);
+    click(scene.canvas, 150, 130);
+    pumpFor(100);
+    COLORREF after = pixelAt(scene.canvas, 150, 130);
+    GUI_CHECK_EQ(after, before ^ 0xFFFFFFu);
+    COLORREF outside = pixelAt(scene.canvas, 300, 300);
+    click(scene.canvas, 300, 300);  // empty picture: selection cleared
+    pumpFor(100);
+    GUI_CHECK_EQ(pixelAt(scene.canvas, 150, 130), before);
+    GUI_CHECK_EQ(pixelAt(scene.canvas, 300, 300), outside);
+}
+
+// ---- drawing, moving and resizing with the mouse ---------------------------
+
+GUI_TEST(Canvas, DraggingOverEmptyPictureDrawsARegion) {
+    Scene scene(640, 400, {});
+    press(scene.canvas, 50, 60);
+    GUI_CHECK_EQ(GetCapture(), scene.canvas);
+    moveTo(scene.canvas, 100, 100);
+    moveTo(scene.canvas, 150, 120);
+    release(scene.canvas, 150, 120);
+    GUI_CHECK(GetCapture() != scene.canvas);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{50, 60, 150, 120}));
+}
+
+GUI_TEST(Canvas, DragShorterThanTenPixelsCreatesNothing) {
+    Scene scene(640, 400, {});
+    press(scene.canvas, 50, 60);
+    moveTo(scene.canvas, 59, 200);
+    release(scene.canvas, 59, 200);
+    press(scene.canvas, 300, 60);
+    release(scene.canvas, 400, 69);
+    GUI_CHECK(scene.savedRegions().empty());
+    GUI_CHECK(GetCapture() != scene.canvas);
+}
+
+GUI_TEST(Canvas, RegionDrawnUpAndLeftIsStoredLeftTopFirst) {
+    Scene scene(640, 400, {});
+    press(scene.canvas, 200, 150);
+    moveTo(scene.canvas, 120, 90);
+    release(scene.canvas, 120, 90);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{120, 90, 200, 150}));
+}
+
+GUI_TEST(Canvas, HeldPressMovesTheRegionWithThePointer) {
+    Scene scene(640, 400, {{100, 100, 200, 160}});
+    holdAndDrag(scene.canvas, 150, 130, 170, 140);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{120, 110, 220, 170}));
+}
+
+GUI_TEST(Canvas, QuickClickSelectsWithoutMoving) {
+    Scene scene(640, 400, {{100, 100, 200, 160}});
+    press(scene.canvas, 150, 130);
+    moveTo(scene.canvas, 170, 140);
+    release(scene.canvas, 170, 140);
+    GUI_CHECK_EQ(scene.window->canvas->editor().selected(), 0);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{100, 100, 200, 160}));
+}
+
+GUI_TEST(Canvas, CornerDragResizesAndTheSizePointerShows) {
+    Scene scene(640, 400, {{100, 100, 200, 160}});
+    moveTo(scene.canvas, 103, 103);
+    GUI_CHECK_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZENWSE));
+    moveTo(scene.canvas, 150, 130);
+    GUI_CHECK_EQ(GetCursor(), LoadCursorA(nullptr, IDC_SIZEALL));
+    holdAndDrag(scene.canvas, 103, 103, 80, 90);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{80, 90, 200, 160}));
+}
+
+GUI_TEST(Canvas, EdgeDraggedPastTheOppositeOneIsStoredInOrder) {
+    Scene scene(640, 400, {{100, 100, 200, 160}});
+    holdAndDrag(scene.canvas, 100, 130, 260, 130);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{200, 100, 260, 160}));
+}
+
+// ---- command dialog ------------------------------------------------------------
+
+GUI_TEST(Canvas, RightClickOpensTheCommandDialogOfTheClickedRegion) {
+    Scene scene(640, 400, {{10, 10, 60, 60}, {100, 100, 200, 160}});
+    click(scene.canvas, 30, 30);
+    Answerer answerer;
+    answerer.on("Funci\xF3n").type(IDC_COMANDO_SECTOR, "7").type(IDC_COMANDO_CODIGO, "LUZ").click(IDOK);
+    answerer.start();
+    moveTo(scene.canvas, 150, 130);
+    mouseButton(MOUSEEVENTF_RIGHTDOWN);
+    mouseButton(MOUSEEVENTF_RIGHTUP);
+    GUI_REQUIRE(answerer.finish());
+    GUI_CHECK_EQ(scene.window->canvas->editor().selected(), 1);
+    GUI_CHECK_EQ(scene.window->project->paginas[0]->regiones[1].comando.codigo, std::string("LUZ"));
+    GUI_CHECK_EQ(scene.window->project->paginas[0]->regiones[0].comando.codigo, std::string("C"));
+    scene.savedRegions();
+    std::string xml = scene.savedFile();
+    GUI_CHECK(xml.find("sector=\"7\" codigo=\"LUZ\"") != std::string::npos);
+}
+
+GUI_TEST(Canvas, CtrlClickOpensTheDialogAndCancelKeepsTheCommand) {
+    Scene scene(640, 400, {{100, 100, 200, 160}});
+    Answerer answerer;
+    answerer.on("Funci\xF3n").type(IDC_COMANDO_CODIGO, "OTRO").click(IDCANCEL);
+    answerer.start();
+    moveTo(scene.canvas, 150, 130);
+    key(VK_CONTROL, 0);
+    mouseButton(MOUSEEVENTF_LEFTDOWN);
+    key(VK_CONTROL, KEYEVENTF_KEYUP);
+    mouseButton(MOUSEEVENTF_LEFTUP);
+    GUI_REQUIRE(answerer.finish());
+    GUI_CHECK_EQ(scene.window->project->paginas[0]->regiones[0].comando.codigo, std::string("C"));
+    GUI_CHECK_EQ(scene.window->canvas->editor().dragZone(), 0);
+}
+
+// ---- modes -----------------------------------------------------------------------
+
+GUI_TEST(Canvas, AlignTopLinesRegionsUpWithTheSelectedOne) {
+    Scene scene(640, 400, {{10, 10, 110, 60}, {200, 40, 260, 70}, {300, 90, 320, 95}});
+    click(scene.canvas, 50, 30);
+    sendCommand(scene.window->hwnd, ID_MODO_ALINEARSUP);  // as the "Editar" menu does
+    pumpFor(100);
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - alineando borde superior"));
+    GUI_CHECK(menuItemChecked(scene.window->hwnd, ID_MODO_ALINEARSUP));
+    GUI_CHECK(!menuItemChecked(scene.window->hwnd, ID_MODO_NORMAL));
+    GUI_CHECK(toolbarButtonChecked(scene.window->hwnd, ID_MODO_ALINEARSUP));
+    GUI_CHECK(!toolbarButtonChecked(scene.window->hwnd, ID_MODO_NORMAL));
+    moveTo(scene.canvas, 230, 50);
+    GUI_CHECK_EQ(GetCursor(), LoadCursorA(instanceHandle, MAKEINTRESOURCEA(IDC_CUR_ALINEARSUP)));
+    click(scene.canvas, 230, 50);
+    click(scene.canvas, 310, 92);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 3);
+    GUI_CHECK_EQ(saved[0], (Box{10, 10, 110, 60}));
+    GUI_CHECK_EQ(saved[1], (Box{200, 10, 260, 40}));
+    GUI_CHECK_EQ(saved[2], (Box{300, 10, 320, 15}));
+}
+
+GUI_TEST(Canvas, EqualSizeFromTheToolbarButton) {
+    Scene scene(640, 400, {{10, 10, 110, 60}, {200, 40, 260, 70}});
+    click(scene.canvas, 50, 30);
+    // A toolbar button click reaches the main window as this WM_COMMAND.
+    SendMessageA(scene.window->hwnd, WM_COMMAND, MAKEWPARAM(ID_MODO_IGUALARTAMANNO, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(toolbarOf(scene.window->hwnd)));
+    pumpFor(100);
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - igualando tama\xF1o"));
+    click(scene.canvas, 230, 50);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 2);
+    GUI_CHECK_EQ(saved[1], (Box{200, 40, 300, 90}));
+}
+
+// ---- keyboard ----------------------------------------------------------------------
+
+GUI_TEST(Canvas, ArrowKeysEditTheSelectedRegionAndDeleteRemovesIt) {
+    Scene scene(640, 400, {{100, 100, 200, 160}, {300, 100, 400, 160}});
+    click(scene.canvas, 150, 130);
+    typeKey(VK_RIGHT);
+    typeKey(VK_RIGHT);
+    typeKey(VK_DOWN);
+    typeKey(VK_RIGHT, true);         // grow to the right
+    typeKey(VK_UP, true, true);      // shrink from the bottom
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 2);
+    GUI_CHECK_EQ(saved[0], (Box{102, 101, 203, 160}));
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - modo normal"));
+    typeKey(VK_DELETE);
+    saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{300, 100, 400, 160}));
+    GUI_CHECK_EQ(scene.window->canvas->editor().selected(), -1);
+}
+
+GUI_TEST(Canvas, KeysDoNothingOutsideNormalMode) {
+    Scene scene(640, 400, {{100, 100, 200, 160}});
+    click(scene.canvas, 150, 130);
+    sendCommand(scene.window->hwnd, ID_MODO_IGUALARALTO);
+    pumpFor(100);
+    typeKey(VK_RIGHT);
+    typeKey(VK_DELETE);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{100, 100, 200, 160}));
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - igualando altura"));
+}
+
+// ---- a picture larger than the screen --------------------------------------------
+
+GUI_TEST(Canvas, LargePictureIsHalvedAndEditsAreStoredInPicturePixels) {
+    Scene scene(2560, 800, {{101, 50, 300, 151}});
+    RECT work = {};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    GUI_REQUIRE(work.right - work.left == 1280);  // the test display's width
+    RECT mainRect = windowRect(scene.window->hwnd);
+    GUI_CHECK_EQ(mainRect.left, work.left);
+    GUI_CHECK_EQ(mainRect.top, work.top);
+    GUI_CHECK_EQ(rectWidth(windowRect(scene.canvas)), 1280);
+    GUI_CHECK_EQ(rectHeight(windowRect(scene.canvas)), 400);
+    click(scene.canvas, 100, 50);  // inside (51, 25, 150, 76) on the canvas
+    typeKey(VK_RIGHT);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{104, 50, 302, 152}));
+}
