@@ -12,10 +12,10 @@
 // file is rejected; the project is then empty, without snapshot or `archivo`.
 void readProjectFile(const std::string& path, Proyecto& project);
 
-// Writes the project to `archivo` (which must not be empty) without ever
-// damaging the previous file, then takes the snapshot. Throws
-// ProyectoException("No se pudo guardar el archivo"); the snapshot is then
-// unchanged.
+// Writes the project to `archivo` without ever damaging the previous file,
+// then takes the snapshot. Throws ProyectoException("No se pudo guardar el
+// archivo") when the file cannot be written or `archivo` is empty; the file,
+// the snapshot and `archivo` are then unchanged. Decodes no picture.
 void writeProjectFile(Proyecto& project);
 
 // The exact bytes of the project file: indented XML, CR LF line breaks.
