@@ -25,9 +25,10 @@ target_link_libraries(quenda_guitest PRIVATE quenda_core ${QUENDA_WIN32_LIBS})
 set(QUENDA_GUI_STATE ${CMAKE_BINARY_DIR}/gui-test)
 set(QUENDA_GUI_SCRIPTS ${CMAKE_SOURCE_DIR}/tests/gui)
 
-add_test(NAME gui.display.start COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh start ${QUENDA_GUI_STATE})
+add_test(NAME gui.display.start
+  COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh start ${QUENDA_GUI_STATE} $<TARGET_FILE:quenda_guitest>)
 add_test(NAME gui.display.stop COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh stop ${QUENDA_GUI_STATE})
-set_tests_properties(gui.display.start PROPERTIES FIXTURES_SETUP gui_display RESOURCE_LOCK gui TIMEOUT 180)
+set_tests_properties(gui.display.start PROPERTIES FIXTURES_SETUP gui_display RESOURCE_LOCK gui TIMEOUT 300)
 set_tests_properties(gui.display.stop PROPERTIES FIXTURES_CLEANUP gui_display RESOURCE_LOCK gui TIMEOUT 60)
 
 foreach(source ${QUENDA_GUI_TEST_SOURCES})
@@ -38,6 +39,6 @@ foreach(source ${QUENDA_GUI_TEST_SOURCES})
     add_test(NAME gui.${name}
       COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE} $<TARGET_FILE:quenda_guitest> ${name})
     set_tests_properties(gui.${name} PROPERTIES
-      FIXTURES_REQUIRED gui_display RESOURCE_LOCK gui TIMEOUT 90)
+      FIXTURES_REQUIRED gui_display RESOURCE_LOCK gui TIMEOUT 120)
   endforeach()
 endforeach()

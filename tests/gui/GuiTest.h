@@ -34,6 +34,8 @@
 //     sendCommand(window->hwnd, ID_NUEVO_PROYECTO);  // returns when the dialogs end
 //     GUI_REQUIRE(answerer.finish());                 // every step found its window
 //
+// Keys typed with pressKey go through the real input queue and the message
+// loop of the pumps, accelerator table included.
 // Each step records what it saw (window rectangle, static texts) in
 // answerer.seen(i). Paths handed to the program are DOS paths: TempFolder
 // makes a folder with Win32 calls (Z:\tmp\...) and deletes it afterwards.

@@ -201,6 +201,34 @@ GUI_TEST(MainWindow, NewProjectIsSavedWhereTyped) {
     GUI_CHECK_EQ(std::string(current) + "\\", folder.dir());
 }
 
+GUI_TEST(MainWindow, SaveDialogOffersXmlFilesOnly) {
+    TempFolder folder;
+    auto window = createMainWindow();
+    std::string filter;
+    Answerer answerer;
+    answerer.on("Proyecto").type(IDC_PROYECTO_INSTALACION, "Casa").click(IDOK);
+    answerer.on("Guardar como")
+        .run([&filter](HWND dialog) {
+            // cmb1: the file type list of the standard dialog.
+            HWND types = GetDlgItem(dialog, 0x470);
+            char text[256] = "";
+            LRESULT selected = SendMessageA(types, CB_GETCURSEL, 0, 0);
+            if (selected != CB_ERR && SendMessageA(types, CB_GETLBTEXTLEN, selected, 0) < 256)
+                SendMessageA(types, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(text));
+            filter = text;
+        })
+        .typeFileName(folder.path("sin-extension"))
+        .click(IDOK);
+    answerer.start();
+    sendCommand(window->hwnd, ID_NUEVO_PROYECTO);
+    GUI_REQUIRE(answerer.finish());
+    GUI_CHECK_EQ(filter, std::string("Archivos (*.xml)"));
+    // A name typed without extension still gives a file that can be saved.
+    GUI_CHECK(!window->project->archivo.empty());
+    GUI_CHECK(fileExists(window->project->archivo));
+    GUI_CHECK(!window->project->hasUnsavedChanges());
+}
+
 GUI_TEST(MainWindow, NewProjectWithCancelledSaveStaysBlank) {
     TempFolder folder;
     auto window = createMainWindow();

@@ -1,10 +1,13 @@
 #!/bin/sh
 # Starts (start) or stops (stop) the GUI tests' X display and prepares their
 # Wine prefix. State lives in the given folder: display number, Xvfb's pid,
-# the prefix.
+# the prefix. Given the test program, start also warms Wine up with it.
+#   gui-display.sh start <state folder> [quenda_guitest.exe]
+#   gui-display.sh stop <state folder>
 set -eu
 action=$1
 state=$2
+program=${3:-}
 mkdir -p "$state"
 export WINEPREFIX="$state/wineprefix"
 export WINEDEBUG=-all
@@ -38,6 +41,9 @@ start)
   # A Wine server that outlives each test saves seconds per case; it quits
   # by itself a minute after the last one if the stop step never runs.
   DISPLAY=$(cat "$state/display") wineserver -p60 </dev/null >/dev/null 2>&1 || true
+  if [ -n "$program" ]; then
+    (cd "$state" && DISPLAY=$(cat "$state/display") "$program" --warm-up >/dev/null 2>&1) || true
+  fi
   echo "display $(cat "$state/display"), prefix $WINEPREFIX"
   ;;
 stop)
