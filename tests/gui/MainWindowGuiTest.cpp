@@ -376,6 +376,31 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Inicio - modo normal"));
 }
 
+GUI_TEST(MainWindow, ProgramDialogsCascade) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    // The page dialog opens the command dialog, which opens 20 pixels
+    // further; once both are gone the next dialog is back at (80, 32).
+    Answerer answerer;
+    answerer.on("P\xE1gina").click(IDC_PAGINA_EDITAR);
+    answerer.on("Funci\xF3n").click(IDCANCEL);
+    answerer.on("P\xE1gina").run([](HWND) { Sleep(300); }).click(IDCANCEL);
+    answerer.on("Proyecto").click(IDCANCEL);
+    answerer.start();
+    sendCommand(window->hwnd, ID_PAGINA_EDITAR);
+    sendCommand(window->hwnd, ID_MODIFICAR_PROYECTO);
+    GUI_REQUIRE(answerer.finish());
+    GUI_CHECK_EQ(answerer.seen(0).rect.left, 80);
+    GUI_CHECK_EQ(answerer.seen(0).rect.top, 32);
+    GUI_CHECK_EQ(answerer.seen(1).rect.left, 100);
+    GUI_CHECK_EQ(answerer.seen(1).rect.top, 52);
+    GUI_CHECK_EQ(answerer.seen(3).rect.left, 80);
+    GUI_CHECK_EQ(answerer.seen(3).rect.top, 32);
+    GUI_CHECK(!window->project->hasUnsavedChanges());
+}
+
 GUI_TEST(MainWindow, DeletingMiddlePageRenumbersItems) {
     TempFolder folder;
     std::string path = writeProject(
