@@ -303,3 +303,22 @@ GUI_TEST(Framework, DestructorGivesTheStepBack) {
     GUI_CHECK_EQ(cascadePosition.x, 80);
     GUI_CHECK_EQ(cascadePosition.y, 32);
 }
+
+GUI_TEST(Framework, ExceptionsStopAtTheDialogProcedure) {
+    class Throwing : public NestingDialog {
+    public:
+        Throwing() : NestingDialog(nullptr) {}
+        INT_PTR onCommand(WPARAM wParam, WORD, WORD) override {
+            if (LOWORD(wParam) == IDC_GUITEST_NESTED)
+                throw std::runtime_error("handler failed");
+            return 0;
+        }
+    } dialog;
+    Answerer answerer;
+    answerer.on("Prueba 1").click(IDC_GUITEST_NESTED);
+    waitGone(answerer.on("Prueba 1").run([](HWND) { Sleep(200); }).click(IDOK));
+    answerer.start();
+    GUI_CHECK_EQ(dialog.runModal(), static_cast<INT_PTR>(IDOK));
+    GUI_REQUIRE(answerer.finish());
+    GUI_CHECK_EQ(cascadePosition.x, 80);
+}

@@ -427,6 +427,21 @@ GUI_TEST(MainWindow, DeletingMiddlePageRenumbersItems) {
     GUI_CHECK(window->currentPage && window->currentPage->nombre == "Tres");
 }
 
+GUI_TEST(MainWindow, PagesWithTheSameName) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Sala", "uno.png", 100, 100}, {"Sala", "dos.png", 500, 300}});
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    HWND main = window->hwnd;
+    // showPage marks every item carrying the selected name.
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500,1501"));
+    // Choosing the second item marks only it, but shows the first page.
+    sendCommand(main, ID_PAGE_FIRST + 1);
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
+    GUI_CHECK(window->currentPage == window->project->paginas[0].get());
+    GUI_CHECK_EQ(rectWidth(windowRect(window->canvas->hwnd)), 400);
+}
+
 GUI_TEST(MainWindow, CloseAsksOnlyAboutUnsavedChanges) {
     TempFolder folder;
     std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
