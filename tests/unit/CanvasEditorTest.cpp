@@ -158,6 +158,21 @@ TEST_F(CanvasTest, NoPageMeansNoPictureNoOutlinesAndInertHandlers) {
     EXPECT_EQ(-1, canvas.rightDown(10, 10).commandDialog);
 }
 
+TEST_F(CanvasTest, PageWithoutAnyPictureStillShowsItsRegionsOnTheMinimumCanvas) {
+    addRegion(rect(10, 10, 100, 100));
+    show(1.0, 0, 0);  // no size recorded: not even a blank picture
+    int32_t width = 0, height = 0;
+    canvas.canvasSize(width, height);
+    EXPECT_EQ(400, width);
+    EXPECT_EQ(200, height);
+    PaintPlan plan;
+    canvas.paintPlan(plan);
+    EXPECT_EQ(nullptr, plan.bits);
+    EXPECT_EQ(1u, plan.outlines.size());
+    EXPECT_EQ(0, canvas.hitTest(50, 50));
+    EXPECT_EQ(1.0, chooseScale(0, 0, 1280, 900).scale);
+}
+
 // --- Hit test, zones and pointer shapes -------------------------------------
 
 TEST_F(CanvasTest, OverlapResolvesToTheEarlierRegionAndBoundsAreInclusive) {
