@@ -95,7 +95,9 @@ protected:
         if (mode == EmulatorMode::Silent)
             worker.requestStop();
         if (done.wait_for(std::chrono::milliseconds(kWait)) != std::future_status::ready) {
+            // Hang up as well, so that the test ends even if stopping failed.
             worker.requestStop();
+            link.closeConnection();
             return 99;
         }
         return done.get();
