@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     EmulatorRun run = emulateDevice(
         link, options.mode, [&](const std::string& project) { return picturesOf(project, projectPath); },
         options.timeoutSeconds * 1000);
-    if (!run.project.empty() || options.mode == EmulatorMode::Normal)
+    if (!run.project.empty())
         writeFileSafely(FileAccess::current(), projectPath, run.project);
     writeReceived(options, run);
     std::printf("device: project %zu bytes, %zu files, %llu bytes in %.3f s, editor %s\n", run.project.size(),
