@@ -105,7 +105,7 @@ protected:
         projectFile = folder.file("casa.xml");
         projectBytes = "<?xml version=\"1.0\"?>\r\n<tabrino versionFormato=\"12.08\"/>\r\n";
         writeFile(projectFile, projectBytes);
-        writeFile(folder.file("inicio.png"), patterned(20000, 1));
+        writeFile(folder.file("inicio.png"), patterned(150000, 1));  // several chunks
         writeFile(folder.file("luces.png"), patterned(8192, 2));
         writeFile(folder.file("vacio.png"), "");
     }
@@ -164,8 +164,8 @@ TEST_F(TransferWorker, ServesEveryRequestedPictureAndFinishesOnFin) {
     std::string project;
     ASSERT_TRUE(device.receiveFrame(project, kWait));
     EXPECT_EQ(projectBytes, project);
-    for (auto [name, seed, size] : {std::make_tuple("inicio.png", 1, 20000), std::make_tuple("luces.png", 2, 8192),
-                                    std::make_tuple("inicio.png", 1, 20000)}) {
+    for (auto [name, seed, size] : {std::make_tuple("inicio.png", 1, 150000), std::make_tuple("luces.png", 2, 8192),
+                                    std::make_tuple("inicio.png", 1, 150000)}) {
         ASSERT_TRUE(device.sendFrame(name));
         std::string bytes;
         ASSERT_TRUE(device.receiveFrame(bytes, kWait)) << name;
