@@ -104,15 +104,14 @@ void sendFile(const std::string& path, SocketHolder& holder, const std::string& 
     if (size > 0xFFFFFFFFu)
         throw TransferError("no pude leer el archivo " + shownName);
     sendLength(holder, static_cast<uint32_t>(size));
-    // On the heap: the worker thread's stack is the system's default.
-    std::unique_ptr<char[]> chunk(new char[kFileChunk]);
+    char chunk[kFileChunk];
     uint64_t remaining = size;
     while (remaining > 0) {
-        long n = file->read(chunk.get(), static_cast<size_t>(std::min<uint64_t>(kFileChunk, remaining)));
+        long n = file->read(chunk, static_cast<size_t>(std::min<uint64_t>(kFileChunk, remaining)));
         if (n <= 0)
             throw TransferError("no pude leer el archivo " + shownName);
         remaining -= static_cast<uint64_t>(n);
-        if (!net::sendAll(holder.handle(), chunk.get(), static_cast<size_t>(n), remaining > 0))
+        if (!net::sendAll(holder.handle(), chunk, static_cast<size_t>(n), remaining > 0))
             throw TransferError("send");
     }
 }

@@ -15,10 +15,9 @@
 
 const uint16_t kDevicePort = 9835;
 const size_t kDatagramCapacity = 1024;  // at most 1023 bytes are read
-// Files are streamed in pieces of this size, read and sent one at a time:
-// never a whole file in memory. 64 KB rather than 8 KB: with 8 KB the read
-// and send calls alone halved the speed of a loopback transfer.
-const size_t kFileChunk = 64 * 1024;
+// Files are streamed in pieces of this size, each read and passed to one
+// send: never a whole file in memory.
+const size_t kFileChunk = 8192;
 // The longest request taken: a request is a file name, so anything longer
 // is refused rather than allocated.
 const size_t kMaxRequestLength = 4096;

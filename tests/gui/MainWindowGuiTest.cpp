@@ -17,7 +17,7 @@ const char kAttention[] = "ATENCI\xD3N";
 const int kModeButtons[] = {ID_MODO_NORMAL,      ID_MODO_ALINEARSUP,  ID_MODO_ALINEARINF,   ID_MODO_ALINEARIZQ,
                             ID_MODO_ALINEARDER,  ID_MODO_IGUALARALTO, ID_MODO_IGUALARANCHO, ID_MODO_IGUALARTAMANNO};
 
-struct PageSpec {
+struct PageSetup {
     const char* name;
     const char* picture;
     int width;
@@ -27,16 +27,16 @@ struct PageSpec {
 // Writes the pictures and a project file of `pages` into `folder` through
 // the core, the way the editor would have saved them.
 std::string writeProject(const TempFolder& folder, const std::string& installation,
-                         const std::vector<PageSpec>& pages, const std::string& startPage = "") {
+                         const std::vector<PageSetup>& pages, const std::string& startPage = "") {
     SetCurrentDirectoryA(folder.dir().c_str());
     Proyecto project;
     project.instalacion = installation;
     project.paginaInicial = startPage;
-    for (const PageSpec& spec : pages) {
-        writeTestPicture(folder.path(spec.picture), spec.width, spec.height);
+    for (const PageSetup& setup : pages) {
+        writeTestPicture(folder.path(setup.picture), setup.width, setup.height);
         std::unique_ptr<Pagina> page(new Pagina());
-        page->nombre = spec.name;
-        page->setImagen(400, 200, spec.picture);
+        page->nombre = setup.name;
+        page->setImagen(400, 200, setup.picture);
         project.addPage(std::move(page));
     }
     project.archivo = folder.path("proyecto.xml");
