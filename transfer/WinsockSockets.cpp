@@ -1,7 +1,9 @@
 // The transfer's sockets over Windows Sockets 2.2, for a Windows build; the
 // Linux and winelib builds use PosixSockets.cpp.
 // Winsock's headers come before any C library header (they define timeval).
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
