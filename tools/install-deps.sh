@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   wine wine64 wine64-tools libwine-dev
   xvfb xauth xdotool x11-utils imagemagick
+  g++-mingw-w64-x86-64-posix
 )
 
 missing=()
