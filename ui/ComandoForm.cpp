@@ -37,13 +37,7 @@ ComandoForm::ComandoForm(const Comando& comando, const std::vector<std::string>*
 }
 
 Comando ComandoForm::comando() const {
-    Comando result;
-    result.sector = sector;
-    result.codigo = codigo;
-    result.pagina = pagina;
-    result.tipoComunicacion = tipoComunicacion;
-    result.btMacAddress = btMacAddress;
-    return result;
+    return Comando{sector, codigo, pagina, tipoComunicacion, btMacAddress};
 }
 
 bool ComandoForm::bluetoothTicked() const {

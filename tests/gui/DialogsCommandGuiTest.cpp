@@ -43,13 +43,7 @@ std::function<void(HWND)> tickRadio(int controlId) {
 
 Comando command(const std::string& sector, const std::string& codigo, const std::string& pagina,
                 const std::string& tipo, const std::string& mac) {
-    Comando c;
-    c.sector = sector;
-    c.codigo = codigo;
-    c.pagina = pagina;
-    c.tipoComunicacion = tipo;
-    c.btMacAddress = mac;
-    return c;
+    return Comando{sector, codigo, pagina, tipo, mac};
 }
 
 }  // namespace

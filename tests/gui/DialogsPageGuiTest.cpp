@@ -13,13 +13,7 @@ const int kFileTypeCombo = 0x470;  // cmb1 of the open-file dialog
 
 Comando command(const std::string& sector, const std::string& codigo, const std::string& pagina,
                 const std::string& tipo, const std::string& mac) {
-    Comando c;
-    c.sector = sector;
-    c.codigo = codigo;
-    c.pagina = pagina;
-    c.tipoComunicacion = tipo;
-    c.btMacAddress = mac;
-    return c;
+    return Comando{sector, codigo, pagina, tipo, mac};
 }
 
 // Waits for the picture field to show `name`; records what it finally shows.

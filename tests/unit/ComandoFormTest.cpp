@@ -8,13 +8,7 @@ namespace {
 
 Comando makeComando(const std::string& sector, const std::string& codigo, const std::string& pagina,
                     const std::string& tipo, const std::string& mac) {
-    Comando c;
-    c.sector = sector;
-    c.codigo = codigo;
-    c.pagina = pagina;
-    c.tipoComunicacion = tipo;
-    c.btMacAddress = mac;
-    return c;
+    return Comando{sector, codigo, pagina, tipo, mac};
 }
 
 // The remembered values live for the whole process; every case starts afresh.
