@@ -5,9 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
+#include "resources/resource.h"
 
-const int kCmdDelete = 2785;
+namespace {
 
 // Region edits may come from project files with extreme coordinates; the
 // arithmetic is done in 64 bits and saturates instead of overflowing.
@@ -297,7 +297,7 @@ CanvasActions CanvasEditor::command(int commandId) {
     ModoEdicion chosen;
     if (modeForCommand(commandId, chosen))
         selectMode(commandId, actions);
-    else if (commandId == kCmdDelete)
+    else if (commandId == ID_KEY_DELETE)
         deleteSelected(actions);
     else
         keyboardCommand(commandId, actions);
@@ -352,18 +352,18 @@ void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
         return;
     Rect r = regionRect(selected_);
     switch (commandId) {
-    case 2771: r.left = plus(r.left, -1); r.right = plus(r.right, -1); break;
-    case 2772: r.left = plus(r.left, -1); break;
-    case 2780: r.right = plus(r.right, -1); break;
-    case 2773: r.left = plus(r.left, 1); r.right = plus(r.right, 1); break;
-    case 2774: r.right = plus(r.right, 1); break;
-    case 2781: r.left = plus(r.left, 1); break;
-    case 2775: r.top = plus(r.top, -1); r.bottom = plus(r.bottom, -1); break;
-    case 2776: r.top = plus(r.top, -1); break;
-    case 2782: r.bottom = plus(r.bottom, -1); break;
-    case 2777: r.top = plus(r.top, 1); r.bottom = plus(r.bottom, 1); break;
-    case 2778: r.bottom = plus(r.bottom, 1); break;
-    case 2783: r.top = plus(r.top, 1); break;
+    case ID_KEY_LEFT: r.left = plus(r.left, -1); r.right = plus(r.right, -1); break;
+    case ID_KEY_CTRL_LEFT: r.left = plus(r.left, -1); break;
+    case ID_KEY_CTRL_SHIFT_LEFT: r.right = plus(r.right, -1); break;
+    case ID_KEY_RIGHT: r.left = plus(r.left, 1); r.right = plus(r.right, 1); break;
+    case ID_KEY_CTRL_RIGHT: r.right = plus(r.right, 1); break;
+    case ID_KEY_CTRL_SHIFT_RIGHT: r.left = plus(r.left, 1); break;
+    case ID_KEY_UP: r.top = plus(r.top, -1); r.bottom = plus(r.bottom, -1); break;
+    case ID_KEY_CTRL_UP: r.top = plus(r.top, -1); break;
+    case ID_KEY_CTRL_SHIFT_UP: r.bottom = plus(r.bottom, -1); break;
+    case ID_KEY_DOWN: r.top = plus(r.top, 1); r.bottom = plus(r.bottom, 1); break;
+    case ID_KEY_CTRL_DOWN: r.bottom = plus(r.bottom, 1); break;
+    case ID_KEY_CTRL_SHIFT_DOWN: r.top = plus(r.top, 1); break;
     default: return;
     }
     scaledPage_->setRegionCoords(static_cast<size_t>(selected_), r);

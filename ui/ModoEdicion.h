@@ -4,6 +4,8 @@
 // Portable: no windowing system.
 #pragma once
 
+#include "resources/resource.h"
+
 enum class ModoEdicion {
     NORMAL = 0,
     ALINEARSUP = 1,
@@ -30,14 +32,14 @@ struct ModeInfo {
 // In the order of the "Editar" menu, which is also the order of the values.
 inline const ModeInfo& modeInfo(ModoEdicion mode) {
     static const ModeInfo table[kModeCount] = {
-        {ModoEdicion::NORMAL, 2814, "modo normal", 0},
-        {ModoEdicion::ALINEARSUP, 2805, "alineando borde superior", 104},
-        {ModoEdicion::ALINEARINF, 2806, "alineando borde inferior", 132},
-        {ModoEdicion::ALINEARIZQ, 2807, "alineando borde izquierdo", 136},
-        {ModoEdicion::ALINEARDER, 2813, "alineando borde derecho", 135},
-        {ModoEdicion::IGUALARALTO, 2809, "igualando altura", 134},
-        {ModoEdicion::IGUALARANCHO, 2810, "igualando ancho", 133},
-        {ModoEdicion::IGUALARTAMANNO, 2812, "igualando tama\xF1o", 137},
+        {ModoEdicion::NORMAL, ID_MODO_NORMAL, "modo normal", 0},
+        {ModoEdicion::ALINEARSUP, ID_MODO_ALINEARSUP, "alineando borde superior", IDC_CUR_ALINEARSUP},
+        {ModoEdicion::ALINEARINF, ID_MODO_ALINEARINF, "alineando borde inferior", IDC_CUR_ALINEARINF},
+        {ModoEdicion::ALINEARIZQ, ID_MODO_ALINEARIZQ, "alineando borde izquierdo", IDC_CUR_ALINEARIZQ},
+        {ModoEdicion::ALINEARDER, ID_MODO_ALINEARDER, "alineando borde derecho", IDC_CUR_ALINEARDER},
+        {ModoEdicion::IGUALARALTO, ID_MODO_IGUALARALTO, "igualando altura", IDC_CUR_IGUALARALTO},
+        {ModoEdicion::IGUALARANCHO, ID_MODO_IGUALARANCHO, "igualando ancho", IDC_CUR_IGUALARANCHO},
+        {ModoEdicion::IGUALARTAMANNO, ID_MODO_IGUALARTAMANNO, "igualando tama\xF1o", IDC_CUR_IGUALARTAMANNO},
     };
     int index = static_cast<int>(mode);
     return table[index >= 0 && index < kModeCount ? index : 0];
