@@ -488,6 +488,18 @@ GUI_TEST(MainWindow, CloseBlankOrSavedProjectAsksNothing) {
     GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
 }
 
+// "Guardar proyecto" when the save fails: the text of the "ERROR" box that
+// answers it, or "" when none came.
+static std::string saveAndReadError(MainWindow& window) {
+    Answerer error;
+    error.on("ERROR").click(IDOK);
+    error.start();
+    sendCommand(window.hwnd, ID_GUARDAR_PROYECTO);
+    if (!error.finish())
+        return "";
+    return join(error.seen(0).texts);
+}
+
 GUI_TEST(MainWindow, SaveErrorsAreShown) {
     TempFolder folder;
     std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
@@ -496,12 +508,7 @@ GUI_TEST(MainWindow, SaveErrorsAreShown) {
     window->project->archivo = folder.path("no-existe\\casa.xml");
     window->project->instalacion = "Otra";
 
-    Answerer error;
-    error.on("ERROR").click(IDOK);
-    error.start();
-    sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
-    GUI_REQUIRE(error.finish());
-    GUI_CHECK_EQ(join(error.seen(0).texts), std::string("No se pudo guardar el archivo"));
+    GUI_CHECK_EQ(saveAndReadError(*window), std::string("No se pudo guardar el archivo"));
     GUI_CHECK(window->project->hasUnsavedChanges());
     GUI_CHECK_EQ(window->project->archivo, folder.path("no-existe\\casa.xml"));
 
@@ -533,12 +540,7 @@ GUI_TEST(MainWindow, SaveOverReadOnlyFileFails) {
     GUI_REQUIRE(openThroughDialog(*window, path));
     GUI_REQUIRE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     window->project->instalacion = "Otra";
-    Answerer error;
-    error.on("ERROR").click(IDOK);
-    error.start();
-    sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
-    GUI_REQUIRE(error.finish());
-    GUI_CHECK_EQ(join(error.seen(0).texts), std::string("No se pudo guardar el archivo"));
+    GUI_CHECK_EQ(saveAndReadError(*window), std::string("No se pudo guardar el archivo"));
     GUI_CHECK_EQ(readFileBytes(path), before);
 }
 

@@ -96,6 +96,19 @@ struct LoneExchange {
     }
 };
 
+// A worker serving only "inicio.png" receives `request`: it sends nothing
+// more, closes the connection and shows the request as a missing file.
+void expectAnsweredAsMissingFile(const std::string& projectFile, const std::string& request) {
+    LoneExchange exchange(projectFile, {"inicio.png"});
+    ASSERT_TRUE(exchange.connect());
+    ASSERT_TRUE(exchange.link.sendFrame(request));
+    std::string extra;
+    EXPECT_TRUE(exchange.link.waitForClose(extra, kWait));
+    EXPECT_EQ("", extra);
+    EXPECT_EQ(-1, exchange.result());
+    EXPECT_EQ(kError + "no pude abrir el archivo " + request, exchange.observer.lastStatus());
+}
+
 // A project folder with its file and pictures, a device listening on a
 // free port and the worker running on its own thread.
 class TransferWorker : public ::testing::Test {
@@ -216,14 +229,7 @@ TEST_F(TransferWorker, RequestsArrivingInPiecesAreReassembled) {
 TEST_F(TransferWorker, FinWithAnythingMoreIsAFileName) {
     for (const std::string& request : {std::string("<FIN> "), std::string("<fin>"), std::string("<FIN>\n")}) {
         SCOPED_TRACE(request);
-        LoneExchange exchange(projectFile, {"inicio.png"});
-        ASSERT_TRUE(exchange.connect());
-        ASSERT_TRUE(exchange.link.sendFrame(request));
-        std::string extra;
-        EXPECT_TRUE(exchange.link.waitForClose(extra, kWait));
-        EXPECT_EQ("", extra);
-        EXPECT_EQ(-1, exchange.result());
-        EXPECT_EQ(kError + "no pude abrir el archivo " + request, exchange.observer.lastStatus());
+        expectAnsweredAsMissingFile(projectFile, request);
     }
 }
 
@@ -259,14 +265,7 @@ TEST_F(TransferWorker, FilesOutsideTheProjectsPicturesAreNeverSent) {
          {std::string("casa.xml"), projectFile, folder.file("secreto.txt"), std::string("../../etc/passwd"),
           std::string("secreto.txt")}) {
         SCOPED_TRACE(request);
-        LoneExchange exchange(projectFile, {"inicio.png"});
-        ASSERT_TRUE(exchange.connect());
-        ASSERT_TRUE(exchange.link.sendFrame(request));
-        std::string extra;
-        EXPECT_TRUE(exchange.link.waitForClose(extra, kWait));
-        EXPECT_EQ("", extra);
-        EXPECT_EQ(-1, exchange.result());
-        EXPECT_EQ(kError + "no pude abrir el archivo " + request, exchange.observer.lastStatus());
+        expectAnsweredAsMissingFile(projectFile, request);
     }
 }
 
