@@ -20,13 +20,7 @@ file(GLOB QUENDA_WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/transfer/win32/*.cpp)
 list(FILTER QUENDA_WIN32_SOURCES EXCLUDE REGEX "/app/Main\\.cpp$")
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/Resources.cmake)
-  include(${CMAKE_SOURCE_DIR}/cmake/Resources.cmake)   # defines quenda_resources, QUENDA_RES
-else()
-  # Until the resource script is in, the Win32 objects still compile.
-  add_custom_target(quenda_resources)
-  set(QUENDA_RES "")
-endif()
+include(${CMAKE_SOURCE_DIR}/cmake/Resources.cmake)   # defines quenda_resources, QUENDA_RES
 
 add_library(quenda_win32 OBJECT ${QUENDA_WIN32_SOURCES})
 quenda_winelib(quenda_win32)

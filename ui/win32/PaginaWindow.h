@@ -4,20 +4,11 @@
 // Win32 layer (wineg++).
 #pragma once
 
-// windows.h defines min and max as macros, which break standard headers
-// read after it; they are set aside while the portable headers are read.
-#pragma push_macro("min")
-#pragma push_macro("max")
-#undef min
-#undef max
 #include <string>
 #include <vector>
 
-#include "ui/CanvasEditor.h"
-#pragma pop_macro("max")
-#pragma pop_macro("min")
-
 #include "app/Window.h"
+#include "ui/CanvasEditor.h"
 #include "ui/win32/Toolbar.h"
 
 class Pagina;
