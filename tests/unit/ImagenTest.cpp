@@ -3,6 +3,7 @@
 #include <FreeImage.h>
 
 #include "model/Imagen.h"
+#include "model/Pagina.h"
 #include "support/MemoryFileAccess.h"
 #include "support/PngFile.h"
 #include "support/TempFolder.h"
@@ -48,11 +49,27 @@ TEST(Imagen, MissingPngGivesBlank400x200) {
     expectBlank(*picture, 400, 200);
 }
 
-TEST(Imagen, UnknownExtensionGivesBlankEvenWhenTheFileIsAPng) {
-    TempFolder folder;
-    ASSERT_TRUE(writePng(folder.file("salon.qqq"), 64, 48));
-    auto picture = Imagen::load(folder.file("salon.qqq"), 400, 200);
-    expectBlank(*picture, 400, 200);
+TEST(Imagen, OnlyPngBytesAreDecodedWhateverTheName) {
+    MemoryFileAccess files;
+    const FREE_IMAGE_FORMAT others[] = {FIF_PSD, FIF_TIFF, FIF_TARGA};
+    const char* names[] = {"salon.psd", "salon.tif", "salon.tga"};
+    for (int i = 0; i < 3; ++i) {
+        files.files[names[i]] = pictureBytes(others[i], 64, 48);
+        ASSERT_EQ(others[i], fileTypeOf(files.files[names[i]])) << names[i];
+    }
+    files.files["cocina.tga"] = pngBytes(64, 48);
+    ScopedFileAccess installed(files);
+
+    for (const char* name : names) {
+        Pagina page;
+        page.setImagen(30, 20, name);
+        expectBlank(*page.imagenCargada, 30, 20);
+    }
+    Pagina png;
+    png.setImagen(30, 20, "cocina.tga");
+    EXPECT_EQ(64u, png.imagenCargada->width());
+    EXPECT_EQ(48u, png.imagenCargada->height());
+    EXPECT_EQ(24u, FreeImage_GetBPP(png.imagenCargada->bitmap()));
 }
 
 TEST(Imagen, CorruptPngGivesBlank) {

@@ -1,5 +1,5 @@
-// PNG pictures of a given size and bit depth, made with FreeImage, for the
-// tests that need real picture files.
+// Pictures (PNG and other formats) of a given size and bit depth, made with
+// FreeImage, for the tests that need real picture files.
 #pragma once
 
 #include <FreeImage.h>
@@ -30,14 +30,15 @@ inline bool writePng(const std::string& path, int width, int height, int bitsPer
     return saved;
 }
 
-// The bytes of a PNG file, made in memory; "" when FreeImage could not.
-inline std::string pngBytes(int width, int height, int bitsPerPixel = 24) {
+// The bytes of a picture file of `format`, made in memory; "" when FreeImage
+// could not.
+inline std::string pictureBytes(FREE_IMAGE_FORMAT format, int width, int height, int bitsPerPixel = 24) {
     FIBITMAP* bitmap = makeTestBitmap(width, height, bitsPerPixel);
     if (!bitmap)
         return std::string();
     std::string bytes;
     FIMEMORY* memory = FreeImage_OpenMemory();
-    if (FreeImage_SaveToMemory(FIF_PNG, bitmap, memory, PNG_Z_BEST_SPEED)) {
+    if (FreeImage_SaveToMemory(format, bitmap, memory, format == FIF_PNG ? PNG_Z_BEST_SPEED : 0)) {
         BYTE* data = nullptr;
         DWORD size = 0;
         if (FreeImage_AcquireMemory(memory, &data, &size))
@@ -46,4 +47,16 @@ inline std::string pngBytes(int width, int height, int bitsPerPixel = 24) {
     FreeImage_CloseMemory(memory);
     FreeImage_Unload(bitmap);
     return bytes;
+}
+
+inline std::string pngBytes(int width, int height, int bitsPerPixel = 24) {
+    return pictureBytes(FIF_PNG, width, height, bitsPerPixel);
+}
+
+// The format FreeImage recognises in `bytes` by their content alone.
+inline FREE_IMAGE_FORMAT fileTypeOf(std::string bytes) {
+    FIMEMORY* memory = FreeImage_OpenMemory(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<DWORD>(bytes.size()));
+    FREE_IMAGE_FORMAT format = FreeImage_GetFileTypeFromMemory(memory, 0);
+    FreeImage_CloseMemory(memory);
+    return format;
 }
