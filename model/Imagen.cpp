@@ -3,6 +3,7 @@
 #include <FreeImage.h>
 
 #include "FileAccess.h"
+#include "PngChunks.h"
 
 namespace {
 
@@ -11,17 +12,13 @@ bool sizeAcceptable(int64_t width, int64_t height) {
            static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= Imagen::kMaxPixels;
 }
 
-bool isPng(const std::string& bytes) {
-    static const char signature[] = "\x89PNG\r\n\x1A\n";
-    return bytes.compare(0, sizeof signature - 1, signature, sizeof signature - 1) == 0;
-}
-
 // Pages are PNG pictures, so only a PNG is ever decoded, whatever its name
 // says: handing other bytes to the decoders of other formats would expose the
 // editor to every fault those decoders have. Throws ImagenException.
 FIBITMAP* decode(const std::string& path) {
     std::string bytes;
-    if (!readWholeFile(FileAccess::current(), path, bytes) || !isPng(bytes) || bytes.size() > 0xFFFFFFFFu)
+    if (!readWholeFile(FileAccess::current(), path, bytes) || !screenPngChunks(bytes) ||
+        bytes.size() > 0xFFFFFFFFu)
         throw ImagenException();
     FIMEMORY* memory = FreeImage_OpenMemory(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<DWORD>(bytes.size()));
     if (!memory)

@@ -4,6 +4,7 @@
 
 #include "model/Imagen.h"
 #include "model/Pagina.h"
+#include "model/PngChunks.h"
 #include "support/MemoryFileAccess.h"
 #include "support/PngFile.h"
 #include "support/TempFolder.h"
@@ -82,6 +83,54 @@ TEST(Imagen, CorruptPngGivesBlank) {
     expectBlank(*Imagen::load("roto.png", 30, 20), 30, 20);
     expectBlank(*Imagen::load("basura.png", 30, 20), 30, 20);
     expectBlank(*Imagen::load("vacio.png", 30, 20), 30, 20);
+}
+
+TEST(Imagen, PngChunksThatWouldBlowUpInTheDecoderAreRefusedOrDropped) {
+    std::string png = pngBytes(4, 3);
+    std::string screened = png;
+    ASSERT_TRUE(screenPngChunks(screened));
+    EXPECT_EQ(png, screened);
+
+    // A chunk announcing 1.9 GB in a file of a few dozen bytes: the decoder
+    // would allocate it all before noticing that the file is short.
+    const size_t afterHeader = 8 + 12 + 13;
+    std::string liar = png.substr(0, afterHeader) + std::string("\x74\x52\x4E\x53iTXt", 8) + "abcdefgh";
+    EXPECT_FALSE(screenPngChunks(liar));
+
+    // A colour profile, stored compressed (iCCP): dropped, the pixels kept.
+    // The smallest profile the encoder takes: a 132-byte header, no tags.
+    std::string profile(132, '\0');
+    profile[3] = '\x84';
+    profile[8] = '\x02';
+    profile.replace(12, 12, "mntrRGB XYZ ");
+    profile.replace(36, 4, "acsp");
+    profile.replace(68, 12, std::string("\0\0\xF6\xD6\0\x01\0\0\0\0\xD3\x2D", 12));  // D50 white
+    FIBITMAP* bitmap = makeTestBitmap(4, 3, 24);
+    ASSERT_NE(nullptr, FreeImage_CreateICCProfile(bitmap, &profile[0], static_cast<long>(profile.size())));
+    FIMEMORY* memory = FreeImage_OpenMemory();
+    ASSERT_TRUE(FreeImage_SaveToMemory(FIF_PNG, bitmap, memory, 0));
+    BYTE* data = nullptr;
+    DWORD size = 0;
+    FreeImage_AcquireMemory(memory, &data, &size);
+    std::string profiled(reinterpret_cast<const char*>(data), size);
+    FreeImage_CloseMemory(memory);
+    FreeImage_Unload(bitmap);
+    size_t iccp = profiled.find("iCCP");
+    ASSERT_NE(std::string::npos, iccp);
+    std::string withoutProfile = profiled;
+    withoutProfile.erase(iccp - 4, 12 + (uint32_t(uint8_t(profiled[iccp - 2])) << 8 | uint8_t(profiled[iccp - 1])));
+    screened = profiled;
+    ASSERT_TRUE(screenPngChunks(screened));
+    EXPECT_EQ(withoutProfile, screened);
+
+    MemoryFileAccess files;
+    files.files["liar.png"] = liar;
+    files.files["profiled.png"] = profiled;
+    ScopedFileAccess installed(files);
+    expectBlank(*Imagen::load("liar.png", 30, 20), 30, 20);
+    auto picture = Imagen::load("profiled.png", 30, 20);
+    EXPECT_EQ(4u, picture->width());
+    EXPECT_EQ(3u, picture->height());
 }
 
 TEST(Imagen, PicturesAreReadThroughTheInstalledFileAccess) {
