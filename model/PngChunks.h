@@ -10,8 +10,7 @@
 // True when `bytes` start with the PNG signature.
 bool hasPngSignature(const std::string& bytes);
 
-// False when `bytes` are not a PNG or a chunk claims more bytes than
-// follow it.
-// Otherwise drops the chunks the editor never uses whose contents would be
-// inflated (zTXt, iTXt, iCCP) and returns true; the pixels are untouched.
+// False when `bytes` are not a PNG or a chunk claims more bytes than follow
+// it. Otherwise drops the chunks the editor never uses whose contents would
+// be inflated (zTXt, iTXt, iCCP) and returns true; the pixels are untouched.
 bool screenPngChunks(std::string& bytes);
