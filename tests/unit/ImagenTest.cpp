@@ -107,18 +107,13 @@ TEST(Imagen, PngChunksThatWouldBlowUpInTheDecoderAreRefusedOrDropped) {
     profile.replace(68, 12, std::string("\0\0\xF6\xD6\0\x01\0\0\0\0\xD3\x2D", 12));  // D50 white
     FIBITMAP* bitmap = makeTestBitmap(4, 3, 24);
     ASSERT_NE(nullptr, FreeImage_CreateICCProfile(bitmap, &profile[0], static_cast<long>(profile.size())));
-    FIMEMORY* memory = FreeImage_OpenMemory();
-    ASSERT_TRUE(FreeImage_SaveToMemory(FIF_PNG, bitmap, memory, 0));
-    BYTE* data = nullptr;
-    DWORD size = 0;
-    FreeImage_AcquireMemory(memory, &data, &size);
-    std::string profiled(reinterpret_cast<const char*>(data), size);
-    FreeImage_CloseMemory(memory);
+    std::string profiled = savedBytes(bitmap, FIF_PNG);
     FreeImage_Unload(bitmap);
     size_t iccp = profiled.find("iCCP");
     ASSERT_NE(std::string::npos, iccp);
+    size_t profileChunk = 12 + (size_t(uint8_t(profiled[iccp - 2])) << 8 | uint8_t(profiled[iccp - 1]));
     std::string withoutProfile = profiled;
-    withoutProfile.erase(iccp - 4, 12 + (uint32_t(uint8_t(profiled[iccp - 2])) << 8 | uint8_t(profiled[iccp - 1])));
+    withoutProfile.erase(iccp - 4, profileChunk);
     screened = profiled;
     ASSERT_TRUE(screenPngChunks(screened));
     EXPECT_EQ(withoutProfile, screened);
@@ -161,15 +156,10 @@ TEST(Imagen, PictureAnnouncingAHugeSizeIsRefused) {
     // it would take over a gigabyte.
     FIBITMAP* huge = FreeImage_Allocate(20000, 20000, 1, 0, 0, 0);
     ASSERT_NE(nullptr, huge);
-    FIMEMORY* memory = FreeImage_OpenMemory();
-    ASSERT_TRUE(FreeImage_SaveToMemory(FIF_PNG, huge, memory, PNG_Z_BEST_SPEED));
-    BYTE* data = nullptr;
-    DWORD size = 0;
-    FreeImage_AcquireMemory(memory, &data, &size);
     MemoryFileAccess files;
-    files.files["bomba.png"].assign(reinterpret_cast<const char*>(data), size);
-    FreeImage_CloseMemory(memory);
+    files.files["bomba.png"] = savedBytes(huge, FIF_PNG);
     FreeImage_Unload(huge);
+    ASSERT_NE("", files.files["bomba.png"]);
 
     ScopedFileAccess installed(files);
     expectBlank(*Imagen::load("bomba.png", 40, 20), 40, 20);

@@ -30,12 +30,8 @@ inline bool writePng(const std::string& path, int width, int height, int bitsPer
     return saved;
 }
 
-// The bytes of a picture file of `format`, made in memory; "" when FreeImage
-// could not.
-inline std::string pictureBytes(FREE_IMAGE_FORMAT format, int width, int height, int bitsPerPixel = 24) {
-    FIBITMAP* bitmap = makeTestBitmap(width, height, bitsPerPixel);
-    if (!bitmap)
-        return std::string();
+// The bytes of `bitmap` saved as `format`; "" when FreeImage could not.
+inline std::string savedBytes(FIBITMAP* bitmap, FREE_IMAGE_FORMAT format) {
     std::string bytes;
     FIMEMORY* memory = FreeImage_OpenMemory();
     if (FreeImage_SaveToMemory(format, bitmap, memory, format == FIF_PNG ? PNG_Z_BEST_SPEED : 0)) {
@@ -45,6 +41,16 @@ inline std::string pictureBytes(FREE_IMAGE_FORMAT format, int width, int height,
             bytes.assign(reinterpret_cast<const char*>(data), size);
     }
     FreeImage_CloseMemory(memory);
+    return bytes;
+}
+
+// The bytes of a picture file of `format`, made in memory; "" when FreeImage
+// could not.
+inline std::string pictureBytes(FREE_IMAGE_FORMAT format, int width, int height, int bitsPerPixel = 24) {
+    FIBITMAP* bitmap = makeTestBitmap(width, height, bitsPerPixel);
+    if (!bitmap)
+        return std::string();
+    std::string bytes = savedBytes(bitmap, format);
     FreeImage_Unload(bitmap);
     return bytes;
 }
