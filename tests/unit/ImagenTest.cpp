@@ -55,7 +55,7 @@ TEST(Imagen, OnlyPngBytesAreDecodedWhateverTheName) {
     const FREE_IMAGE_FORMAT others[] = {FIF_PSD, FIF_TIFF, FIF_TARGA};
     const char* names[] = {"salon.psd", "salon.tif", "salon.tga"};
     for (int i = 0; i < 3; ++i) {
-        files.files[names[i]] = pictureBytes(others[i], 64, 48);
+        files.files[names[i]] = others[i] == FIF_PSD ? psdBytes(64, 48) : pictureBytes(others[i], 64, 48);
         ASSERT_EQ(others[i], fileTypeOf(files.files[names[i]])) << names[i];
     }
     files.files["cocina.tga"] = pngBytes(64, 48);

@@ -4,6 +4,7 @@
 
 #include <FreeImage.h>
 
+#include <cstdint>
 #include <string>
 
 // A picture with a simple pattern so that it is not all one colour.
@@ -52,6 +53,23 @@ inline std::string pictureBytes(FREE_IMAGE_FORMAT format, int width, int height,
         return std::string();
     std::string bytes = savedBytes(bitmap, format);
     FreeImage_Unload(bitmap);
+    return bytes;
+}
+
+// A small RGB Photoshop file written by hand (FreeImage's own writer for the
+// format leaks): header, three empty sections, raw planar pixels.
+inline std::string psdBytes(int width, int height) {
+    auto word = [](uint32_t value, int size) {
+        std::string bytes;
+        for (int shift = (size - 1) * 8; shift >= 0; shift -= 8)
+            bytes += static_cast<char>(value >> shift);
+        return bytes;
+    };
+    std::string bytes = "8BPS" + word(1, 2) + std::string(6, '\0') + word(3, 2) + word(height, 4) + word(width, 4) +
+                        word(8, 2) + word(3, 2);
+    bytes += word(0, 4) + word(0, 4) + word(0, 4) + word(0, 2);
+    for (int i = 0; i < 3 * width * height; ++i)
+        bytes += static_cast<char>(i * 7);
     return bytes;
 }
 
