@@ -18,6 +18,12 @@ struct Rect {
     bool operator!=(const Rect& other) const { return !(*this == other); }
 };
 
+// The same rectangle with left before right and top before bottom.
+inline Rect cornersInOrder(const Rect& r) {
+    return Rect{r.left < r.right ? r.left : r.right, r.top < r.bottom ? r.top : r.bottom,
+                r.left < r.right ? r.right : r.left, r.top < r.bottom ? r.bottom : r.top};
+}
+
 struct Region {
     Rect coords;  // picture pixels at the picture's own size
     Comando comando;
