@@ -15,14 +15,6 @@ int32_t truncated(double value) {
     return static_cast<int32_t>(value);
 }
 
-int32_t saturated(int64_t value) {
-    if (value > INT32_MAX)
-        return INT32_MAX;
-    if (value < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
 bool ordered(const Rect& r) {
     return r.left <= r.right && r.top <= r.bottom;
 }

@@ -11,14 +11,6 @@ namespace {
 
 // Region edits may come from project files with extreme coordinates; the
 // arithmetic is done in 64 bits and saturates instead of overflowing.
-int32_t saturated(int64_t value) {
-    if (value > INT32_MAX)
-        return INT32_MAX;
-    if (value < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
 int32_t plus(int32_t value, int64_t delta) {
     return saturated(static_cast<int64_t>(value) + delta);
 }
