@@ -9,8 +9,6 @@
 
 namespace {
 
-// Region edits may come from project files with extreme coordinates; the
-// arithmetic is done in 64 bits and saturates instead of overflowing.
 int32_t plus(int32_t value, int64_t delta) {
     return saturated(static_cast<int64_t>(value) + delta);
 }
