@@ -6,6 +6,16 @@
 
 namespace {
 
+#ifdef FREEIMAGE_LIB
+// A statically linked FreeImage (the Windows program) registers no format
+// until asked to; the shared library does it when it is loaded.
+struct FreeImageLifetime {
+    FreeImageLifetime() { FreeImage_Initialise(TRUE); }
+    ~FreeImageLifetime() { FreeImage_DeInitialise(); }
+};
+FreeImageLifetime freeImageLifetime;
+#endif
+
 // Pictures beyond this many pixels are refused, whether decoded or blank, so
 // that a hostile file cannot make the editor allocate gigabytes.
 const uint64_t kMaxPixels = UINT64_C(100) * 1000 * 1000;
