@@ -11,7 +11,7 @@ packages=(
   wine wine64 wine64-tools libwine-dev
   xvfb xauth xdotool x11-utils imagemagick
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  libz-mingw-w64-dev googletest nsis dpkg-dev
+  libz-mingw-w64-dev googletest nsis dpkg-dev zip
 )
 
 missing=()
