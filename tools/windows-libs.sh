@@ -5,11 +5,14 @@
 #   tools/windows-libs.sh [cache folder]     (default: build-windows-libs/)
 # The folder is complete when its revisions.txt exists: the build happens in
 # a side folder that only takes the cache's name at the very end, so a failed
-# or interrupted build never looks finished.
+# or interrupted build never looks finished. A change to this recipe (the
+# files hashed below) builds the libraries again.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cache=$(realpath -m "${1:-${QUENDA_WINDOWS_LIBS:-$root/build-windows-libs}}")
-[ -f "$cache/revisions.txt" ] && exit 0
+recipe=$(cd "$root" && cat tools/windows-libs.sh tools/windows/freeimage-absent-formats.cpp cmake/mingw-w64.cmake |
+  sha256sum | cut -c1-16)
+grep -qx "recipe: $recipe" "$cache/revisions.txt" 2>/dev/null && exit 0
 
 host=x86_64-w64-mingw32
 cc=$host-gcc-posix
@@ -131,6 +134,7 @@ rm -rf "$work/src" "$work/lib/pkgconfig" "$work/lib/cmake" "$work/bin" "$work/sh
   cat "$work/revisions.part"
   echo "zlib from libz-mingw-w64-dev $(dpkg-query -W -f='${Version}' libz-mingw-w64-dev)"
   echo "compiler: $($cxx --version | head -n1)"
+  echo "recipe: $recipe"
 } >"$work/revisions.tmp"
 rm "$work/revisions.part"
 mv "$work/revisions.tmp" "$work/revisions.txt"

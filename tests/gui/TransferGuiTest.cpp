@@ -174,7 +174,9 @@ GUI_TEST(Transfer, CancelWhileTheConnectedDeviceIsSilentClosesPromptly) {
         })
         .click(IDCANCEL)
         .run([&](HWND progress) {
-            closed = waitFor([progress] { return !IsWindow(progress); }, 10000);
+            // Hidden is the moment the dialog goes; Wine without a window
+            // manager then waits two seconds for X before destroying it.
+            closed = waitFor([progress] { return !IsWindowVisible(progress); }, 10000);
             closedAt = GetTickCount();
         });
     answerer.start();
@@ -185,7 +187,8 @@ GUI_TEST(Transfer, CancelWhileTheConnectedDeviceIsSilentClosesPromptly) {
 
     GUI_CHECK(transferring);
     GUI_CHECK(closed);
-    GUI_CHECK(closedAt - cancelledAt < 1500);
+    if (closedAt - cancelledAt >= 1000)
+        guiTestFailure(__FILE__, __LINE__, "closed " + std::to_string(closedAt - cancelledAt) + " ms after Cancel");
     // The device had the whole project and saw the editor hang up.
     GUI_CHECK_EQ(device.received("trdev.xml"), readFileBytes(folder.path("casa.xml")));
     GUI_CHECK(device.report().find("editor closed the connection") != std::string::npos);
