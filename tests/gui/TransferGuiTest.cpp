@@ -45,6 +45,17 @@ bool openProject(MainWindow& window, const std::string& path) {
     return answerer.finish();
 }
 
+// The main window with a project of one page, inicio.png, opened from a
+// folder of its own.
+struct ProjectWithOnePicture {
+    TempFolder folder;
+    CurrentDirectoryGuard directory{CurrentDirectoryGuard::current()};
+    ProgramFileAccess files;
+    std::unique_ptr<MainWindow> window = createMainWindow();
+    bool ready = writeTestPicture(folder.path("inicio.png"), 40, 30) &&
+                 writeFileBytes(folder.path("casa.xml"), kProjectXml) && openProject(*window, folder.path("casa.xml"));
+};
+
 // Steps for the method dialog: note whether TCP/IP was ticked, tick
 // `method`, accept, and wait until the dialog is gone.
 void chooseMethod(Answerer& answerer, int method, bool& tcpIpTicked) {
@@ -105,13 +116,9 @@ GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
 }
 
 GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
-    TempFolder folder;
-    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
-    GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));
-    CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
-    ProgramFileAccess files;
-    auto window = createMainWindow();
-    GUI_REQUIRE(openProject(*window, folder.path("casa.xml")));
+    ProjectWithOnePicture opened;
+    GUI_REQUIRE(opened.ready);
+    auto& window = opened.window;
 
     bool tcpIpTicked = false, closed = false, portHeld = false, portFreed = false;
     std::string status, button;
@@ -149,13 +156,10 @@ GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
 }
 
 GUI_TEST(Transfer, CancelWhileTheConnectedDeviceIsSilentClosesPromptly) {
-    TempFolder folder;
-    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
-    GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));
-    CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
-    ProgramFileAccess files;
-    auto window = createMainWindow();
-    GUI_REQUIRE(openProject(*window, folder.path("casa.xml")));
+    ProjectWithOnePicture opened;
+    GUI_REQUIRE(opened.ready);
+    TempFolder& folder = opened.folder;
+    auto& window = opened.window;
     // Takes the project file, then never asks for anything.
     GuiDevice device("silent");
     GUI_REQUIRE(device.started());
