@@ -31,14 +31,27 @@ add_test(NAME gui.display.stop COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh stop
 set_tests_properties(gui.display.start PROPERTIES FIXTURES_SETUP gui_display RESOURCE_LOCK gui TIMEOUT 300)
 set_tests_properties(gui.display.stop PROPERTIES FIXTURES_CLEANUP gui_display RESOURCE_LOCK gui TIMEOUT 60)
 
-foreach(source ${QUENDA_GUI_TEST_SOURCES})
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
-  file(STRINGS ${source} lines REGEX "^GUI_TEST\\(")
-  foreach(line ${lines})
-    string(REGEX REPLACE "^GUI_TEST\\( *([A-Za-z0-9_]+) *, *([A-Za-z0-9_]+) *\\).*" "\\1.\\2" name "${line}")
-    add_test(NAME gui.${name}
-      COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE} $<TARGET_FILE:quenda_guitest> ${name})
-    set_tests_properties(gui.${name} PROPERTIES
-      FIXTURES_REQUIRED gui_display RESOURCE_LOCK gui TIMEOUT 120)
+# gui.<build>.<Suite>.<Case> for every case, run by `program` (the winelib
+# one here, the Windows one in cmake/Windows.cmake). The transfer cases play
+# the device with tools/device_emulator, a Linux program, for both builds.
+function(quenda_gui_tests build program)
+  foreach(source ${QUENDA_GUI_TEST_SOURCES})
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+    file(STRINGS ${source} lines REGEX "^GUI_TEST\\(")
+    foreach(line ${lines})
+      string(REGEX REPLACE "^GUI_TEST\\( *([A-Za-z0-9_]+) *, *([A-Za-z0-9_]+) *\\).*" "\\1.\\2" name "${line}")
+      set(test gui.${build}.${name})
+      add_test(NAME ${test} COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE} ${program} ${name})
+      set(lock gui)
+      # The transfer cases use the device port 9835 itself: never two at once.
+      if(name MATCHES "^Transfer\\.")
+        list(APPEND lock port9835)
+      endif()
+      set_tests_properties(${test} PROPERTIES
+        FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${lock}" TIMEOUT 120
+        ENVIRONMENT "QUENDA_DEVICE_EMULATOR=$<TARGET_FILE:device_emulator>")
+    endforeach()
   endforeach()
-endforeach()
+endfunction()
+
+quenda_gui_tests(winelib $<TARGET_FILE:quenda_guitest>)

@@ -32,6 +32,7 @@ add_custom_command(
   COMMAND ${WRC} -I${QUENDA_PICTURES_DIR} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}
           -o ${QUENDA_RES} ${CMAKE_SOURCE_DIR}/resources/quenda.rc
   DEPENDS ${CMAKE_SOURCE_DIR}/resources/quenda.rc ${CMAKE_SOURCE_DIR}/resources/resource.h
+          ${CMAKE_SOURCE_DIR}/resources/version.h ${CMAKE_SOURCE_DIR}/resources/quenda.manifest
           ${QUENDA_PICTURES}
   COMMENT "Compiling the resource script"
   VERBATIM)

@@ -7,6 +7,16 @@
 
 namespace {
 
+#ifdef FREEIMAGE_LIB
+// A statically linked FreeImage (the Windows program) registers no format
+// until asked to; the shared library does it when it is loaded.
+struct FreeImageLifetime {
+    FreeImageLifetime() { FreeImage_Initialise(TRUE); }
+    ~FreeImageLifetime() { FreeImage_DeInitialise(); }
+};
+FreeImageLifetime freeImageLifetime;
+#endif
+
 bool sizeAcceptable(int64_t width, int64_t height) {
     return width > 0 && height > 0 &&
            static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= Imagen::kMaxPixels;

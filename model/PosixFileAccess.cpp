@@ -6,6 +6,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// The Windows program builds this file too, with MinGW-w64's C runtime, as
+// the fallback before its Win32 file access is installed: there files must
+// open in binary mode, descriptors are never inherited by an exec, and the
+// flush to disk has another name.
+#ifdef _WIN32
+#include <io.h>
+const int kOpenFlags = O_BINARY;
+static int syncToDisk(int fd) { return ::_commit(fd); }
+#else
+const int kOpenFlags = O_CLOEXEC;
+static int syncToDisk(int fd) { return ::fsync(fd); }
+#endif
+
 namespace {
 
 class PosixInputFile : public InputFile {
@@ -46,7 +59,7 @@ public:
         return true;
     }
     bool commit() override {
-        bool synced = ::fsync(fd_) == 0;
+        bool synced = syncToDisk(fd_) == 0;
         bool closed = ::close(fd_) == 0;
         fd_ = -1;
         return synced && closed;
@@ -59,7 +72,7 @@ private:
 }  // namespace
 
 std::unique_ptr<InputFile> PosixFileAccess::openRead(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(path.c_str(), O_RDONLY | kOpenFlags);
     if (fd < 0)
         return nullptr;
     struct stat info;
@@ -71,7 +84,7 @@ std::unique_ptr<InputFile> PosixFileAccess::openRead(const std::string& path) {
 }
 
 std::unique_ptr<OutputFile> PosixFileAccess::create(const std::string& path) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | kOpenFlags, 0644);
     if (fd < 0)
         return nullptr;
     return std::make_unique<PosixOutputFile>(fd);

@@ -3,11 +3,13 @@
 // ends with "<FIN>", then writes what it received into a folder. Hostile
 // modes check how the editor copes with a misbehaving device.
 //
-//   device_emulator [--port N] [--out DIR] [--mode MODE] [--timeout SECONDS]
+//   device_emulator [--port N] [--out DIR] [--mode MODE] [--timeout SECONDS] [--report FILE]
 //   MODE: normal (default), close-early, silent, huge-length, traversal, missing
 //
 // Exit status 0 when the exchange went as the mode expects, 1 otherwise,
-// 2 for bad arguments.
+// 2 for bad arguments. With --report, FILE is written last ("ok" or
+// "failed: why" on its first line, then the summary): a caller that cannot
+// wait for the process (a Windows program under Wine) waits for the file.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +29,7 @@ struct Options {
     std::string out;
     EmulatorMode mode = EmulatorMode::Normal;
     int timeoutSeconds = 30;
+    std::string report;
 };
 
 bool parseMode(const std::string& text, EmulatorMode& mode) {
@@ -51,6 +54,8 @@ bool parseArguments(int argc, char** argv, Options& options) {
             options.port = std::atoi(value.c_str());
         else if (name == "--out")
             options.out = value;
+        else if (name == "--report")
+            options.report = value;
         else if (name == "--timeout")
             options.timeoutSeconds = std::atoi(value.c_str());
         else if (name != "--mode" || !parseMode(value, options.mode))
@@ -95,7 +100,7 @@ void writeReceived(const Options& options, const EmulatorRun& run) {
 int main(int argc, char** argv) {
     Options options;
     if (!parseArguments(argc, argv, options)) {
-        std::fprintf(stderr, "usage: device_emulator [--port N] [--out DIR] [--mode MODE] [--timeout SECONDS]\n"
+        std::fprintf(stderr, "usage: device_emulator [--port N] [--out DIR] [--mode MODE] [--timeout SECONDS] [--report FILE]\n"
                              "MODE: normal, close-early, silent, huge-length, traversal, missing\n");
         return 2;
     }
@@ -111,10 +116,15 @@ int main(int argc, char** argv) {
     if (!run.project.empty())
         writeFileSafely(FileAccess::current(), projectPath, run.project);
     writeReceived(options, run);
-    std::printf("device: project %zu bytes, %zu files, %llu bytes in %.3f s, editor %s\n", run.project.size(),
-                run.files.size(), static_cast<unsigned long long>(run.bytesReceived), run.exchangeSeconds,
-                run.editorClosed ? "closed the connection" : "kept the connection");
+    char summary[256];
+    std::snprintf(summary, sizeof summary, "device: project %zu bytes, %zu files, %llu bytes in %.3f s, editor %s\n",
+                  run.project.size(), run.files.size(), static_cast<unsigned long long>(run.bytesReceived),
+                  run.exchangeSeconds, run.editorClosed ? "closed the connection" : "kept the connection");
+    std::fputs(summary, stdout);
     if (!run.ok)
         std::fprintf(stderr, "device: %s\n", run.failure.c_str());
+    if (!options.report.empty())
+        writeFileSafely(FileAccess::current(), options.report,
+                        (run.ok ? std::string("ok") : "failed: " + run.failure) + "\n" + summary);
     return run.ok ? 0 : 1;
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: unit
-# tests, the sanitizer build, the bounded fuzz run, the GUI tests under Xvfb.
+# tests, the sanitizer build, the bounded fuzz run, the GUI tests under Xvfb;
+# also the Windows libraries (or their cache), quenda.exe, its packages in
+# dist/ and their tests under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${QUENDA_BUILD:-$root/build}"

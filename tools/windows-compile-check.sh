@@ -8,8 +8,9 @@ compiler=$1
 cd "$2"
 
 # Left out: model/Imagen.cpp and model/PaginaEscalada.cpp (FreeImage.h),
-# model/ProjectFile.cpp (tinyxml2.h): on Windows those headers come from the
-# platform's package manager, and Debian has none for MinGW-w64.
+# model/ProjectFile.cpp (tinyxml2.h): Debian ships those headers for Linux
+# only; the Windows build (cmake/Windows.cmake) compiles them over the
+# libraries tools/windows-libs.sh builds.
 # model/PosixFileAccess.cpp and transfer/PosixSockets.cpp are POSIX only; a
 # Windows build uses app/Win32FileAccess.cpp and transfer/WinsockSockets.cpp.
 excluded=" model/Imagen.cpp model/PaginaEscalada.cpp model/ProjectFile.cpp

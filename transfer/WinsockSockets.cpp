@@ -9,7 +9,10 @@
 
 #include "transfer/Sockets.h"
 
+#include <chrono>
 #include <cstring>
+#include <mutex>
+#include <set>
 
 namespace {
 
@@ -35,6 +38,52 @@ net::Handle handleOf(SOCKET socket) {
     return socket == INVALID_SOCKET ? net::kNoSocket : static_cast<net::Handle>(socket);
 }
 
+// Under Wine a shutdown from another thread does not wake a recv, send or
+// connect blocked on a silent peer. So the connection socket never blocks:
+// each call waits in short select() slices and gives up as soon as the
+// socket has been shut down.
+const long kWaitSliceMicroseconds = 100 * 1000;
+std::mutex shutDownLock;
+std::set<SOCKET> shutDownSockets;
+
+bool isShutDown(SOCKET socket) {
+    std::lock_guard<std::mutex> guard(shutDownLock);
+    return shutDownSockets.count(socket) > 0;
+}
+
+// Waits up to `milliseconds` (forever when negative) until `socket` can be
+// read (or written): 1 ready, 0 timed out, -1 shut down or failed. A
+// pending error also counts as ready: the next call then reports it.
+int waitSliced(SOCKET socket, bool forWriting, int milliseconds) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        if (isShutDown(socket))
+            return -1;
+        fd_set ready, failed;
+        FD_ZERO(&ready);
+        FD_ZERO(&failed);
+        FD_SET(socket, &ready);
+        FD_SET(socket, &failed);
+        timeval slice = {0, kWaitSliceMicroseconds};
+        int result = ::select(0, forWriting ? nullptr : &ready, forWriting ? &ready : nullptr, &failed, &slice);
+        if (result == SOCKET_ERROR)
+            return -1;
+        if (result > 0)
+            return isShutDown(socket) ? -1 : 1;
+        if (milliseconds >= 0 && Clock::now() >= deadline)
+            return 0;
+    }
+}
+
+bool waitUntilReady(SOCKET socket, bool forWriting) {
+    return waitSliced(socket, forWriting, -1) == 1;
+}
+
+bool wouldBlock() {
+    return WSAGetLastError() == WSAEWOULDBLOCK;
+}
+
 }  // namespace
 
 namespace net {
@@ -44,7 +93,13 @@ Handle openUdp() {
 }
 
 Handle openTcp() {
-    return handleOf(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+    SOCKET socket = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    u_long nonBlocking = 1;
+    if (socket != INVALID_SOCKET && ::ioctlsocket(socket, FIONBIO, &nonBlocking) != 0) {
+        ::closesocket(socket);
+        socket = INVALID_SOCKET;
+    }
+    return handleOf(socket);
 }
 
 bool setReuseAddress(Handle socket) {
@@ -69,14 +124,7 @@ bool bindAnyAddress(Handle socket, uint16_t port) {
 }
 
 int waitReadable(Handle socket, int milliseconds) {
-    fd_set readable;
-    FD_ZERO(&readable);
-    FD_SET(socketOf(socket), &readable);
-    timeval timeout = {milliseconds / 1000, (milliseconds % 1000) * 1000};
-    int result = ::select(0, &readable, nullptr, nullptr, &timeout);
-    if (result == SOCKET_ERROR)
-        return -1;
-    return result > 0 ? 1 : 0;
+    return waitSliced(socketOf(socket), false, milliseconds);
 }
 
 long receiveDatagram(Handle socket, char* buffer, size_t capacity, Address& sender) {
@@ -96,12 +144,21 @@ bool connectTo(Handle socket, const std::string& host, uint16_t port) {
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = inet_addr(host.c_str());
     address.sin_port = htons(port);
-    return ::connect(socketOf(socket), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    if (::connect(socketOf(socket), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+        return true;
+    if (!wouldBlock() || !waitUntilReady(socketOf(socket), true))
+        return false;
+    int error = 0;
+    int length = sizeof error;
+    return ::getsockopt(socketOf(socket), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) == 0 &&
+           error == 0;
 }
 
 bool sendAll(Handle socket, const char* data, size_t length, bool) {
     while (length > 0) {
         int n = ::send(socketOf(socket), data, static_cast<int>(length), 0);
+        if (n == SOCKET_ERROR && wouldBlock() && waitUntilReady(socketOf(socket), true))
+            continue;
         if (n == SOCKET_ERROR || n == 0)
             return false;
         data += n;
@@ -111,15 +168,29 @@ bool sendAll(Handle socket, const char* data, size_t length, bool) {
 }
 
 long receiveSome(Handle socket, char* buffer, size_t capacity) {
-    int n = ::recv(socketOf(socket), buffer, static_cast<int>(capacity), 0);
-    return n == SOCKET_ERROR ? -1 : n;
+    for (;;) {
+        int n = ::recv(socketOf(socket), buffer, static_cast<int>(capacity), 0);
+        if (n != SOCKET_ERROR)
+            return n;
+        if (!wouldBlock() || !waitUntilReady(socketOf(socket), false))
+            return -1;
+    }
 }
 
 void shutdownBoth(Handle socket) {
+    {
+        std::lock_guard<std::mutex> guard(shutDownLock);
+        shutDownSockets.insert(socketOf(socket));
+    }
     ::shutdown(socketOf(socket), SD_BOTH);
 }
 
 void closeSocket(Handle socket) {
+    {
+        // Windows reuses socket values: a new socket must not start shut down.
+        std::lock_guard<std::mutex> guard(shutDownLock);
+        shutDownSockets.erase(socketOf(socket));
+    }
     ::closesocket(socketOf(socket));
 }
 

@@ -1,29 +1,47 @@
-// No windows.h here: the device's POSIX sockets and Win32 cannot meet.
 #include "tests/gui/TransferGuiDevice.h"
 
-#include "tools/DeviceEmulator.h"
+#include <cstdlib>
 
-void playGuiDevice(GuiDeviceRun& run) {
-    DeviceLink link(run.port);
-    if (!link.listening()) {
-        run.failure = "cannot listen on the device port";
+#include "tests/gui/DialogsGuiTest.h"
+#include "transfer/Sockets.h"
+
+namespace {
+
+const char kReportName[] = "report.txt";
+
+}  // namespace
+
+GuiDevice::GuiDevice(const std::string& mode, int timeoutSeconds) {
+    const char* emulator = std::getenv("QUENDA_DEVICE_EMULATOR");
+    if (!emulator || folder_.dir().empty())
         return;
+    // The device's own folder is its current directory: no Unix path needed.
+    std::string command = std::string("\"") + emulator + "\" --port 9835 --out . --mode " + mode +
+                          " --timeout " + std::to_string(timeoutSeconds) + " --report " + kReportName;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    started_ = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, folder_.dir().c_str(),
+                              &startup, &process) != 0;
+    if (started_) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
     }
-    EmulatorRun played = emulateDevice(
-        link, EmulatorMode::Normal, [&run](const std::string&) { return run.pictures; }, run.timeoutMs);
-    run.ok = played.ok;
-    run.failure = played.failure;
-    run.project = played.project;
-    run.files = played.files;
+}
+
+bool GuiDevice::finish(DWORD timeoutMs) {
+    const std::string path = folder_.path(kReportName);
+    if (!started_ || !waitFor([&path] { return fileExists(path); }, timeoutMs))
+        return false;
+    report_ = readFileBytes(path);
+    return report_.compare(0, 3, "ok\n") == 0;
 }
 
 bool udpPortFree(uint16_t port) {
-    int probe = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address;
-    std::memset(&address, 0, sizeof address);
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    bool free = ::bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    ::close(probe);
+    net::Handle probe = net::openUdp();
+    if (probe == net::kNoSocket)
+        return false;
+    bool free = net::bindAnyAddress(probe, port);
+    net::closeSocket(probe);
     return free;
 }

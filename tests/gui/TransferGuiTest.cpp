@@ -1,5 +1,5 @@
 // The transfer to the device in the running editor: the method dialog, the
-// progress dialog and a device emulated on loopback port 9835.
+// progress dialog and the device emulator on loopback port 9835.
 #include "tests/gui/GuiTest.h"
 
 #include <shlobj.h>
@@ -14,6 +14,7 @@ namespace {
 const char kTransferTitle[] = "Transferir a dispositivo";
 const char kDoneText[] = "Operaci\xF3n conclu\xED" "da";
 const char kWaitingText[] = "Esperando conexi\xF3n . . .";
+const char kTransferringText[] = "Transfiriendo...";
 const char kFolderBrowserTitle[] = "Browse for Folder";  // Wine's caption, English locale
 
 const char kProjectXml[] =
@@ -35,11 +36,6 @@ const char kProjectXml[] =
     "    </paginas>\r\n"
     "</tabrino>\r\n";
 
-DWORD WINAPI deviceThread(void* run) {
-    playGuiDevice(*static_cast<GuiDeviceRun*>(run));
-    return 0;
-}
-
 // Opens `path` in the main window through the open-file dialog.
 bool openProject(MainWindow& window, const std::string& path) {
     Answerer answerer;
@@ -48,6 +44,17 @@ bool openProject(MainWindow& window, const std::string& path) {
     sendCommand(window.hwnd, ID_ABRIR_PROYECTO);
     return answerer.finish();
 }
+
+// The main window with a project of one page, inicio.png, opened from a
+// folder of its own.
+struct ProjectWithOnePicture {
+    TempFolder folder;
+    CurrentDirectoryGuard directory{CurrentDirectoryGuard::current()};
+    ProgramFileAccess files;
+    std::unique_ptr<MainWindow> window = createMainWindow();
+    bool ready = writeTestPicture(folder.path("inicio.png"), 40, 30) &&
+                 writeFileBytes(folder.path("casa.xml"), kProjectXml) && openProject(*window, folder.path("casa.xml"));
+};
 
 // Steps for the method dialog: note whether TCP/IP was ticked, tick
 // `method`, accept, and wait until the dialog is gone.
@@ -72,10 +79,8 @@ GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
     GUI_REQUIRE(openProject(*window, folder.path("casa.xml")));
     GUI_REQUIRE(window->project->paginas.size() == 2);
 
-    GuiDeviceRun device;
-    device.pictures = {"inicio.png", "luces.png"};
-    HANDLE deviceHandle = CreateThread(nullptr, 0, deviceThread, &device, 0, nullptr);
-    GUI_REQUIRE(deviceHandle != nullptr);
+    GuiDevice device("normal");
+    GUI_REQUIRE(device.started());
 
     bool tcpIpTicked = false, closed = false;
     std::string status, button;
@@ -94,34 +99,26 @@ GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
     // The method dialog posted 2817: the progress dialog runs in this pump.
     pumpUntil([&closed] { return closed; }, 30000);
     GUI_REQUIRE(answerer.finish());
-    WaitForSingleObject(deviceHandle, 25000);
-    CloseHandle(deviceHandle);
+    bool deviceOk = device.finish(10000);
 
     GUI_CHECK(tcpIpTicked);
     GUI_CHECK_EQ(status, std::string(kDoneText));
     GUI_CHECK_EQ(button, std::string("OK"));
     GUI_CHECK(closed);
-    GUI_CHECK(device.ok);
-    if (!device.ok)
-        guiTestFailure(__FILE__, __LINE__, "device: " + device.failure);
+    GUI_CHECK(deviceOk);
+    if (!deviceOk)
+        guiTestFailure(__FILE__, __LINE__, "device report: " + device.report());
     // The project as the editor saved it before the transfer, then each
-    // picture byte for byte.
-    GUI_CHECK_EQ(device.project, readFileBytes(folder.path("casa.xml")));
-    GUI_REQUIRE(device.files.size() == 2);
-    GUI_CHECK_EQ(device.files[0].first, std::string("inicio.png"));
-    GUI_CHECK(device.files[0].second == readFileBytes(folder.path("inicio.png")));
-    GUI_CHECK_EQ(device.files[1].first, std::string("luces.png"));
-    GUI_CHECK(device.files[1].second == readFileBytes(folder.path("luces.png")));
+    // picture byte for byte (the device asks for them in page order).
+    GUI_CHECK_EQ(device.received("trdev.xml"), readFileBytes(folder.path("casa.xml")));
+    GUI_CHECK(device.received("inicio.png") == readFileBytes(folder.path("inicio.png")));
+    GUI_CHECK(device.received("luces.png") == readFileBytes(folder.path("luces.png")));
 }
 
 GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
-    TempFolder folder;
-    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
-    GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));
-    CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
-    ProgramFileAccess files;
-    auto window = createMainWindow();
-    GUI_REQUIRE(openProject(*window, folder.path("casa.xml")));
+    ProjectWithOnePicture opened;
+    GUI_REQUIRE(opened.ready);
+    auto& window = opened.window;
 
     bool tcpIpTicked = false, closed = false, portHeld = false, portFreed = false;
     std::string status, button;
@@ -156,6 +153,49 @@ GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
     GUI_CHECK(portFreed);
     GUI_CHECK(freedAt - cancelledAt < 1000);
     GUI_CHECK(closed);
+}
+
+GUI_TEST(Transfer, CancelWhileTheConnectedDeviceIsSilentClosesPromptly) {
+    ProjectWithOnePicture opened;
+    GUI_REQUIRE(opened.ready);
+    TempFolder& folder = opened.folder;
+    auto& window = opened.window;
+    // Takes the project file, then never asks for anything.
+    GuiDevice device("silent");
+    GUI_REQUIRE(device.started());
+
+    bool tcpIpTicked = false, transferring = false, closed = false;
+    DWORD cancelledAt = 0, closedAt = 0;
+    Answerer answerer;
+    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, tcpIpTicked);
+    answerer.on(kTransferTitle)
+        .run([&](HWND progress) {
+            transferring = waitFor([progress] { return controlText(progress, IDC_SUBIR_ESTADO) == kTransferringText; },
+                                   10000);
+            // The project file goes out at once; then the worker waits for a request.
+            Sleep(1000);
+            cancelledAt = GetTickCount();
+        })
+        .click(IDCANCEL)
+        .run([&](HWND progress) {
+            // Hidden is the moment the dialog goes; Wine without a window
+            // manager then waits two seconds for X before destroying it.
+            closed = waitFor([progress] { return !IsWindowVisible(progress); }, 10000);
+            closedAt = GetTickCount();
+        });
+    answerer.start();
+    sendCommand(window->hwnd, ID_TRANSFERIR);
+    pumpUntil([&closed] { return closed; }, 30000);
+    GUI_REQUIRE(answerer.finish());
+    device.finish(5000);
+
+    GUI_CHECK(transferring);
+    GUI_CHECK(closed);
+    if (closedAt - cancelledAt >= 1000)
+        guiTestFailure(__FILE__, __LINE__, "closed " + std::to_string(closedAt - cancelledAt) + " ms after Cancel");
+    // The device had the whole project and saw the editor hang up.
+    GUI_CHECK_EQ(device.received("trdev.xml"), readFileBytes(folder.path("casa.xml")));
+    GUI_CHECK(device.report().find("editor closed the connection") != std::string::npos);
 }
 
 GUI_TEST(Transfer, CardCopyWritesTrdevAndPicturesAndIsRemembered) {

@@ -1,9 +1,12 @@
 #!/bin/sh
-# Runs one GUI test case on the display the gui.display fixture started.
+# Runs one test program on the display the gui.display fixture started:
+# a GUI case (run-gui-test.sh <state> <program> <Suite.Case>) or any other
+# arguments. The program is the winelib one (a launcher script) or a
+# Windows executable, which Wine starts.
 set -eu
 state=$1
 program=$2
-name=$3
+shift 2
 if [ ! -f "$state/display" ]; then
   echo "no test display: run the gui.display.start test first" >&2
   exit 1
@@ -15,4 +18,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 # Unix cwd of the test: a scratch folder, so nothing lands in the sources.
 cd "$state"
 # ("wine32 is missing" on stderr is harmless: the program is 64-bit.)
-exec "$program" "$name"
+if [ "$(head -c2 "$program")" = "MZ" ]; then
+  exec wine "$program" "$@"
+fi
+exec "$program" "$@"

@@ -8,6 +8,7 @@
 #include "model/Proyecto.h"
 #include "model/ProyectoException.h"
 #include "resources/resource.h"
+#include "resources/version.h"
 #include "transfer/win32/SubirProyectoDlg.h"
 #include "transfer/win32/TransferirDlg.h"
 #include "ui/win32/PaginaDlg.h"
@@ -289,7 +290,7 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int pageCount = project ? static_cast<int>(project->paginas.size()) : 0;
     switch (id) {
-    case IDM_ABOUT: MessageBoxA(hwnd, "Quenda V12.10.01", "Acerca del Quenda", MB_OK); break;
+    case IDM_ABOUT: MessageBoxA(hwnd, "Quenda V" QUENDA_VERSION_TEXT, "Acerca del Quenda", MB_OK); break;
     case IDM_EXIT: onClose(); break;
     case ID_ABRIR_PROYECTO: openShowingErrors(); break;
     case ID_NUEVO_PROYECTO: newProject(); break;

@@ -1,0 +1,64 @@
+; The Windows installer: Spanish, for the current user only (no administrator
+; rights), a Start-menu shortcut and an uninstaller listed among the installed
+; programs; /S installs and uninstalls silently.
+; makensis -DVERSION=... -DSTAGE=<folder with the files> -DOUTFILE=... quenda.nsi
+Unicode true
+Target amd64-unicode
+RequestExecutionLevel user
+SetCompressor /SOLID lzma
+
+!include "MUI2.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenda"
+
+Name "Quenda ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$LOCALAPPDATA\Programs\Quenda"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\quenda.exe"
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "Spanish"
+
+VIProductVersion "${VERSION_NUMBERS}"
+VIAddVersionKey /LANG=${LANG_SPANISH} "ProductName" "Quenda"
+VIAddVersionKey /LANG=${LANG_SPANISH} "FileDescription" "Instalador de Quenda"
+VIAddVersionKey /LANG=${LANG_SPANISH} "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SPANISH} "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=${LANG_SPANISH} "LegalCopyright" "Vea LEEME.txt"
+
+Section "Quenda"
+  SetShellVarContext current
+  SetOutPath "$INSTDIR"
+  File "${STAGE}\quenda.exe"
+  File "${STAGE}\LEEME.txt"
+  SetOutPath "$INSTDIR\licencias"
+  File "${STAGE}\licencias\*.txt"
+  SetOutPath "$INSTDIR"
+  WriteUninstaller "$INSTDIR\desinstalar.exe"
+  CreateShortcut "$SMPROGRAMS\Quenda.lnk" "$INSTDIR\quenda.exe"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Quenda"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\quenda.exe"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\desinstalar.exe"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\desinstalar.exe" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+Section "Uninstall"
+  SetShellVarContext current
+  Delete "$SMPROGRAMS\Quenda.lnk"
+  Delete "$INSTDIR\quenda.exe"
+  Delete "$INSTDIR\LEEME.txt"
+  RMDir /r "$INSTDIR\licencias"
+  Delete "$INSTDIR\desinstalar.exe"
+  RMDir "$INSTDIR"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
