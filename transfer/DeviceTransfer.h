@@ -18,8 +18,8 @@ extern const char kOkLabel[];           // "OK"
 
 class DeviceTransfer {
 public:
-    // `pictureNames` are the only files served, read from the folder of
-    // `projectFile`.
+    // `pictureNames` are the only files served, each read from where
+    // picturePath puts it for `projectFile`.
     DeviceTransfer(TransferObserver& observer, const std::string& projectFile,
                    const std::vector<std::string>& pictureNames, uint16_t port);
     ~DeviceTransfer();
