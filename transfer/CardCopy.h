@@ -1,6 +1,7 @@
-// The copy of a project onto the device's SD card: the project file as
-// "trdev.xml" and every page's picture under its own name, replacing what
-// is there. A failed copy does not stop the others; nothing else is written.
+// For installers whose device is not on a network: the card gets what the
+// device would otherwise fetch over TCP. One failed file does not stop the
+// rest, but every one of them is reported, since the device cannot say
+// what it is missing.
 #pragma once
 
 #include <string>

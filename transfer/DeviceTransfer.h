@@ -1,7 +1,7 @@
-// The body of the network transfer worker: waits for the device's datagram,
-// connects to it, sends the project file and serves the pictures it asks for
-// until "<FIN>". Runs on a thread of its own; any other thread may ask it to
-// stop, which also breaks off a wait on a silent device at once.
+// The network transfer without any window: the progress dialog and the
+// tests drive the same code. It runs on its own thread; a stop asked from
+// another thread must also free it from a device that went silent, or the
+// dialog could never close.
 #pragma once
 
 #include <cstdint>
