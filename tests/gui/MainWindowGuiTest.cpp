@@ -293,16 +293,21 @@ GUI_TEST(MainWindow, EditModeCommandsReachTheCanvas) {
     GUI_CHECK(!toolbarButtonChecked(window->hwnd, ID_MODO_NORMAL));
 }
 
-// "Abrir proyecto" on `path`: the text of the "ERROR" box that answers it.
-static std::string openAndReadError(MainWindow& window, const std::string& path) {
+// Sends `command` and answers what follows: the open dialog with `path`
+// when one is given, the "ERROR" box, and after a failed save (saving and
+// transferring) the offer of another name with Cancel. The error's text, or "" when none came.
+static std::string commandError(MainWindow& window, int command, const std::string& path = "") {
     Answerer answerer;
-    answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
+    if (!path.empty())
+        answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
     answerer.on("ERROR").click(IDOK);
+    if (command == ID_GUARDAR_PROYECTO || command == ID_TRANSFERIR)
+        answerer.on("Guardar como").click(IDCANCEL);
     answerer.start();
-    sendCommand(window.hwnd, ID_ABRIR_PROYECTO);
+    sendCommand(window.hwnd, command);
     if (!answerer.finish())
         return "";
-    return join(answerer.seen(1).texts);
+    return join(answerer.seen(path.empty() ? 0 : 1).texts);
 }
 
 GUI_TEST(MainWindow, ARejectedFileLeavesTheOpenProjectInPlace) {
@@ -311,17 +316,17 @@ GUI_TEST(MainWindow, ARejectedFileLeavesTheOpenProjectInPlace) {
     std::string wrongVersion = folder.path("roto.xml");
     writeFileBytes(wrongVersion, "<tabrino versionFormato=\"12.8\"><paginas/></tabrino>");
     auto window = createMainWindow();
-    GUI_CHECK_EQ(openAndReadError(*window, wrongVersion), std::string("Archivo inv\xE1lido"));
+    GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, wrongVersion), std::string("Archivo inv\xE1lido"));
     GUI_CHECK(window->project->isBlank());
     GUI_REQUIRE(openThroughDialog(*window, good));
 
-    GUI_CHECK_EQ(openAndReadError(*window, wrongVersion), std::string("Archivo inv\xE1lido"));
+    GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, wrongVersion), std::string("Archivo inv\xE1lido"));
     // A file that exists but cannot be read at all (another program holds it).
     std::string held = folder.path("ocupado.xml");
     writeFileBytes(held, readFileBytes(good));
     HANDLE lock = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     GUI_CHECK(lock != INVALID_HANDLE_VALUE);
-    GUI_CHECK_EQ(openAndReadError(*window, held), std::string("Archivo inv\xE1lido"));
+    GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, held), std::string("Archivo inv\xE1lido"));
     CloseHandle(lock);
     GUI_CHECK_EQ(window->project->archivo, good);
     GUI_CHECK_EQ(join(pageItems(window->hwnd)), std::string("Inicio"));
@@ -510,19 +515,6 @@ GUI_TEST(MainWindow, CloseBlankOrSavedProjectAsksNothing) {
     GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
 }
 
-// "Guardar proyecto" when the save fails: the text of the "ERROR" box that
-// answers it, or "" when none came.
-static std::string saveAndReadError(MainWindow& window) {
-    Answerer error;
-    error.on("ERROR").click(IDOK);
-    error.on("Guardar como").click(IDCANCEL);  // the offer of another name
-    error.start();
-    sendCommand(window.hwnd, ID_GUARDAR_PROYECTO);
-    if (!error.finish())
-        return "";
-    return join(error.seen(0).texts);
-}
-
 GUI_TEST(MainWindow, SaveErrorsAreShown) {
     TempFolder folder;
     std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
@@ -531,17 +523,12 @@ GUI_TEST(MainWindow, SaveErrorsAreShown) {
     window->project->archivo = folder.path("no-existe\\casa.xml");
     window->project->instalacion = "Otra";
 
-    GUI_CHECK_EQ(saveAndReadError(*window), std::string("No se pudo guardar el archivo"));
+    GUI_CHECK_EQ(commandError(*window, ID_GUARDAR_PROYECTO), std::string("No se pudo guardar el archivo"));
     GUI_CHECK(window->project->hasUnsavedChanges());
     GUI_CHECK_EQ(window->project->archivo, folder.path("no-existe\\casa.xml"));
 
     // A failed save before a transfer opens no transfer dialog.
-    Answerer transfer;
-    transfer.on("ERROR").click(IDOK);
-    transfer.on("Guardar como").click(IDCANCEL);
-    transfer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
-    GUI_REQUIRE(transfer.finish());
+    GUI_CHECK_EQ(commandError(*window, ID_TRANSFERIR), std::string("No se pudo guardar el archivo"));
     GUI_CHECK(findThreadWindow("Transferir a dispositivo", "#32770") == nullptr);
 
     // Yes to the close question with a save that fails keeps the window
@@ -565,7 +552,7 @@ GUI_TEST(MainWindow, SaveOverReadOnlyFileFails) {
     GUI_REQUIRE(openThroughDialog(*window, path));
     GUI_REQUIRE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     window->project->instalacion = "Otra";
-    GUI_CHECK_EQ(saveAndReadError(*window), std::string("No se pudo guardar el archivo"));
+    GUI_CHECK_EQ(commandError(*window, ID_GUARDAR_PROYECTO), std::string("No se pudo guardar el archivo"));
     GUI_CHECK_EQ(readFileBytes(path), before);
 }
 
