@@ -1,5 +1,7 @@
 #include "Pagina.h"
 
+#include "FileAccess.h"
+
 Pagina::Pagina() = default;
 
 Pagina::Pagina(const Pagina& other, NoPicture)
@@ -22,8 +24,6 @@ Pagina::~Pagina() {
 std::unique_ptr<Pagina> Pagina::copyWithoutPicture(const Pagina& other) {
     return std::unique_ptr<Pagina>(new Pagina(other, NoPicture()));
 }
-
-#include "FileAccess.h"
 
 void Pagina::setImagen(int32_t newAncho, int32_t newAlto, const std::string& newImagen,
                        const std::string& projectFile) {
