@@ -71,7 +71,7 @@ void BM_DragStepOnLastRegion(benchmark::State& state) {
     int offset = 1;
     for (auto _ : state) {
         // Back and forth by one pixel: the region stays under the pointer.
-        CanvasActions actions = crowded.canvas.mouseMove(x + offset, y);
+        CanvasActions actions = crowded.canvas.mouseMove(x + offset, y, true);
         benchmark::DoNotOptimize(actions);
         offset = 1 - offset;
     }
@@ -89,7 +89,7 @@ void BM_ResizeStepOnLastRegion(benchmark::State& state) {
     benchClock += 1000;
     int offset = 0;
     for (auto _ : state) {
-        CanvasActions actions = crowded.canvas.mouseMove(right + offset, y);
+        CanvasActions actions = crowded.canvas.mouseMove(right + offset, y, true);
         benchmark::DoNotOptimize(actions);
         offset = 1 - offset;
     }

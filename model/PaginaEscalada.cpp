@@ -2,6 +2,8 @@
 
 #include <FreeImage.h>
 
+#include <climits>
+
 namespace {
 
 // Values outside int32 saturate instead of overflowing the conversion.
@@ -29,6 +31,10 @@ FIBITMAP* drawableCopy(FIBITMAP* picture) {
     if (FreeImage_GetImageType(picture) == FIT_UINT16)
         return FreeImage_ConvertTo8Bits(picture);
     return FreeImage_ConvertTo24Bits(picture);
+}
+
+bool ordered(const Rect& r) {
+    return r.left <= r.right && r.top <= r.bottom;
 }
 
 FIBITMAP* rescaled(const Imagen* source, double scale) {
@@ -84,9 +90,41 @@ void PaginaEscalada::addRegion(const Region& region) {
     page_.addRegion(Region{toPicture(region.coords), region.comando});
 }
 
+// A canvas edge that did not move leaves its picture edge alone: converting
+// it back would round away the picture's finer position.
+int64_t PaginaEscalada::pictureDistance(int32_t from, int32_t to) const {
+    return from == to ? 0 : static_cast<int64_t>(toPicture(to)) - toPicture(from);
+}
+
+Rect PaginaEscalada::pictureFor(size_t index, const Rect& rect) const {
+    const Rect& was = regions_.at(index).coords;
+    Rect stored = pictureCoords(index);
+    int64_t left = pictureDistance(was.left, rect.left);
+    int64_t top = pictureDistance(was.top, rect.top);
+    bool movedAcross = static_cast<int64_t>(rect.left) - was.left == static_cast<int64_t>(rect.right) - was.right;
+    bool movedAlong = static_cast<int64_t>(rect.top) - was.top == static_cast<int64_t>(rect.bottom) - was.bottom;
+    int64_t right = movedAcross ? left : pictureDistance(was.right, rect.right);
+    int64_t bottom = movedAlong ? top : pictureDistance(was.bottom, rect.bottom);
+    return Rect{saturated(stored.left + left), saturated(stored.top + top), saturated(stored.right + right),
+                saturated(stored.bottom + bottom)};
+}
+
 void PaginaEscalada::setRegionCoords(size_t index, const Rect& rect) {
-    regions_.at(index).coords = rect;
-    page_.regiones.at(index).coords = toPicture(rect);
+    setRegionCoords(index, rect, pictureFor(index, rect));
+}
+
+void PaginaEscalada::setRegionCoords(size_t index, const Rect& canvasRect, const Rect& pictureRect) {
+    regions_.at(index).coords = canvasRect;
+    page_.regiones.at(index).coords = pictureRect;
+}
+
+bool PaginaEscalada::orderCorners(size_t index) {
+    const Rect& canvasRect = regions_.at(index).coords;
+    const Rect& pictureRect = pictureCoords(index);
+    if (ordered(canvasRect) && ordered(pictureRect))
+        return false;
+    setRegionCoords(index, cornersInOrder(canvasRect), cornersInOrder(pictureRect));
+    return true;
 }
 
 void PaginaEscalada::setRegionCommand(size_t index, const Comando& comando) {

@@ -30,12 +30,28 @@ public:
     Rect toCanvas(const Rect& rect) const;
     Rect toPicture(const Rect& rect) const;
 
+    // The region's rectangle as the page stores it, in picture pixels.
+    const Rect& pictureCoords(size_t index) const { return page_.regiones.at(index).coords; }
+
     void addRegion(const Region& region);
+    // An edit of the canvas rectangle. Only the picture edges whose canvas
+    // edge changed follow, each by the picture distance its canvas edge went;
+    // two opposite edges that moved alike move the same picture distance, so
+    // a move keeps the picture width and height exactly.
     void setRegionCoords(size_t index, const Rect& rect);
+    // What setRegionCoords would store for `rect`, without storing it.
+    Rect pictureFor(size_t index, const Rect& rect) const;
+    // An edit worked out in both kinds of pixels: each rectangle is stored as given.
+    void setRegionCoords(size_t index, const Rect& canvasRect, const Rect& pictureRect);
+    // Puts left before right and top before bottom in both rectangles;
+    // false when they already were.
+    bool orderCorners(size_t index);
     void setRegionCommand(size_t index, const Comando& comando);
     void removeRegion(size_t index);
 
 private:
+    int64_t pictureDistance(int32_t from, int32_t to) const;
+
     Pagina& page_;
     double scale_;
     std::unique_ptr<Imagen> picture_;

@@ -1,6 +1,7 @@
 // A rectangle on a page picture bound to a command.
 #pragma once
 
+#include <climits>
 #include <cstdint>
 
 #include "Comando.h"
@@ -17,6 +18,18 @@ struct Rect {
     }
     bool operator!=(const Rect& other) const { return !(*this == other); }
 };
+
+// Coordinate arithmetic is done in 64 bits (files may hold extreme values)
+// and brought back into range instead of overflowing.
+inline int32_t saturated(int64_t value) {
+    return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);
+}
+
+// The same rectangle with left before right and top before bottom.
+inline Rect cornersInOrder(const Rect& r) {
+    return Rect{r.left < r.right ? r.left : r.right, r.top < r.bottom ? r.top : r.bottom,
+                r.left < r.right ? r.right : r.left, r.top < r.bottom ? r.bottom : r.top};
+}
 
 struct Region {
     Rect coords;  // picture pixels at the picture's own size

@@ -9,16 +9,6 @@
 
 namespace {
 
-// Region edits may come from project files with extreme coordinates; the
-// arithmetic is done in 64 bits and saturates instead of overflowing.
-int32_t saturated(int64_t value) {
-    if (value > INT32_MAX)
-        return INT32_MAX;
-    if (value < INT32_MIN)
-        return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
 int32_t plus(int32_t value, int64_t delta) {
     return saturated(static_cast<int64_t>(value) + delta);
 }
@@ -27,13 +17,50 @@ bool near(int32_t a, int32_t b) {
     return std::llabs(static_cast<int64_t>(a) - b) <= CanvasEditor::kNear;
 }
 
-bool crossed(const Rect& r) {
-    return r.left > r.right || r.top > r.bottom;
+// Region t changed against the reference r by an align or equalise mode;
+// the same rule in canvas or in picture pixels.
+Rect modeApplied(ModoEdicion mode, const Rect& t, const Rect& r) {
+    Rect n = t;
+    switch (mode) {
+    case ModoEdicion::ALINEARSUP:
+        n.top = r.top;
+        n.bottom = saturated(static_cast<int64_t>(r.top) + t.bottom - t.top);
+        break;
+    case ModoEdicion::ALINEARINF:
+        n.top = saturated(static_cast<int64_t>(t.top) + r.bottom - t.bottom);
+        n.bottom = r.bottom;
+        break;
+    case ModoEdicion::ALINEARIZQ:
+        n.left = r.left;
+        n.right = saturated(static_cast<int64_t>(t.right) + r.left - t.left);
+        break;
+    case ModoEdicion::ALINEARDER:
+        n.left = saturated(static_cast<int64_t>(t.left) + r.right - t.right);
+        n.right = r.right;
+        break;
+    case ModoEdicion::IGUALARALTO:
+        n.bottom = saturated(static_cast<int64_t>(t.top) + r.bottom - r.top);
+        break;
+    case ModoEdicion::IGUALARANCHO:
+        n.right = saturated(static_cast<int64_t>(t.left) + r.right - r.left);
+        break;
+    case ModoEdicion::IGUALARTAMANNO:
+        n.bottom = saturated(static_cast<int64_t>(t.top) + r.bottom - r.top);
+        n.right = saturated(static_cast<int64_t>(t.left) + r.right - r.left);
+        break;
+    case ModoEdicion::NORMAL:
+        break;
+    }
+    return n;
 }
 
-Rect normalised(const Rect& r) {
-    return Rect{std::min(r.left, r.right), std::min(r.top, r.bottom), std::max(r.left, r.right),
-                std::max(r.top, r.bottom)};
+bool isShrink(int commandId) {
+    return commandId == ID_KEY_CTRL_SHIFT_LEFT || commandId == ID_KEY_CTRL_SHIFT_RIGHT ||
+           commandId == ID_KEY_CTRL_SHIFT_UP || commandId == ID_KEY_CTRL_SHIFT_DOWN;
+}
+
+bool atLeastOnePixel(const Rect& r) {
+    return r.right - static_cast<int64_t>(r.left) >= 1 && r.bottom - static_cast<int64_t>(r.top) >= 1;
 }
 
 int32_t clampedSize(uint32_t size, int32_t minimum) {
@@ -166,18 +193,20 @@ CanvasActions CanvasEditor::leftDown(int32_t x, int32_t y, bool ctrl) {
     if (selected_ < 0) {
         selected_ = i;
         if (mode_ == ModoEdicion::NORMAL)
-            beginDrag(x, y);
+            beginDrag(x, y, actions);
     } else if (mode_ != ModoEdicion::NORMAL) {
         applyMode(i);
     } else {
         selected_ = i;
-        beginDrag(x, y);
+        beginDrag(x, y, actions);
     }
     actions.repaint = true;
     return actions;
 }
 
-void CanvasEditor::beginDrag(int32_t x, int32_t y) {
+// The pointer is captured, as for the rubber band, so that the release ends
+// the drag wherever it happens.
+void CanvasEditor::beginDrag(int32_t x, int32_t y, CanvasActions& actions) {
     if (selected_ < 0)
         return;
     pressTime_ = clock_();
@@ -185,12 +214,19 @@ void CanvasEditor::beginDrag(int32_t x, int32_t y) {
     lastY_ = y;
     dragZone_ = zoneAt(selected_, x, y);
     band_.left = band_.right = -1;
+    actions.capture = true;
 }
 
-CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y) {
+CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y, bool leftHeld) {
     CanvasActions actions;
     if (!scaledPage_)
         return actions;
+    // The button went up where the canvas did not hear it (the capture was
+    // taken away): whatever the press began is over.
+    if (!leftHeld && dragZone_ != ZONE_NONE)
+        endDrag(actions);
+    else if (!leftHeld && bandActive())
+        dropBand(actions);
     int32_t h = hitTest(x, y);
     if (h >= 0 || dragZone_ != ZONE_NONE)
         actions.cursor = cursorFor(h, x, y);
@@ -253,9 +289,15 @@ CanvasActions CanvasEditor::leftUp(int32_t x, int32_t y) {
 void CanvasEditor::endDrag(CanvasActions& actions) {
     lastX_ = -1;
     dragZone_ = ZONE_NONE;
-    if (selected_ < 0 || !crossed(regionRect(selected_)))
-        return;
-    scaledPage_->setRegionCoords(static_cast<size_t>(selected_), normalised(regionRect(selected_)));
+    actions.releaseCapture = true;
+    if (selected_ >= 0 && scaledPage_->orderCorners(static_cast<size_t>(selected_)))
+        actions.repaint = true;
+}
+
+// A band whose release never came adds nothing.
+void CanvasEditor::dropBand(CanvasActions& actions) {
+    band_ = Rect{-1, -1, -1, -1};
+    actions.releaseCapture = true;
     actions.repaint = true;
 }
 
@@ -263,7 +305,7 @@ void CanvasEditor::endBand(int32_t x, int32_t y, CanvasActions& actions) {
     int64_t width = std::llabs(static_cast<int64_t>(band_.left) - x);
     int64_t height = std::llabs(static_cast<int64_t>(band_.top) - y);
     if (width >= kMinBand && height >= kMinBand)
-        scaledPage_->addRegion(Region{normalised(Rect{band_.left, band_.top, x, y}), Comando()});
+        scaledPage_->addRegion(Region{cornersInOrder(Rect{band_.left, band_.top, x, y}), Comando()});
     band_ = Rect{-1, -1, -1, -1};
     actions.releaseCapture = true;
     actions.repaint = true;
@@ -310,41 +352,14 @@ void CanvasEditor::selectMode(int commandId, CanvasActions& actions) {
     actions.checkModeCommand = commandId;
 }
 
+// The mode's change is worked out twice, on the canvas and in picture
+// pixels, so that aligned or equalised edges match exactly in both.
 void CanvasEditor::applyMode(int32_t index) {
-    const Rect& t = regionRect(index);
-    const Rect& r = regionRect(selected_);
-    Rect n = t;
-    switch (mode_) {
-    case ModoEdicion::ALINEARSUP:
-        n.top = r.top;
-        n.bottom = saturated(static_cast<int64_t>(r.top) + t.bottom - t.top);
-        break;
-    case ModoEdicion::ALINEARINF:
-        n.top = saturated(static_cast<int64_t>(t.top) + r.bottom - t.bottom);
-        n.bottom = r.bottom;
-        break;
-    case ModoEdicion::ALINEARIZQ:
-        n.left = r.left;
-        n.right = saturated(static_cast<int64_t>(t.right) + r.left - t.left);
-        break;
-    case ModoEdicion::ALINEARDER:
-        n.left = saturated(static_cast<int64_t>(t.left) + r.right - t.right);
-        n.right = r.right;
-        break;
-    case ModoEdicion::IGUALARALTO:
-        n.bottom = saturated(static_cast<int64_t>(t.top) + r.bottom - r.top);
-        break;
-    case ModoEdicion::IGUALARANCHO:
-        n.right = saturated(static_cast<int64_t>(t.left) + r.right - r.left);
-        break;
-    case ModoEdicion::IGUALARTAMANNO:
-        n.bottom = saturated(static_cast<int64_t>(t.top) + r.bottom - r.top);
-        n.right = saturated(static_cast<int64_t>(t.left) + r.right - r.left);
-        break;
-    case ModoEdicion::NORMAL:
-        break;
-    }
-    scaledPage_->setRegionCoords(static_cast<size_t>(index), n);
+    size_t target = static_cast<size_t>(index), reference = static_cast<size_t>(selected_);
+    Rect canvasRect = modeApplied(mode_, regionRect(index), regionRect(selected_));
+    Rect pictureRect =
+        modeApplied(mode_, scaledPage_->pictureCoords(target), scaledPage_->pictureCoords(reference));
+    scaledPage_->setRegionCoords(target, canvasRect, pictureRect);
 }
 
 void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
@@ -366,7 +381,12 @@ void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
     case ID_KEY_CTRL_SHIFT_DOWN: r.top = plus(r.top, 1); break;
     default: return;
     }
-    scaledPage_->setRegionCoords(static_cast<size_t>(selected_), r);
+    // Shrinking stops at one pixel, on the canvas and in the picture: a
+    // region with crossed corners could never be clicked again.
+    size_t index = static_cast<size_t>(selected_);
+    if (isShrink(commandId) && !(atLeastOnePixel(r) && atLeastOnePixel(scaledPage_->pictureFor(index, r))))
+        return;
+    scaledPage_->setRegionCoords(index, r);
     actions.repaint = true;
 }
 

@@ -33,11 +33,13 @@ enum DragZone {
 };
 
 // Window operations asked for by one handler, in the order the window does them:
-// cursor, capture, band drawing, repaint, dialog, check mark, title.
+// cursor, capture release, capture, band drawing, repaint, dialog, check
+// mark, title. A press may end a stale drag and start a new one: the release
+// comes first so that the new capture holds.
 struct CanvasActions {
     CanvasCursor cursor = CanvasCursor::None;  // None: leave the pointer alone
-    bool capture = false;
     bool releaseCapture = false;
+    bool capture = false;
     bool drawBand = false;  // XOR-draw erasedBand, then drawnBand
     Rect erasedBand;
     Rect drawnBand;
@@ -86,7 +88,8 @@ public:
                           const std::vector<std::string>& pageNames);
 
     CanvasActions leftDown(int32_t x, int32_t y, bool ctrl);
-    CanvasActions mouseMove(int32_t x, int32_t y);
+    // `leftHeld`: the left button is down during this move.
+    CanvasActions mouseMove(int32_t x, int32_t y, bool leftHeld);
     CanvasActions leftUp(int32_t x, int32_t y);
     CanvasActions rightDown(int32_t x, int32_t y);
     CanvasActions command(int commandId);
@@ -113,10 +116,11 @@ public:
 
 private:
     const Rect& regionRect(int32_t index) const;
-    void beginDrag(int32_t x, int32_t y);
+    void beginDrag(int32_t x, int32_t y, CanvasActions& actions);
     void dragStep(int32_t x, int32_t y, CanvasActions& actions);
     void endDrag(CanvasActions& actions);
     void endBand(int32_t x, int32_t y, CanvasActions& actions);
+    void dropBand(CanvasActions& actions);
     void openCommandDialog(int32_t index, CanvasActions& actions);
     void selectMode(int commandId, CanvasActions& actions);
     void applyMode(int32_t index);

@@ -5,6 +5,7 @@
 
 const char kNoJumpEntry[] = "--------";
 const char kBackTarget[] = "/back";
+const char kUnknownJumpMessage[] = "Se debe elegir una p\xE1gina de la lista";
 
 std::string ComandoForm::lastSector;
 std::string ComandoForm::lastTipoComunicacion;
@@ -69,24 +70,49 @@ int ComandoForm::jumpSelection() const {
     return pagina == kBackTarget ? 1 : 0;
 }
 
-void ComandoForm::takeJumpEntry(int entry) {
-    if (!pageNames || entry < 0)
-        return;
+// The text in the jump list's edit field is what the user sees, so it
+// decides; the selected entry only tells apart entries of the same text
+// (a page may be called "--------").
+bool ComandoForm::takeJump(const std::string& jumpText, int jumpEntry) {
+    if (!pageNames)
+        return true;
+    std::string text = trim(jumpText);
+    if (text.empty()) {
+        takeJumpEntry(0);
+        return true;
+    }
+    std::vector<std::string> entries = jumpEntries();
+    if (jumpEntry >= 0 && static_cast<size_t>(jumpEntry) < entries.size() && entries[jumpEntry] == text) {
+        takeJumpEntry(static_cast<size_t>(jumpEntry));
+        return true;
+    }
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (entries[i] == text) {
+            takeJumpEntry(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ComandoForm::takeJumpEntry(size_t entry) {
     if (entry == 0)
         pagina.clear();
     else if (entry == 1)
         pagina = kBackTarget;
-    else if (static_cast<size_t>(entry - kFirstPageEntry) < pageNames->size())
-        pagina = (*pageNames)[entry - kFirstPageEntry];
+    else
+        pagina = (*pageNames)[entry - static_cast<size_t>(kFirstPageEntry)];
 }
 
 FormCheck ComandoForm::accept(const std::string& sectorText, const std::string& codigoText,
-                              const std::string& macText, bool bluetooth, int jumpEntry) {
+                              const std::string& macText, bool bluetooth, const std::string& jumpText,
+                              int jumpEntry) {
     sector = trim(sectorText);
     codigo = trim(codigoText);
     btMacAddress = trim(macText);
     tipoComunicacion = bluetooth ? "bt" : "wifi";
-    takeJumpEntry(jumpEntry);
+    if (!takeJump(jumpText, jumpEntry))
+        return FormCheck::refuse(kUnknownJumpMessage, IDC_COMANDO_SALTO);
 
     FormCheck verdict = check();
     if (verdict.accepted) {

@@ -25,11 +25,13 @@ public:
     std::vector<std::string> jumpEntries() const;
     int jumpSelection() const;
 
-    // Reads back what the user entered (texts as typed, `jumpEntry` -1 when no
-    // entry is selected), keeps the trimmed values and checks them. When
-    // accepted, the remembered values become the accepted ones.
+    // Reads back what the user entered (texts as typed; `jumpText` is the
+    // jump list's edit field and `jumpEntry` its selected entry, -1 for none),
+    // keeps the trimmed values and checks them. The jump text, trimmed, must
+    // be one of jumpEntries() or empty (no jump). When accepted, the
+    // remembered values become the accepted ones.
     FormCheck accept(const std::string& sectorText, const std::string& codigoText,
-                     const std::string& macText, bool bluetooth, int jumpEntry);
+                     const std::string& macText, bool bluetooth, const std::string& jumpText, int jumpEntry);
 
     std::string sector;
     std::string codigo;
@@ -44,10 +46,13 @@ public:
     static std::string lastBtMacAddress;
 
 private:
-    void takeJumpEntry(int entry);
+    bool takeJump(const std::string& jumpText, int jumpEntry);
+    void takeJumpEntry(size_t entry);
     FormCheck check() const;
 };
 
 // Jump list entries before the page names.
 extern const char kNoJumpEntry[];  // "--------"
 extern const char kBackTarget[];   // "/back"
+// Refusal of a jump target typed into the list's edit field that is no entry.
+extern const char kUnknownJumpMessage[];

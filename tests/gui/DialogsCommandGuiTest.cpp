@@ -41,6 +41,32 @@ std::function<void(HWND)> tickRadio(int controlId) {
     };
 }
 
+// The edit field a combo box makes for itself has this id.
+const int kComboEditId = 1001;
+
+// Types into the jump list's edit field on the keyboard, as a user does:
+// the field is emptied, given the focus, and each character sent as a key.
+std::function<void(HWND)> typeJump(const std::string& text) {
+    return [text](HWND dialog) {
+        HWND combo = GetDlgItem(dialog, IDC_COMANDO_SALTO);
+        HWND edit = FindWindowExA(combo, nullptr, "Edit", nullptr);
+        SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
+        PostMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo), TRUE);
+        waitFor([dialog, edit] { return focusedControl(dialog) == GetDlgCtrlID(edit); });
+        for (char c : text) {
+            INPUT keys[2] = {};
+            for (INPUT& key : keys) {
+                key.type = INPUT_KEYBOARD;
+                key.ki.wScan = static_cast<unsigned char>(c);
+                key.ki.dwFlags = KEYEVENTF_UNICODE;
+            }
+            keys[1].ki.dwFlags |= KEYEVENTF_KEYUP;
+            SendInput(2, keys, sizeof(INPUT));
+        }
+        waitFor([edit, text] { return windowTitle(edit) == text; });
+    };
+}
+
 Comando command(const std::string& sector, const std::string& codigo, const std::string& pagina,
                 const std::string& tipo, const std::string& mac) {
     return Comando{sector, codigo, pagina, tipo, mac};
@@ -165,4 +191,36 @@ GUI_TEST(DialogsComando, BackJumpWithoutCodeIsAccepted) {
     GUI_CHECK_EQ(shown.focus, IDC_COMANDO_SECTOR);
     GUI_REQUIRE(result == IDOK);
     GUI_CHECK_EQ(describe(dialog.comando()), describe(command("", "", "/back", "wifi", "")));
+}
+
+GUI_TEST(DialogsComando, TypedJumpTargetIsStoredOrRefused) {
+    const std::vector<std::string> pages{"Inicio", "Luces", "Persianas"};
+    ComandoDlg dialog(nullptr, command("S", "1", "Inicio", "wifi", ""), &pages);
+
+    Refusal unknown;
+    int comboEdit = 0;
+    std::string keptText;
+    Answerer answerer;
+    answerer.on(kComandoTitle)
+        .run([&comboEdit](HWND d) {
+            comboEdit = GetDlgCtrlID(FindWindowExA(GetDlgItem(d, IDC_COMANDO_SALTO), nullptr, "Edit", nullptr));
+        })
+        .run(typeJump("Pers"))  // a prefix: the list may select "Persianas" by itself
+        .click(IDOK);
+    answerRefusal(answerer, kComandoTitle, unknown, kComboEditId);
+    answerer.on(kComandoTitle)
+        .run([&keptText](HWND d) { keptText = controlText(d, IDC_COMANDO_SALTO); })
+        .run(typeJump("  Luces "))
+        .click(IDOK);
+    answerer.start();
+    INT_PTR result = dialog.runModal();
+    GUI_REQUIRE(answerer.finish());
+
+    GUI_CHECK_EQ(unknown.text, std::string("Se debe elegir una p\xE1gina de la lista"));
+    GUI_CHECK(unknown.ownedByDialog && unknown.onlyOk && unknown.dialogStillOpen);
+    GUI_CHECK_EQ(comboEdit, kComboEditId);
+    GUI_CHECK_EQ(unknown.focusAfter, kComboEditId);
+    GUI_CHECK_EQ(keptText, std::string("Pers"));
+    GUI_REQUIRE(result == IDOK);
+    GUI_CHECK_EQ(describe(dialog.comando()), describe(command("S", "1", "Luces", "wifi", "")));
 }

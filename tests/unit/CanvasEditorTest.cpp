@@ -38,7 +38,7 @@ protected:
     void drag(int32_t fromX, int32_t fromY, int32_t toX, int32_t toY) {
         canvas.leftDown(fromX, fromY, false);
         now += kDelay + 1;
-        canvas.mouseMove(toX, toY);
+        canvas.mouseMove(toX, toY, true);
         canvas.leftUp(toX, toY);
     }
 
@@ -153,7 +153,7 @@ TEST_F(CanvasTest, NoPageMeansNoPictureNoOutlinesAndInertHandlers) {
     CanvasActions press = canvas.leftDown(10, 10, false);
     EXPECT_FALSE(press.capture);
     EXPECT_FALSE(canvas.bandActive());
-    EXPECT_FALSE(canvas.mouseMove(40, 40).drawBand);
+    EXPECT_FALSE(canvas.mouseMove(40, 40, true).drawBand);
     EXPECT_FALSE(canvas.leftUp(40, 40).repaint);
     EXPECT_EQ(-1, canvas.rightDown(10, 10).commandDialog);
 }
@@ -235,15 +235,15 @@ TEST_F(CanvasTest, PointerShapesPerZone) {
     EXPECT_EQ(CanvasCursor::SizeNESW, canvas.cursorFor(0, 100, 160));
     EXPECT_EQ(CanvasCursor::SizeNWSE, canvas.cursorFor(0, 200, 160));
     EXPECT_EQ(CanvasCursor::Arrow, canvas.cursorFor(-1, 10, 10));
-    EXPECT_EQ(CanvasCursor::None, canvas.mouseMove(10, 10).cursor);  // class arrow applies
-    EXPECT_EQ(CanvasCursor::SizeAll, canvas.mouseMove(150, 130).cursor);
+    EXPECT_EQ(CanvasCursor::None, canvas.mouseMove(10, 10, true).cursor);  // class arrow applies
+    EXPECT_EQ(CanvasCursor::SizeAll, canvas.mouseMove(150, 130, true).cursor);
 }
 
 TEST_F(CanvasTest, DuringADragThePointerKeepsTheDragZoneShape) {
     addRegion(rect(100, 100, 200, 160));
     show(1.0);
     canvas.leftDown(200, 130, false);  // right edge
-    CanvasActions outside = canvas.mouseMove(400, 400);
+    CanvasActions outside = canvas.mouseMove(400, 400, true);
     EXPECT_EQ(CanvasCursor::SizeWE, outside.cursor);
 }
 
@@ -254,13 +254,13 @@ TEST_F(CanvasTest, QuickClickSelectsButDoesNotMove) {
     show(1.0);
     CanvasActions press = canvas.leftDown(150, 130, false);
     EXPECT_TRUE(press.repaint);
-    EXPECT_FALSE(press.capture);  // moves are not captured
+    EXPECT_TRUE(press.capture);  // the release must reach the canvas wherever it happens
     EXPECT_EQ(0, canvas.selected());
     now += 100;
-    EXPECT_FALSE(canvas.mouseMove(170, 140).repaint);
+    EXPECT_FALSE(canvas.mouseMove(170, 140, true).repaint);
     now += kDelay - 100;  // exactly the delay: still too early
-    canvas.mouseMove(190, 150);
-    canvas.leftUp(190, 150);
+    canvas.mouseMove(190, 150, true);
+    EXPECT_TRUE(canvas.leftUp(190, 150).releaseCapture);
     EXPECT_EQ(rect(100, 100, 200, 160), stored(0));
     EXPECT_EQ(0, canvas.selected());
     EXPECT_EQ(ZONE_NONE, canvas.dragZone());
@@ -271,16 +271,16 @@ TEST_F(CanvasTest, HeldPressMakesTheRegionJumpByTheOffsetSinceThePress) {
     show(1.0);
     canvas.leftDown(150, 130, false);
     now += 50;
-    canvas.mouseMove(155, 131);  // dropped: too early
+    canvas.mouseMove(155, 131, true);  // dropped: too early
     now += kDelay;
-    CanvasActions step = canvas.mouseMove(170, 140);
+    CanvasActions step = canvas.mouseMove(170, 140, true);
     EXPECT_TRUE(step.repaint);
     EXPECT_EQ(rect(120, 110, 220, 170), stored(0));
-    canvas.mouseMove(171, 138);
+    canvas.mouseMove(171, 138, true);
     EXPECT_EQ(rect(121, 108, 221, 168), stored(0));
     CanvasActions release = canvas.leftUp(171, 138);
     EXPECT_FALSE(release.repaint);
-    canvas.mouseMove(300, 300);
+    canvas.mouseMove(300, 300, true);
     EXPECT_EQ(rect(121, 108, 221, 168), stored(0));
 }
 
@@ -290,20 +290,69 @@ TEST_F(CanvasTest, TickCountWrapDoesNotStartOrStallADrag) {
     now = 0xFFFFFFF0u;
     canvas.leftDown(150, 130, false);
     now = 0x00000010u;  // 32 ms later, across the wrap
-    canvas.mouseMove(160, 130);
+    canvas.mouseMove(160, 130, true);
     EXPECT_EQ(rect(100, 100, 200, 160), stored(0));
     now = 0x00000100u;  // 272 ms after the press
-    canvas.mouseMove(160, 130);
+    canvas.mouseMove(160, 130, true);
     EXPECT_EQ(rect(110, 100, 210, 160), stored(0));
 }
 
-TEST_F(CanvasTest, AtHalfScaleOnePixelRightRecomputesAllFourStoredValues) {
+// Where a drag starts on the region's canvas rectangle.
+enum class Grip { Middle, RightEdge, TopLeft };
+
+struct MouseEdit {
+    const char* name;
+    Grip grip;
+    int32_t dx, dy;
+    bool keepsLeft, keepsTop, keepsRight, keepsBottom;
+    bool keepsSize;
+};
+
+// At a scale below 1.0 a stored edge is finer than the canvas shows it: an
+// edge the hand did not move keeps its stored value, and a move keeps the
+// stored width and height.
+TEST_F(CanvasTest, MouseEditsWriteOnlyTheEdgesTheyChangeAtEveryScale) {
+    const Rect before = rect(101, 51, 301, 151);
+    const MouseEdit edits[] = {
+        {"move across", Grip::Middle, 7, 0, false, true, false, true, true},
+        {"move along", Grip::Middle, 0, -5, true, false, true, false, true},
+        {"move both ways", Grip::Middle, -3, 4, false, false, false, false, true},
+        {"right edge", Grip::RightEdge, 9, 0, true, true, false, true, false},
+        {"top-left corner", Grip::TopLeft, -4, -6, false, false, true, true, false},
+    };
+    for (double scale : {1.0, 0.5, 0.3}) {
+        for (const MouseEdit& edit : edits) {
+            page.regiones.clear();
+            addRegion(before);
+            show(scale);
+            Rect c = shown(0);
+            int32_t x = edit.grip == Grip::Middle ? (c.left + c.right) / 2
+                        : edit.grip == Grip::RightEdge ? c.right : c.left;
+            int32_t y = edit.grip == Grip::TopLeft ? c.top : (c.top + c.bottom) / 2;
+            drag(x, y, x + edit.dx, y + edit.dy);
+            Rect after = stored(0);
+            std::string what = std::string(edit.name) + " at " + std::to_string(scale);
+            EXPECT_EQ(edit.keepsLeft, after.left == before.left) << what;
+            EXPECT_EQ(edit.keepsTop, after.top == before.top) << what;
+            EXPECT_EQ(edit.keepsRight, after.right == before.right) << what;
+            EXPECT_EQ(edit.keepsBottom, after.bottom == before.bottom) << what;
+            if (edit.keepsSize) {
+                EXPECT_EQ(before.right - before.left, after.right - after.left) << what;
+                EXPECT_EQ(before.bottom - before.top, after.bottom - after.top) << what;
+                EXPECT_EQ(rect(c.left + edit.dx, c.top + edit.dy, c.right + edit.dx, c.bottom + edit.dy), shown(0))
+                    << what;
+            }
+        }
+    }
+}
+
+TEST_F(CanvasTest, AtHalfScaleOnePixelRightShiftsLeftAndRightByTwoPicturePixels) {
     addRegion(rect(101, 50, 300, 151));
     show(0.5, 2000, 800);
     EXPECT_EQ(rect(51, 25, 150, 76), shown(0));
     drag(100, 50, 101, 50);
     EXPECT_EQ(rect(52, 25, 151, 76), shown(0));
-    EXPECT_EQ(rect(104, 50, 302, 152), stored(0));
+    EXPECT_EQ(rect(103, 50, 302, 151), stored(0));
 }
 
 TEST_F(CanvasTest, CornerAndEdgeDragsSetThoseEdgesToThePointer) {
@@ -324,7 +373,7 @@ TEST_F(CanvasTest, EdgeDraggedPastTheOppositeOneIsPutBackInOrderOnRelease) {
     show(1.0);
     canvas.leftDown(100, 130, false);  // left edge
     now += kDelay + 1;
-    canvas.mouseMove(260, 130);
+    canvas.mouseMove(260, 130, true);
     EXPECT_EQ(rect(260, 100, 200, 160), stored(0));  // crossed while dragging
     CanvasActions release = canvas.leftUp(260, 130);
     EXPECT_TRUE(release.repaint);
@@ -349,16 +398,48 @@ TEST_F(CanvasTest, DragWhoseReleaseWentElsewhereEndsAtTheNextPress) {
     show(1.0);
     canvas.leftDown(150, 130, false);
     now += kDelay + 1;
-    canvas.mouseMove(160, 130);  // button released outside: no leftUp
-    canvas.mouseMove(170, 130);  // still following
+    canvas.mouseMove(160, 130, true);  // button released outside: no leftUp
+    canvas.mouseMove(170, 130, true);  // still following
     EXPECT_EQ(rect(120, 100, 220, 160), stored(0));
     canvas.leftDown(20, 300, false);  // press on empty picture
     EXPECT_EQ(ZONE_NONE, canvas.dragZone());
     EXPECT_TRUE(canvas.bandActive());
-    canvas.mouseMove(40, 330);
+    canvas.mouseMove(40, 330, true);
     canvas.leftUp(40, 330);
     EXPECT_EQ(rect(120, 100, 220, 160), stored(0));
     EXPECT_EQ(3u, page.regiones.size());
+}
+
+TEST_F(CanvasTest, MoveWithoutTheButtonEndsTheDragOrBandAndReleasesTheCapture) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    canvas.leftDown(150, 130, false);
+    now += kDelay + 1;
+    canvas.mouseMove(160, 130, true);
+    CanvasActions lost = canvas.mouseMove(400, 300, false);  // released where the canvas did not hear it
+    EXPECT_TRUE(lost.releaseCapture);
+    EXPECT_EQ(ZONE_NONE, canvas.dragZone());
+    canvas.mouseMove(170, 140, false);
+    EXPECT_EQ(rect(110, 100, 210, 160), stored(0));
+
+    canvas.leftDown(20, 300, false);
+    canvas.mouseMove(60, 350, true);
+    CanvasActions lostBand = canvas.mouseMove(70, 360, false);
+    EXPECT_TRUE(lostBand.releaseCapture);
+    EXPECT_TRUE(lostBand.repaint);  // wipes the band's outline
+    EXPECT_FALSE(canvas.bandActive());
+    canvas.leftUp(70, 360);
+    EXPECT_EQ(1u, page.regiones.size());
+}
+
+TEST_F(CanvasTest, PressAfterALostReleaseEndsTheOldDragBeforeCapturingAgain) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    canvas.leftDown(150, 130, false);
+    CanvasActions again = canvas.leftDown(150, 130, false);  // no release in between
+    EXPECT_TRUE(again.releaseCapture);
+    EXPECT_TRUE(again.capture);  // the window releases first, then captures
+    EXPECT_EQ(ZONE_MOVE, canvas.dragZone());
 }
 
 // --- Rubber band -------------------------------------------------------
@@ -369,12 +450,12 @@ TEST_F(CanvasTest, RubberBandCapturesAndDrawsWithXorErase) {
     EXPECT_TRUE(press.capture);
     EXPECT_FALSE(press.repaint);
     EXPECT_TRUE(canvas.bandActive());
-    CanvasActions first = canvas.mouseMove(25, 40);
+    CanvasActions first = canvas.mouseMove(25, 40, true);
     EXPECT_TRUE(first.drawBand);
     EXPECT_EQ(rect(20, 20, 20, 20), first.erasedBand);
     EXPECT_EQ(rect(20, 20, 25, 40), first.drawnBand);
     EXPECT_FALSE(first.repaint);
-    CanvasActions second = canvas.mouseMove(29, 80);
+    CanvasActions second = canvas.mouseMove(29, 80, true);
     EXPECT_EQ(rect(20, 20, 25, 40), second.erasedBand);
     EXPECT_EQ(rect(20, 20, 29, 80), second.drawnBand);
 }
@@ -382,7 +463,7 @@ TEST_F(CanvasTest, RubberBandCapturesAndDrawsWithXorErase) {
 TEST_F(CanvasTest, BandNarrowerThanTenPixelsCreatesNothing) {
     show(1.0);
     canvas.leftDown(20, 20, false);
-    canvas.mouseMove(29, 80);
+    canvas.mouseMove(29, 80, true);
     CanvasActions release = canvas.leftUp(29, 80);
     EXPECT_TRUE(page.regiones.empty());
     EXPECT_TRUE(release.releaseCapture);
@@ -396,7 +477,7 @@ TEST_F(CanvasTest, BandNarrowerThanTenPixelsCreatesNothing) {
 TEST_F(CanvasTest, BandOfTenPixelsCreatesOneUnselectedRegionWithEmptyCommand) {
     show(1.0);
     canvas.leftDown(20, 20, false);
-    canvas.mouseMove(30, 30);
+    canvas.mouseMove(30, 30, true);
     canvas.leftUp(30, 30);
     ASSERT_EQ(1u, page.regiones.size());
     EXPECT_EQ(rect(20, 20, 30, 30), stored(0));
@@ -454,7 +535,7 @@ TEST_F(CanvasTest, CtrlClickOpensTheDialogWithoutStartingADrag) {
     EXPECT_EQ(0, canvas.selected());
     EXPECT_EQ(ZONE_NONE, canvas.dragZone());
     now += kDelay + 1;
-    canvas.mouseMove(190, 150);
+    canvas.mouseMove(190, 150, true);
     EXPECT_EQ(rect(100, 100, 200, 160), stored(0));
 }
 

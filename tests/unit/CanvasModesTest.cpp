@@ -182,14 +182,41 @@ TEST_F(CanvasModesTest, EmptyClickInAModeClearsTheReferenceAndRepaints) {
     EXPECT_EQ(rect(200, 40, 260, 70), stored(1));
 }
 
-TEST_F(CanvasModesTest, ClickingTheReferenceKeepsItsCanvasRectButRewritesIt) {
+TEST_F(CanvasModesTest, ClickingTheReferenceChangesNothingAtAnyScale) {
     addRegion(rect(101, 50, 300, 151));
     show(0.5);
     click(100, 50);
     canvas.command(2812);
     click(100, 50);
     EXPECT_EQ(rect(51, 25, 150, 76), shown(0));
-    EXPECT_EQ(rect(102, 50, 300, 152), stored(0));
+    EXPECT_EQ(rect(101, 50, 300, 151), stored(0));
+}
+
+// The modes line up the stored edges themselves, so the result in picture
+// pixels is the same whatever the scale the page is shown at.
+TEST_F(CanvasModesTest, EveryModeLinesUpTheStoredEdgesExactlyAtEveryScale) {
+    const AlignCase cases[] = {
+        {2805, rect(401, 21, 521, 81)},    // top
+        {2806, rect(401, 61, 521, 121)},   // bottom
+        {2807, rect(21, 81, 141, 141)},    // left
+        {2813, rect(101, 81, 221, 141)},   // right
+        {2809, rect(401, 81, 521, 181)},   // height
+        {2810, rect(401, 81, 601, 141)},   // width
+        {2812, rect(401, 81, 601, 181)},   // size
+    };
+    for (double scale : {1.0, 0.5, 0.3}) {
+        for (const AlignCase& c : cases) {
+            page.regiones.clear();
+            addRegion(rect(21, 21, 221, 121));   // the reference
+            addRegion(rect(401, 81, 521, 141));  // the target
+            show(scale);
+            click((shown(0).left + shown(0).right) / 2, (shown(0).top + shown(0).bottom) / 2);
+            canvas.command(c.commandId);
+            click((shown(1).left + shown(1).right) / 2, (shown(1).top + shown(1).bottom) / 2);
+            EXPECT_EQ(c.expected, stored(1)) << c.commandId << " at " << scale;
+            EXPECT_EQ(rect(21, 21, 221, 121), stored(0));
+        }
+    }
 }
 
 TEST_F(CanvasModesTest, PointerShowsTheModeShapeOnlyOverRegionsOtherThanTheReference) {
@@ -199,7 +226,7 @@ TEST_F(CanvasModesTest, PointerShowsTheModeShapeOnlyOverRegionsOtherThanTheRefer
     click(50, 30);
     EXPECT_EQ(CanvasCursor::Arrow, canvas.cursorFor(0, 50, 30));
     EXPECT_EQ(CanvasCursor::Mode, canvas.cursorFor(1, 230, 50));
-    EXPECT_EQ(CanvasCursor::Mode, canvas.mouseMove(230, 50).cursor);
+    EXPECT_EQ(CanvasCursor::Mode, canvas.mouseMove(230, 50, true).cursor);
 }
 
 TEST_F(CanvasModesTest, CtrlClickAndRightClickInAModeOpenTheDialogInsteadOfAligning) {
@@ -247,7 +274,7 @@ TEST_F(CanvasModesTest, FiveRightsAtScaleOneAddExactlyFive) {
     EXPECT_EQ(rect(105, 100, 205, 160), stored(0));
 }
 
-TEST_F(CanvasModesTest, OneRightAtHalfScaleConvertsEachValueOnItsOwn) {
+TEST_F(CanvasModesTest, OneRightAtHalfScaleMovesTheStoredRectangleTwoPixels) {
     addRegion(rect(100, 50, 300, 150));
     show(0.5);
     EXPECT_EQ(rect(50, 25, 150, 75), shown(0));
@@ -257,13 +284,63 @@ TEST_F(CanvasModesTest, OneRightAtHalfScaleConvertsEachValueOnItsOwn) {
     EXPECT_EQ(rect(102, 50, 302, 150), stored(0));
 }
 
-TEST_F(CanvasModesTest, ShrinkingPastZeroIsKeptAsTheKeysMadeIt) {
-    addRegion(rect(100, 100, 101, 160));
-    show(1.0);
-    click(100, 130);
-    canvas.command(2780);
-    canvas.command(2780);
-    EXPECT_EQ(rect(100, 100, 99, 160), stored(0));
+// Which way each stored edge goes (-1, 0, +1) for a key, and the key that
+// takes it back.
+struct KeyEdges {
+    int commandId;
+    int undoId;
+    int left, top, right, bottom;
+};
+
+TEST_F(CanvasModesTest, EveryKeyWritesOnlyTheEdgesItMovesAndIsUndoneExactly) {
+    const KeyEdges keys[] = {
+        {2771, 2773, -1, 0, -1, 0}, {2773, 2771, 1, 0, 1, 0}, {2775, 2777, 0, -1, 0, -1},
+        {2777, 2775, 0, 1, 0, 1},   {2772, 2781, -1, 0, 0, 0}, {2774, 2780, 0, 0, 1, 0},
+        {2780, 2774, 0, 0, -1, 0},  {2781, 2772, 1, 0, 0, 0},  {2776, 2783, 0, -1, 0, 0},
+        {2778, 2782, 0, 0, 0, 1},   {2782, 2778, 0, 0, 0, -1}, {2783, 2776, 0, 1, 0, 0},
+    };
+    auto direction = [](int32_t from, int32_t to) { return (to > from) - (to < from); };
+    const Rect before = rect(101, 51, 301, 151);
+    for (double scale : {1.0, 0.5, 0.3}) {
+        for (const KeyEdges& key : keys) {
+            page.regiones.clear();
+            addRegion(before);
+            show(scale);
+            click((shown(0).left + shown(0).right) / 2, (shown(0).top + shown(0).bottom) / 2);
+            canvas.command(key.commandId);
+            Rect after = stored(0);
+            std::string what = std::to_string(key.commandId) + " at " + std::to_string(scale);
+            EXPECT_EQ(key.left, direction(before.left, after.left)) << what;
+            EXPECT_EQ(key.top, direction(before.top, after.top)) << what;
+            EXPECT_EQ(key.right, direction(before.right, after.right)) << what;
+            EXPECT_EQ(key.bottom, direction(before.bottom, after.bottom)) << what;
+            if (key.left == key.right && key.top == key.bottom) {  // a move
+                EXPECT_EQ(before.right - before.left, after.right - after.left) << what;
+                EXPECT_EQ(before.bottom - before.top, after.bottom - after.top) << what;
+            }
+            canvas.command(key.undoId);
+            EXPECT_EQ(before, stored(0)) << what;
+        }
+    }
+}
+
+TEST_F(CanvasModesTest, ShrinkingStopsAtOnePixelSoTheRegionStaysReachable) {
+    for (double scale : {1.0, 0.5}) {
+        for (int id : {2780, 2781, 2782, 2783}) {
+            page.regiones.clear();
+            addRegion(scale == 1.0 ? rect(100, 100, 102, 102) : rect(200, 200, 204, 204));
+            show(scale);
+            click(shown(0).left, shown(0).top);
+            canvas.command(id);  // two pixels to one
+            Rect once = stored(0);
+            CanvasActions refused = canvas.command(id);
+            EXPECT_FALSE(refused.repaint) << id;
+            EXPECT_EQ(once, stored(0)) << id << " at " << scale;
+            EXPECT_LT(once.left, once.right);
+            EXPECT_LT(once.top, once.bottom);
+            EXPECT_EQ(0, canvas.hitTest(shown(0).left, shown(0).top));
+        }
+    }
 }
 
 TEST_F(CanvasModesTest, KeysSaturateInsteadOfOverflowing) {

@@ -43,7 +43,7 @@ TEST(Trim, KeepsOtherCharacters) {
 
 TEST_F(ComandoFormTest, EmptyCommandTakesTheRememberedValues) {
     ComandoForm first(makeComando("Salon", "1", "", "", ""), &pages);
-    ASSERT_TRUE(first.accept("Salon", "1", "AA:BB", true, 0).accepted);
+    ASSERT_TRUE(first.accept("Salon", "1", "AA:BB", true, "--------", 0).accepted);
 
     ComandoForm second(Comando(), &pages);
     EXPECT_EQ("Salon", second.sector);
@@ -56,7 +56,7 @@ TEST_F(ComandoFormTest, EmptyCommandTakesTheRememberedValues) {
 
 TEST_F(ComandoFormTest, GivenValuesAreRememberedEvenWithoutOk) {
     ComandoForm accepted(makeComando("Cocina", "7", "", "wifi", ""), nullptr);
-    ASSERT_TRUE(accepted.accept("Cocina", "7", "", false, -1).accepted);
+    ASSERT_TRUE(accepted.accept("Cocina", "7", "", false, "", -1).accepted);
     EXPECT_EQ("Cocina", ComandoForm::lastSector);
 
     // Opened on another sector and then cancelled: construction alone counts.
@@ -69,7 +69,7 @@ TEST_F(ComandoFormTest, GivenValuesAreRememberedEvenWithoutOk) {
 
 TEST_F(ComandoFormTest, CodeAndTargetAreNeverRemembered) {
     ComandoForm first(makeComando("S", "code", "Luces", "wifi", ""), &pages);
-    ASSERT_TRUE(first.accept("S", "code", "", false, 3).accepted);
+    ASSERT_TRUE(first.accept("S", "code", "", false, "Luces", 3).accepted);
     ComandoForm second(Comando(), &pages);
     EXPECT_EQ("", second.codigo);
     EXPECT_EQ("", second.pagina);
@@ -78,7 +78,7 @@ TEST_F(ComandoFormTest, CodeAndTargetAreNeverRemembered) {
 
 TEST_F(ComandoFormTest, RefusedInputIsNotRemembered) {
     ComandoForm form(Comando(), nullptr);
-    FormCheck check = form.accept("Garaje", "", "", true, -1);
+    FormCheck check = form.accept("Garaje", "", "", true, "", -1);
     EXPECT_FALSE(check.accepted);
     EXPECT_EQ("", ComandoForm::lastSector);
     EXPECT_EQ("", ComandoForm::lastTipoComunicacion);
@@ -88,7 +88,7 @@ TEST_F(ComandoFormTest, AcceptedEmptySectorIsRememberedAsEmpty) {
     ComandoForm::lastSector = "Old";
     ComandoForm form(Comando(), &pages);
     EXPECT_EQ("Old", form.sector);
-    ASSERT_TRUE(form.accept("  ", "", "", false, 1).accepted);
+    ASSERT_TRUE(form.accept("  ", "", "", false, "/back", 1).accepted);
     EXPECT_EQ("", ComandoForm::lastSector);
     EXPECT_EQ("", form.sector);
 }
@@ -110,25 +110,25 @@ TEST_F(ComandoFormTest, OnlyExactBtTicksBluetooth) {
 TEST_F(ComandoFormTest, ValidationOrderAndFocus) {
     ComandoForm form(Comando(), &pages);
 
-    FormCheck noSector = form.accept("", "5", "", true, 0);
+    FormCheck noSector = form.accept("", "5", "", true, "--------", 0);
     EXPECT_FALSE(noSector.accepted);
     EXPECT_EQ("Se debe definir el nombre del sector", noSector.message);
     EXPECT_EQ(IDC_COMANDO_SECTOR, noSector.focusControl);
 
-    FormCheck noCode = form.accept("", "", "", true, 0);
+    FormCheck noCode = form.accept("", "", "", true, "--------", 0);
     EXPECT_EQ("Se debe definir el c\xF3" "digo", noCode.message);
     EXPECT_EQ(IDC_COMANDO_CODIGO, noCode.focusControl);
 
-    FormCheck noMac = form.accept("S", "5", " \t", true, 0);
+    FormCheck noMac = form.accept("S", "5", " \t", true, "--------", 0);
     EXPECT_EQ("Se debe definir la MacAddress", noMac.message);
     EXPECT_EQ(IDC_COMANDO_MAC, noMac.focusControl);
 
-    EXPECT_TRUE(form.accept("S", "5", "", false, 0).accepted);
+    EXPECT_TRUE(form.accept("S", "5", "", false, "--------", 0).accepted);
 }
 
 TEST_F(ComandoFormTest, BluetoothNeedsMacEvenForAPureJump) {
     ComandoForm form(Comando(), &pages);
-    FormCheck check = form.accept("", "", "", true, 1);
+    FormCheck check = form.accept("", "", "", true, "/back", 1);
     EXPECT_FALSE(check.accepted);
     EXPECT_EQ("Se debe definir la MacAddress", check.message);
     EXPECT_EQ("/back", form.pagina);
@@ -136,7 +136,7 @@ TEST_F(ComandoFormTest, BluetoothNeedsMacEvenForAPureJump) {
 
 TEST_F(ComandoFormTest, PureBackJumpWithoutSectorIsAccepted) {
     ComandoForm form(Comando(), &pages);
-    ASSERT_TRUE(form.accept("", "", "", false, 1).accepted);
+    ASSERT_TRUE(form.accept("", "", "", false, "/back", 1).accepted);
     Comando c = form.comando();
     EXPECT_EQ("", c.sector);
     EXPECT_EQ("", c.codigo);
@@ -146,13 +146,13 @@ TEST_F(ComandoFormTest, PureBackJumpWithoutSectorIsAccepted) {
 
 TEST_F(ComandoFormTest, TypedTextIsTrimmed) {
     ComandoForm form(Comando(), nullptr);
-    ASSERT_TRUE(form.accept(" Salon\t", "\t 12 ab \r\n", "  AA:BB ", true, -1).accepted);
+    ASSERT_TRUE(form.accept(" Salon\t", "\t 12 ab \r\n", "  AA:BB ", true, "", -1).accepted);
     EXPECT_EQ("Salon", form.sector);
     EXPECT_EQ("12 ab", form.codigo);
     EXPECT_EQ("AA:BB", form.btMacAddress);
     EXPECT_EQ("bt", form.tipoComunicacion);
 
-    FormCheck blanksOnly = form.accept("Salon", "   ", "m", false, -1);
+    FormCheck blanksOnly = form.accept("Salon", "   ", "m", false, "", -1);
     EXPECT_EQ("Se debe definir el c\xF3" "digo", blanksOnly.message);
 }
 
@@ -181,32 +181,58 @@ TEST_F(ComandoFormTest, StaleTargetShowsNoJumpAndOkClearsIt) {
     ComandoForm form(makeComando("s", "c", "Borrada", "wifi", ""), &pages);
     int shown = form.jumpSelection();
     EXPECT_EQ(0, shown);
-    ASSERT_TRUE(form.accept("s", "c", "", false, shown).accepted);
+    ASSERT_TRUE(form.accept("s", "c", "", false, "--------", shown).accepted);
     EXPECT_EQ("", form.pagina);
 }
 
-TEST_F(ComandoFormTest, SelectedEntryChoosesTheTarget) {
-    ComandoForm form(makeComando("s", "c", "", "wifi", ""), &pages);
-    ASSERT_TRUE(form.accept("s", "c", "", false, 4).accepted);
-    EXPECT_EQ("Persianas", form.pagina);
-    ASSERT_TRUE(form.accept("s", "c", "", false, -1).accepted);
-    EXPECT_EQ("Persianas", form.pagina);  // no selection keeps it
-    ASSERT_TRUE(form.accept("s", "c", "", false, 99).accepted);
-    EXPECT_EQ("Persianas", form.pagina);  // out of the list keeps it
+// The jump list's edit field decides: what it shows, trimmed, must be an
+// entry; the selection only picks between entries of the same text.
+struct JumpCase {
+    const char* typed;
+    int selected;
+    bool accepted;
+    const char* pagina;  // stored target; before: "Inicio"
+};
+
+TEST_F(ComandoFormTest, TypedJumpTextMustBeAnEntryOfTheList) {
+    const std::vector<std::string> odd{"Inicio", "Luces", "Persianas", "--------"};
+    const JumpCase cases[] = {
+        {"Persianas", 4, true, "Persianas"},   // chosen from the list
+        {"  Luces\t", 4, true, "Luces"},       // typed over another selection
+        {"Luces", -1, true, "Luces"},          // typed, nothing selected
+        {"/back", -1, true, "/back"},
+        {"--------", 0, true, ""},
+        {"--------", 5, true, "--------"},     // the page of that name
+        {"--------", -1, true, ""},
+        {" \t", 3, true, ""},                  // empty field: no jump
+        {"Pers", 4, false, "Inicio"},          // prefix the list matched by itself
+        {"luces", 3, false, "Inicio"},         // names compare exactly
+        {"Salon", -1, false, "Inicio"},
+    };
+    for (const JumpCase& c : cases) {
+        ComandoForm form(makeComando("s", "c", "Inicio", "wifi", ""), &odd);
+        FormCheck check = form.accept("s", "c", "", false, c.typed, c.selected);
+        EXPECT_EQ(c.accepted, check.accepted) << c.typed;
+        EXPECT_EQ(c.pagina, form.pagina) << c.typed;
+        if (!c.accepted) {
+            EXPECT_EQ("Se debe elegir una p\xE1gina de la lista", check.message);
+            EXPECT_EQ(IDC_COMANDO_SALTO, check.focusControl);
+        }
+    }
 }
 
 TEST_F(ComandoFormTest, WithoutPageNamesTheTargetIsKept) {
     ComandoForm form(makeComando("", "", "Luces", "", ""), nullptr);
     EXPECT_FALSE(form.jumpListEnabled());
     EXPECT_TRUE(form.jumpEntries().empty());
-    ASSERT_TRUE(form.accept("", "", "", false, 0).accepted);
+    ASSERT_TRUE(form.accept("", "", "", false, "--------", 0).accepted);
     EXPECT_EQ("Luces", form.pagina);
 }
 
 TEST_F(ComandoFormTest, EmptyTypeIsStoredAsWifi) {
     ComandoForm form(makeComando("s", "c", "", "", ""), nullptr);
     EXPECT_FALSE(form.bluetoothTicked());
-    ASSERT_TRUE(form.accept("s", "c", "", form.bluetoothTicked(), -1).accepted);
+    ASSERT_TRUE(form.accept("s", "c", "", form.bluetoothTicked(), "", -1).accepted);
     EXPECT_EQ("wifi", form.tipoComunicacion);
     EXPECT_EQ("wifi", ComandoForm::lastTipoComunicacion);
 }

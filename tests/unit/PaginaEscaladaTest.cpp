@@ -72,9 +72,12 @@ TEST_F(PaginaEscaladaTest, HalfScaleRoundTripOfARegion) {
     EXPECT_EQ(Rect({51, 25, 150, 76}), view.regions()[0].coords);
     EXPECT_EQ("luz", view.regions()[0].comando.codigo);
 
+    // Written back unchanged, no edge moved: the finer stored values stay.
     view.setRegionCoords(0, view.regions()[0].coords);
-    EXPECT_EQ(Rect({102, 50, 300, 152}), page.regiones[0].coords);
+    EXPECT_EQ(Rect({101, 50, 300, 151}), page.regiones[0].coords);
     EXPECT_EQ("luz", page.regiones[0].comando.codigo);
+    view.setRegionCoords(0, Rect{51, 25, 152, 76});  // only the right edge, by two
+    EXPECT_EQ(Rect({101, 50, 304, 151}), page.regiones[0].coords);
 }
 
 TEST_F(PaginaEscaladaTest, NegativeValuesTruncateTowardZero) {

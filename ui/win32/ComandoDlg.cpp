@@ -30,13 +30,18 @@ void ComandoDlg::fillJumpList(HWND dialog) {
 
 INT_PTR ComandoDlg::onOk() {
     HWND dialog = hwnd;
-    // Only the selected entry counts, never text typed into the combo's edit.
+    // The jump list's edit field may hold typed text that no entry is
+    // selected for, or a prefix match the list selected by itself: both the
+    // text and the selection go to the form, which decides.
     int jumpEntry = -1;
-    if (jumpListEnabled())
+    std::string jumpText;
+    if (jumpListEnabled()) {
         jumpEntry = static_cast<int>(SendDlgItemMessageA(dialog, IDC_COMANDO_SALTO, CB_GETCURSEL, 0, 0));
+        jumpText = getItemText(IDC_COMANDO_SALTO);
+    }
     bool bluetooth = IsDlgButtonChecked(dialog, IDC_COMANDO_BT) == BST_CHECKED;
     FormCheck check = accept(getItemText(IDC_COMANDO_SECTOR), getItemText(IDC_COMANDO_CODIGO),
-                             getItemText(IDC_COMANDO_MAC), bluetooth, jumpEntry);
+                             getItemText(IDC_COMANDO_MAC), bluetooth, jumpText, jumpEntry);
     if (!check.accepted) {
         showRefusal(dialog, check);
         return TRUE;

@@ -129,8 +129,8 @@ LRESULT PaginaWindow::onRButtonDown(int x, int y, WPARAM) {
     return 0;
 }
 
-LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM) {
-    guarded([&] { perform(editor_.mouseMove(x, y)); });
+LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM keys) {
+    guarded([&] { perform(editor_.mouseMove(x, y, (keys & MK_LBUTTON) != 0)); });
     return 0;
 }
 
@@ -145,10 +145,10 @@ LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
 void PaginaWindow::perform(const CanvasActions& actions) {
     if (actions.cursor != CanvasCursor::None)
         SetCursor(cursorHandle(actions.cursor));
-    if (actions.capture)
-        SetCapture(hwnd);
     if (actions.releaseCapture)
         ReleaseCapture();
+    if (actions.capture)
+        SetCapture(hwnd);
     if (actions.drawBand)
         drawBand(actions.erasedBand, actions.drawnBand);
     if (actions.repaint)
