@@ -1,6 +1,6 @@
-// Base of the program's modal dialogs. Dialogs nest: each opens 20 pixels
-// right of and below the one that opened it, the first at (80, 32).
-// Win32 layer (wineg++).
+// Base of the program's modal dialogs: the handlers are virtual so that each
+// dialog overrides only what it needs. Nested dialogs open a little offset
+// from their parent so that both stay visible. Win32 layer (wineg++).
 #pragma once
 
 #include <windows.h>

@@ -82,3 +82,37 @@ std::string folderOf(const std::string& path) {
 std::string baseNameOf(const std::string& path) {
     return path.substr(afterLastSeparator(path));
 }
+
+bool isAbsolutePath(const std::string& name) {
+    if (!name.empty() && (name[0] == '/' || name[0] == '\\'))
+        return true;
+    return name.find(':') != std::string::npos;
+}
+
+std::string picturePath(const std::string& projectFile, const std::string& name) {
+    return isAbsolutePath(name) ? name : folderOf(projectFile) + name;
+}
+
+// The upper case of a Windows-1252 letter: a-z, the accented letters
+// 0xE0-0xFE (0xF7 is a sign), and the four that sit below 0xA0.
+static unsigned char upperCp1252(unsigned char c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return static_cast<unsigned char>(c - 0x20);
+    switch (c) {
+    case 0x9A: return 0x8A;  // s caron
+    case 0x9C: return 0x8C;  // oe
+    case 0x9E: return 0x8E;  // z caron
+    case 0xFF: return 0x9F;  // y diaeresis
+    default: return c;
+    }
+}
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (upperCp1252(static_cast<unsigned char>(a[i])) != upperCp1252(static_cast<unsigned char>(b[i])))
+            return false;
+    }
+    return true;
+}

@@ -60,3 +60,17 @@ bool writeFileSafely(FileAccess& files, const std::string& path, const std::stri
 std::string folderOf(const std::string& path);
 // The last component of a path (after the last '\\', '/' or drive colon).
 std::string baseNameOf(const std::string& path);
+
+// True for names that do not hang off a folder: "/x", "\\x", "C:x" and
+// anything else holding a colon (a drive or a stream).
+bool isAbsolutePath(const std::string& name);
+
+// Where the picture `name` of the project file `projectFile` lives: a
+// relative name sits in the project file's folder, an absolute one is used as
+// it is. Loading, the page dialog's copy and both transfers go by this, never
+// by the process's current directory, which the file dialogs move.
+std::string picturePath(const std::string& projectFile, const std::string& name);
+
+// Equal as Windows compares file names: letters of Windows-1252 match their
+// other case ("\xD1" and "\xF1", "A" and "a"); everything else byte for byte.
+bool equalIgnoringCase(const std::string& a, const std::string& b);

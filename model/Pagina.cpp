@@ -1,5 +1,7 @@
 #include "Pagina.h"
 
+#include "FileAccess.h"
+
 Pagina::Pagina() = default;
 
 Pagina::Pagina(const Pagina& other, NoPicture)
@@ -23,12 +25,27 @@ std::unique_ptr<Pagina> Pagina::copyWithoutPicture(const Pagina& other) {
     return std::unique_ptr<Pagina>(new Pagina(other, NoPicture()));
 }
 
-void Pagina::setImagen(int32_t newAncho, int32_t newAlto, const std::string& newImagen) {
+void Pagina::setImagen(int32_t newAncho, int32_t newAlto, const std::string& newImagen,
+                       const std::string& projectFile) {
     ancho = newAncho;
     alto = newAlto;
     imagen = newImagen;
     imagenCargada.reset();
-    imagenCargada = Imagen::load(imagen, ancho, alto);
+    imagenCargada = Imagen::load(picturePath(projectFile, imagen), ancho, alto);
+}
+
+void Pagina::replaceImagen(const std::string& newImagen, const std::string& projectFile) {
+    setImagen(recordedAncho(), recordedAlto(), newImagen, projectFile);
+}
+
+int32_t Pagina::recordedAncho() const {
+    const Imagen* picture = imagenCargada.get();
+    return picture && picture->hasPicture() ? static_cast<int32_t>(picture->width()) : ancho;
+}
+
+int32_t Pagina::recordedAlto() const {
+    const Imagen* picture = imagenCargada.get();
+    return picture && picture->hasPicture() ? static_cast<int32_t>(picture->height()) : alto;
 }
 
 void Pagina::removeRegion(size_t index) {

@@ -31,7 +31,16 @@ public:
     // Copies every field but decodes nothing: for copies that are only compared.
     static std::unique_ptr<Pagina> copyWithoutPicture(const Pagina& other);
 
-    void setImagen(int32_t ancho, int32_t alto, const std::string& imagen);
+    // Loads `imagen` (found by picturePath from `projectFile`; "" takes the
+    // name as it is), falling back to a blank `ancho` x `alto` picture.
+    void setImagen(int32_t ancho, int32_t alto, const std::string& imagen, const std::string& projectFile = "");
+    // The same, falling back to the size the page has now, so that a picture
+    // that cannot be loaded does not change what the next save records.
+    void replaceImagen(const std::string& imagen, const std::string& projectFile);
+    // The size the project file records: the decoded picture's, or the one
+    // given for the blank picture when there is no picture at all.
+    int32_t recordedAncho() const;
+    int32_t recordedAlto() const;
     void setComandoInicial(const Comando& comando) { comandoInicial = comando; }
     void addRegion(const Region& region) { regiones.push_back(region); }
     void removeRegion(size_t index);

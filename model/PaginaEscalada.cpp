@@ -15,6 +15,24 @@ int32_t truncated(double value) {
     return static_cast<int32_t>(value);
 }
 
+// GDI draws standard bitmaps of 1, 4, 8, 24 and 32 bits per pixel as they
+// are (the alpha of 32 is ignored). A 16-bit grey picture would be read as
+// 5-5-5 colour and 48- or 64-bit ones not drawn at all.
+bool gdiDrawsAsIs(FIBITMAP* picture) {
+    if (FreeImage_GetImageType(picture) != FIT_BITMAP)
+        return false;
+    unsigned depth = FreeImage_GetBPP(picture);
+    return depth == 1 || depth == 4 || depth == 8 || depth == 24 || depth == 32;
+}
+
+// A converted copy GDI draws faithfully; null when none can be made.
+FIBITMAP* drawableCopy(FIBITMAP* picture) {
+    // Grey stays grey in 8 bits; everything else keeps its colours in 24.
+    if (FreeImage_GetImageType(picture) == FIT_UINT16)
+        return FreeImage_ConvertTo8Bits(picture);
+    return FreeImage_ConvertTo24Bits(picture);
+}
+
 bool ordered(const Rect& r) {
     return r.left <= r.right && r.top <= r.bottom;
 }
@@ -26,7 +44,20 @@ FIBITMAP* rescaled(const Imagen* source, double scale) {
     int height = static_cast<int>(source->height() * scale);
     if (width <= 0 || height <= 0)
         return nullptr;
-    return FreeImage_Rescale(source->bitmap(), width, height, FILTER_BOX);
+    // The page keeps its picture as decoded; only the view is converted.
+    FIBITMAP* decoded = source->bitmap();
+    FIBITMAP* drawable = gdiDrawsAsIs(decoded) ? decoded : drawableCopy(decoded);
+    if (!drawable)
+        return nullptr;
+    FIBITMAP* view = FreeImage_Rescale(drawable, width, height, FILTER_BOX);
+    if (drawable != decoded)
+        FreeImage_Unload(drawable);
+    if (view && !gdiDrawsAsIs(view)) {
+        FIBITMAP* converted = FreeImage_ConvertTo24Bits(view);
+        FreeImage_Unload(view);
+        view = converted;
+    }
+    return view;
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// A page as the canvas shows it: the picture rescaled to fit and the regions
-// in canvas pixels. Every region edit goes through here and is written back
-// to the page in picture pixels.
+// The one place that converts between screen and picture pixels, so that
+// the canvas can work at the screen's scale while the file stays in the
+// picture's own. Also holds the picture made ready for drawing.
 #pragma once
 
 #include <cstddef>

@@ -150,11 +150,11 @@ Region readRegion(const XMLElement* element) {
     return region;
 }
 
-std::unique_ptr<Pagina> readPagina(const XMLElement* element) {
+std::unique_ptr<Pagina> readPagina(const XMLElement* element, const std::string& projectFile) {
     auto page = std::make_unique<Pagina>();
     page->nombre = textAttribute(element, "nombre");
     page->setImagen(scanInteger(element->Attribute("ancho")), scanInteger(element->Attribute("alto")),
-                    textAttribute(element, "imagen"));
+                    textAttribute(element, "imagen"), projectFile);
     page->orientaciones = textAttribute(element, "orientaciones");
     page->setComandoInicial(readComando(child(element->FirstChildElement("comandoInicial"), "comando")));
     // From the first `region` on, every sibling is a region whatever its name.
@@ -175,7 +175,7 @@ bool readDocument(const XMLDocument& document, Proyecto& project) {
     project.paginaInicial = textAttribute(root, "paginaInicial");
     const XMLElement* page = child(root->FirstChildElement("paginas"), "pagina");
     for (; page; page = page->NextSiblingElement())
-        project.addPage(readPagina(page));
+        project.addPage(readPagina(page, project.archivo));
     return true;
 }
 
@@ -229,12 +229,8 @@ void appendPagina(XMLDocument& document, XMLElement* parent, const Pagina& page)
     setText(element, "nombre", page.nombre);
     setText(element, "imagen", page.imagen);
     setText(element, "orientaciones", page.orientaciones);
-    // The size of the picture as decoded. A page whose blank picture was
-    // refused has none; its recorded size is kept so that saving loses nothing.
-    const Imagen* picture = page.imagenCargada.get();
-    bool decoded = picture && picture->hasPicture();
-    element->SetAttribute("ancho", decoded ? picture->width() : recordedSize(page.ancho));
-    element->SetAttribute("alto", decoded ? picture->height() : recordedSize(page.alto));
+    element->SetAttribute("ancho", recordedSize(page.recordedAncho()));
+    element->SetAttribute("alto", recordedSize(page.recordedAlto()));
     XMLElement* comandoInicial = appendElement(document, element, "comandoInicial");
     appendComando(document, comandoInicial, page.comandoInicial);
     XMLElement* regiones = appendElement(document, element, "regiones");

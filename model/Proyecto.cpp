@@ -6,8 +6,10 @@ Proyecto::Proyecto() = default;
 
 Proyecto::Proyecto(const Proyecto& other)
     : archivo(other.archivo), instalacion(other.instalacion), paginaInicial(other.paginaInicial) {
-    for (const auto& page : other.paginas)
-        paginas.push_back(std::make_unique<Pagina>(*page));
+    for (const auto& page : other.paginas) {
+        paginas.push_back(Pagina::copyWithoutPicture(*page));
+        paginas.back()->setImagen(page->ancho, page->alto, page->imagen, archivo);
+    }
 }
 
 Proyecto::Proyecto(const Proyecto& other, NoPictures)

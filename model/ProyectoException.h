@@ -1,4 +1,5 @@
-// Raised by reading or writing the project file; its text is shown to the user.
+// A project file that cannot be read or written. The text is already the
+// user's message, so callers only show it.
 #pragma once
 
 #include <stdexcept>

@@ -77,3 +77,4 @@
 #define ID_MODO_NORMAL          2814
 #define ID_AYUDA                2816
 #define ID_TRANSFERIR_TCPIP     2817
+#define ID_GUARDAR_COMO         2818

@@ -1,8 +1,6 @@
-// Plays the remote-control device on loopback, for the device emulator
-// program, the transfer tests and the transfer benchmark (Linux only; the
-// editor's own side lives in transfer/). The device announces itself with
-// "<GETPROYECTO>" to the editor's UDP port, accepts the editor's connection
-// on the same TCP port, receives the project file and asks for files.
+// A stand-in for the remote on loopback, so that the transfer can be tested
+// and measured without the hardware (Linux only; the editor's side lives in
+// transfer/). Shared by the emulator program, the tests and the benchmark.
 #pragma once
 
 #include <arpa/inet.h>

@@ -1,8 +1,6 @@
-// The wire protocol with the remote-control device. The device announces
-// itself with the datagram "<GETPROYECTO>" to port 9835; the editor connects
-// to it on TCP port 9835, sends the project file and then each file the
-// device asks for, until "<FIN>". Every TCP message, both ways, is a 4-byte
-// big-endian length followed by that many bytes.
+// The pieces of the exchange with the device, one function per step, kept
+// free of Win32 so that the loopback tests run them as the program does.
+// Framing and texts are fixed by the device's firmware.
 #pragma once
 
 #include <cstddef>

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <atomic>
 
+#include "model/FileAccess.h"
 #include "transfer/DeviceProtocol.h"
-#include "transfer/PictureNames.h"
 #include "transfer/TransferObserver.h"
 
 const char kTransferringText[] = "Transfiriendo...";
@@ -73,8 +73,8 @@ bool DeviceTransfer::State::discoverDevice(std::string& deviceAddress) {
 }
 
 void DeviceTransfer::State::serveRequest(const std::string& request) {
-    // Only the pictures of the project's pages leave the disk; any other
-    // name is answered as a missing file, without opening anything.
+    // Only the pictures the pages name leave the disk, matched byte for byte;
+    // any other name is answered as a missing file, without opening anything.
     bool served = std::find(pictureNames.begin(), pictureNames.end(), request) != pictureNames.end();
     if (!served)
         throw TransferError("no pude abrir el archivo " + request);
@@ -117,6 +117,12 @@ int DeviceTransfer::run() {
         failure = error.what();
     } catch (const std::bad_alloc&) {
         failure = "recv error";
+    } catch (const std::exception& error) {
+        // Nothing else is expected here, but the user must still learn that
+        // the exchange is over.
+        failure = error.what();
+    } catch (...) {
+        failure = "unexpected error";
     }
     state_->discovery.close();
     state_->connection.close();

@@ -1,7 +1,7 @@
-// The body of the network transfer worker: waits for the device's datagram,
-// connects to it, sends the project file and serves the pictures it asks for
-// until "<FIN>". Runs on a thread of its own; any other thread may ask it to
-// stop, which also breaks off a wait on a silent device at once.
+// The network transfer without any window: the progress dialog and the
+// tests drive the same code. It runs on its own thread; a stop asked from
+// another thread must also free it from a device that went silent, or the
+// dialog could never close.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +18,8 @@ extern const char kOkLabel[];           // "OK"
 
 class DeviceTransfer {
 public:
-    // `pictureNames` are the only files served, read from the folder of
-    // `projectFile`.
+    // `pictureNames` are the only files served, each read from where
+    // picturePath puts it for `projectFile`.
     DeviceTransfer(TransferObserver& observer, const std::string& projectFile,
                    const std::vector<std::string>& pictureNames, uint16_t port);
     ~DeviceTransfer();

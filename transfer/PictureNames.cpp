@@ -5,40 +5,51 @@
 #include "model/FileAccess.h"
 #include "model/Proyecto.h"
 
-static bool isAbsolute(const std::string& name) {
-    if (name[0] == '/' || name[0] == '\\')
-        return true;
-    // A drive letter or a stream name: "C:x", "a.png:x".
-    return name.find(':') != std::string::npos;
+static char upperAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-static bool climbsOut(const std::string& name) {
+// The part Windows looks at is the one before the first dot, spaces at its
+// end ignored: "nul.png", "Com1.tar.gz" and "aux .png" all name devices.
+static bool isDeviceName(const std::string& component) {
+    std::string stem = component.substr(0, component.find('.'));
+    stem.erase(stem.find_last_not_of(' ') + 1);
+    std::transform(stem.begin(), stem.end(), stem.begin(), upperAscii);
+    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL")
+        return true;
+    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+           stem[3] >= '1' && stem[3] <= '9';
+}
+
+static bool isRefusedComponent(const std::string& component) {
+    if (component == "..")
+        return true;
+    if (!component.empty() && (component.back() == '.' || component.back() == ' '))
+        return true;
+    return isDeviceName(component);
+}
+
+bool isSafePictureName(const std::string& name) {
+    if (name.empty() || isAbsolutePath(name))
+        return false;
     size_t start = 0;
     while (start <= name.size()) {
         size_t end = name.find_first_of("\\/", start);
         if (end == std::string::npos)
             end = name.size();
-        if (name.compare(start, end - start, "..") == 0)
-            return true;
+        if (isRefusedComponent(name.substr(start, end - start)))
+            return false;
         start = end + 1;
     }
-    return false;
-}
-
-bool isSafePictureName(const std::string& name) {
-    return !name.empty() && !isAbsolute(name) && !climbsOut(name);
+    return true;
 }
 
 std::vector<std::string> servedPictureNames(const Proyecto& project) {
     std::vector<std::string> names;
     for (const auto& page : project.paginas) {
         const std::string& name = page->imagen;
-        if (isSafePictureName(name) && std::find(names.begin(), names.end(), name) == names.end())
+        if (!name.empty() && std::find(names.begin(), names.end(), name) == names.end())
             names.push_back(name);
     }
     return names;
-}
-
-std::string picturePath(const std::string& archivo, const std::string& name) {
-    return folderOf(archivo) + name;
 }

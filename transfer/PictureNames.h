@@ -1,7 +1,6 @@
-// Which page pictures may leave the installer's disk, and from where.
-// Pictures live beside the project file under the names its pages give;
-// a name that is absolute or climbs out with ".." is never served to the
-// device nor written onto the card.
+// Which page pictures leave the installer's disk. The device may ask for
+// exactly the names the pages give; the card copy writes a picture only
+// under a name that stays inside the card and names a plain file there.
 #pragma once
 
 #include <string>
@@ -9,13 +8,12 @@
 
 class Proyecto;
 
-// False for "", absolute names ("/x", "\\x", "C:x", "\\\\host\\x") and
-// names with a ".." component.
+// False for "", absolute names ("/x", "\\x", "C:x", "\\\\host\\x"), names
+// with a ".." component, and names with a component Windows keeps for a
+// device (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without an
+// extension, any case) or silently renames (ending in a dot or a space).
 bool isSafePictureName(const std::string& name);
 
-// The safe picture names of every page, in page order, without repeats:
+// Every page's picture name, in page order, without repeats and without "":
 // the only files the device may ask for.
 std::vector<std::string> servedPictureNames(const Proyecto& project);
-
-// Where the picture `name` of the project file `archivo` is read from.
-std::string picturePath(const std::string& archivo, const std::string& name);

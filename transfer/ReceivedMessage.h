@@ -1,5 +1,5 @@
-// One framed message read from the device: the length as it came off the
-// wire (network byte order) and exactly that many bytes, no terminator.
+// A message from the device. Its length is kept as it arrived so that tests
+// can compare it with the wire bytes; the bytes carry no terminator.
 #pragma once
 
 #include <cstddef>

@@ -1,6 +1,5 @@
-// What the command dialog decides, free of any window system: the values
-// it starts from, what it shows, and what it accepts. The dialog only moves
-// text in and out of its controls.
+// The command dialog's rules, kept apart from Win32 so that unit tests can
+// drive them; ComandoDlg is only the glue to the controls.
 #pragma once
 
 #include <string>
@@ -11,11 +10,10 @@
 
 class ComandoForm {
 public:
-    // Copies the command and, for sector, communication type and MAC address
-    // each on its own, either remembers the given value or, when it is empty,
-    // takes the remembered one. This happens whether or not the dialog later
-    // ends with OK. `pageNames` null means no jump can be chosen; the list must
-    // outlive the form.
+    // Installers type the same sector, link and MAC over and over, so an empty
+    // one is filled from the last value seen and a given one is remembered,
+    // even if the dialog is then cancelled. Without `pageNames` (not owned)
+    // there is nothing to jump to.
     ComandoForm(const Comando& comando, const std::vector<std::string>* pageNames);
 
     Comando comando() const;

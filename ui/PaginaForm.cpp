@@ -1,12 +1,15 @@
 #include "PaginaForm.h"
 
+#include <algorithm>
+
 #include "resources/resource.h"
 #include "ui/ComandoForm.h"
 #include "ui/Trim.h"
 
 PaginaForm::PaginaForm(const std::string& nombre, const std::string& orientaciones,
-                       const std::string& imagen, const Comando* comando)
-    : nombre(nombre), orientaciones(orientaciones), imagen(imagen) {
+                       const std::string& imagen, const Comando* comando,
+                       const std::vector<std::string>& otherNames)
+    : nombre(nombre), orientaciones(orientaciones), imagen(imagen), otherNames_(otherNames) {
     if (comando)
         comandoInicial = *comando;
 }
@@ -30,6 +33,8 @@ FormCheck PaginaForm::accept(const std::string& nombreText, const std::string& i
     // "/back" as a jump target means going back, so no page may carry it.
     if (nombre == kBackTarget)
         return FormCheck::refuse(std::string("El nombre no puede ser ") + kBackTarget, IDC_PAGINA_NOMBRE);
+    if (std::find(otherNames_.begin(), otherNames_.end(), nombre) != otherNames_.end())
+        return FormCheck::refuse("Ya existe una p\xE1gina con ese nombre", IDC_PAGINA_NOMBRE);
     if (imagen.empty())
         return FormCheck::refuse("Se debe definir el nombre de la imagen", 0);
 

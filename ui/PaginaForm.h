@@ -3,15 +3,18 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "model/Comando.h"
 #include "ui/FormCheck.h"
 
 class PaginaForm {
 public:
-    // `comando` null starts with an empty command.
+    // `comando` null starts with an empty command. `otherNames` are the names
+    // of the project's other pages: a page shown by name must keep its own.
     PaginaForm(const std::string& nombre, const std::string& orientaciones,
-               const std::string& imagen, const Comando* comando);
+               const std::string& imagen, const Comando* comando,
+               const std::vector<std::string>& otherNames = {});
 
     // An empty orientation set shows both boxes ticked.
     bool verticalTicked() const;
@@ -30,4 +33,7 @@ public:
     std::string orientaciones;
     std::string imagen;
     Comando comandoInicial;
+
+private:
+    std::vector<std::string> otherNames_;
 };

@@ -163,14 +163,15 @@ GUI_TEST(DialogsPagina, EditsTheStartCommandInANestedDialog) {
     GUI_CHECK_EQ(describe(dialog.comandoInicial), describe(command("Cocina", "9", "Luces", "bt", "AA:01")));
 }
 
-GUI_TEST(DialogsPagina, ChosenPictureIsCopiedIntoTheCurrentDirectory) {
-    TempFolder pictures, project;
+GUI_TEST(DialogsPagina, ChosenPictureIsCopiedBesideTheProjectFile) {
+    TempFolder pictures, project, drifted;
     GUI_REQUIRE(writeTestPicture(pictures.path("salon.png"), 5, 4));
-    CurrentDirectoryGuard inProject(project.dir());
+    // Where an earlier file dialog may have left the current directory.
+    CurrentDirectoryGuard elsewhere(drifted.dir());
     ProgramFileAccess files;
     const std::string directoryBefore = CurrentDirectoryGuard::current();
 
-    PaginaDlg dialog(nullptr, "Salon", "VH", "previo.png", nullptr);
+    PaginaDlg dialog(nullptr, "Salon", "VH", "previo.png", nullptr, project.path("casa.xml"));
     std::vector<std::string> fileTypes;
     std::string shown;
     Answerer answerer;
@@ -183,6 +184,7 @@ GUI_TEST(DialogsPagina, ChosenPictureIsCopiedIntoTheCurrentDirectory) {
     GUI_CHECK(!fileTypes.empty() && fileTypes[0] == "Archivos (*.png)");
     GUI_CHECK_EQ(shown, std::string("salon.png"));
     GUI_CHECK_EQ(readFileBytes(project.path("salon.png")), readFileBytes(pictures.path("salon.png")));
+    GUI_CHECK(!fileExists(drifted.path("salon.png")));
     GUI_CHECK_EQ(CurrentDirectoryGuard::current(), directoryBefore);
     // Cancelled: the copy stays, the page's picture does not change.
     GUI_CHECK_EQ(result, static_cast<INT_PTR>(IDCANCEL));

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "app/Application.h"
+#include "tests/unit/support/PngEncoder.h"
 #include "ui/win32/MainWindow.h"
 
 // ---- windows and the message loop ------------------------------------------
@@ -277,72 +278,18 @@ bool writeFileBytes(const std::string& path, const std::string& bytes) {
     return ok;
 }
 
-// A PNG needs zlib data; stored (uncompressed) deflate blocks keep this
-// free of any library: CRC-32 and Adler-32 are all it takes.
-static uint32_t crc32Of(const std::string& bytes) {
-    uint32_t crc = 0xFFFFFFFFu;
-    for (unsigned char byte : bytes) {
-        crc ^= byte;
-        for (int bit = 0; bit < 8; ++bit)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return crc ^ 0xFFFFFFFFu;
-}
-
-static void appendBigEndian(std::string& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out += static_cast<char>((value >> shift) & 0xFF);
-}
-
-static void appendChunk(std::string& png, const char* type, const std::string& data) {
-    appendBigEndian(png, static_cast<uint32_t>(data.size()));
-    std::string typed = std::string(type, 4) + data;
-    png += typed;
-    appendBigEndian(png, crc32Of(typed));
-}
-
-static std::string storedZlib(const std::string& raw) {
-    std::string out("\x78\x01", 2);
-    size_t at = 0;
-    do {
-        size_t length = std::min<size_t>(65535, raw.size() - at);
-        bool last = at + length == raw.size();
-        out += static_cast<char>(last ? 1 : 0);
-        out += static_cast<char>(length & 0xFF);
-        out += static_cast<char>(length >> 8);
-        out += static_cast<char>(~length & 0xFF);
-        out += static_cast<char>((~length >> 8) & 0xFF);
-        out.append(raw, at, length);
-        at += length;
-    } while (at < raw.size());
-    uint32_t a = 1, b = 0;
-    for (unsigned char byte : raw) {
-        a = (a + byte) % 65521;
-        b = (b + a) % 65521;
-    }
-    appendBigEndian(out, (b << 16) | a);
-    return out;
-}
-
 bool writeTestPicture(const std::string& path, int width, int height) {
-    std::string header;
-    appendBigEndian(header, static_cast<uint32_t>(width));
-    appendBigEndian(header, static_cast<uint32_t>(height));
-    header += std::string("\x08\x02\x00\x00\x00", 5);  // 8-bit RGB
-    std::string raw;
+    std::vector<std::string> rows;
     for (int y = 0; y < height; ++y) {
-        raw += '\0';  // no filter
+        std::string row;
         for (int x = 0; x < width; ++x) {
-            raw += static_cast<char>(x * 255 / (width > 1 ? width - 1 : 1));
-            raw += static_cast<char>(y * 255 / (height > 1 ? height - 1 : 1));
-            raw += static_cast<char>(0x80);
+            row += static_cast<char>(x * 255 / (width > 1 ? width - 1 : 1));
+            row += static_cast<char>(y * 255 / (height > 1 ? height - 1 : 1));
+            row += static_cast<char>(0x80);
         }
+        rows.push_back(row);
     }
-    std::string png("\x89PNG\r\n\x1a\n", 8);
-    appendChunk(png, "IHDR", header);
-    appendChunk(png, "IDAT", storedZlib(raw));
-    appendChunk(png, "IEND", "");
-    return writeFileBytes(path, png);
+    return writeFileBytes(path, encodePng(static_cast<uint32_t>(width), static_cast<uint32_t>(height), 8, 2, rows));
 }
 
 // ---- answering modal windows -------------------------------------------------

@@ -28,18 +28,17 @@ struct PageSetup {
 // the core, the way the editor would have saved them.
 std::string writeProject(const TempFolder& folder, const std::string& installation,
                          const std::vector<PageSetup>& pages, const std::string& startPage = "") {
-    SetCurrentDirectoryA(folder.dir().c_str());
     Proyecto project;
     project.instalacion = installation;
     project.paginaInicial = startPage;
+    project.archivo = folder.path("proyecto.xml");
     for (const PageSetup& setup : pages) {
         writeTestPicture(folder.path(setup.picture), setup.width, setup.height);
         std::unique_ptr<Pagina> page(new Pagina());
         page->nombre = setup.name;
-        page->setImagen(400, 200, setup.picture);
+        page->setImagen(400, 200, setup.picture, project.archivo);
         project.addPage(std::move(page));
     }
-    project.archivo = folder.path("proyecto.xml");
     writeProjectFile(project);
     return project.archivo;
 }
@@ -195,10 +194,6 @@ GUI_TEST(MainWindow, NewProjectIsSavedWhereTyped) {
     GUI_CHECK(toolbarButtonEnabled(main, ID_PAGINA_AGREGAR));
     GUI_CHECK(!toolbarButtonEnabled(main, ID_TRANSFERIR));
     GUI_CHECK(!toolbarButtonEnabled(main, ID_MODO_NORMAL));
-    // The save dialog left the current directory in the project's folder.
-    char current[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof current, current);
-    GUI_CHECK_EQ(std::string(current) + "\\", folder.dir());
 }
 
 GUI_TEST(MainWindow, SaveDialogOffersXmlFilesOnly) {
@@ -249,17 +244,14 @@ GUI_TEST(MainWindow, OpenShowsStartPageAndFitsIt) {
     TempFolder folder;
     std::string path = writeProject(folder, "Casa",
                                     {{"Inicio", "inicio.png", 300, 150}, {"Luces", "luces.png", 640, 480}}, "Luces");
-    // Start elsewhere: the open dialog must bring the current directory to
-    // the project's folder, or the pictures would not be found.
+    // Start elsewhere: pictures are found beside the project file whatever
+    // the current directory is.
     char temp[MAX_PATH] = "";
     GetTempPathA(sizeof temp, temp);
     SetCurrentDirectoryA(temp);
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
     HWND main = window->hwnd;
-    char current[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof current, current);
-    GUI_CHECK_EQ(std::string(current) + "\\", folder.dir());
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Luces - modo normal"));
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Luces"));
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
@@ -301,21 +293,45 @@ GUI_TEST(MainWindow, EditModeCommandsReachTheCanvas) {
     GUI_CHECK(!toolbarButtonChecked(window->hwnd, ID_MODO_NORMAL));
 }
 
-GUI_TEST(MainWindow, OpenInvalidFileShowsError) {
-    TempFolder folder;
-    std::string path = folder.path("roto.xml");
-    writeFileBytes(path, "<tabrino versionFormato=\"12.8\"><paginas/></tabrino>");
-    auto window = createMainWindow();
+// Sends `command` and answers what follows: the open dialog with `path`
+// when one is given, the "ERROR" box, and after a failed save (saving and
+// transferring) the offer of another name with Cancel. The error's text, or "" when none came.
+static std::string commandError(MainWindow& window, int command, const std::string& path = "") {
     Answerer answerer;
-    answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
+    if (!path.empty())
+        answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
     answerer.on("ERROR").click(IDOK);
+    if (command == ID_GUARDAR_PROYECTO || command == ID_TRANSFERIR)
+        answerer.on("Guardar como").click(IDCANCEL);
     answerer.start();
-    sendCommand(window->hwnd, ID_ABRIR_PROYECTO);
-    GUI_REQUIRE(answerer.finish());
-    GUI_CHECK_EQ(join(answerer.seen(1).texts), std::string("Archivo inv\xE1lido"));
+    sendCommand(window.hwnd, command);
+    if (!answerer.finish())
+        return "";
+    return join(answerer.seen(path.empty() ? 0 : 1).texts);
+}
+
+GUI_TEST(MainWindow, ARejectedFileLeavesTheOpenProjectInPlace) {
+    TempFolder folder;
+    std::string good = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 300, 150}});
+    std::string wrongVersion = folder.path("roto.xml");
+    writeFileBytes(wrongVersion, "<tabrino versionFormato=\"12.8\"><paginas/></tabrino>");
+    auto window = createMainWindow();
+    GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, wrongVersion), std::string("Archivo inv\xE1lido"));
     GUI_CHECK(window->project->isBlank());
-    GUI_CHECK(window->project->archivo.empty());
-    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda"));
+    GUI_REQUIRE(openThroughDialog(*window, good));
+
+    GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, wrongVersion), std::string("Archivo inv\xE1lido"));
+    // A file that exists but cannot be read at all (another program holds it).
+    std::string held = folder.path("ocupado.xml");
+    writeFileBytes(held, readFileBytes(good));
+    HANDLE lock = CreateFileA(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    GUI_CHECK(lock != INVALID_HANDLE_VALUE);
+    GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, held), std::string("Archivo inv\xE1lido"));
+    CloseHandle(lock);
+    GUI_CHECK_EQ(window->project->archivo, good);
+    GUI_CHECK_EQ(join(pageItems(window->hwnd)), std::string("Inicio"));
+    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa - Inicio - modo normal"));
+    GUI_CHECK(!window->project->hasUnsavedChanges());
 }
 
 GUI_TEST(MainWindow, AddEditAndDeletePage) {
@@ -350,12 +366,23 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     pumpFor(100);
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Comedor"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Comedor - modo normal"));
-    // A missing picture gives the page a blank 400 x 200 one.
+    // A missing picture gives the page a blank one of the size it had.
     Pagina* edited = window->project->findPage("Comedor");
     GUI_REQUIRE(edited != nullptr);
     GUI_CHECK_EQ(edited->imagen, std::string("falta.png"));
-    GUI_CHECK_EQ(edited->imagenCargada->width(), 400u);
-    GUI_CHECK_EQ(edited->imagenCargada->height(), 200u);
+    GUI_CHECK_EQ(edited->imagenCargada->width(), 500u);
+    GUI_CHECK_EQ(edited->imagenCargada->height(), 300u);
+
+    // A name another page has is refused; the dialog stays open.
+    Answerer taken;
+    taken.on("P\xE1gina").type(IDC_PAGINA_NOMBRE, "Inicio").click(IDOK);
+    taken.on("").click(IDOK);
+    taken.on("P\xE1gina").click(IDCANCEL);
+    taken.start();
+    sendCommand(main, ID_PAGINA_AGREGAR);
+    GUI_REQUIRE(taken.finish());
+    GUI_CHECK_EQ(join(taken.seen(1).texts), std::string("Ya existe una p\xE1gina con ese nombre"));
+    GUI_CHECK_EQ(join(window->project->pageNames()), std::string("Inicio,Comedor"));
 
     Answerer refuse;
     refuse.on(kAttention).click(IDNO);
@@ -488,18 +515,6 @@ GUI_TEST(MainWindow, CloseBlankOrSavedProjectAsksNothing) {
     GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
 }
 
-// "Guardar proyecto" when the save fails: the text of the "ERROR" box that
-// answers it, or "" when none came.
-static std::string saveAndReadError(MainWindow& window) {
-    Answerer error;
-    error.on("ERROR").click(IDOK);
-    error.start();
-    sendCommand(window.hwnd, ID_GUARDAR_PROYECTO);
-    if (!error.finish())
-        return "";
-    return join(error.seen(0).texts);
-}
-
 GUI_TEST(MainWindow, SaveErrorsAreShown) {
     TempFolder folder;
     std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
@@ -508,16 +523,12 @@ GUI_TEST(MainWindow, SaveErrorsAreShown) {
     window->project->archivo = folder.path("no-existe\\casa.xml");
     window->project->instalacion = "Otra";
 
-    GUI_CHECK_EQ(saveAndReadError(*window), std::string("No se pudo guardar el archivo"));
+    GUI_CHECK_EQ(commandError(*window, ID_GUARDAR_PROYECTO), std::string("No se pudo guardar el archivo"));
     GUI_CHECK(window->project->hasUnsavedChanges());
     GUI_CHECK_EQ(window->project->archivo, folder.path("no-existe\\casa.xml"));
 
     // A failed save before a transfer opens no transfer dialog.
-    Answerer transfer;
-    transfer.on("ERROR").click(IDOK);
-    transfer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
-    GUI_REQUIRE(transfer.finish());
+    GUI_CHECK_EQ(commandError(*window, ID_TRANSFERIR), std::string("No se pudo guardar el archivo"));
     GUI_CHECK(findThreadWindow("Transferir a dispositivo", "#32770") == nullptr);
 
     // Yes to the close question with a save that fails keeps the window
@@ -525,6 +536,7 @@ GUI_TEST(MainWindow, SaveErrorsAreShown) {
     Answerer close;
     close.on(kAttention).click(IDYES);
     close.on("ERROR").click(IDOK);
+    close.on("Guardar como").click(IDCANCEL);
     close.start();
     SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
     GUI_REQUIRE(close.finish());
@@ -540,7 +552,7 @@ GUI_TEST(MainWindow, SaveOverReadOnlyFileFails) {
     GUI_REQUIRE(openThroughDialog(*window, path));
     GUI_REQUIRE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
     window->project->instalacion = "Otra";
-    GUI_CHECK_EQ(saveAndReadError(*window), std::string("No se pudo guardar el archivo"));
+    GUI_CHECK_EQ(commandError(*window, ID_GUARDAR_PROYECTO), std::string("No se pudo guardar el archivo"));
     GUI_CHECK_EQ(readFileBytes(path), before);
 }
 
@@ -609,4 +621,151 @@ GUI_TEST(MainWindow, HelpText) {
         "Delete elimina la región seleccionada\n");
     GUI_REQUIRE(answerer.seen(0).texts.size() == 1u);
     GUI_CHECK_EQ(answerer.seen(0).texts[0], expected);
+}
+
+GUI_TEST(MainWindow, UnsavedWorkIsAskedAboutBeforeNewOpenAndSessionEnd) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    HWND main = window->hwnd;
+    window->project->instalacion = "Otra";
+
+    // Cancel stops each of them before anything happens.
+    for (int command : {ID_NUEVO_PROYECTO, ID_ABRIR_PROYECTO}) {
+        Answerer cancel;
+        cancel.on(kAttention).click(IDCANCEL);
+        cancel.start();
+        sendCommand(main, command);
+        GUI_REQUIRE(cancel.finish());
+        GUI_CHECK_EQ(join(cancel.seen(0).texts),
+                     std::string("El proyecto fue modificado y no guardado. Desea guardarlo?"));
+    }
+    Answerer refuseEnd;
+    refuseEnd.on(kAttention).click(IDCANCEL);
+    refuseEnd.start();
+    GUI_CHECK_EQ(SendMessageA(main, WM_QUERYENDSESSION, 0, 0), 0);
+    GUI_REQUIRE(refuseEnd.finish());
+    Answerer allowEnd;
+    allowEnd.on(kAttention).click(IDNO);
+    allowEnd.start();
+    GUI_CHECK(SendMessageA(main, WM_QUERYENDSESSION, 0, 0) != 0);
+    GUI_REQUIRE(allowEnd.finish());
+
+    // No, then Cancel in the project dialog: the project is still there.
+    Answerer cancelNew;
+    cancelNew.on(kAttention).click(IDNO);
+    cancelNew.on("Proyecto").click(IDCANCEL);
+    cancelNew.start();
+    sendCommand(main, ID_NUEVO_PROYECTO);
+    GUI_REQUIRE(cancelNew.finish());
+    GUI_CHECK_EQ(window->project->instalacion, std::string("Otra"));
+    GUI_CHECK_EQ(window->project->archivo, path);
+    GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio"));
+
+    // Yes saves first; the new project replaces it once saved itself.
+    std::string fresh = folder.path("nueva.xml");
+    Answerer yesNew;
+    yesNew.on(kAttention).click(IDYES);
+    yesNew.on("Proyecto").type(IDC_PROYECTO_INSTALACION, "Nueva").click(IDOK);
+    yesNew.on("Guardar como").typeFileName(fresh).click(IDOK);
+    yesNew.start();
+    sendCommand(main, ID_NUEVO_PROYECTO);
+    GUI_REQUIRE(yesNew.finish());
+    pumpFor(100);
+    GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
+    GUI_CHECK_EQ(window->project->archivo, fresh);
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Nueva"));
+    GUI_CHECK(pageItems(main).empty());
+}
+
+GUI_TEST(MainWindow, SaveAsTakesThePicturesAlongAndFollowsAFailedSave) {
+    TempFolder folder, other, third;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 120, 90}});
+    auto window = createMainWindow();
+    HWND main = window->hwnd;
+    GUI_CHECK(!menuItemEnabled(main, ID_GUARDAR_COMO));
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    GUI_CHECK_EQ(menuItemText(main, ID_GUARDAR_COMO), std::string("Guardar como..."));
+    GUI_CHECK_EQ(GetMenuItemID(topMenu(main, 0), 2), static_cast<UINT>(ID_GUARDAR_PROYECTO));
+    GUI_CHECK_EQ(GetMenuItemID(topMenu(main, 0), 3), static_cast<UINT>(ID_GUARDAR_COMO));
+    GUI_CHECK(menuItemEnabled(main, ID_GUARDAR_COMO));
+
+    // The file cannot be written: the error, then the save dialog.
+    GUI_REQUIRE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    window->project->instalacion = "Otra";
+    std::string moved = other.path("casa.xml");
+    Answerer elsewhere;
+    elsewhere.on("ERROR").click(IDOK);
+    elsewhere.on("Guardar como").typeFileName(moved).click(IDOK);
+    elsewhere.start();
+    sendCommand(main, ID_GUARDAR_PROYECTO);
+    GUI_REQUIRE(elsewhere.finish());
+    GUI_CHECK_EQ(window->project->archivo, moved);
+    GUI_CHECK(!window->project->hasUnsavedChanges());
+    GUI_CHECK(readFileBytes(moved).find("instalacion=\"Otra\"") != std::string::npos);
+    GUI_CHECK_EQ(readFileBytes(other.path("inicio.png")), readFileBytes(folder.path("inicio.png")));
+
+    // Back beside the old pictures: asked before one is replaced; a picture
+    // that exists nowhere is named in the error.
+    window->project->paginas[0]->imagen = "falta.png";
+    Answerer back;
+    back.on("Guardar como").typeFileName(third.path("casa.xml")).click(IDOK);
+    back.on("ERROR").click(IDOK);
+    back.start();
+    sendCommand(main, ID_GUARDAR_COMO);
+    GUI_REQUIRE(back.finish());
+    GUI_CHECK_EQ(join(back.seen(1).texts),
+                 std::string("No se pudieron copiar estas im\xE1genes junto al proyecto:\nfalta.png\n"));
+    window->project->paginas[0]->imagen = "inicio.png";
+    Answerer replace;
+    replace.on("Guardar como").typeFileName(folder.path("otro.xml")).click(IDOK);
+    replace.on(kAttention).click(IDNO);
+    replace.start();
+    sendCommand(main, ID_GUARDAR_COMO);
+    GUI_REQUIRE(replace.finish());
+    GUI_CHECK_EQ(join(replace.seen(1).texts), std::string("El archivo inicio.png ya existe, \xBF" "desea reemplazarlo?"));
+    GUI_CHECK_EQ(window->project->archivo, folder.path("otro.xml"));
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+GUI_TEST(MainWindow, ModifyProjectAddWithStartCommandAndCloseWithNo) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
+    std::string before = readFileBytes(path);
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    HWND main = window->hwnd;
+
+    Answerer modify;
+    modify.on("Proyecto").type(IDC_PROYECTO_INSTALACION, "Quinta").click(IDOK);
+    modify.start();
+    sendCommand(main, ID_MODIFICAR_PROYECTO);
+    GUI_REQUIRE(modify.finish());
+    pumpFor(100);
+    GUI_CHECK_EQ(window->project->instalacion, std::string("Quinta"));
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Quinta - Inicio - modo normal"));
+
+    Answerer add;
+    add.on("P\xE1gina").type(IDC_PAGINA_NOMBRE, "Patio").type(IDC_PAGINA_IMAGEN, "inicio.png").click(IDC_PAGINA_EDITAR);
+    add.on("Funci\xF3n").type(IDC_COMANDO_SECTOR, "Jardin").type(IDC_COMANDO_CODIGO, "riego").check(IDC_COMANDO_WIFI)
+        .click(IDOK);
+    add.on("P\xE1gina").click(IDOK);
+    add.start();
+    sendCommand(main, ID_PAGINA_AGREGAR);
+    GUI_REQUIRE(add.finish());
+    Pagina* patio = window->project->findPage("Patio");
+    GUI_REQUIRE(patio != nullptr);
+    GUI_CHECK_EQ(patio->comandoInicial.sector, std::string("Jardin"));
+    GUI_CHECK_EQ(patio->comandoInicial.codigo, std::string("riego"));
+    GUI_CHECK_EQ(patio->comandoInicial.tipoComunicacion, std::string("wifi"));
+
+    // No closes without saving.
+    Answerer no;
+    no.on(kAttention).click(IDNO);
+    no.start();
+    SendMessageA(main, WM_CLOSE, 0, 0);
+    GUI_REQUIRE(no.finish());
+    GUI_CHECK(!IsWindow(main));
+    GUI_CHECK_EQ(readFileBytes(path), before);
 }

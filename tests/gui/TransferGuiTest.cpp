@@ -242,3 +242,28 @@ GUI_TEST(Transfer, CardCopyWritesTrdevAndPicturesAndIsRemembered) {
     GUI_CHECK(readFileBytes(card.path("inicio.png")) == readFileBytes(folder.path("inicio.png")));
     GUI_CHECK(readFileBytes(card.path("luces.png")) == readFileBytes(folder.path("luces.png")));
 }
+
+GUI_TEST(Transfer, AnIncompleteCardCopyIsReportedAsAnError) {
+    TempFolder folder, card;
+    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
+    GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));  // luces.png is missing
+    ProgramFileAccess files;
+    auto window = createMainWindow();
+    GUI_REQUIRE(openProject(*window, folder.path("casa.xml")));
+    std::string cardFolder = card.dir().substr(0, card.dir().size() - 1);
+    Answerer answerer;
+    answerer.on(kTransferTitle)
+        .run([](HWND d) { CheckRadioButton(d, IDC_TRANSFERIR_TCPIP, IDC_TRANSFERIR_COPIA, IDC_TRANSFERIR_COPIA); })
+        .click(IDOK);
+    answerer.on(kFolderBrowserTitle)
+        .run([cardFolder](HWND browser) {
+            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(cardFolder.c_str()));
+        })
+        .click(IDOK);
+    answerer.on("ERROR").click(IDOK);
+    answerer.start();
+    sendCommand(window->hwnd, ID_TRANSFERIR);
+    GUI_REQUIRE(answerer.finish());
+    GUI_CHECK_EQ(answerer.seen(2).texts.back(), std::string("La copia qued\xF3 incompleta. No se pudo copiar:\nluces.png\n"));
+    GUI_CHECK(readFileBytes(card.path("inicio.png")) == readFileBytes(folder.path("inicio.png")));
+}

@@ -52,7 +52,7 @@ protected:
 TEST_F(CardCopy, ProjectFileAsTrdevAndEveryPictureUnderItsName) {
     addPage(project, "Inicio", "inicio.png");
     addPage(project, "Luces", "luces.png");
-    EXPECT_EQ(0, copyProjectToCard(project, "E:\\tarjeta", disk));
+    EXPECT_TRUE(copyProjectToCard(project, "E:\\tarjeta", disk).complete());
     EXPECT_EQ((std::vector<std::string>{"E:\\tarjeta\\trdev.xml", "E:\\tarjeta\\inicio.png",
                                         "E:\\tarjeta\\luces.png"}),
               destinations());
@@ -72,7 +72,7 @@ TEST_F(CardCopy, ReplacesWhatTheCardHoldsAndLeavesOtherFiles) {
     disk.files["E:\\trdev.xml"] = "viejo";
     disk.files["E:\\inicio.png"] = "vieja";
     disk.files["E:\\otro.txt"] = "ajeno";
-    EXPECT_EQ(0, copyProjectToCard(project, "E:\\", disk));
+    EXPECT_TRUE(copyProjectToCard(project, "E:\\", disk).complete());
     EXPECT_EQ("<tabrino/>", disk.files["E:\\trdev.xml"]);
     EXPECT_EQ("inicio", disk.files["E:\\inicio.png"]);
     EXPECT_EQ("ajeno", disk.files["E:\\otro.txt"]);
@@ -86,25 +86,42 @@ TEST_F(CardCopy, APictureSharedByTwoPagesIsCopiedTwice) {
     EXPECT_EQ((std::vector<std::string>{"E:\\trdev.xml", "E:\\inicio.png", "E:\\inicio.png"}), destinations());
 }
 
-TEST_F(CardCopy, OfTwoPagesNamedAlikeTheFirstOnesPictureIsCopiedTwice) {
+TEST_F(CardCopy, PagesNamedAlikeEachCopyTheirOwnPicture) {
     addPage(project, "Inicio", "inicio.png");
     addPage(project, "Inicio", "luces.png");
-    copyProjectToCard(project, "E:\\", disk);
-    EXPECT_EQ((std::vector<std::string>{"E:\\trdev.xml", "E:\\inicio.png", "E:\\inicio.png"}), destinations());
-    EXPECT_EQ(0u, disk.files.count("E:\\luces.png"));
+    EXPECT_TRUE(copyProjectToCard(project, "E:\\", disk).complete());
+    EXPECT_EQ((std::vector<std::string>{"E:\\trdev.xml", "E:\\inicio.png", "E:\\luces.png"}), destinations());
 }
 
 TEST_F(CardCopy, AProjectWithoutPagesCopiesOnlyTrdev) {
-    EXPECT_EQ(0, copyProjectToCard(project, "E:\\", disk));
+    EXPECT_TRUE(copyProjectToCard(project, "E:\\", disk).complete());
     EXPECT_EQ(std::vector<std::string>{"E:\\trdev.xml"}, destinations());
 }
 
-TEST_F(CardCopy, FailedCopiesAreSkippedAndTheRestGoOn) {
+TEST_F(CardCopy, FailedCopiesAreSkippedAndReported) {
     addPage(project, "Falta", "falta.png");
     addPage(project, "Luces", "luces.png");
-    EXPECT_EQ(1, copyProjectToCard(project, "E:\\", disk));
+    addPage(project, "Otra", "falta.png");
+    CardCopyReport report = copyProjectToCard(project, "E:\\", disk);
+    EXPECT_TRUE(report.projectFileCopied);
+    EXPECT_EQ(std::vector<std::string>{"falta.png"}, report.picturesNotCopied);
     EXPECT_EQ("luces", disk.files["E:\\luces.png"]);
     EXPECT_EQ(0u, disk.files.count("E:\\falta.png"));
+    EXPECT_EQ("La copia qued\xF3 incompleta. No se pudo copiar:\nfalta.png\n", cardCopyFailureText(report));
+}
+
+TEST_F(CardCopy, TheReportNamesTheProjectFileAndAtMostTwentyPictures) {
+    project.archivo = "Z:\\casa\\falta.xml";
+    for (int i = 1; i <= 23; ++i)
+        addPage(project, "P" + std::to_string(i), "f" + std::to_string(i) + ".png");
+    CardCopyReport report = copyProjectToCard(project, "E:\\", disk);
+    EXPECT_FALSE(report.projectFileCopied);
+    EXPECT_EQ(23u, report.picturesNotCopied.size());
+    std::string text = cardCopyFailureText(report);
+    EXPECT_EQ(0u, text.find("La copia qued\xF3 incompleta. No se pudo copiar:\n"
+                            "el archivo del proyecto (trdev.xml)\nf1.png\n"));
+    EXPECT_NE(std::string::npos, text.find("\nf19.png\ny 4 m\xE1s\n"));
+    EXPECT_EQ(std::string::npos, text.find("f20.png"));
 }
 
 TEST_F(CardCopy, PicturesNamedOutsideTheCardAreNotWrittenAnywhere) {
@@ -115,9 +132,32 @@ TEST_F(CardCopy, PicturesNamedOutsideTheCardAreNotWrittenAnywhere) {
     addPage(project, "Absoluta", "C:\\windows\\abs.png");
     addPage(project, "Raiz", "\\abs.png");
     addPage(project, "Luces", "luces.png");
-    EXPECT_EQ(4, copyProjectToCard(project, "E:\\tarjeta\\", disk));
+    CardCopyReport report = copyProjectToCard(project, "E:\\tarjeta\\", disk);
     // Only the project file and the one safe picture were copied.
     EXPECT_EQ((std::vector<std::string>{"E:\\tarjeta\\trdev.xml", "E:\\tarjeta\\luces.png"}), destinations());
+    EXPECT_EQ((std::vector<std::string>{"..\\fuera.png", "sub/../../fuera.png", "C:\\windows\\abs.png", "\\abs.png"}),
+              report.picturesNotCopied);
+}
+
+TEST_F(CardCopy, NamesWindowsKeepsForDevicesAreRefusedAndReported) {
+    const std::vector<std::string> reserved = {
+        "nul.png", "CON", "prn.png", "Aux.tar.gz", "fotos\\com1.png", "LPT9.png", "lpt1", "nul .png",
+        "salon.png.", "salon.png ", "fotos.\\a.png", "com5/b.png"};
+    for (const std::string& name : reserved) {
+        disk.files["Z:\\casa\\" + name] = "x";
+        addPage(project, name, name);
+    }
+    // Near misses are ordinary names.
+    for (const char* name : {"console.png", "com10.png", "com0.png", "lpt.png", "nul_.png", "auxiliar.png"}) {
+        disk.files[std::string("Z:\\casa\\") + name] = "x";
+        addPage(project, name, name);
+    }
+    CardCopyReport report = copyProjectToCard(project, "E:\\", disk);
+    EXPECT_EQ(reserved, report.picturesNotCopied);
+    EXPECT_EQ(7u, destinations().size());  // trdev.xml and the six near misses
+    std::string text = cardCopyFailureText(report);
+    for (const std::string& name : reserved)
+        EXPECT_NE(std::string::npos, text.find("\n" + name + "\n")) << name;
 }
 
 TEST(CardFolderPrefix, AddsASeparatorOnlyWhenMissing) {

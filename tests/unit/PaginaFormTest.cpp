@@ -81,6 +81,17 @@ TEST(PaginaForm, NameValidation) {
     EXPECT_EQ("/Back", form.nombre);
 }
 
+TEST(PaginaForm, ANameAnotherPageHasIsRefused) {
+    PaginaForm form("Salon", "VH", "a.png", nullptr, {"Inicio", "Luces"});
+    FormCheck taken = form.accept(" Luces ", "a.png", true, true);
+    EXPECT_FALSE(taken.accepted);
+    EXPECT_EQ("Ya existe una p\xE1gina con ese nombre", taken.message);
+    EXPECT_EQ(IDC_PAGINA_NOMBRE, taken.focusControl);
+    // Names are compared whole and byte for byte; its own name stays free.
+    EXPECT_TRUE(form.accept("luces", "a.png", true, true).accepted);
+    EXPECT_TRUE(form.accept("Salon", "a.png", true, true).accepted);
+}
+
 TEST(PaginaForm, NameIsCheckedBeforeThePicture) {
     PaginaForm form("", "VH", "", nullptr);
     EXPECT_EQ("El nombre no puede estar vac\xED" "o", form.accept("", "", true, true).message);
@@ -117,7 +128,7 @@ TEST(PaginaForm, CommandSummary) {
     EXPECT_EQ(PaginaForm::commandSummary(c), PaginaForm("p", "", "i", &c).summary());
 }
 
-TEST(PictureChoice, CopiesIntoTheCurrentDirectory) {
+TEST(PictureChoice, CopiesIntoTheProjectsFolder) {
     ExistingFiles files({});
     PictureChoice choice("Z:\\tmp\\pics\\Salon.png", "Z:\\tmp\\proj", files);
     EXPECT_EQ("Salon.png", choice.name());
@@ -167,8 +178,15 @@ TEST(PictureChoice, PathWithoutFileNameDoesNothing) {
     EXPECT_TRUE(files.asked.empty());
 }
 
-TEST(PictureChoice, CaseIsIgnoredForAsciiLettersOnly) {
-    EXPECT_TRUE(PictureChoice::equalIgnoringCase("Z:\\A.PNG", "z:\\a.png"));
-    EXPECT_FALSE(PictureChoice::equalIgnoringCase("a.png", "a.pn"));
-    EXPECT_FALSE(PictureChoice::equalIgnoringCase("\xC1.png", "\xE1.png"));
+TEST(PictureChoice, CaseIsIgnoredForEveryWindows1252Letter) {
+    EXPECT_TRUE(equalIgnoringCase("Z:\\A.PNG", "z:\\a.png"));
+    EXPECT_FALSE(equalIgnoringCase("a.png", "a.pn"));
+    // Á á, Ñ ñ, Ü ü, Š š, Œ œ, Ž ž, Ÿ ÿ
+    EXPECT_TRUE(equalIgnoringCase("\xC1\xD1\xDC\x8A\x8C\x8E\x9F.png", "\xE1\xF1\xFC\x9A\x9C\x9E\xFF.png"));
+    // × and ÷ are signs, ß and µ have no other case here; @ and ` are not letters.
+    EXPECT_FALSE(equalIgnoringCase("\xD7", "\xF7"));
+    EXPECT_FALSE(equalIgnoringCase("\xDF", "\xFF"));
+    EXPECT_FALSE(equalIgnoringCase("@", "`"));
+    ExistingFiles files({});
+    EXPECT_TRUE(PictureChoice("Z:\\Pa\xD1o\\\xC1rbol.png", "z:\\pa\xF1o", files).alreadyInPlace());
 }

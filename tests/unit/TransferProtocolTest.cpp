@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "model/FileAccess.h"
 #include "model/Proyecto.h"
 #include "transfer/DeviceProtocol.h"
 #include "transfer/PictureNames.h"
@@ -46,21 +47,27 @@ TEST(PictureNameRule, EmptyAbsoluteAndClimbingNamesAreNot) {
         EXPECT_FALSE(isSafePictureName(name)) << name;
 }
 
-TEST(ServedPictures, EveryPagesSafePictureOnceInPageOrder) {
+TEST(ServedPictures, EveryPagesPictureNameOnceInPageOrder) {
     Proyecto project;
     addPage(project, "luces.png");
     addPage(project, "inicio.png");
     addPage(project, "luces.png");
     addPage(project, "../fuera.png");
+    addPage(project, "C:\\fotos\\salon.png");
     addPage(project, "");
-    EXPECT_EQ((std::vector<std::string>{"luces.png", "inicio.png"}), servedPictureNames(project));
+    EXPECT_EQ((std::vector<std::string>{"luces.png", "inicio.png", "../fuera.png", "C:\\fotos\\salon.png"}),
+              servedPictureNames(project));
     EXPECT_TRUE(servedPictureNames(Proyecto()).empty());
 }
 
-TEST(ServedPictures, AreReadFromTheProjectFilesFolder) {
+TEST(PicturePath, RelativeNamesSitBesideTheProjectFileAbsoluteOnesStayAsTheyAre) {
     EXPECT_EQ("Z:\\casa\\inicio.png", picturePath("Z:\\casa\\casa.xml", "inicio.png"));
+    EXPECT_EQ("Z:\\casa\\fotos\\a.png", picturePath("Z:\\casa\\casa.xml", "fotos\\a.png"));
     EXPECT_EQ("/tmp/p/inicio.png", picturePath("/tmp/p/casa.xml", "inicio.png"));
     EXPECT_EQ("inicio.png", picturePath("casa.xml", "inicio.png"));
+    EXPECT_EQ("inicio.png", picturePath("", "inicio.png"));
+    for (const char* absolute : {"C:\\fotos\\a.png", "\\\\host\\s\\a.png", "/tmp/a.png", "\\a.png", "D:a.png"})
+        EXPECT_EQ(absolute, picturePath("Z:\\casa\\casa.xml", absolute));
 }
 
 TEST(ReceivedMessageLength, KeepsTheWireOrderAndGivesTheHostSize) {

@@ -2,7 +2,9 @@
 // receives byte for byte, and what the user sees in the status line.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <stdexcept>
 #include <fstream>
 #include <future>
 #include <mutex>
@@ -267,6 +269,46 @@ TEST_F(TransferWorker, FilesOutsideTheProjectsPicturesAreNeverSent) {
         SCOPED_TRACE(request);
         expectAnsweredAsMissingFile(projectFile, request);
     }
+}
+
+TEST_F(TransferWorker, APictureNamedByAnAbsolutePathIsServedUnderThatName) {
+    TempFolder elsewhere;
+    const std::string absolute = elsewhere.file("fuera.png");
+    writeFile(absolute, patterned(20000, 3));
+    start({absolute});
+    connectAndTakeProject();
+    ASSERT_TRUE(device.sendFrame(absolute));
+    std::string bytes;
+    ASSERT_TRUE(device.receiveFrame(bytes, kWait));
+    EXPECT_EQ(patterned(20000, 3), bytes);
+    ASSERT_TRUE(device.sendFrame("<FIN>"));
+    EXPECT_EQ(0, result());
+}
+
+// Throws once, on the first status: as any unforeseen fault in the worker.
+class FaultyObserver : public RecordingObserver {
+public:
+    void setStatus(const std::string& text) override {
+        if (!thrown_.exchange(true))
+            throw std::logic_error("fallo interno");
+        RecordingObserver::setStatus(text);
+    }
+
+private:
+    std::atomic<bool> thrown_{false};
+};
+
+TEST_F(TransferWorker, AnUnexpectedFaultStillEndsInTheStatusLine) {
+    FaultyObserver faulty;
+    DeviceTransfer transfer(faulty, projectFile, {"inicio.png"}, device.port());
+    std::future<int> done = std::async(std::launch::async, [&transfer] { return transfer.run(); });
+    // The fault comes right after discovery, before any connection.
+    for (int i = 0; i < kWait / 20 && done.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready; ++i)
+        device.announce();
+    ASSERT_EQ(std::future_status::ready, done.wait_for(std::chrono::milliseconds(0)));
+    EXPECT_EQ(-1, done.get());
+    EXPECT_EQ(std::vector<std::string>{kError + "fallo interno"}, faulty.statuses());
+    EXPECT_EQ(std::vector<std::string>{"OK"}, faulty.labels());
 }
 
 TEST_F(TransferWorker, HugeAndNegativeRequestLengthsAreRefused) {

@@ -3,7 +3,7 @@
 #include <ole2.h>
 #include <shlobj.h>
 
-std::string chooseFolder(HWND owner, const char* title) {
+FolderChoice chooseFolder(HWND owner, const char* title, std::string& path) {
     // The new-style browser needs COM on this thread.
     OleInitialize(nullptr);
     char displayName[MAX_PATH] = "";
@@ -13,14 +13,15 @@ std::string chooseFolder(HWND owner, const char* title) {
     info.pszDisplayName = displayName;
     info.lpszTitle = title;
     info.ulFlags = BIF_EDITBOX | BIF_NEWDIALOGSTYLE | BIF_NONEWFOLDERBUTTON;
-    std::string path;
+    FolderChoice choice = FolderChoice::Cancelled;
+    path.clear();
     LPITEMIDLIST item = SHBrowseForFolderA(&info);
     if (item) {
         char buffer[MAX_PATH] = "";
-        if (SHGetPathFromIDListA(item, buffer))
-            path = buffer;
+        choice = SHGetPathFromIDListA(item, buffer) && buffer[0] ? FolderChoice::Chosen : FolderChoice::WithoutPath;
+        path = buffer;
         CoTaskMemFree(item);
     }
     OleUninitialize();
-    return path;
+    return choice;
 }

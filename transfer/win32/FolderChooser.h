@@ -6,6 +6,8 @@
 
 #include <string>
 
-// The chosen folder's path, or "" when the user cancelled or the item has
-// no file-system path.
-std::string chooseFolder(HWND owner, const char* title);
+enum class FolderChoice { Cancelled, WithoutPath, Chosen };
+
+// Lets the user pick a folder; `path` gets its file-system path when the
+// result is Chosen. A library or a phone has no such path (WithoutPath).
+FolderChoice chooseFolder(HWND owner, const char* title, std::string& path);

@@ -1,8 +1,10 @@
 #include "transfer/win32/SubirProyectoDlg.h"
 
 #include <new>
+#include <string>
 
 #include "resources/resource.h"
+#include "transfer/DeviceTransfer.h"
 #include "transfer/win32/SubirProyecto.h"
 
 SubirProyectoDlg::SubirProyectoDlg(HWND owner, Proyecto* project)
@@ -19,8 +21,12 @@ void SubirProyectoDlg::stopWorker() {
 
 INT_PTR SubirProyectoDlg::onInitDialog() {
     worker = new (std::nothrow) SubirProyecto(this, hwnd, project);
-    if (worker && !worker->start())
+    if (!worker || !worker->start()) {
         stopWorker();
+        // Without a worker nothing would ever replace "Esperando conexión".
+        SetDlgItemTextA(hwnd, IDC_SUBIR_ESTADO, (std::string(kErrorPrefix) + "create thread").c_str());
+        SetDlgItemTextA(hwnd, IDCANCEL, kOkLabel);
+    }
     return FALSE;
 }
 

@@ -11,6 +11,7 @@ static bool rememberedTcpIp = true;
 
 static const char kChooseCardTitle[] = "Transferir - Seleccione la sdcard del dispositivo";
 static const char kCopyDoneText[] = "Operaci\xF3n conclu\xED" "da";
+static const char kNoPathText[] = "La carpeta elegida no es una carpeta del disco: no se copi\xF3 nada.";
 
 TransferirDlg::TransferirDlg(HWND owner, Proyecto* project)
     : Dialog(owner, IDD_TRANSFERIR), project(project) {}
@@ -33,10 +34,17 @@ INT_PTR TransferirDlg::onOk() {
 }
 
 void TransferirDlg::copyToCard() {
-    std::string folder = chooseFolder(hwnd, kChooseCardTitle);
-    if (folder.empty())
+    std::string folder;
+    FolderChoice choice = chooseFolder(hwnd, kChooseCardTitle, folder);
+    if (choice == FolderChoice::Cancelled)
         return;
-    // Each failed copy is skipped; the card gets whatever could be copied.
-    copyProjectToCard(*project, folder, FileAccess::current());
-    MessageBoxA(hwnd, kCopyDoneText, "", MB_OK);
+    if (choice == FolderChoice::WithoutPath) {
+        MessageBoxA(hwnd, kNoPathText, "ERROR", MB_ICONERROR);
+        return;
+    }
+    CardCopyReport report = copyProjectToCard(*project, folder, FileAccess::current());
+    if (report.complete())
+        MessageBoxA(hwnd, kCopyDoneText, "", MB_OK);
+    else
+        MessageBoxA(hwnd, cardCopyFailureText(report).c_str(), "ERROR", MB_ICONERROR);
 }

@@ -1,11 +1,11 @@
-// How a dialog tells the user what it refused. Win32 layer (wineg++).
+// One way for every dialog to refuse input, so they all look alike.
+// Win32 layer (wineg++).
 #pragma once
 
 #include <windows.h>
 
 #include "ui/FormCheck.h"
 
-// A message box owned by the dialog, with an empty title and an OK button,
-// then the focus on the field at fault (if the check names one). The dialog
-// stays open.
+// Shows the message and puts the focus back where the fix is needed; the
+// dialog stays open so nothing typed is lost.
 void showRefusal(HWND dialog, const FormCheck& check);

@@ -5,12 +5,16 @@
 #include <exception>
 
 #include "app/Application.h"
+#include "model/FileAccess.h"
+#include "model/PictureCarry.h"
+#include "model/ProjectFile.h"
 #include "model/Proyecto.h"
 #include "model/ProyectoException.h"
 #include "resources/resource.h"
 #include "resources/version.h"
 #include "transfer/win32/SubirProyectoDlg.h"
 #include "transfer/win32/TransferirDlg.h"
+#include "ui/NameList.h"
 #include "ui/win32/PaginaDlg.h"
 #include "ui/win32/PaginaWindow.h"
 #include "ui/win32/ProjectFileDialogs.h"
@@ -79,6 +83,16 @@ TBBUTTON pushButton(int commandId, int image, BYTE style = TBSTYLE_BUTTON) {
 
 TBBUTTON modeButton(int commandId, int image) {
     return pushButton(commandId, image, TBSTYLE_CHECKGROUP);
+}
+
+// The names of every page but `page` itself; a page sharing its name keeps
+// that name in the list.
+std::vector<std::string> namesOfOtherPages(const Proyecto& project, const Pagina* page) {
+    std::vector<std::string> names;
+    for (const auto& other : project.paginas)
+        if (other.get() != page)
+            names.push_back(other->nombre);
+    return names;
 }
 
 int rectHeight(HWND window) {
@@ -216,6 +230,7 @@ void MainWindow::updateMenus() {
 
     HMENU menu = GetMenu(hwnd);
     EnableMenuItem(menu, ID_GUARDAR_PROYECTO, MF_BYCOMMAND | whenProject);
+    EnableMenuItem(menu, ID_GUARDAR_COMO, MF_BYCOMMAND | whenProject);
     EnableMenuItem(menu, ID_MODIFICAR_PROYECTO, MF_BYCOMMAND | whenProject);
     EnableMenuItem(menu, ID_TRANSFERIR, MF_BYCOMMAND | whenPages);
     EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | whenPages);
@@ -251,19 +266,8 @@ LRESULT MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
 }
 
 LRESULT MainWindow::onClose() {
-    if (!project->hasUnsavedChanges()) {
+    if (mayDropProject())
         DestroyWindow(hwnd);
-        return 0;
-    }
-    int answer = MessageBoxA(hwnd, "El proyecto fue modificado y no guardado. Desea guardarlo?", kAttention,
-                             MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (answer == IDCANCEL)
-        return 0;
-    // A Yes whose save failed or was cancelled keeps the window: closing
-    // would throw away the very changes the user asked to keep.
-    if (answer == IDYES && !saveShowingErrors())
-        return 0;
-    DestroyWindow(hwnd);
     return 0;
 }
 
@@ -274,6 +278,9 @@ LRESULT MainWindow::onDestroy() {
 }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Logging off or shutting down ends the project as closing does.
+    if (message == WM_QUERYENDSESSION)
+        return mayDropProject() ? TRUE : FALSE;
     if (message == WM_NOTIFY) {
         NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
         if (header && header->code == TTN_NEEDTEXTA) {
@@ -292,10 +299,11 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     switch (id) {
     case IDM_ABOUT: MessageBoxA(hwnd, "Quenda V" QUENDA_VERSION_TEXT, "Acerca del Quenda", MB_OK); break;
     case IDM_EXIT: onClose(); break;
-    case ID_ABRIR_PROYECTO: openShowingErrors(); break;
+    case ID_ABRIR_PROYECTO: openProject(); break;
     case ID_NUEVO_PROYECTO: newProject(); break;
     case ID_MODIFICAR_PROYECTO: modifyProject(); break;
-    case ID_GUARDAR_PROYECTO: saveShowingErrors(); break;
+    case ID_GUARDAR_PROYECTO: save(*project); break;
+    case ID_GUARDAR_COMO: saveAs(*project); break;
     case ID_PAGINA_AGREGAR: addPage(); break;
     case ID_PAGINA_ELIMINAR: deletePage(); break;
     case ID_PAGINA_EDITAR: editPage(); break;
@@ -314,36 +322,97 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
 
 // ---- commands ---------------------------------------------------------------
 
-bool MainWindow::saveShowingErrors() {
+bool MainWindow::save(Proyecto& target) {
     try {
-        return saveProject(hwnd, *project);
+        return saveProject(hwnd, target);
     } catch (const ProyectoException& error) {
         MessageBoxA(hwnd, error.what(), kError, MB_ICONERROR);
+    }
+    // A read-only file or a vanished disk fails every time: another name
+    // is the way to keep the work.
+    return saveAs(target);
+}
+
+bool MainWindow::saveAs(Proyecto& target) {
+    for (;;) {
+        std::string path = askFileToSave(hwnd);
+        if (path.empty())
+            return false;
+        const std::string previousFile = target.archivo;
+        target.archivo = path;
+        try {
+            writeProjectFile(target);
+        } catch (const ProyectoException& error) {
+            target.archivo = previousFile;
+            MessageBoxA(hwnd, error.what(), kError, MB_ICONERROR);
+            continue;
+        }
+        carryPictures(target, previousFile);
+        return true;
+    }
+}
+
+void MainWindow::carryPictures(const Proyecto& target, const std::string& previousFile) {
+    if (previousFile.empty())
+        return;
+    auto mayReplace = [this](const std::string& name) {
+        std::string question = "El archivo " + name + " ya existe, \xBF" "desea reemplazarlo?";
+        return MessageBoxA(hwnd, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONWARNING) == IDYES;
+    };
+    std::vector<std::string> failed =
+        ::carryPictures(target, previousFile, target.archivo, FileAccess::current(), mayReplace);
+    if (failed.empty())
+        return;
+    std::string text = "No se pudieron copiar estas im\xE1genes junto al proyecto:\n" + nameListText(failed);
+    MessageBoxA(hwnd, text.c_str(), kError, MB_ICONERROR);
+}
+
+bool MainWindow::mayDropProject() {
+    if (!project->hasUnsavedChanges())
+        return true;
+    int answer = MessageBoxA(hwnd, "El proyecto fue modificado y no guardado. Desea guardarlo?", kAttention,
+                             MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL)
         return false;
-    }
+    // A Yes whose save failed or was cancelled keeps the project: going on
+    // would throw away the very changes the user asked to keep.
+    return answer != IDYES || save(*project);
 }
 
-void MainWindow::openShowingErrors() {
-    try {
-        openProject(hwnd, *project);
-    } catch (const ProyectoException& error) {
-        // The rejected file has already emptied the project.
-        releaseCanvasPage();
-        MessageBoxA(hwnd, error.what(), kError, MB_ICONERROR);
-    }
-    showPage("");
-}
-
-void MainWindow::newProject() {
+void MainWindow::replaceProject(std::unique_ptr<Proyecto> replacement) {
     releaseCanvasPage();
-    project->reset();
-    ProyectoDlg dialog(hwnd, "", "", nullptr);
-    if (dialog.runModal() == IDOK) {
-        project->instalacion = dialog.instalacion;
-        if (!saveShowingErrors())
-            project->reset();
-    }
+    project = std::move(replacement);
     showPage("");
+}
+
+// The project in place stays until the new one has really been read.
+void MainWindow::openProject() {
+    if (!mayDropProject())
+        return;
+    std::string path = askFileToOpen(hwnd);
+    if (path.empty())
+        return;
+    auto opened = std::make_unique<Proyecto>();
+    try {
+        readProjectFile(path, *opened);
+    } catch (const ProyectoException& error) {
+        MessageBoxA(hwnd, error.what(), kError, MB_ICONERROR);
+        return;
+    }
+    replaceProject(std::move(opened));
+}
+
+// The project in place stays until the new one has been saved.
+void MainWindow::newProject() {
+    if (!mayDropProject())
+        return;
+    ProyectoDlg dialog(hwnd, "", "", nullptr);
+    if (dialog.runModal() != IDOK)
+        return;
+    auto created = std::make_unique<Proyecto>();
+    created->instalacion = dialog.instalacion;
+    if (save(*created))
+        replaceProject(std::move(created));
 }
 
 void MainWindow::modifyProject() {
@@ -357,12 +426,12 @@ void MainWindow::modifyProject() {
 }
 
 void MainWindow::addPage() {
-    PaginaDlg dialog(hwnd, "", "HV", "", nullptr);
+    PaginaDlg dialog(hwnd, "", "HV", "", nullptr, project->archivo, project->pageNames());
     if (dialog.runModal() != IDOK)
         return;
     std::unique_ptr<Pagina> page(new Pagina());
     page->nombre = dialog.nombre;
-    page->setImagen(kFallbackWidth, kFallbackHeight, dialog.imagen);
+    page->setImagen(kFallbackWidth, kFallbackHeight, dialog.imagen, project->archivo);
     page->orientaciones = dialog.orientaciones;
     page->setComandoInicial(dialog.comandoInicial);
     std::string name = page->nombre;
@@ -386,19 +455,20 @@ void MainWindow::editPage() {
     if (!currentPage)
         return;
     Pagina* page = currentPage;
-    PaginaDlg dialog(hwnd, page->nombre, page->orientaciones, page->imagen, &page->comandoInicial);
+    PaginaDlg dialog(hwnd, page->nombre, page->orientaciones, page->imagen, &page->comandoInicial,
+                     project->archivo, namesOfOtherPages(*project, page));
     if (dialog.runModal() != IDOK)
         return;
     releaseCanvasPage();
     page->nombre = dialog.nombre;
-    page->setImagen(kFallbackWidth, kFallbackHeight, dialog.imagen);
+    page->replaceImagen(dialog.imagen, project->archivo);
     page->orientaciones = dialog.orientaciones;
     page->setComandoInicial(dialog.comandoInicial);
     showPage(page->nombre);
 }
 
 void MainWindow::transfer() {
-    if (!saveShowingErrors())
+    if (!save(*project))
         return;
     TransferirDlg dialog(hwnd, project.get());
     dialog.runModal();

@@ -39,9 +39,17 @@ public:
 private:
     void createToolbar();
     void releaseCanvasPage();
-    // Save and open through the file dialogs; errors are shown as "ERROR".
-    bool saveShowingErrors();
-    void openShowingErrors();
+    // Saves `target`, asking for a file when it has none; after a failed
+    // write offers another name. Errors are shown as "ERROR".
+    bool save(Proyecto& target);
+    // Saves `target` under a name the user chooses, taking its pictures along.
+    bool saveAs(Proyecto& target);
+    void carryPictures(const Proyecto& target, const std::string& previousFile);
+    // True when the project may be replaced or ended: nothing unsaved, or the
+    // user answered No, or Yes and the save succeeded.
+    bool mayDropProject();
+    void replaceProject(std::unique_ptr<Proyecto> replacement);
+    void openProject();
     void newProject();
     void modifyProject();
     void addPage();

@@ -26,7 +26,6 @@ std::string askPicturePath(HWND dialog) {
     request.lpstrInitialDir = "";
     request.lpstrTitle = "Abrir archivo";
     request.lpstrDefExt = "*";
-    // OFN_NOCHANGEDIR: the current directory stays the project's folder.
     request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     if (GetOpenFileNameA(&request))
         return path;
@@ -57,8 +56,11 @@ bool isTicked(HWND dialog, int control) {
 }  // namespace
 
 PaginaDlg::PaginaDlg(HWND owner, const std::string& nombre, const std::string& orientaciones,
-                     const std::string& imagen, const Comando* comando)
-    : Dialog(owner, IDD_PAGINA), PaginaForm(nombre, orientaciones, imagen, comando) {}
+                     const std::string& imagen, const Comando* comando, const std::string& projectFile,
+                     const std::vector<std::string>& otherNames)
+    : Dialog(owner, IDD_PAGINA),
+      PaginaForm(nombre, orientaciones, imagen, comando, otherNames),
+      projectFolder_(folderOf(projectFile)) {}
 
 INT_PTR PaginaDlg::onInitDialog() {
     HWND dialog = hwnd;
@@ -104,7 +106,9 @@ void PaginaDlg::choosePicture(HWND dialog) {
     std::string chosen = askPicturePath(dialog);
     if (chosen.empty())
         return;
-    PictureChoice choice(chosen, currentDirectory(), FileAccess::current());
+    // A project not saved yet has no folder of its own.
+    PictureChoice choice(chosen, projectFolder_.empty() ? currentDirectory() : projectFolder_,
+                         FileAccess::current());
     if (choice.name().empty())
         return;
     if (choice.needsCopy()) {

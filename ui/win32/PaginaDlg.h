@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/Dialog.h"
 #include "model/Comando.h"
@@ -13,10 +14,12 @@
 // comandoInicial.
 class PaginaDlg : public Dialog, public PaginaForm {
 public:
-    // `comando` null starts with an empty command.
+    // `comando` null starts with an empty command. A chosen picture is copied
+    // beside `projectFile`; `otherNames` are the names the page may not take.
     // Read the edited values only after runModal() returned 1.
     PaginaDlg(HWND owner, const std::string& nombre, const std::string& orientaciones,
-              const std::string& imagen, const Comando* comando);
+              const std::string& imagen, const Comando* comando, const std::string& projectFile = "",
+              const std::vector<std::string>& otherNames = {});
 
     INT_PTR onInitDialog() override;
     INT_PTR onOk() override;
@@ -25,4 +28,6 @@ public:
 private:
     void choosePicture(HWND dialog);
     void editCommand(HWND dialog);
+
+    std::string projectFolder_;
 };

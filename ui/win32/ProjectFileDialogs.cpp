@@ -4,7 +4,6 @@
 
 #include <vector>
 
-#include "model/FileAccess.h"
 #include "model/ProjectFile.h"
 
 namespace {
@@ -40,16 +39,8 @@ std::string askFile(HWND owner, FileDialogKind kind) {
     std::vector<char> buffer(kFileNameBufferSize, '\0');
     OPENFILENAMEA dialog = describe(owner, kind, buffer.data());
     BOOL chosen = kind == FileDialogKind::Open ? GetOpenFileNameA(&dialog) : GetSaveFileNameA(&dialog);
-    if (chosen) {
-        std::string path(buffer.data());
-        // Picture names are relative to the project's folder. The dialog
-        // moves there only when the user browsed to it, not when a whole
-        // path was typed, so the folder is entered here in every case.
-        std::string folder = folderOf(path);
-        if (!folder.empty())
-            SetCurrentDirectoryA(folder.c_str());
-        return path;
-    }
+    if (chosen)
+        return std::string(buffer.data());
     // Zero means the user cancelled; anything else is the dialog's failure.
     if (CommDlgExtendedError() != 0)
         MessageBoxA(owner, "Problemas con el archivo", "ERROR", MB_OK);
@@ -64,13 +55,6 @@ std::string askFileToOpen(HWND owner) {
 
 std::string askFileToSave(HWND owner) {
     return askFile(owner, FileDialogKind::Save);
-}
-
-void openProject(HWND owner, Proyecto& project) {
-    std::string path = askFileToOpen(owner);
-    if (path.empty())
-        return;
-    readProjectFile(path, project);
 }
 
 bool saveProject(HWND owner, Proyecto& project) {

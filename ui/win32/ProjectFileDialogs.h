@@ -9,14 +9,11 @@
 class Proyecto;
 
 // The chosen path, or "" when the user cancels or the dialog fails (a
-// failure is shown as "Problemas con el archivo"). A successful choice
-// leaves the current directory in the file's folder.
+// failure is shown as "Problemas con el archivo"). Nothing depends on the
+// current directory the dialog may leave behind: pictures are found from
+// the project file's own path.
 std::string askFileToOpen(HWND owner);
 std::string askFileToSave(HWND owner);
-
-// Asks for a file and reads it into `project`; does nothing when no file is
-// chosen. Throws ProyectoException("Archivo inválido").
-void openProject(HWND owner, Proyecto& project);
 
 // Writes `project` to its `archivo`, asking for one first when it has none.
 // False when no file name is available. Throws

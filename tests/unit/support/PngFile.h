@@ -1,11 +1,14 @@
-// Pictures (PNG and other formats) of a given size and bit depth, made with
-// FreeImage, for the tests that need real picture files.
+// Pictures (PNG and other formats) for the tests that need real picture
+// files: made with FreeImage, or encoded by hand (PngEncoder.h) for the PNG
+// kinds FreeImage does not write.
 #pragma once
 
 #include <FreeImage.h>
 
 #include <cstdint>
 #include <string>
+
+#include "PngEncoder.h"
 
 // A picture with a simple pattern so that it is not all one colour.
 inline FIBITMAP* makeTestBitmap(int width, int height, int bitsPerPixel) {
