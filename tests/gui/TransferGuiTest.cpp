@@ -2,6 +2,7 @@
 // progress dialog and a device emulated on loopback port 9835.
 #include "tests/gui/GuiTest.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include "model/Proyecto.h"
@@ -24,7 +25,12 @@ const char kProjectXml[] =
     "            <comandoInicial>\r\n"
     "                <comando sector=\"\" codigo=\"\" pagina=\"\" tipoComunicacion=\"\" btMacAddress=\"\"/>\r\n"
     "            </comandoInicial>\r\n"
-    "            <regiones/>\r\n"
+    "            <regiones>\r\n"
+    "                <region>\r\n"
+    "                    <coords>2, 2, 20, 20</coords>\r\n"
+    "                    <comando sector=\"\" codigo=\"\" pagina=\"Luces\" tipoComunicacion=\"wifi\" btMacAddress=\"\"/>\r\n"
+    "                </region>\r\n"
+    "            </regiones>\r\n"
     "        </pagina>\r\n"
     "        <pagina nombre=\"Luces\" imagen=\"luces.png\" orientaciones=\"V\" ancho=\"20\" alto=\"10\">\r\n"
     "            <comandoInicial>\r\n"
@@ -114,9 +120,53 @@ GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
     GUI_CHECK(device.files[1].second == readFileBytes(folder.path("luces.png")));
 }
 
+GUI_TEST(Transfer, ProgressBarEndsFullWithEveryPictureCounted) {
+    TempFolder folder;
+    CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
+    ProgramFileAccess files;
+    std::string path = writeLinkedProject(folder, 12);
+    auto window = createMainWindow();
+    GUI_REQUIRE(openProject(*window, path));
+
+    GuiDeviceRun device;
+    for (int i = 1; i <= 12; ++i)
+        device.pictures.push_back("p" + std::to_string(i) + ".png");
+    HANDLE deviceHandle = CreateThread(nullptr, 0, deviceThread, &device, 0, nullptr);
+    GUI_REQUIRE(deviceHandle != nullptr);
+
+    bool tcpIpTicked = false, closed = false;
+    std::string pictures;
+    LRESULT position = -1, top = -1;
+    Answerer answerer;
+    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, tcpIpTicked);
+    answerer.on(kTransferTitle)
+        .run([&](HWND progress) {
+            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
+            position = SendDlgItemMessageA(progress, IDC_SUBIR_PROGRESO, PBM_GETPOS, 0, 0);
+            top = SendDlgItemMessageA(progress, IDC_SUBIR_PROGRESO, PBM_GETRANGE, FALSE, 0);
+            pictures = controlText(progress, IDC_SUBIR_IMAGENES);
+        })
+        .click(IDCANCEL)
+        .run([&closed](HWND progress) { closed = waitFor([progress] { return !IsWindow(progress); }, 5000); });
+    answerer.start();
+    sendCommand(window->hwnd, ID_TRANSFERIR);
+    pumpUntil([&closed] { return closed; }, 30000);
+    GUI_REQUIRE(answerer.finish());
+    WaitForSingleObject(deviceHandle, 25000);
+    CloseHandle(deviceHandle);
+
+    GUI_CHECK(device.ok);
+    GUI_CHECK_EQ(device.files.size(), 12u);
+    GUI_CHECK_EQ(top, 1000);
+    GUI_CHECK_EQ(position, 1000);
+    GUI_CHECK_EQ(pictures, std::string("12 de 12 im\xE1genes"));
+    GUI_CHECK(closed);
+}
+
 GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
     TempFolder folder;
     GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
+    GUI_REQUIRE(writeTestPicture(folder.path("luces.png"), 20, 10));
     GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));
     CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
     ProgramFileAccess files;
