@@ -25,7 +25,7 @@ const int kProgressScale = 1000;
 
 // Thousandths done, for the progress bar: full once finished.
 int progressPermille(const TransferProgress& progress);
-// "N de M imágenes"
+// "N de M im\xE1genes"
 std::string picturesLine(const TransferProgress& progress);
 
 // Counts what the worker sends and passes it on to the observer, at most

@@ -65,6 +65,40 @@ void chooseMethod(Answerer& answerer, int method, bool& tcpIpTicked) {
         .run([](HWND dialog) { waitFor([dialog] { return !IsWindow(dialog); }, 5000); });
 }
 
+struct NetworkTransfer {
+    bool tcpIpTicked = false;
+    bool closed = false;
+};
+
+// "Transferir a dispositivo" over TCP/IP to `device`, emulated on its own
+// thread: once the progress dialog says it is done, `read` looks at it,
+// then the dialog is closed with its button.
+NetworkTransfer transferOverNetwork(MainWindow& window, GuiDeviceRun& device,
+                                    const std::function<void(HWND)>& read) {
+    NetworkTransfer transfer;
+    HANDLE deviceHandle = CreateThread(nullptr, 0, deviceThread, &device, 0, nullptr);
+    GUI_REQUIRE(deviceHandle != nullptr);
+    Answerer answerer;
+    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, transfer.tcpIpTicked);
+    answerer.on(kTransferTitle)
+        .run([&](HWND progress) {
+            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
+            read(progress);
+        })
+        .click(IDCANCEL)
+        .run([&transfer](HWND progress) {
+            transfer.closed = waitFor([progress] { return !IsWindow(progress); }, 5000);
+        });
+    answerer.start();
+    sendCommand(window.hwnd, ID_TRANSFERIR);
+    // The method dialog posted 2817: the progress dialog runs in this pump.
+    pumpUntil([&transfer] { return transfer.closed; }, 30000);
+    GUI_REQUIRE(answerer.finish());
+    WaitForSingleObject(deviceHandle, 25000);
+    CloseHandle(deviceHandle);
+    return transfer;
+}
+
 }  // namespace
 
 GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
@@ -80,33 +114,16 @@ GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
 
     GuiDeviceRun device;
     device.pictures = {"inicio.png", "luces.png"};
-    HANDLE deviceHandle = CreateThread(nullptr, 0, deviceThread, &device, 0, nullptr);
-    GUI_REQUIRE(deviceHandle != nullptr);
-
-    bool tcpIpTicked = false, closed = false;
     std::string status, button;
-    Answerer answerer;
-    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, tcpIpTicked);
-    answerer.on(kTransferTitle)
-        .run([&](HWND progress) {
-            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
-            status = controlText(progress, IDC_SUBIR_ESTADO);
-            button = controlText(progress, IDCANCEL);
-        })
-        .click(IDCANCEL)
-        .run([&closed](HWND progress) { closed = waitFor([progress] { return !IsWindow(progress); }, 5000); });
-    answerer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
-    // The method dialog posted 2817: the progress dialog runs in this pump.
-    pumpUntil([&closed] { return closed; }, 30000);
-    GUI_REQUIRE(answerer.finish());
-    WaitForSingleObject(deviceHandle, 25000);
-    CloseHandle(deviceHandle);
+    NetworkTransfer transfer = transferOverNetwork(*window, device, [&](HWND progress) {
+        status = controlText(progress, IDC_SUBIR_ESTADO);
+        button = controlText(progress, IDCANCEL);
+    });
 
-    GUI_CHECK(tcpIpTicked);
+    GUI_CHECK(transfer.tcpIpTicked);
     GUI_CHECK_EQ(status, std::string(kDoneText));
     GUI_CHECK_EQ(button, std::string("OK"));
-    GUI_CHECK(closed);
+    GUI_CHECK(transfer.closed);
     GUI_CHECK(device.ok);
     if (!device.ok)
         guiTestFailure(__FILE__, __LINE__, "device: " + device.failure);
@@ -131,36 +148,20 @@ GUI_TEST(Transfer, ProgressBarEndsFullWithEveryPictureCounted) {
     GuiDeviceRun device;
     for (int i = 1; i <= 12; ++i)
         device.pictures.push_back("p" + std::to_string(i) + ".png");
-    HANDLE deviceHandle = CreateThread(nullptr, 0, deviceThread, &device, 0, nullptr);
-    GUI_REQUIRE(deviceHandle != nullptr);
-
-    bool tcpIpTicked = false, closed = false;
     std::string pictures;
     LRESULT position = -1, top = -1;
-    Answerer answerer;
-    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, tcpIpTicked);
-    answerer.on(kTransferTitle)
-        .run([&](HWND progress) {
-            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
-            position = SendDlgItemMessageA(progress, IDC_SUBIR_PROGRESO, PBM_GETPOS, 0, 0);
-            top = SendDlgItemMessageA(progress, IDC_SUBIR_PROGRESO, PBM_GETRANGE, FALSE, 0);
-            pictures = controlText(progress, IDC_SUBIR_IMAGENES);
-        })
-        .click(IDCANCEL)
-        .run([&closed](HWND progress) { closed = waitFor([progress] { return !IsWindow(progress); }, 5000); });
-    answerer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
-    pumpUntil([&closed] { return closed; }, 30000);
-    GUI_REQUIRE(answerer.finish());
-    WaitForSingleObject(deviceHandle, 25000);
-    CloseHandle(deviceHandle);
+    NetworkTransfer transfer = transferOverNetwork(*window, device, [&](HWND progress) {
+        position = SendDlgItemMessageA(progress, IDC_SUBIR_PROGRESO, PBM_GETPOS, 0, 0);
+        top = SendDlgItemMessageA(progress, IDC_SUBIR_PROGRESO, PBM_GETRANGE, FALSE, 0);
+        pictures = controlText(progress, IDC_SUBIR_IMAGENES);
+    });
 
+    GUI_CHECK(transfer.closed);
     GUI_CHECK(device.ok);
     GUI_CHECK_EQ(device.files.size(), 12u);
     GUI_CHECK_EQ(top, 1000);
     GUI_CHECK_EQ(position, 1000);
     GUI_CHECK_EQ(pictures, std::string("12 de 12 im\xE1genes"));
-    GUI_CHECK(closed);
 }
 
 GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
