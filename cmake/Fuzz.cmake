@@ -1,6 +1,7 @@
-# The project-reader fuzzer. The main build uses g++, and libFuzzer comes with
-# clang, so tests/fuzz is configured and built as a project of its own with
-# clang++-14; the ctest entry then runs it for QUENDA_FUZZ_SECONDS.
+# The fuzz targets. The main build uses g++, and libFuzzer comes with clang,
+# so tests/fuzz is configured and built as a project of its own with
+# clang++-14; each ctest entry then runs one target for QUENDA_FUZZ_SECONDS
+# on a copy of its seed corpus (tools/fuzz.sh runs them all for longer).
 include(ExternalProject)
 find_program(QUENDA_CLANGXX NAMES clang++-14 clang++ REQUIRED)
 
@@ -14,13 +15,24 @@ ExternalProject_Add(quenda_fuzz
   BUILD_ALWAYS ON
   INSTALL_COMMAND "")
 
-add_test(NAME fuzz.project_reader
-  COMMAND ${CMAKE_COMMAND}
-          -DFUZZER=${QUENDA_FUZZ_BINARY_DIR}/project_reader_fuzz
-          -DSEEDS=${CMAKE_SOURCE_DIR}/tests/fuzz/corpus
-          -DDICTIONARY=${CMAKE_SOURCE_DIR}/tests/fuzz/project.dict
-          -DWORK=${CMAKE_BINARY_DIR}/fuzz-run
-          -DSECONDS=${QUENDA_FUZZ_SECONDS}
-          -P ${CMAKE_SOURCE_DIR}/tests/fuzz/RunFuzz.cmake)
 math(EXPR QUENDA_FUZZ_TIMEOUT "${QUENDA_FUZZ_SECONDS} + 300")
-set_tests_properties(fuzz.project_reader PROPERTIES TIMEOUT ${QUENDA_FUZZ_TIMEOUT})
+
+# quenda_fuzz_test(test-name binary corpus-folder dictionary [libFuzzer options...])
+function(quenda_fuzz_test name binary corpus dictionary)
+  string(REPLACE ";" " " options "${ARGN}")
+  add_test(NAME fuzz.${name}
+    COMMAND ${CMAKE_COMMAND}
+            -DFUZZER=${QUENDA_FUZZ_BINARY_DIR}/${binary}
+            -DSEEDS=${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${corpus}
+            -DDICTIONARY=${CMAKE_SOURCE_DIR}/tests/fuzz/${dictionary}
+            -DWORK=${CMAKE_BINARY_DIR}/fuzz-run/${name}
+            -DSECONDS=${QUENDA_FUZZ_SECONDS}
+            "-DOPTIONS=${options}"
+            -P ${CMAKE_SOURCE_DIR}/tests/fuzz/RunFuzz.cmake)
+  set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT ${QUENDA_FUZZ_TIMEOUT})
+endfunction()
+
+quenda_fuzz_test(project_reader project_reader_fuzz reader project.dict)
+quenda_fuzz_test(picture_load picture_load_fuzz picture picture.dict)
+# Whatever length the stream announces, no single allocation may come near it.
+quenda_fuzz_test(transfer_worker transfer_worker_fuzz transfer transfer.dict -malloc_limit_mb=64)

@@ -3,37 +3,35 @@
 #include <FreeImage.h>
 
 #include "FileAccess.h"
+#include "PngChunks.h"
 
 namespace {
 
-// Pictures beyond this many pixels are refused, whether decoded or blank, so
-// that a hostile file cannot make the editor allocate gigabytes.
-const uint64_t kMaxPixels = UINT64_C(100) * 1000 * 1000;
-
 bool sizeAcceptable(int64_t width, int64_t height) {
-    return width > 0 && height > 0 && static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= kMaxPixels;
+    return width > 0 && height > 0 &&
+           static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= Imagen::kMaxPixels;
 }
 
-// Decodes with the format found from the name; throws ImagenException.
+// Pages are PNG pictures, so only a PNG is ever decoded, whatever its name
+// says: handing other bytes to the decoders of other formats would expose the
+// editor to every fault those decoders have. Throws ImagenException.
 FIBITMAP* decode(const std::string& path) {
-    FREE_IMAGE_FORMAT format = FreeImage_GetFIFFromFilename(path.c_str());
-    if (format == FIF_UNKNOWN)
-        throw ImagenException();
     std::string bytes;
-    if (!readWholeFile(FileAccess::current(), path, bytes) || bytes.empty() || bytes.size() > 0xFFFFFFFFu)
+    if (!readWholeFile(FileAccess::current(), path, bytes) || !screenPngChunks(bytes) ||
+        bytes.size() > 0xFFFFFFFFu)
         throw ImagenException();
     FIMEMORY* memory = FreeImage_OpenMemory(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<DWORD>(bytes.size()));
     if (!memory)
         throw ImagenException();
     FIBITMAP* bitmap = nullptr;
     // Look at the header first: a small file may announce a huge picture.
-    FIBITMAP* header = FreeImage_LoadFromMemory(format, memory, FIF_LOAD_NOPIXELS);
+    FIBITMAP* header = FreeImage_LoadFromMemory(FIF_PNG, memory, FIF_LOAD_NOPIXELS);
     if (header) {
         bool acceptable = sizeAcceptable(FreeImage_GetWidth(header), FreeImage_GetHeight(header));
         FreeImage_Unload(header);
         if (acceptable) {
             FreeImage_SeekMemory(memory, 0, SEEK_SET);
-            bitmap = FreeImage_LoadFromMemory(format, memory, 0);
+            bitmap = FreeImage_LoadFromMemory(FIF_PNG, memory, 0);
         }
     }
     FreeImage_CloseMemory(memory);

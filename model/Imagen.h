@@ -18,6 +18,10 @@ public:
 
 class Imagen {
 public:
+    // Pictures beyond this many pixels are refused, whether decoded or blank,
+    // so that a hostile file cannot make the editor allocate gigabytes.
+    static constexpr uint64_t kMaxPixels = UINT64_C(100) * 1000 * 1000;
+
     // Takes ownership of `bitmap`, which may be null.
     explicit Imagen(FIBITMAP* bitmap);
     // A blank 8-bit picture of the given size, all pixels zero. Its pixels are
@@ -29,8 +33,9 @@ public:
     Imagen(const Imagen&) = delete;
     Imagen& operator=(const Imagen&) = delete;
 
-    // Decodes the picture file `path` (read through FileAccess::current(), the
-    // format found from the name) or falls back to a blank picture.
+    // Decodes the picture file `path` (read through FileAccess::current())
+    // when its bytes are a PNG, whatever its name; anything else falls back
+    // to a blank picture.
     static std::unique_ptr<Imagen> load(const std::string& path, int32_t fallbackWidth,
                                         int32_t fallbackHeight);
 

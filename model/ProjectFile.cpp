@@ -255,13 +255,36 @@ void buildDocument(const Proyecto& project, XMLDocument& document) {
 }
 
 // The file is what a Windows text-mode stream writes: CR LF line breaks.
-std::string withCrLf(const char* text, size_t length) {
+// A line break inside an attribute value would come back from the reader as
+// a plain LF (the parser folds CR LF, LF CR and a lone CR into one LF), so
+// inside values CR and LF are written as character references instead;
+// a value without them is printed unchanged.
+std::string fileText(const char* text, size_t length) {
     std::string out;
     out.reserve(length + length / 16);
+    bool inTag = false;
+    bool inValue = false;
     for (size_t i = 0; i < length; ++i) {
-        if (text[i] == '\n')
+        char c = text[i];
+        if (inValue && c == '\n') {
+            out += "&#10;";
+            continue;
+        }
+        if (inValue && c == '\r') {
+            out += "&#13;";
+            continue;
+        }
+        if (c == '\n')
             out += '\r';
-        out += text[i];
+        out += c;
+        // The printer escapes quotes inside values, so a quote inside a tag
+        // always opens or closes one.
+        if (inTag && c == '"')
+            inValue = !inValue;
+        else if (!inValue && c == '<')
+            inTag = true;
+        else if (!inValue && c == '>')
+            inTag = false;
     }
     return out;
 }
@@ -296,7 +319,7 @@ std::string printProject(const Proyecto& project) {
     XMLPrinter printer;
     document.Print(&printer);
     // CStrSize counts the terminating zero.
-    return withCrLf(printer.CStr(), static_cast<size_t>(printer.CStrSize() - 1));
+    return fileText(printer.CStr(), static_cast<size_t>(printer.CStrSize() - 1));
 }
 
 void writeProjectFile(Proyecto& project) {

@@ -215,6 +215,24 @@ TEST_F(ProjectFileTest, EscapesAndWindows1252BytesRoundTrip) {
     EXPECT_EQ(project, reread);
 }
 
+TEST_F(ProjectFileTest, LineBreaksInsideValuesRoundTrip) {
+    // The smallest file that once read back different after a save.
+    readText("<tabrino versionFormato=\"12.08\"><paginas><pagina orientaciones=\"\n\r&\"></pagina>"
+             "</paginas></tabrino>");
+    project.instalacion = "a\rb\r\nc\n\rd\ne";
+    project.paginas[0]->comandoInicial.codigo = "\r";
+    project.archivo = folder.file("casa.xml");
+    writeProjectFile(project);
+
+    std::string bytes = readBytes(project.archivo);
+    EXPECT_NE(std::string::npos, bytes.find("instalacion=\"a&#13;b&#13;&#10;c&#10;&#13;d&#10;e\""));
+    EXPECT_NE(std::string::npos, bytes.find("codigo=\"&#13;\""));
+    Proyecto reread;
+    readProjectFile(project.archivo, reread);
+    EXPECT_EQ(project, reread);
+    EXPECT_EQ(bytes, printProject(reread));
+}
+
 TEST_F(ProjectFileTest, CoordsTextHasItsEntitiesDecoded) {
     readText(fileWith("<pagina nombre=\"a\"><regiones><region><coords>1 &amp;&apos; 2 ; 3 ; 4</coords>"
                       "</region></regiones></pagina>"));

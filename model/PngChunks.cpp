@@ -1,0 +1,49 @@
+#include "PngChunks.h"
+
+#include <cstdint>
+
+namespace {
+
+const char kSignature[] = "\x89PNG\r\n\x1A\n";
+const size_t kSignatureSize = sizeof kSignature - 1;
+// Length, type and CRC around a chunk's data.
+const size_t kChunkFrame = 12;
+
+uint32_t bigEndianAt(const std::string& bytes, size_t at) {
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data() + at);
+    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
+}
+
+bool isInflated(const std::string& bytes, size_t typeAt) {
+    return bytes.compare(typeAt, 4, "zTXt") == 0 || bytes.compare(typeAt, 4, "iTXt") == 0 ||
+           bytes.compare(typeAt, 4, "iCCP") == 0;
+}
+
+}  // namespace
+
+bool hasPngSignature(const std::string& bytes) {
+    return bytes.compare(0, kSignatureSize, kSignature, kSignatureSize) == 0;
+}
+
+bool screenPngChunks(std::string& bytes) {
+    if (!hasPngSignature(bytes))
+        return false;
+    std::string kept(bytes, 0, kSignatureSize);
+    size_t at = kSignatureSize;
+    while (bytes.size() - at >= kChunkFrame) {
+        uint32_t length = bigEndianAt(bytes, at);
+        if (length > bytes.size() - at - kChunkFrame)
+            return false;
+        size_t chunkSize = kChunkFrame + length;
+        bool end = bytes.compare(at + 4, 4, "IEND") == 0;
+        if (!isInflated(bytes, at + 4))
+            kept.append(bytes, at, chunkSize);
+        at += chunkSize;
+        if (end)
+            break;
+    }
+    // Whatever follows (the end of a cut file) stays for the decoder to judge.
+    kept.append(bytes, at, std::string::npos);
+    bytes.swap(kept);
+    return true;
+}

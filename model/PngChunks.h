@@ -1,0 +1,16 @@
+// Screening of picture bytes before they reach the PNG decoder. A project
+// names its picture files freely, and the decoder believes the lengths a file
+// announces: a chunk that claims two gigabytes in a file of a hundred bytes
+// makes it allocate them, and compressed text or colour profiles inflate up
+// to a thousandfold.
+#pragma once
+
+#include <string>
+
+// True when `bytes` start with the PNG signature.
+bool hasPngSignature(const std::string& bytes);
+
+// False when `bytes` are not a PNG or a chunk claims more bytes than follow
+// it. Otherwise drops the chunks the editor never uses whose contents would
+// be inflated (zTXt, iTXt, iCCP) and returns true; the pixels are untouched.
+bool screenPngChunks(std::string& bytes);

@@ -1,0 +1,137 @@
+// libFuzzer target: the network transfer worker, with the input as the byte
+// stream the device sends on the TCP connection (DeviceStream stands in for
+// the sockets; the files live in memory).
+//
+// Beyond "no crash, no leak, no hang": the only files opened are the project
+// file and the pictures its pages name with safe names; every message sent
+// is one of those files, framed; no socket is left open; the result agrees
+// with what the user is shown. Lengths the stream announces must not make the
+// worker allocate them (the ctest run sets a small malloc limit).
+#include <cstdint>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "DeviceStream.h"
+#include "model/Proyecto.h"
+#include "tests/unit/support/MemoryFileAccess.h"
+#include "transfer/DeviceProtocol.h"
+#include "transfer/DeviceTransfer.h"
+#include "transfer/PictureNames.h"
+#include "transfer/TransferObserver.h"
+
+namespace {
+
+const char kProjectFile[] = "Z:\\casa\\casa.xml";
+
+// Records every file the worker opens.
+class RecordingFileAccess : public MemoryFileAccess {
+public:
+    std::set<std::string> opened;
+
+    std::unique_ptr<InputFile> openRead(const std::string& path) override {
+        opened.insert(path);
+        return MemoryFileAccess::openRead(path);
+    }
+};
+
+class LastStatus : public TransferObserver {
+public:
+    std::string status;
+    std::string label;
+    void setStatus(const std::string& text) override { status = text; }
+    void setButtonLabel(const std::string& text) override { label = text; }
+};
+
+struct Installation {
+    RecordingFileAccess files;
+    std::vector<std::string> served;
+    std::set<std::string> allowed;  // paths the worker may open
+
+    Installation() {
+        files.files[kProjectFile] = "<?xml version=\"1.0\"?>\r\n<tabrino versionFormato=\"12.08\"/>\r\n";
+        files.files["Z:\\casa\\inicio.png"] = std::string(9000, 'i');  // two chunks
+        files.files["Z:\\casa\\luces.png"] = "luces";
+        files.files["Z:\\casa\\vacio.png"] = "";
+        // Files the device must never get: beside the project but not named by
+        // it, or reached by unsafe names the project does hold.
+        files.files["Z:\\casa\\otro.png"] = "otro";
+        files.files["Z:\\casa\\..\\secreto.txt"] = "secreto";
+        files.files["C:\\boot.ini"] = "boot";
+        files.files["Z:\\casa\\C:\\boot.ini"] = "boot";
+
+        Proyecto project;
+        project.archivo = kProjectFile;
+        for (const char* name : {"inicio.png", "luces.png", "vacio.png", "falta.png", "..\\secreto.txt",
+                                 "C:\\boot.ini", "inicio.png"}) {
+            auto page = std::make_unique<Pagina>();
+            page->imagen = name;
+            project.addPage(std::move(page));
+        }
+        served = servedPictureNames(project);
+        allowed.insert(kProjectFile);
+        for (const std::string& name : served)
+            allowed.insert(picturePath(kProjectFile, name));
+        FileAccess::install(&files);
+    }
+};
+
+Installation& installation() {
+    static Installation instance;
+    return instance;
+}
+
+bool isPictureServed(const std::string& message, const Installation& setup) {
+    for (const std::string& name : setup.served)
+        if (setup.files.files.count(picturePath(kProjectFile, name)) &&
+            setup.files.files.at(picturePath(kProjectFile, name)) == message)
+            return true;
+    return false;
+}
+
+// True when `bytes` is the project file, framed, followed by framed
+// pictures the project serves.
+bool sentOnlyServedFiles(const std::string& bytes, const Installation& setup) {
+    size_t at = 0;
+    for (int index = 0; at < bytes.size(); ++index) {
+        if (bytes.size() - at < 4)
+            return false;
+        const unsigned char* wire = reinterpret_cast<const unsigned char*>(bytes.data() + at);
+        size_t length = (size_t(wire[0]) << 24) | (size_t(wire[1]) << 16) | (size_t(wire[2]) << 8) | wire[3];
+        at += 4;
+        if (bytes.size() - at < length)
+            return false;
+        std::string message = bytes.substr(at, length);
+        at += length;
+        if (index == 0 ? message != setup.files.files.at(kProjectFile) : !isPictureServed(message, setup))
+            return false;
+    }
+    return at > 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Installation& setup = installation();
+    setup.files.opened.clear();
+    deviceStream::start(data, size);
+    LastStatus observer;
+    DeviceTransfer worker(observer, kProjectFile, setup.served, kDevicePort);
+    int result = worker.run();
+
+    for (const std::string& path : setup.files.opened)
+        if (!setup.allowed.count(path))
+            abort();  // opened a file the project does not list
+    if (!sentOnlyServedFiles(deviceStream::sent(), setup))
+        abort();
+    if (deviceStream::openSockets() != 0)
+        abort();
+    bool done = observer.status == kDoneText;
+    bool failed = observer.status.compare(0, std::string(kErrorPrefix).size(), kErrorPrefix) == 0;
+    if (!(result == 0 && done) && !(result == -1 && failed))
+        abort();
+    if (observer.label != kOkLabel)
+        abort();
+    return 0;
+}
