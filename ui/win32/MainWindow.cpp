@@ -82,6 +82,13 @@ TBBUTTON modeButton(int commandId, int image) {
     return pushButton(commandId, image, TBSTYLE_CHECKGROUP);
 }
 
+std::vector<std::string> findingLines(const Proyecto& project, const std::vector<ProjectFinding>& findings) {
+    std::vector<std::string> lines;
+    for (const ProjectFinding& finding : findings)
+        lines.push_back(findingLine(project, finding));
+    return lines;
+}
+
 int rectHeight(HWND window) {
     RECT r;
     if (!window || !GetWindowRect(window, &r))
@@ -403,17 +410,6 @@ void MainWindow::editPage() {
     page->setComandoInicial(dialog.comandoInicial);
     showPage(page->nombre);
 }
-
-namespace {
-
-std::vector<std::string> findingLines(const Proyecto& project, const std::vector<ProjectFinding>& findings) {
-    std::vector<std::string> lines;
-    for (const ProjectFinding& finding : findings)
-        lines.push_back(findingLine(project, finding));
-    return lines;
-}
-
-}  // namespace
 
 void MainWindow::verifyProject() {
     std::vector<ProjectFinding> findings = checkProject(*project);
