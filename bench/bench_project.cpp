@@ -1,7 +1,8 @@
 // Project file speed, side by side in one run: reading a project of 200 pages
 // x 40 regions (which decodes its 200 pictures of 1280 x 800, 24-bit) against
 // the floor of decoding the same PNG files with FreeImage alone; writing the
-// project; taking the snapshot. Prints the read / floor ratio at the end.
+// project; taking the snapshot; checking the project for problems. Prints the
+// read / floor ratio at the end.
 //
 // Writing and the snapshot must decode no picture: a FileAccess counting the
 // picture files opened proves it (counter "pictures_opened").
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "model/PosixFileAccess.h"
+#include "model/ProjectCheck.h"
 #include "model/ProjectFile.h"
 #include "tests/unit/support/TempFolder.h"
 
@@ -177,6 +179,15 @@ void BM_TakeSnapshot(benchmark::State& state) {
     state.counters["pictures_opened"] = static_cast<double>(f.files.picturesOpened - before);
 }
 
+// The project is sound: the whole check runs and finds nothing.
+void BM_CheckProject(benchmark::State& state) {
+    Fixture& f = fixture();
+    size_t findings = 0;
+    for (auto _ : state)
+        findings = checkProject(f.loaded).size();
+    state.counters["findings"] = static_cast<double>(findings);
+}
+
 // Reading and its floor, repetitions interleaved at random (see main) so that
 // a busy machine slows both alike.
 BENCHMARK(BM_ReadProject)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
@@ -184,6 +195,7 @@ BENCHMARK(BM_DecodeFloor)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetit
 BENCHMARK(BM_ReadProjectWithoutPictures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TakeSnapshot)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CheckProject)->Unit(benchmark::kMillisecond);
 
 // Keeps the mean real and CPU times of each benchmark for the ratios printed
 // at the end. On a busy machine the CPU-time ratio is the steadier one.

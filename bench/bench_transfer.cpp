@@ -2,12 +2,15 @@
 // the same run, copies the same bytes over a plain loopback connection (no
 // framing, no requests): the floor the transfer is measured against.
 // Both time the device's side, from the accepted connection to the last byte.
+// The transfer runs twice: for an observer that shows no progress (nothing
+// is counted) and for one that does, as the progress dialog.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <atomic>
 #include <memory>
 #include <string>
 #include <thread>
@@ -17,6 +20,7 @@
 #include "tools/DeviceEmulator.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/TransferObserver.h"
+#include "transfer/TransferProgress.h"
 
 namespace {
 
@@ -27,6 +31,21 @@ class SilentObserver : public TransferObserver {
 public:
     void setStatus(const std::string&) override {}
     void setButtonLabel(const std::string&) override {}
+    long updateCount() const { return 0; }
+    bool endedFull() const { return true; }
+};
+
+class ProgressObserver : public SilentObserver {
+public:
+    bool showsProgress() const override { return true; }
+    void setProgress(const TransferProgress& progress) override {
+        permille = progressPermille(progress);
+        ++updates;
+    }
+    long updateCount() const { return updates.load(); }
+    bool endedFull() const { return permille.load() == kProgressScale; }
+    std::atomic<int> permille{0};
+    std::atomic<long> updates{0};
 };
 
 // The project folder: the project file and its pictures, removed at exit.
@@ -68,23 +87,28 @@ Project& project() {
     return shared;
 }
 
+template <typename Observer>
 void BM_TransferToEmulatedDevice(benchmark::State& state) {
     Project& p = project();
+    long updates = 0;
     for (auto _ : state) {
         DeviceLink link;
-        SilentObserver observer;
+        Observer observer;
         DeviceTransfer worker(observer, p.file, p.pictures, link.port());
         std::thread editor([&] { worker.run(); });
         EmulatorRun run = emulateDevice(
             link, EmulatorMode::Normal, [&](const std::string&) { return p.pictures; }, 10000, false);
         editor.join();
-        if (!run.ok || run.bytesReceived != p.totalBytes) {
+        if (!run.ok || run.bytesReceived != p.totalBytes || !observer.endedFull()) {
             state.SkipWithError(("exchange failed: " + run.failure).c_str());
             break;
         }
         state.SetIterationTime(run.exchangeSeconds);
+        updates += observer.updateCount();
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.totalBytes));
+    state.counters["progress_updates"] =
+        benchmark::Counter(static_cast<double>(updates), benchmark::Counter::kAvgIterations);
 }
 
 // The same files read through FileAccess and written to one connection.
@@ -131,7 +155,10 @@ void BM_PlainLoopbackCopyFloor(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_TransferToEmulatedDevice)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
-BENCHMARK(BM_PlainLoopbackCopyFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
+BENCHMARK_TEMPLATE(BM_TransferToEmulatedDevice, SilentObserver)
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0)->Repetitions(5);
+BENCHMARK_TEMPLATE(BM_TransferToEmulatedDevice, ProgressObserver)
+    ->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0)->Repetitions(5);
+BENCHMARK(BM_PlainLoopbackCopyFloor)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0)->Repetitions(5);
 
 BENCHMARK_MAIN();

@@ -74,7 +74,9 @@ std::unique_ptr<Imagen> Imagen::load(const std::string& path, int32_t fallbackWi
     try {
         return std::make_unique<Imagen>(decode(path));
     } catch (const ImagenException&) {
-        return blank(fallbackWidth, fallbackHeight);
+        std::unique_ptr<Imagen> standIn = blank(fallbackWidth, fallbackHeight);
+        standIn->fallback_ = true;
+        return standIn;
     }
 }
 

@@ -21,6 +21,8 @@
 #define IDD_COMANDO             131
 #define IDD_SUBIRPROYECTO       139
 #define IDD_TRANSFERIR          140
+#define IDD_VERIFICAR           141
+#define IDD_VERIFICAR_TRANSFERIR 142
 
 // Controls
 #define IDC_PAGINA_NOMBRE       1000
@@ -41,6 +43,9 @@
 #define IDC_COMANDO_SALTO       1017
 #define IDC_TRANSFERIR_TCPIP    1018
 #define IDC_TRANSFERIR_COPIA    1019
+#define IDC_SUBIR_PROGRESO      1020
+#define IDC_SUBIR_IMAGENES      1021
+#define IDC_VERIFICAR_LISTA     1022
 
 // Commands
 #define IDM_ABOUT               104
@@ -78,3 +83,4 @@
 #define ID_AYUDA                2816
 #define ID_TRANSFERIR_TCPIP     2817
 #define ID_GUARDAR_COMO         2818
+#define ID_VERIFICAR_PROYECTO   2819

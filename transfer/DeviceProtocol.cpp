@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "model/FileAccess.h"
+#include "transfer/TransferProgress.h"
 
 const char kDiscoveryText[] = "<GETPROYECTO>";
 const char kEndText[] = "<FIN>";
@@ -93,7 +94,7 @@ void sendMessage(SocketHolder& holder, const std::string& bytes) {
         throw TransferError("send");
 }
 
-void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName) {
+void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName, ProgressMeter* meter) {
     std::unique_ptr<InputFile> file = FileAccess::current().openRead(path);
     if (!file)
         throw TransferError("no pude abrir el archivo " + shownName);
@@ -113,5 +114,7 @@ void sendFile(const std::string& path, SocketHolder& holder, const std::string& 
         remaining -= static_cast<uint64_t>(n);
         if (!net::sendAll(holder.handle(), chunk, static_cast<size_t>(n), remaining > 0))
             throw TransferError("send");
+        if (meter)
+            meter->addBytes(static_cast<size_t>(n));
     }
 }

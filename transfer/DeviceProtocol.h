@@ -11,6 +11,8 @@
 #include "transfer/ReceivedMessage.h"
 #include "transfer/SocketHolder.h"
 
+class ProgressMeter;
+
 const uint16_t kDevicePort = 9835;
 const size_t kDatagramCapacity = 1024;  // at most 1023 bytes are read
 // Files are streamed in pieces of this size, each read and passed to one
@@ -41,7 +43,8 @@ void connectToDevice(const std::string& address, SocketHolder& holder, uint16_t 
 // raise "recv error".
 void receiveMessage(SocketHolder& holder, ReceivedMessage& message, size_t limit);
 // Sends the file at `path` as one framed message; `shownName` is the name
-// an error speaks of.
-void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName);
+// an error speaks of. Each piece sent is added to `meter` when there is one.
+void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName,
+              ProgressMeter* meter = nullptr);
 // Sends `bytes` as one framed message (the device's side uses it too).
 void sendMessage(SocketHolder& holder, const std::string& bytes);

@@ -6,6 +6,7 @@
 #include "model/FileAccess.h"
 #include "transfer/DeviceProtocol.h"
 #include "transfer/TransferObserver.h"
+#include "transfer/TransferProgress.h"
 
 const char kTransferringText[] = "Transfiriendo...";
 const char kDoneText[] = "Operaci\xF3n conclu\xED" "da";
@@ -20,6 +21,7 @@ struct DeviceTransfer::State {
     std::atomic<bool> keepRunning{true};
     SocketHolder discovery;
     SocketHolder connection;
+    std::unique_ptr<ProgressMeter> meter;  // only when the observer shows progress
 
     State(TransferObserver& observer, const std::string& projectFile,
           const std::vector<std::string>& pictureNames, uint16_t port)
@@ -28,6 +30,7 @@ struct DeviceTransfer::State {
     bool discoverDevice(std::string& deviceAddress);
     void serveRequests();
     void serveRequest(const std::string& request);
+    void startMeter();
     int exchange();
 };
 
@@ -78,7 +81,11 @@ void DeviceTransfer::State::serveRequest(const std::string& request) {
     bool served = std::find(pictureNames.begin(), pictureNames.end(), request) != pictureNames.end();
     if (!served)
         throw TransferError("no pude abrir el archivo " + request);
-    sendFile(picturePath(projectFile, request), connection, request);
+    // A picture's bytes count towards the progress the first time only.
+    ProgressMeter* counting = meter && meter->firstSending(request) ? meter.get() : nullptr;
+    sendFile(picturePath(projectFile, request), connection, request, counting);
+    if (counting)
+        counting->pictureSent();
 }
 
 void DeviceTransfer::State::serveRequests() {
@@ -88,6 +95,8 @@ void DeviceTransfer::State::serveRequests() {
         std::string name = request.text();
         request.release();
         if (name == kEndText) {
+            if (meter)
+                meter->finish();
             observer.setStatus(kDoneText);
             observer.setButtonLabel(kOkLabel);
             keepRunning.store(false);
@@ -97,13 +106,24 @@ void DeviceTransfer::State::serveRequests() {
     }
 }
 
+void DeviceTransfer::State::startMeter() {
+    if (!observer.showsProgress())
+        return;
+    std::vector<std::string> paths;
+    for (const std::string& name : pictureNames)
+        paths.push_back(picturePath(projectFile, name));
+    meter.reset(new ProgressMeter(observer, projectFile, pictureNames, paths));
+    meter->start();
+}
+
 int DeviceTransfer::State::exchange() {
     std::string deviceAddress;
     if (!discoverDevice(deviceAddress))
         return 0;
     observer.setStatus(kTransferringText);
+    startMeter();
     connectToDevice(deviceAddress, connection, port);
-    sendFile(projectFile, connection, projectFile);
+    sendFile(projectFile, connection, projectFile, meter.get());
     serveRequests();
     connection.close();
     return 0;

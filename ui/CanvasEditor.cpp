@@ -110,6 +110,15 @@ CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::strin
     return actions;
 }
 
+CanvasActions CanvasEditor::selectRegion(int32_t index) {
+    CanvasActions actions;
+    if (!scaledPage_ || index < 0 || static_cast<size_t>(index) >= scaledPage_->regions().size())
+        return actions;
+    selected_ = index;
+    actions.repaint = true;
+    return actions;
+}
+
 const Rect& CanvasEditor::regionRect(int32_t index) const {
     return scaledPage_->regions()[static_cast<size_t>(index)].coords;
 }

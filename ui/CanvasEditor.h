@@ -94,6 +94,10 @@ public:
     CanvasActions rightDown(int32_t x, int32_t y);
     CanvasActions command(int commandId);
 
+    // Selects region `index` of the page shown, as a click would; an index
+    // the page does not have leaves the selection as it is.
+    CanvasActions selectRegion(int32_t index);
+
     // Called after the command dialog of `index` ended with OK.
     void setRegionCommand(int32_t index, const Comando& comando);
 

@@ -61,6 +61,12 @@ private:
     std::string saved_;
 };
 
+// Writes into `folder` a project of `pages` pages "P1", "P2", ... with a
+// 40 x 30 picture each ("p1.png", ...) and one region each that jumps to the
+// next page (the last one jumps back): a project the check finds sound.
+// Returns the project file's path; Wine's current directory is the folder.
+std::string writeLinkedProject(const TempFolder& folder, int pages);
+
 extern const char kComandoTitle[];
 extern const char kPaginaTitle[];
 extern const char kProyectoTitle[];

@@ -3,6 +3,9 @@
 
 #include "tests/gui/DialogsGuiTest.h"
 
+#include "model/ProjectFile.h"
+#include "model/Proyecto.h"
+
 const char kComandoTitle[] = "Funci\xF3n";
 const char kPaginaTitle[] = "P\xE1gina";
 const char kProyectoTitle[] = "Proyecto";
@@ -122,4 +125,27 @@ std::string CurrentDirectoryGuard::current() {
     char folder[MAX_PATH] = "";
     GetCurrentDirectoryA(sizeof folder, folder);
     return folder;
+}
+
+std::string writeLinkedProject(const TempFolder& folder, int pages) {
+    SetCurrentDirectoryA(folder.dir().c_str());
+    Proyecto project;
+    project.instalacion = "Casa";
+    for (int i = 1; i <= pages; ++i) {
+        std::string picture = "p" + std::to_string(i) + ".png";
+        writeTestPicture(folder.path(picture), 40, 30);
+        std::unique_ptr<Pagina> page(new Pagina());
+        page->nombre = "P" + std::to_string(i);
+        page->setImagen(40, 30, picture);
+        Region region;
+        region.coords = Rect{2, 2, 20, 20};
+        region.comando.codigo = "luz";
+        region.comando.tipoComunicacion = "wifi";
+        region.comando.pagina = i < pages ? "P" + std::to_string(i + 1) : "/back";
+        page->addRegion(region);
+        project.addPage(std::move(page));
+    }
+    project.archivo = folder.path("proyecto.xml");
+    writeProjectFile(project);
+    return project.archivo;
 }

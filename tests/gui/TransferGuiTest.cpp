@@ -2,6 +2,7 @@
 // progress dialog and the device emulator on loopback port 9835.
 #include "tests/gui/GuiTest.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 
 #include "model/Proyecto.h"
@@ -25,7 +26,12 @@ const char kProjectXml[] =
     "            <comandoInicial>\r\n"
     "                <comando sector=\"\" codigo=\"\" pagina=\"\" tipoComunicacion=\"\" btMacAddress=\"\"/>\r\n"
     "            </comandoInicial>\r\n"
-    "            <regiones/>\r\n"
+    "            <regiones>\r\n"
+    "                <region>\r\n"
+    "                    <coords>2, 2, 20, 20</coords>\r\n"
+    "                    <comando sector=\"\" codigo=\"\" pagina=\"Luces\" tipoComunicacion=\"wifi\" btMacAddress=\"\"/>\r\n"
+    "                </region>\r\n"
+    "            </regiones>\r\n"
     "        </pagina>\r\n"
     "        <pagina nombre=\"Luces\" imagen=\"luces.png\" orientaciones=\"V\" ancho=\"20\" alto=\"10\">\r\n"
     "            <comandoInicial>\r\n"
@@ -45,14 +51,15 @@ bool openProject(MainWindow& window, const std::string& path) {
     return answerer.finish();
 }
 
-// The main window with a project of one page, inicio.png, opened from a
+// The main window with the two-page project and its pictures, opened from a
 // folder of its own.
-struct ProjectWithOnePicture {
+struct OpenedProject {
     TempFolder folder;
     CurrentDirectoryGuard directory{CurrentDirectoryGuard::current()};
     ProgramFileAccess files;
     std::unique_ptr<MainWindow> window = createMainWindow();
     bool ready = writeTestPicture(folder.path("inicio.png"), 40, 30) &&
+                 writeTestPicture(folder.path("luces.png"), 20, 10) &&
                  writeFileBytes(folder.path("casa.xml"), kProjectXml) && openProject(*window, folder.path("casa.xml"));
 };
 
@@ -64,6 +71,39 @@ void chooseMethod(Answerer& answerer, int method, bool& tcpIpTicked) {
         .check(method)
         .click(IDOK)
         .run([](HWND dialog) { waitFor([dialog] { return !IsWindow(dialog); }, 5000); });
+}
+
+struct NetworkTransfer {
+    bool tcpIpTicked = false;
+    bool closed = false;
+    bool deviceOk = false;
+};
+
+// "Transferir a dispositivo" over TCP/IP to `device`, already started: once
+// the progress dialog says it is done, `read` looks at it, then the dialog is
+// closed with its button and the device's report awaited.
+NetworkTransfer transferOverNetwork(MainWindow& window, GuiDevice& device, const std::function<void(HWND)>& read) {
+    NetworkTransfer transfer;
+    Answerer answerer;
+    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, transfer.tcpIpTicked);
+    answerer.on(kTransferTitle)
+        .run([&](HWND progress) {
+            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
+            read(progress);
+        })
+        .click(IDCANCEL)
+        .run([&transfer](HWND progress) {
+            transfer.closed = waitFor([progress] { return !IsWindow(progress); }, 5000);
+        });
+    answerer.start();
+    sendCommand(window.hwnd, ID_TRANSFERIR);
+    // The method dialog posted 2817: the progress dialog runs in this pump.
+    pumpUntil([&transfer] { return transfer.closed; }, 30000);
+    GUI_REQUIRE(answerer.finish());
+    transfer.deviceOk = device.finish(10000);
+    if (!transfer.deviceOk)
+        guiTestFailure(__FILE__, __LINE__, "device report: " + device.report());
+    return transfer;
 }
 
 }  // namespace
@@ -81,33 +121,17 @@ GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
 
     GuiDevice device("normal");
     GUI_REQUIRE(device.started());
-
-    bool tcpIpTicked = false, closed = false;
     std::string status, button;
-    Answerer answerer;
-    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, tcpIpTicked);
-    answerer.on(kTransferTitle)
-        .run([&](HWND progress) {
-            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
-            status = controlText(progress, IDC_SUBIR_ESTADO);
-            button = controlText(progress, IDCANCEL);
-        })
-        .click(IDCANCEL)
-        .run([&closed](HWND progress) { closed = waitFor([progress] { return !IsWindow(progress); }, 5000); });
-    answerer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
-    // The method dialog posted 2817: the progress dialog runs in this pump.
-    pumpUntil([&closed] { return closed; }, 30000);
-    GUI_REQUIRE(answerer.finish());
-    bool deviceOk = device.finish(10000);
+    NetworkTransfer transfer = transferOverNetwork(*window, device, [&](HWND progress) {
+        status = controlText(progress, IDC_SUBIR_ESTADO);
+        button = controlText(progress, IDCANCEL);
+    });
 
-    GUI_CHECK(tcpIpTicked);
+    GUI_CHECK(transfer.tcpIpTicked);
     GUI_CHECK_EQ(status, std::string(kDoneText));
     GUI_CHECK_EQ(button, std::string("OK"));
-    GUI_CHECK(closed);
-    GUI_CHECK(deviceOk);
-    if (!deviceOk)
-        guiTestFailure(__FILE__, __LINE__, "device report: " + device.report());
+    GUI_CHECK(transfer.closed);
+    GUI_CHECK(transfer.deviceOk);
     // The project as the editor saved it before the transfer, then each
     // picture byte for byte (the device asks for them in page order).
     GUI_CHECK_EQ(device.received("trdev.xml"), readFileBytes(folder.path("casa.xml")));
@@ -115,8 +139,37 @@ GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
     GUI_CHECK(device.received("luces.png") == readFileBytes(folder.path("luces.png")));
 }
 
+GUI_TEST(Transfer, ProgressBarEndsFullWithEveryPictureCounted) {
+    TempFolder folder;
+    CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
+    ProgramFileAccess files;
+    std::string path = writeLinkedProject(folder, 12);
+    auto window = createMainWindow();
+    GUI_REQUIRE(openProject(*window, path));
+
+    GuiDevice device("normal");
+    GUI_REQUIRE(device.started());
+    std::string pictures;
+    LRESULT position = -1, top = -1;
+    NetworkTransfer transfer = transferOverNetwork(*window, device, [&](HWND progress) {
+        position = SendDlgItemMessageA(progress, IDC_SUBIR_PROGRESO, PBM_GETPOS, 0, 0);
+        top = SendDlgItemMessageA(progress, IDC_SUBIR_PROGRESO, PBM_GETRANGE, FALSE, 0);
+        pictures = controlText(progress, IDC_SUBIR_IMAGENES);
+    });
+
+    GUI_CHECK(transfer.closed);
+    GUI_CHECK(transfer.deviceOk);
+    for (int i = 1; i <= 12; ++i) {
+        std::string picture = "p" + std::to_string(i) + ".png";
+        GUI_CHECK(device.received(picture) == readFileBytes(folder.path(picture)));
+    }
+    GUI_CHECK_EQ(top, 1000);
+    GUI_CHECK_EQ(position, 1000);
+    GUI_CHECK_EQ(pictures, std::string("12 de 12 im\xE1genes"));
+}
+
 GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
-    ProjectWithOnePicture opened;
+    OpenedProject opened;
     GUI_REQUIRE(opened.ready);
     auto& window = opened.window;
 
@@ -156,7 +209,7 @@ GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
 }
 
 GUI_TEST(Transfer, CancelWhileTheConnectedDeviceIsSilentClosesPromptly) {
-    ProjectWithOnePicture opened;
+    OpenedProject opened;
     GUI_REQUIRE(opened.ready);
     TempFolder& folder = opened.folder;
     auto& window = opened.window;

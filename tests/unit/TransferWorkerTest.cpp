@@ -14,6 +14,7 @@
 #include "tools/DeviceEmulator.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/TransferObserver.h"
+#include "transfer/TransferProgress.h"
 
 namespace {
 
@@ -43,11 +44,21 @@ public:
         auto all = statuses();
         return all.empty() ? "" : all.back();
     }
+    bool showsProgress() const override { return true; }
+    void setProgress(const TransferProgress& progress) override {
+        std::lock_guard<std::mutex> guard(lock_);
+        progress_.push_back(progress);
+    }
+    std::vector<TransferProgress> progress() {
+        std::lock_guard<std::mutex> guard(lock_);
+        return progress_;
+    }
 
 private:
     std::mutex lock_;
     std::vector<std::string> statuses_;
     std::vector<std::string> labels_;
+    std::vector<TransferProgress> progress_;
 };
 
 void writeFile(const std::string& path, const std::string& bytes) {
@@ -192,6 +203,42 @@ TEST_F(TransferWorker, ServesEveryRequestedPictureAndFinishesOnFin) {
     EXPECT_EQ((std::vector<std::string>{"Transfiriendo...", kDone}), observer.statuses());
     EXPECT_EQ(std::vector<std::string>{"OK"}, observer.labels());
     EXPECT_FALSE(worker->keepRunning());
+}
+
+TEST_F(TransferWorker, ProgressCountsEachListedPictureOnceAndIsFullAtFin) {
+    start({"inicio.png", "luces.png", "vacio.png"});
+    connectAndTakeProject();
+    for (const char* name : {"inicio.png", "inicio.png", "luces.png"}) {
+        ASSERT_TRUE(device.sendFrame(name));
+        std::string bytes;
+        ASSERT_TRUE(device.receiveFrame(bytes, kWait)) << name;
+    }
+    ASSERT_TRUE(device.sendFrame("<FIN>"));
+    EXPECT_EQ(0, result());
+    std::vector<TransferProgress> shown = observer.progress();
+    ASSERT_LE(2u, shown.size());
+    const uint64_t total = projectBytes.size() + 150000 + 8192;
+    EXPECT_EQ(0u, shown.front().bytesSent);
+    EXPECT_EQ(total, shown.front().bytesTotal);
+    EXPECT_EQ("0 de 3 im\xE1genes", picturesLine(shown.front()));
+    // vacio.png was never asked for: the bar is full all the same.
+    EXPECT_EQ(total, shown.back().bytesSent);
+    EXPECT_EQ(1000, progressPermille(shown.back()));
+    EXPECT_EQ("2 de 3 im\xE1genes", picturesLine(shown.back()));
+}
+
+TEST(ProgressMeter, ReportsAtMostTenTimesASecondBesidesTheFirstAndTheLast) {
+    RecordingObserver observer;
+    uint64_t now = 5000;
+    ProgressMeter meter(observer, "", {"a.png"}, {}, [&now] { return now; });
+    meter.start();
+    for (int i = 0; i < 1000; ++i, now += 1)  // a second of 8 KB pieces
+        meter.addBytes(8192);
+    EXPECT_EQ(10u, observer.progress().size());
+    meter.finish();
+    ASSERT_EQ(11u, observer.progress().size());
+    EXPECT_EQ(8192u * 1000, observer.progress().back().bytesSent);
+    EXPECT_EQ(1000, progressPermille(observer.progress().back()));
 }
 
 TEST_F(TransferWorker, TheFirstBytesAreTheBigEndianSizeThenTheFile) {

@@ -1,6 +1,9 @@
 #include "transfer/win32/DialogStatusObserver.h"
 
+#include <commctrl.h>
+
 #include "resources/resource.h"
+#include "transfer/TransferProgress.h"
 
 void DialogStatusObserver::setStatus(const std::string& text) {
     SetDlgItemTextA(dialog_, IDC_SUBIR_ESTADO, text.c_str());
@@ -8,4 +11,9 @@ void DialogStatusObserver::setStatus(const std::string& text) {
 
 void DialogStatusObserver::setButtonLabel(const std::string& text) {
     SetDlgItemTextA(dialog_, IDCANCEL, text.c_str());
+}
+
+void DialogStatusObserver::setProgress(const TransferProgress& progress) {
+    SendDlgItemMessageA(dialog_, IDC_SUBIR_PROGRESO, PBM_SETPOS, progressPermille(progress), 0);
+    SetDlgItemTextA(dialog_, IDC_SUBIR_IMAGENES, picturesLine(progress).c_str());
 }

@@ -1,6 +1,7 @@
 // Shows the transfer worker's progress in the progress dialog: the status
-// line (1015) and the button (2). Called on the worker's thread, which must
-// be a CreateThread thread; the texts are sent to the dialog's thread.
+// line (1015), the button (2), the progress bar (1020) and the pictures line
+// (1021). Called on the worker's thread, which must be a CreateThread
+// thread; the texts are sent to the dialog's thread.
 // Win32 layer (wineg++).
 #pragma once
 
@@ -13,6 +14,8 @@ public:
     explicit DialogStatusObserver(HWND dialog) : dialog_(dialog) {}
     void setStatus(const std::string& text) override;
     void setButtonLabel(const std::string& text) override;
+    bool showsProgress() const override { return true; }
+    void setProgress(const TransferProgress& progress) override;
 
 private:
     HWND dialog_;

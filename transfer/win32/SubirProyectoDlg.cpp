@@ -1,14 +1,21 @@
 #include "transfer/win32/SubirProyectoDlg.h"
 
+#include <commctrl.h>
+
 #include <new>
 #include <string>
 
 #include "resources/resource.h"
 #include "transfer/DeviceTransfer.h"
+#include "transfer/TransferProgress.h"
 #include "transfer/win32/SubirProyecto.h"
 
 SubirProyectoDlg::SubirProyectoDlg(HWND owner, Proyecto* project)
-    : Dialog(owner, IDD_SUBIRPROYECTO), project(project), worker(nullptr) {}
+    : Dialog(owner, IDD_SUBIRPROYECTO), project(project), worker(nullptr) {
+    // The template's progress bar needs its class registered.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
+    InitCommonControlsEx(&controls);
+}
 
 SubirProyectoDlg::~SubirProyectoDlg() {
     stopWorker();
@@ -20,6 +27,7 @@ void SubirProyectoDlg::stopWorker() {
 }
 
 INT_PTR SubirProyectoDlg::onInitDialog() {
+    SendDlgItemMessageA(hwnd, IDC_SUBIR_PROGRESO, PBM_SETRANGE32, 0, kProgressScale);
     worker = new (std::nothrow) SubirProyecto(this, hwnd, project);
     if (!worker || !worker->start()) {
         stopWorker();

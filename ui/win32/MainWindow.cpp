@@ -7,6 +7,7 @@
 #include "app/Application.h"
 #include "model/FileAccess.h"
 #include "model/PictureCarry.h"
+#include "model/ProjectCheck.h"
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
 #include "model/ProyectoException.h"
@@ -19,6 +20,7 @@
 #include "ui/win32/PaginaWindow.h"
 #include "ui/win32/ProjectFileDialogs.h"
 #include "ui/win32/ProyectoDlg.h"
+#include "ui/win32/VerificarDlg.h"
 
 namespace {
 
@@ -93,6 +95,13 @@ std::vector<std::string> namesOfOtherPages(const Proyecto& project, const Pagina
         if (other.get() != page)
             names.push_back(other->nombre);
     return names;
+}
+
+std::vector<std::string> findingLines(const Proyecto& project, const std::vector<ProjectFinding>& findings) {
+    std::vector<std::string> lines;
+    for (const ProjectFinding& finding : findings)
+        lines.push_back(findingLine(project, finding));
+    return lines;
 }
 
 int rectHeight(HWND window) {
@@ -204,8 +213,12 @@ void MainWindow::showPage(const std::string& name) {
 }
 
 void MainWindow::choosePage(int index) {
+    showMarked(project->findPage(project->pageNames()[index]), index);
+}
+
+void MainWindow::showMarked(Pagina* page, int index) {
     std::vector<std::string> names = project->pageNames();
-    currentPage = project->findPage(names[index]);
+    currentPage = page;
     canvas->setPage(currentPage, project->instalacion, names);
     HMENU pageMenu = GetSubMenu(GetMenu(hwnd), kPageMenu);
     for (size_t i = 0; i < names.size(); ++i) {
@@ -232,6 +245,7 @@ void MainWindow::updateMenus() {
     EnableMenuItem(menu, ID_GUARDAR_PROYECTO, MF_BYCOMMAND | whenProject);
     EnableMenuItem(menu, ID_GUARDAR_COMO, MF_BYCOMMAND | whenProject);
     EnableMenuItem(menu, ID_MODIFICAR_PROYECTO, MF_BYCOMMAND | whenProject);
+    EnableMenuItem(menu, ID_VERIFICAR_PROYECTO, MF_BYCOMMAND | whenProject);
     EnableMenuItem(menu, ID_TRANSFERIR, MF_BYCOMMAND | whenPages);
     EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | whenPages);
     EnableMenuItem(menu, kPageMenu, MF_BYPOSITION | whenProject);
@@ -302,6 +316,7 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     case ID_ABRIR_PROYECTO: openProject(); break;
     case ID_NUEVO_PROYECTO: newProject(); break;
     case ID_MODIFICAR_PROYECTO: modifyProject(); break;
+    case ID_VERIFICAR_PROYECTO: verifyProject(); break;
     case ID_GUARDAR_PROYECTO: save(*project); break;
     case ID_GUARDAR_COMO: saveAs(*project); break;
     case ID_PAGINA_AGREGAR: addPage(); break;
@@ -467,8 +482,38 @@ void MainWindow::editPage() {
     showPage(page->nombre);
 }
 
+void MainWindow::verifyProject() {
+    std::vector<ProjectFinding> findings = checkProject(*project);
+    if (findings.empty()) {
+        MessageBoxA(hwnd, "El proyecto no tiene problemas", "Verificar proyecto", MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    VerificarDlg dialog(hwnd, findingLines(*project, findings), VerificarDlg::Use::Browse);
+    if (dialog.runModal() == IDOK && dialog.chosen >= 0 && static_cast<size_t>(dialog.chosen) < findings.size()) {
+        const ProjectFinding& finding = findings[static_cast<size_t>(dialog.chosen)];
+        showFinding(finding.page, finding.region);
+    }
+}
+
+// By position, not by name: of two pages sharing a name, the second is
+// reached here too.
+void MainWindow::showFinding(int pageIndex, int regionIndex) {
+    if (pageIndex < 0 || static_cast<size_t>(pageIndex) >= project->paginas.size())
+        return;
+    showMarked(project->paginas[static_cast<size_t>(pageIndex)].get(), pageIndex);
+    canvas->selectRegion(regionIndex);
+}
+
+bool MainWindow::checkBeforeTransfer() {
+    std::vector<ProjectFinding> findings = checkProject(*project);
+    if (findings.empty())
+        return true;
+    VerificarDlg dialog(hwnd, findingLines(*project, findings), VerificarDlg::Use::AskBeforeTransfer);
+    return dialog.runModal() == IDYES;
+}
+
 void MainWindow::transfer() {
-    if (!save(*project))
+    if (!save(*project) || !checkBeforeTransfer())
         return;
     TransferirDlg dialog(hwnd, project.get());
     dialog.runModal();

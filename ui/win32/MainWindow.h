@@ -55,7 +55,13 @@ private:
     void addPage();
     void deletePage();
     void editPage();
+    void verifyProject();
+    // False when the project has findings and the user chose not to go on.
+    bool checkBeforeTransfer();
+    void showFinding(int pageIndex, int regionIndex);
     void transfer();
     void transferOverNetwork();
     void choosePage(int index);
+    // Shows `page` with page item `index` alone marked.
+    void showMarked(Pagina* page, int index);
 };

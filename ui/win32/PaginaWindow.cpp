@@ -84,6 +84,10 @@ void PaginaWindow::setPage(Pagina* page, const std::string& installation, const 
         SetWindowPos(owner->hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
 }
 
+void PaginaWindow::selectRegion(int32_t index) {
+    guarded([&] { perform(editor_.selectRegion(index)); });
+}
+
 void PaginaWindow::fitToPage() {
     int32_t width, height;
     editor_.canvasSize(width, height);

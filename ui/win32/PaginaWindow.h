@@ -22,6 +22,9 @@ public:
     // no selection; then fits the main window around toolbar and canvas.
     void setPage(Pagina* page, const std::string& installation, const std::vector<std::string>& pageNames);
 
+    // Selects region `index` of the page shown and repaints.
+    void selectRegion(int32_t index);
+
     LRESULT onPaint(HDC dc, PAINTSTRUCT paint) override;
     LRESULT onLButtonDown(int x, int y, WPARAM keys) override;
     LRESULT onLButtonUp(int x, int y, WPARAM keys) override;

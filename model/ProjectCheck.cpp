@@ -1,0 +1,149 @@
+#include "ProjectCheck.h"
+
+#include <unordered_map>
+
+#include "Proyecto.h"
+
+namespace {
+
+const char kBack[] = "/back";
+
+using FirstPageByName = std::unordered_map<std::string, size_t>;
+
+FirstPageByName firstPages(const Proyecto& project) {
+    FirstPageByName first;
+    for (size_t i = 0; i < project.paginas.size(); ++i)
+        first.emplace(project.paginas[i]->nombre, i);
+    return first;
+}
+
+bool jumps(const Comando& comando) {
+    return !comando.pagina.empty() && comando.pagina != kBack;
+}
+
+bool jumpsNowhere(const Comando& comando, const FirstPageByName& first) {
+    return jumps(comando) && first.find(comando.pagina) == first.end();
+}
+
+bool bluetoothWithoutAddress(const Comando& comando) {
+    return comando.tipoComunicacion == "bt" && comando.btMacAddress.empty();
+}
+
+std::string quoted(const std::string& text) {
+    return "\"" + text + "\"";
+}
+
+// Pages that a chain of jumps reaches from the page shown first; the device
+// follows a jump to the first page of that name, as the editor does.
+std::vector<bool> reachedPages(const Proyecto& project, const FirstPageByName& first, size_t start) {
+    std::vector<bool> reached(project.paginas.size(), false);
+    std::vector<size_t> pending{start};
+    reached[start] = true;
+    auto follow = [&](const Comando& comando) {
+        if (!jumps(comando))
+            return;
+        auto target = first.find(comando.pagina);
+        if (target != first.end() && !reached[target->second]) {
+            reached[target->second] = true;
+            pending.push_back(target->second);
+        }
+    };
+    while (!pending.empty()) {
+        const Pagina& page = *project.paginas[pending.back()];
+        pending.pop_back();
+        follow(page.comandoInicial);
+        for (const Region& region : page.regiones)
+            follow(region.comando);
+    }
+    return reached;
+}
+
+class Checker {
+public:
+    explicit Checker(const Proyecto& project) : project_(project), first_(firstPages(project)) {}
+
+    std::vector<ProjectFinding> run() {
+        bool startKnown = checkStartPage();
+        std::vector<bool> reached;
+        if (startKnown && !project_.paginas.empty())
+            reached = reachedPages(project_, first_, startPage());
+        for (size_t i = 0; i < project_.paginas.size(); ++i) {
+            bool duplicate = first_.at(project_.paginas[i]->nombre) != i;
+            checkPage(i, duplicate, reached.empty() || reached[i] || duplicate);
+        }
+        return std::move(findings_);
+    }
+
+private:
+    void add(int32_t page, int32_t region, const std::string& text) {
+        findings_.push_back(ProjectFinding{page, region, text});
+    }
+
+    // False when the start page names no page: then nothing can be said of
+    // which pages the device reaches.
+    bool checkStartPage() {
+        if (project_.paginaInicial.empty() || first_.count(project_.paginaInicial))
+            return true;
+        add(-1, -1, "La p\xE1gina inicial " + quoted(project_.paginaInicial) + " no existe");
+        return false;
+    }
+
+    size_t startPage() const {
+        return project_.paginaInicial.empty() ? 0 : first_.at(project_.paginaInicial);
+    }
+
+    void checkPage(size_t index, bool duplicate, bool reached) {
+        const Pagina& page = *project_.paginas[index];
+        const int32_t p = static_cast<int32_t>(index);
+        if (duplicate)
+            add(p, -1, "Otra p\xE1gina anterior tiene el mismo nombre: los saltos llegan s\xF3lo a aqu\xE9lla");
+        if (!page.imagenCargada || page.imagenCargada->isFallback())
+            add(p, -1, "Falta la imagen " + quoted(page.imagen) + " o no se puede leer");
+        if (jumpsNowhere(page.comandoInicial, first_))
+            add(p, -1, "La funci\xF3n inicial salta a " + quoted(page.comandoInicial.pagina) + ", que no existe");
+        if (bluetoothWithoutAddress(page.comandoInicial))
+            add(p, -1, "La funci\xF3n inicial es BlueTooth y no tiene MacAddr");
+        if (!reached)
+            add(p, -1, "Ning\xFAn salto lleva a esta p\xE1gina desde la p\xE1gina inicial");
+        for (size_t r = 0; r < page.regiones.size(); ++r)
+            checkRegion(page, p, static_cast<int32_t>(r));
+    }
+
+    void checkRegion(const Pagina& page, int32_t p, int32_t r) {
+        const Region& region = page.regiones[static_cast<size_t>(r)];
+        const Comando& comando = region.comando;
+        const std::string prefix = "Regi\xF3n " + std::to_string(r + 1) + ": ";
+        if (jumpsNowhere(comando, first_))
+            add(p, r, prefix + "salta a " + quoted(comando.pagina) + ", que no existe");
+        Rect box = cornersInOrder(region.coords);
+        if (box.left == box.right || box.top == box.bottom)
+            add(p, r, prefix + "no tiene superficie");
+        if (page.imagenCargada && outside(box, *page.imagenCargada))
+            add(p, r, prefix + "sale de la imagen");
+        if (comando.codigo.empty() && comando.pagina.empty())
+            add(p, r, prefix + "no hace nada (sin alias ni salto)");
+        if (bluetoothWithoutAddress(comando))
+            add(p, r, prefix + "es BlueTooth y no tiene MacAddr");
+    }
+
+    static bool outside(const Rect& box, const Imagen& picture) {
+        return box.left < 0 || box.top < 0 || box.right > static_cast<int64_t>(picture.width()) ||
+               box.bottom > static_cast<int64_t>(picture.height());
+    }
+
+    const Proyecto& project_;
+    FirstPageByName first_;
+    std::vector<ProjectFinding> findings_;
+};
+
+}  // namespace
+
+std::vector<ProjectFinding> checkProject(const Proyecto& project) {
+    return Checker(project).run();
+}
+
+std::string findingLine(const Proyecto& project, const ProjectFinding& finding) {
+    if (finding.page < 0 || static_cast<size_t>(finding.page) >= project.paginas.size())
+        return finding.text;
+    return project.paginas[static_cast<size_t>(finding.page)]->nombre + ": " + finding.text;
+}
