@@ -38,8 +38,8 @@ GUI_TEST(ProjectCheck, DanglingJumpIsListedAndChoosingItShowsItsPage) {
     DanglingJump scene;
     HWND main = scene.window->hwnd;
     HMENU archivo = topMenu(main, 0);
-    GUI_CHECK_EQ(GetMenuItemID(archivo, 4), static_cast<UINT>(ID_MODIFICAR_PROYECTO));
-    GUI_CHECK_EQ(GetMenuItemID(archivo, 5), static_cast<UINT>(ID_VERIFICAR_PROYECTO));
+    GUI_CHECK_EQ(GetMenuItemID(archivo, 5), static_cast<UINT>(ID_MODIFICAR_PROYECTO));
+    GUI_CHECK_EQ(GetMenuItemID(archivo, 6), static_cast<UINT>(ID_VERIFICAR_PROYECTO));
     GUI_CHECK_EQ(menuItemText(main, ID_VERIFICAR_PROYECTO), std::string(kCheckTitle));
     GUI_CHECK(menuItemEnabled(main, ID_VERIFICAR_PROYECTO));
     GUI_CHECK(scene.window->currentPage == scene.window->project->paginas[0].get());
