@@ -28,7 +28,10 @@ bool hasPngSignature(const std::string& bytes) {
 bool screenPngChunks(std::string& bytes) {
     if (!hasPngSignature(bytes))
         return false;
-    std::string kept(bytes, 0, kSignatureSize);
+    // Most pictures carry nothing to drop: the bytes are copied only from
+    // the first chunk that goes.
+    std::string kept;
+    bool dropping = false;
     size_t at = kSignatureSize;
     while (bytes.size() - at >= kChunkFrame) {
         uint32_t length = bigEndianAt(bytes, at);
@@ -36,14 +39,20 @@ bool screenPngChunks(std::string& bytes) {
             return false;
         size_t chunkSize = kChunkFrame + length;
         bool end = bytes.compare(at + 4, 4, "IEND") == 0;
-        if (!isInflated(bytes, at + 4))
+        bool drop = isInflated(bytes, at + 4);
+        if (drop && !dropping)
+            kept.assign(bytes, 0, at);
+        else if (dropping && !drop)
             kept.append(bytes, at, chunkSize);
+        dropping = dropping || drop;
         at += chunkSize;
         if (end)
             break;
     }
-    // Whatever follows (the end of a cut file) stays for the decoder to judge.
-    kept.append(bytes, at, std::string::npos);
-    bytes.swap(kept);
+    if (dropping) {
+        // Whatever follows (the end of a cut file) stays for the decoder to judge.
+        kept.append(bytes, at, std::string::npos);
+        bytes.swap(kept);
+    }
     return true;
 }
