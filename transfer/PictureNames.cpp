@@ -5,19 +5,16 @@
 #include "model/FileAccess.h"
 #include "model/Proyecto.h"
 
-static char upperAscii(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // The part Windows looks at is the one before the first dot, spaces at its
 // end ignored: "nul.png", "Com1.tar.gz" and "aux .png" all name devices.
 static bool isDeviceName(const std::string& component) {
     std::string stem = component.substr(0, component.find('.'));
     stem.erase(stem.find_last_not_of(' ') + 1);
-    std::transform(stem.begin(), stem.end(), stem.begin(), upperAscii);
-    if (stem == "CON" || stem == "PRN" || stem == "AUX" || stem == "NUL")
-        return true;
-    return stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
+        if (equalIgnoringCase(stem, device))
+            return true;
+    std::string family = stem.substr(0, 3);
+    return stem.size() == 4 && (equalIgnoringCase(family, "COM") || equalIgnoringCase(family, "LPT")) &&
            stem[3] >= '1' && stem[3] <= '9';
 }
 
