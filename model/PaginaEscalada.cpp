@@ -52,11 +52,6 @@ FIBITMAP* rescaled(const Imagen* source, double scale) {
     FIBITMAP* view = FreeImage_Rescale(drawable, width, height, FILTER_BOX);
     if (drawable != decoded)
         FreeImage_Unload(drawable);
-    if (view && !gdiDrawsAsIs(view)) {
-        FIBITMAP* converted = FreeImage_ConvertTo24Bits(view);
-        FreeImage_Unload(view);
-        view = converted;
-    }
     return view;
 }
 
