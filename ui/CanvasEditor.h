@@ -70,6 +70,13 @@ struct ScaleChoice {
 // larger scale at which it fits both ways.
 ScaleChoice chooseScale(uint32_t width, uint32_t height, int32_t availableWidth, int32_t availableHeight);
 
+// Where a region copied at `copied` (picture pixels) is pasted on a page whose
+// picture is width x height (0 x 0: no picture) and holds `regions`: moved
+// inside the picture (cut to its size when larger), then stepped kPasteStep
+// pixels away while a region already has that very rectangle.
+const int32_t kPasteStep = 10;
+Rect pastePlacement(const Rect& copied, uint32_t width, uint32_t height, const std::vector<Region>& regions);
+
 class CanvasEditor {
 public:
     static const int32_t kMinWidth = 400;
@@ -97,6 +104,12 @@ public:
     // Selects region `index` of the page shown, as a click would; an index
     // the page does not have leaves the selection as it is.
     CanvasActions selectRegion(int32_t index);
+
+    // The selected region in picture pixels; false when none is selected.
+    bool selectedRegion(Region& region) const;
+    // Adds `region` (picture pixels) to the page shown where pastePlacement
+    // puts it, and selects it; nothing without a page.
+    CanvasActions pasteRegion(const Region& region);
 
     // Called after the command dialog of `index` ended with OK.
     void setRegionCommand(int32_t index, const Comando& comando);

@@ -277,3 +277,13 @@ TEST(ModelProyecto, ResetEmptiesEverything) {
     EXPECT_EQ(nullptr, project.guardado);
     EXPECT_TRUE(project.isBlank());
 }
+
+TEST(ModelProyecto, CopyNameTakesTheFirstFreeNumber) {
+    Proyecto project = projectWithPages({"Inicio", "Inicio (2)", "Luces (3)", "Sal\xF3n (1)", "A (02)"});
+    EXPECT_EQ("Inicio (3)", project.copyName("Inicio"));
+    EXPECT_EQ("Inicio (3)", project.copyName("Inicio (2)"));
+    EXPECT_EQ("Luces (4)", project.copyName("Luces (3)"));
+    EXPECT_EQ("Sal\xF3n (1) (2)", project.copyName("Sal\xF3n (1)"));
+    EXPECT_EQ("A (02) (2)", project.copyName("A (02)"));
+    EXPECT_EQ("Otra (2)", project.copyName("Otra"));
+}
