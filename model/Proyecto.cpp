@@ -94,6 +94,15 @@ std::string Proyecto::copyName(const std::string& nombre) const {
     }
 }
 
+Pagina* Proyecto::duplicatePage(size_t index) {
+    if (index >= paginas.size())
+        return nullptr;
+    std::unique_ptr<Pagina> copy = Pagina::copySharingPicture(*paginas[index]);
+    copy->nombre = copyName(paginas[index]->nombre);
+    auto at = paginas.insert(paginas.begin() + static_cast<std::ptrdiff_t>(index) + 1, std::move(copy));
+    return at->get();
+}
+
 bool Proyecto::operator==(const Proyecto& other) const {
     if (archivo != other.archivo || instalacion != other.instalacion || paginaInicial != other.paginaInicial)
         return false;

@@ -84,6 +84,8 @@
 #define ID_TRANSFERIR_TCPIP     2817
 #define ID_GUARDAR_COMO         2818
 #define ID_VERIFICAR_PROYECTO   2819
+#define ID_DESHACER             2820
+#define ID_REHACER              2821
 #define ID_EDITAR_COPIAR        2822
 #define ID_EDITAR_PEGAR         2823
 #define ID_PAGINA_DUPLICAR      2824

@@ -224,6 +224,7 @@ CanvasActions CanvasEditor::leftDown(int32_t x, int32_t y, bool ctrl) {
     // outside the canvas ends here instead of carrying on into this press.
     if (dragZone_ != ZONE_NONE)
         endDrag(actions);
+    beginGesture();
     int32_t i = hitTest(x, y);
     if (i < 0) {
         selected_ = -1;
@@ -319,6 +320,9 @@ void CanvasEditor::dragStep(int32_t x, int32_t y, CanvasActions& actions) {
     }
     lastX_ = x;
     lastY_ = y;
+    if (r == regionRect(selected_))
+        return;
+    aboutToChange();
     scaledPage_->setRegionCoords(static_cast<size_t>(selected_), r);
     actions.repaint = true;
 }
@@ -340,8 +344,11 @@ void CanvasEditor::endDrag(CanvasActions& actions) {
     lastX_ = -1;
     dragZone_ = ZONE_NONE;
     actions.releaseCapture = true;
-    if (selected_ >= 0 && scaledPage_->orderCorners(static_cast<size_t>(selected_)))
-        actions.repaint = true;
+    if (selected_ < 0 || scaledPage_->cornersOrdered(static_cast<size_t>(selected_)))
+        return;
+    aboutToChange();
+    scaledPage_->orderCorners(static_cast<size_t>(selected_));
+    actions.repaint = true;
 }
 
 // A band whose release never came adds nothing.
@@ -354,8 +361,10 @@ void CanvasEditor::dropBand(CanvasActions& actions) {
 void CanvasEditor::endBand(int32_t x, int32_t y, CanvasActions& actions) {
     int64_t width = std::llabs(static_cast<int64_t>(band_.left) - x);
     int64_t height = std::llabs(static_cast<int64_t>(band_.top) - y);
-    if (width >= kMinBand && height >= kMinBand)
+    if (width >= kMinBand && height >= kMinBand) {
+        aboutToChange();
         scaledPage_->addRegion(Region{cornersInOrder(Rect{band_.left, band_.top, x, y}), Comando()});
+    }
     band_ = Rect{-1, -1, -1, -1};
     actions.releaseCapture = true;
     actions.repaint = true;
@@ -397,6 +406,8 @@ CanvasActions CanvasEditor::pasteRegion(const Region& region) {
     Region pasted{pastePlacement(region.coords, picture ? picture->width() : 0, picture ? picture->height() : 0,
                                  page.regiones),
                   region.comando};
+    beginGesture();
+    aboutToChange();
     scaledPage_->addPictureRegion(pasted);
     selected_ = static_cast<int32_t>(scaledPage_->regions().size()) - 1;
     actions.repaint = true;
@@ -408,11 +419,16 @@ void CanvasEditor::setRegionCommand(int32_t index, const Comando& comando) {
     // meanwhile may have removed the region.
     if (!scaledPage_ || index < 0 || static_cast<size_t>(index) >= scaledPage_->regions().size())
         return;
+    if (scaledPage_->regions()[static_cast<size_t>(index)].comando == comando)
+        return;
+    beginGesture();
+    aboutToChange();
     scaledPage_->setRegionCommand(static_cast<size_t>(index), comando);
 }
 
 CanvasActions CanvasEditor::command(int commandId) {
     CanvasActions actions;
+    beginGesture();
     ModoEdicion chosen;
     if (modeForCommand(commandId, chosen))
         selectMode(commandId, actions);
@@ -436,6 +452,9 @@ void CanvasEditor::applyMode(int32_t index) {
     Rect canvasRect = modeApplied(mode_, regionRect(index), regionRect(selected_));
     Rect pictureRect =
         modeApplied(mode_, scaledPage_->pictureCoords(target), scaledPage_->pictureCoords(reference));
+    if (canvasRect == regionRect(index) && pictureRect == scaledPage_->pictureCoords(target))
+        return;
+    aboutToChange();
     scaledPage_->setRegionCoords(target, canvasRect, pictureRect);
 }
 
@@ -463,6 +482,7 @@ void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
     size_t index = static_cast<size_t>(selected_);
     if (isShrink(commandId) && !(atLeastOnePixel(r) && atLeastOnePixel(scaledPage_->pictureFor(index, r))))
         return;
+    aboutToChange();
     scaledPage_->setRegionCoords(index, r);
     actions.repaint = true;
 }
@@ -470,9 +490,18 @@ void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
 void CanvasEditor::deleteSelected(CanvasActions& actions) {
     if (!scaledPage_ || selected_ < 0 || mode_ != ModoEdicion::NORMAL)
         return;
+    aboutToChange();
     scaledPage_->removeRegion(static_cast<size_t>(selected_));
     selected_ = -1;
     actions.repaint = true;
+}
+
+void CanvasEditor::aboutToChange() {
+    if (changeAnnounced_)
+        return;
+    changeAnnounced_ = true;
+    if (beforeChange_)
+        beforeChange_();
 }
 
 std::string CanvasEditor::title() const {
