@@ -184,3 +184,28 @@ GUI_TEST(Clipboard, RegionPutThereByAnotherProcessPastes) {
     GUI_CHECK(pumpUntil([&regiones] { return regiones.size() == 2; }, 2000));
     GUI_CHECK(regiones.size() == 2 && regiones[1] == region);
 }
+
+GUI_TEST(Clipboard, DuplicarAddsTheCopyAfterThePageAndShowsIt) {
+    TwoPages scene;
+    HWND main = scene.main();
+    HMENU pagina = topMenu(main, 2);
+    GUI_CHECK_EQ(GetMenuItemID(pagina, 2), static_cast<UINT>(ID_PAGINA_EDITAR));
+    GUI_CHECK_EQ(GetMenuItemID(pagina, 3), static_cast<UINT>(ID_PAGINA_DUPLICAR));
+    GUI_CHECK_EQ(GetMenuItemID(pagina, 4), static_cast<UINT>(0));  // the separator
+    GUI_CHECK_EQ(menuItemText(main, ID_PAGINA_DUPLICAR), std::string("Duplicar"));
+    GUI_CHECK(menuItemEnabled(main, ID_PAGINA_DUPLICAR));
+
+    Pagina& original = *scene.project().paginas[0];
+    sendCommand(main, ID_PAGINA_DUPLICAR);
+    GUI_REQUIRE(scene.project().paginas.size() == 3);
+    Pagina& copy = *scene.project().paginas[1];
+    GUI_CHECK_EQ(copy.nombre, std::string("P1 (2)"));
+    GUI_CHECK(copy.regiones == original.regiones);
+    GUI_CHECK(copy.imagenCargada == original.imagenCargada);
+    GUI_CHECK(scene.window->currentPage == &copy);
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - P1 (2) - modo normal"));
+    GUI_CHECK_EQ(menuItemText(main, ID_PAGE_FIRST + 1), std::string("P1 (2)"));
+    GUI_CHECK(menuItemChecked(main, ID_PAGE_FIRST + 1));
+    sendCommand(main, ID_PAGE_FIRST + 2);  // the page items still reach their pages
+    GUI_CHECK(scene.window->currentPage == scene.project().paginas[2].get());
+}

@@ -539,7 +539,14 @@ void MainWindow::pasteRegion() {
     updateClipboardItems();
 }
 
+// The copy is found by position: the page shown may share its name.
 void MainWindow::duplicatePage() {
+    for (size_t i = 0; currentPage && i < project->paginas.size(); ++i) {
+        if (project->paginas[i].get() == currentPage) {
+            showPage(project->duplicatePage(i)->nombre);
+            return;
+        }
+    }
 }
 
 // By position, not by name: of two pages sharing a name, the second is
