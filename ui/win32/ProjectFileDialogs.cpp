@@ -6,7 +6,6 @@
 
 namespace {
 
-// Shown entry and pattern, each NUL-terminated, then the list's own NUL.
 const char kFilter[] = "Archivos (*.xml)\0*.xml\0";
 
 }  // namespace
