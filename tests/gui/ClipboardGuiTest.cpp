@@ -10,6 +10,7 @@
 #include "tests/gui/DialogsGuiTest.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/PaginaWindow.h"
+#include "ui/win32/RegionClipboard.h"
 
 namespace {
 
@@ -142,7 +143,7 @@ GUI_TEST(Clipboard, CopyOnOnePagePasteOnAnotherAndTheFileHoldsBoth) {
 GUI_TEST(Clipboard, EmptyOrForeignClipboardPastesNothing) {
     TwoPages scene;
     HWND main = scene.main();
-    const UINT ours = RegisterClipboardFormatA("Quenda.Region");
+    const UINT ours = regionClipboardFormat();
     const std::string region = printRegion(scene.project().paginas[0]->regiones[0]);
     struct Content {
         UINT format;

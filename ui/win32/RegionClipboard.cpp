@@ -6,11 +6,6 @@
 
 namespace {
 
-UINT regionFormat() {
-    static const UINT format = RegisterClipboardFormatA("Quenda.Region");
-    return format;
-}
-
 // Another program may hold the clipboard for a moment.
 bool openClipboard(HWND owner) {
     for (int attempt = 0; attempt < 10; ++attempt) {
@@ -48,14 +43,19 @@ bool setBlock(UINT format, const std::string& text) {
 
 }  // namespace
 
+UINT regionClipboardFormat() {
+    static const UINT format = RegisterClipboardFormatA("Quenda.Region");
+    return format;
+}
+
 bool clipboardHasRegion() {
-    return regionFormat() != 0 && IsClipboardFormatAvailable(regionFormat());
+    return regionClipboardFormat() != 0 && IsClipboardFormatAvailable(regionClipboardFormat());
 }
 
 bool putRegionText(HWND owner, const std::string& text) {
-    if (!regionFormat() || !openClipboard(owner))
+    if (!regionClipboardFormat() || !openClipboard(owner))
         return false;
-    bool done = EmptyClipboard() && setBlock(regionFormat(), text) && setBlock(CF_TEXT, text);
+    bool done = EmptyClipboard() && setBlock(regionClipboardFormat(), text) && setBlock(CF_TEXT, text);
     CloseClipboard();
     return done;
 }
@@ -64,7 +64,7 @@ bool clipboardRegionText(HWND owner, std::string& text) {
     if (!clipboardHasRegion() || !openClipboard(owner))
         return false;
     bool read = false;
-    HANDLE block = GetClipboardData(regionFormat());
+    HANDLE block = GetClipboardData(regionClipboardFormat());
     const char* bytes = block ? static_cast<const char*>(GlobalLock(block)) : nullptr;
     if (bytes) {
         size_t size = GlobalSize(block);

@@ -7,6 +7,10 @@
 
 #include <string>
 
+// The program's registered clipboard format for regions; 0 when the
+// system could not register it.
+UINT regionClipboardFormat();
+
 // True when the clipboard holds the program's region format.
 bool clipboardHasRegion();
 
