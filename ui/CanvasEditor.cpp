@@ -274,10 +274,8 @@ CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y, bool leftHeld) {
         return actions;
     // The button went up where the canvas did not hear it (the capture was
     // taken away): whatever the press began is over.
-    if (!leftHeld && dragZone_ != ZONE_NONE)
-        endDrag(actions);
-    else if (!leftHeld && bandActive())
-        dropBand(actions);
+    if (!leftHeld)
+        abandonPress(actions);
     int32_t h = hitTest(x, y);
     if (h >= 0 || dragZone_ != ZONE_NONE)
         actions.cursor = cursorFor(h, x, y);
@@ -351,6 +349,14 @@ void CanvasEditor::endDrag(CanvasActions& actions) {
     actions.repaint = true;
 }
 
+// A drag ends where it is; a band adds nothing.
+void CanvasEditor::abandonPress(CanvasActions& actions) {
+    if (dragZone_ != ZONE_NONE)
+        endDrag(actions);
+    else if (bandActive())
+        dropBand(actions);
+}
+
 // A band whose release never came adds nothing.
 void CanvasEditor::dropBand(CanvasActions& actions) {
     band_ = Rect{-1, -1, -1, -1};
@@ -397,10 +403,7 @@ CanvasActions CanvasEditor::pasteRegion(const Region& region) {
     if (!scaledPage_)
         return actions;
     // The pasted region is selected: no drag may go on with it.
-    if (dragZone_ != ZONE_NONE)
-        endDrag(actions);
-    else if (bandActive())
-        dropBand(actions);
+    abandonPress(actions);
     const Pagina& page = scaledPage_->page();
     const Imagen* picture = page.imagenCargada.get();
     Region pasted{pastePlacement(region.coords, picture ? picture->width() : 0, picture ? picture->height() : 0,

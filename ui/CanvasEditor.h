@@ -143,6 +143,8 @@ private:
     void endDrag(CanvasActions& actions);
     void endBand(int32_t x, int32_t y, CanvasActions& actions);
     void dropBand(CanvasActions& actions);
+    // Ends whatever a press began whose release the canvas did not get.
+    void abandonPress(CanvasActions& actions);
     void openCommandDialog(int32_t index, CanvasActions& actions);
     void selectMode(int commandId, CanvasActions& actions);
     void applyMode(int32_t index);
