@@ -254,8 +254,8 @@ void MainWindow::canvasChanged(const CanvasChange& change) {
 void MainWindow::checkMode(int commandId) {
     HMENU editMenu = GetSubMenu(GetMenu(hwnd), kEditMenu);
     if (editMenu) {
-        for (int id : kModeCommands)
-            CheckMenuItem(editMenu, id, MF_BYCOMMAND | MF_UNCHECKED);
+        for (int i = 0; i < kModeCount; ++i)
+            CheckMenuItem(editMenu, modeInfo(modeAt(i)).commandId, MF_BYCOMMAND | MF_UNCHECKED);
         CheckMenuItem(editMenu, commandId, MF_BYCOMMAND | MF_CHECKED);
     }
     if (toolbar.hwnd)
