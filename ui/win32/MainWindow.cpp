@@ -570,11 +570,11 @@ void MainWindow::pasteRegion() {
     updateClipboardItems();
 }
 
-// The copy is found by position: the page shown may share its name.
+// By position: the page shown may share its name with another.
 void MainWindow::duplicatePage() {
     for (size_t i = 0; currentPage && i < project->paginas.size(); ++i) {
         if (project->paginas[i].get() == currentPage) {
-            showPage(project->duplicatePage(i)->nombre);
+            changePages([this, i] { return project->duplicatePage(i)->nombre; });
             return;
         }
     }
