@@ -121,6 +121,12 @@ MainWindow::MainWindow()
     createToolbar();
     project.reset(new Proyecto());
     canvas.reset(new PaginaWindow(toolbar.height(), this, toolbar));
+    canvas->setBeforeChange([this] {
+        int index = indexOf(currentPage);
+        if (index >= 0)
+            history.recordPageChange(*project, static_cast<size_t>(index));
+        updateMenus();
+    });
     showPage("");
     HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
     SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -212,6 +218,24 @@ void MainWindow::showPage(const std::string& name) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+void MainWindow::showPageAt(int index) {
+    if (index < 0 || static_cast<size_t>(index) >= project->paginas.size()) {
+        showPage("");
+        return;
+    }
+    Pagina* page = project->paginas[static_cast<size_t>(index)].get();
+    showPage(page->nombre);
+    // A page whose name an earlier page shares is reached by position only.
+    showMarked(page, index);
+}
+
+int MainWindow::indexOf(const Pagina* page) const {
+    for (size_t i = 0; i < project->paginas.size(); ++i)
+        if (project->paginas[i].get() == page)
+            return static_cast<int>(i);
+    return -1;
+}
+
 void MainWindow::choosePage(int index) {
     showMarked(project->findPage(project->pageNames()[index]), index);
 }
@@ -247,7 +271,13 @@ void MainWindow::updateMenus() {
     EnableMenuItem(menu, ID_MODIFICAR_PROYECTO, MF_BYCOMMAND | whenProject);
     EnableMenuItem(menu, ID_VERIFICAR_PROYECTO, MF_BYCOMMAND | whenProject);
     EnableMenuItem(menu, ID_TRANSFERIR, MF_BYCOMMAND | whenPages);
-    EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | whenPages);
+    // Undoing the removal of the last page needs "Editar" without pages.
+    const bool editable = withPages || history.canUndo() || history.canRedo();
+    EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | (editable ? MF_ENABLED : MF_DISABLED));
+    for (int id : kModeCommands)
+        EnableMenuItem(menu, id, MF_BYCOMMAND | whenPages);
+    EnableMenuItem(menu, ID_DESHACER, MF_BYCOMMAND | (history.canUndo() ? MF_ENABLED : MF_DISABLED));
+    EnableMenuItem(menu, ID_REHACER, MF_BYCOMMAND | (history.canRedo() ? MF_ENABLED : MF_DISABLED));
     EnableMenuItem(menu, kPageMenu, MF_BYPOSITION | whenProject);
     if (!blank) {
         EnableMenuItem(menu, ID_PAGINA_ELIMINAR, MF_BYCOMMAND | whenPages);
@@ -325,6 +355,8 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     case ID_TRANSFERIR: transfer(); break;
     case ID_AYUDA: MessageBoxA(hwnd, kHelpText, "Ayuda", MB_OK); break;
     case ID_TRANSFERIR_TCPIP: transferOverNetwork(); break;
+    case ID_DESHACER: undo(); break;
+    case ID_REHACER: redo(); break;
     default:
         if (id >= ID_PAGE_FIRST && id < ID_PAGE_FIRST + pageCount)
             choosePage(id - ID_PAGE_FIRST);
@@ -397,6 +429,7 @@ bool MainWindow::mayDropProject() {
 void MainWindow::replaceProject(std::unique_ptr<Proyecto> replacement) {
     releaseCanvasPage();
     project = std::move(replacement);
+    history.clear();
     showPage("");
 }
 
@@ -433,7 +466,9 @@ void MainWindow::newProject() {
 void MainWindow::modifyProject() {
     std::vector<std::string> names = project->pageNames();
     ProyectoDlg dialog(hwnd, project->instalacion, project->paginaInicial, &names);
-    if (dialog.runModal() == IDOK) {
+    if (dialog.runModal() == IDOK &&
+        (dialog.instalacion != project->instalacion || dialog.paginaInicial != project->paginaInicial)) {
+        history.recordProjectChange(*project);
         project->instalacion = dialog.instalacion;
         project->paginaInicial = dialog.paginaInicial;
     }
@@ -450,6 +485,7 @@ void MainWindow::addPage() {
     page->orientaciones = dialog.orientaciones;
     page->setComandoInicial(dialog.comandoInicial);
     std::string name = page->nombre;
+    history.recordPageInsertion(*project, project->paginas.size());
     project->addPage(std::move(page));
     showPage(name);
 }
@@ -461,6 +497,8 @@ void MainWindow::deletePage() {
     if (answer != IDYES)
         return;
     std::string name = currentPage->nombre;
+    // The first page of that name is the one that goes.
+    history.recordPageRemoval(*project, static_cast<size_t>(indexOf(project->findPage(name))));
     releaseCanvasPage();
     project->removePage(name);
     showPage("");
@@ -474,12 +512,28 @@ void MainWindow::editPage() {
                      project->archivo, namesOfOtherPages(*project, page));
     if (dialog.runModal() != IDOK)
         return;
+    history.recordPageChange(*project, static_cast<size_t>(indexOf(page)));
     releaseCanvasPage();
     page->nombre = dialog.nombre;
     page->replaceImagen(dialog.imagen, project->archivo);
     page->orientaciones = dialog.orientaciones;
     page->setComandoInicial(dialog.comandoInicial);
     showPage(page->nombre);
+}
+
+// The canvas lets go of its page first: the step may take it away.
+void MainWindow::undo() {
+    if (!history.canUndo())
+        return;
+    releaseCanvasPage();
+    showPageAt(history.undo(*project));
+}
+
+void MainWindow::redo() {
+    if (!history.canRedo())
+        return;
+    releaseCanvasPage();
+    showPageAt(history.redo(*project));
 }
 
 void MainWindow::verifyProject() {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Window.h"
+#include "model/EditHistory.h"
 #include "ui/win32/Toolbar.h"
 
 class PaginaWindow;
@@ -35,6 +36,7 @@ public:
     std::unique_ptr<Proyecto> project;  // released by onDestroy
     std::unique_ptr<PaginaWindow> canvas;
     Pagina* currentPage;
+    EditHistory history;
 
 private:
     void createToolbar();
@@ -61,6 +63,12 @@ private:
     void showFinding(int pageIndex, int regionIndex);
     void transfer();
     void transferOverNetwork();
+    void undo();
+    void redo();
+    // Shows the page at `index` with its item alone marked; -1 = the start page.
+    void showPageAt(int index);
+    // Position of `page` in the project, or -1.
+    int indexOf(const Pagina* page) const;
     void choosePage(int index);
     // Shows `page` with page item `index` alone marked.
     void showMarked(Pagina* page, int index);

@@ -4,6 +4,7 @@
 // Win32 layer (wineg++).
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
 
     // Selects region `index` of the page shown and repaints.
     void selectRegion(int32_t index);
+
+    // Called once per gesture, just before it first changes the page shown.
+    void setBeforeChange(std::function<void()> beforeChange) { editor_.setBeforeChange(std::move(beforeChange)); }
 
     LRESULT onPaint(HDC dc, PAINTSTRUCT paint) override;
     LRESULT onLButtonDown(int x, int y, WPARAM keys) override;
