@@ -263,8 +263,8 @@ void MainWindow::updateMenus() {
     // Undoing the removal of the last page needs "Editar" without pages.
     const bool editable = withPages || history.canUndo() || history.canRedo();
     EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | (editable ? MF_ENABLED : MF_DISABLED));
-    for (int id : kModeCommands)
-        EnableMenuItem(menu, id, MF_BYCOMMAND | whenPages);
+    for (int i = 0; i < kModeCount; ++i)
+        EnableMenuItem(menu, modeInfo(modeAt(i)).commandId, MF_BYCOMMAND | whenPages);
     EnableMenuItem(menu, ID_DESHACER, MF_BYCOMMAND | (history.canUndo() ? MF_ENABLED : MF_DISABLED));
     EnableMenuItem(menu, ID_REHACER, MF_BYCOMMAND | (history.canRedo() ? MF_ENABLED : MF_DISABLED));
     EnableMenuItem(menu, kPageMenu, MF_BYPOSITION | whenProject);
