@@ -103,13 +103,6 @@ std::vector<std::string> findingLines(const Proyecto& project, const std::vector
     return lines;
 }
 
-int rectHeight(HWND window) {
-    RECT r;
-    if (!window || !GetWindowRect(window, &r))
-        return 0;
-    return r.bottom - r.top;
-}
-
 }  // namespace
 
 MainWindow::MainWindow()
@@ -119,13 +112,7 @@ MainWindow::MainWindow()
     SetMenu(hwnd, LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
     createToolbar();
     project.reset(new Proyecto());
-    canvas.reset(new PaginaWindow(toolbar.height(), this, toolbar));
-    canvas->setBeforeChange([this] {
-        int index = indexOf(currentPage);
-        if (index >= 0)
-            history.recordPageChange(*project, static_cast<size_t>(index));
-        updateMenus();
-    });
+    canvas.reset(new PaginaWindow(toolbar.height(), this, *this));
     showPage("");
     HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
     SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -133,8 +120,11 @@ MainWindow::MainWindow()
     ShowWindow(hwnd, SW_SHOW);
 }
 
-// The canvas goes first: it refers to a page of the project.
 MainWindow::~MainWindow() {
+    releaseProject();
+}
+
+void MainWindow::releaseProject() {
     canvas.reset();
     project.reset();
 }
@@ -179,13 +169,19 @@ const char* MainWindow::tooltipText(int commandId) {
 // ---- the page shown ---------------------------------------------------------
 
 void MainWindow::showPage(const std::string& name) {
-    currentPage = nullptr;
-    canvas->setPage(nullptr, project->instalacion, project->pageNames());
+    changePages([&] { return name; });
+}
+
+void MainWindow::changePages(const std::function<std::string()>& change) {
+    showOnCanvas(nullptr);
+    const std::string name = change();
 
     HMENU pageMenu = GetSubMenu(GetMenu(hwnd), kPageMenu);
     for (int id = ID_PAGE_FIRST; DeleteMenu(pageMenu, id, MF_BYCOMMAND); ++id) {
     }
 
+    // Shown again even without pages: the title follows the changed project.
+    Pagina* shown = nullptr;
     std::vector<std::string> names = project->pageNames();
     if (!names.empty()) {
         std::string selected = name;
@@ -198,24 +194,11 @@ void MainWindow::showPage(const std::string& name) {
             AppendMenuA(pageMenu, flags, ID_PAGE_FIRST + i, names[i].c_str());
         }
         DrawMenuBar(hwnd);
-        currentPage = project->findPage(selected);
-        canvas->setPage(currentPage, project->instalacion, names);
+        shown = project->findPage(selected);
     }
-    // onGetMinMaxInfo turns 0 x 0 into the size that fits toolbar and canvas.
-    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+    showOnCanvas(shown);
     updateMenus();
     InvalidateRect(hwnd, nullptr, TRUE);
-}
-
-void MainWindow::showPageAt(int index) {
-    if (index < 0 || static_cast<size_t>(index) >= project->paginas.size()) {
-        showPage("");
-        return;
-    }
-    Pagina* page = project->paginas[static_cast<size_t>(index)].get();
-    showPage(page->nombre);
-    // A page whose name an earlier page shares is reached by position only.
-    showMarked(page, index);
 }
 
 int MainWindow::indexOf(const Pagina* page) const {
@@ -230,22 +213,67 @@ void MainWindow::choosePage(int index) {
 }
 
 void MainWindow::showMarked(Pagina* page, int index) {
-    std::vector<std::string> names = project->pageNames();
-    currentPage = page;
-    canvas->setPage(currentPage, project->instalacion, names);
+    showOnCanvas(page);
     HMENU pageMenu = GetSubMenu(GetMenu(hwnd), kPageMenu);
-    for (size_t i = 0; i < names.size(); ++i) {
+    const size_t pageCount = project->paginas.size();
+    for (size_t i = 0; i < pageCount; ++i) {
         UINT id = ID_PAGE_FIRST + i;
         CheckMenuItem(pageMenu, id, MF_BYCOMMAND | (static_cast<int>(i) == index ? MF_CHECKED : MF_UNCHECKED));
     }
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
-// The canvas keeps a pointer to the page it shows; it lets go of it before
-// the project's pages go away under a message box or a dialog.
-void MainWindow::releaseCanvasPage() {
-    currentPage = nullptr;
-    canvas->setPage(nullptr, project->instalacion, project->pageNames());
+void MainWindow::showOnCanvas(Pagina* page) {
+    currentPage = page;
+    const double scale = page ? canvasScale(*page) : 1.0;
+    canvas->setPage(page, scale, project->instalacion, project->pageNames());
+}
+
+// A picture larger than the work area left around the canvas is scaled
+// down, and the window moves to the work area's corner to give it room.
+double MainWindow::canvasScale(const Pagina& page) {
+    RECT work = {0, 0, 0, 0};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const Imagen* picture = page.imagenCargada.get();
+    ScaleChoice choice = chooseScale(picture ? picture->width() : 0, picture ? picture->height() : 0,
+                                     work.right - work.left, (work.bottom - work.top) - heightAroundCanvas());
+    if (choice.moveToCorner)
+        SetWindowPos(hwnd, nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    return choice.scale;
+}
+
+int MainWindow::heightAroundCanvas() const {
+    return toolbar.height() + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
+}
+
+// The canvas reports what changed; the title, the check marks and the size
+// are this window's to set.
+void MainWindow::canvasChanged(const CanvasChange& change) {
+    if (change.checkedMode)
+        checkMode(change.checkedMode);
+    if (change.title)
+        SetWindowTextA(hwnd, change.title->c_str());
+    // The step is recorded before the edit, so "Deshacer" is ready when it ends.
+    if (change.pageAboutToChange) {
+        const int index = indexOf(currentPage);
+        if (index >= 0)
+            history.recordPageChange(*project, static_cast<size_t>(index));
+        updateMenus();
+    }
+    // onGetMinMaxInfo turns 0 x 0 into the size that fits toolbar and canvas.
+    if (change.resized)
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+}
+
+void MainWindow::checkMode(int commandId) {
+    HMENU editMenu = GetSubMenu(GetMenu(hwnd), kEditMenu);
+    if (editMenu) {
+        for (int i = 0; i < kModeCount; ++i)
+            CheckMenuItem(editMenu, modeInfo(modeAt(i)).commandId, MF_BYCOMMAND | MF_UNCHECKED);
+        CheckMenuItem(editMenu, commandId, MF_BYCOMMAND | MF_CHECKED);
+    }
+    if (toolbar.hwnd)
+        PostMessageA(toolbar.hwnd, TB_CHECKBUTTON, commandId, MAKELONG(TRUE, 0));
 }
 
 void MainWindow::updateMenus() {
@@ -291,8 +319,7 @@ LRESULT MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
     RECT canvasRect = {};
     GetWindowRect(canvas->hwnd, &canvasRect);
     LONG width = canvasRect.right - canvasRect.left;
-    LONG height = canvasRect.bottom - canvasRect.top + rectHeight(toolbar.hwnd) +
-                  GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
+    LONG height = canvasRect.bottom - canvasRect.top + heightAroundCanvas();
     info->ptMaxSize.x = info->ptMinTrackSize.x = info->ptMaxTrackSize.x = width;
     info->ptMaxSize.y = info->ptMinTrackSize.y = info->ptMaxTrackSize.y = height;
     return 0;
@@ -305,7 +332,7 @@ LRESULT MainWindow::onClose() {
 }
 
 LRESULT MainWindow::onDestroy() {
-    project.reset();
+    releaseProject();
     PostQuitMessage(0);
     return 0;
 }
@@ -344,8 +371,14 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     case ID_TRANSFERIR: transfer(); break;
     case ID_AYUDA: MessageBoxA(hwnd, kHelpText, "Ayuda", MB_OK); break;
     case ID_TRANSFERIR_TCPIP: transferOverNetwork(); break;
-    case ID_DESHACER: undo(); break;
-    case ID_REHACER: redo(); break;
+    case ID_DESHACER:
+        if (history.canUndo())
+            stepThroughHistory(&EditHistory::undo);
+        break;
+    case ID_REHACER:
+        if (history.canRedo())
+            stepThroughHistory(&EditHistory::redo);
+        break;
     default:
         if (id >= ID_PAGE_FIRST && id < ID_PAGE_FIRST + pageCount)
             choosePage(id - ID_PAGE_FIRST);
@@ -416,10 +449,11 @@ bool MainWindow::mayDropProject() {
 }
 
 void MainWindow::replaceProject(std::unique_ptr<Proyecto> replacement) {
-    releaseCanvasPage();
-    project = std::move(replacement);
-    history.clear();
-    showPage("");
+    changePages([&] {
+        project = std::move(replacement);
+        history.clear();
+        return std::string();
+    });
 }
 
 // The project in place stays until the new one has really been read.
@@ -473,10 +507,12 @@ void MainWindow::addPage() {
     page->setImagen(kFallbackWidth, kFallbackHeight, dialog.imagen, project->archivo);
     page->orientaciones = dialog.orientaciones;
     page->setComandoInicial(dialog.comandoInicial);
-    std::string name = page->nombre;
-    history.recordPageInsertion(*project, project->paginas.size());
-    project->addPage(std::move(page));
-    showPage(name);
+    changePages([&] {
+        std::string name = page->nombre;
+        history.recordPageInsertion(*project, project->paginas.size());
+        project->addPage(std::move(page));
+        return name;
+    });
 }
 
 void MainWindow::deletePage() {
@@ -485,12 +521,13 @@ void MainWindow::deletePage() {
     int answer = MessageBoxA(hwnd, "Eliminar la p\xE1gina del proyecto?", kAttention, MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer != IDYES)
         return;
-    std::string name = currentPage->nombre;
-    // The first page of that name is the one that goes.
-    history.recordPageRemoval(*project, static_cast<size_t>(indexOf(project->findPage(name))));
-    releaseCanvasPage();
-    project->removePage(name);
-    showPage("");
+    const std::string name = currentPage->nombre;
+    changePages([&] {
+        // The first page of that name is the one that goes.
+        history.recordPageRemoval(*project, static_cast<size_t>(indexOf(project->findPage(name))));
+        project->removePage(name);
+        return std::string();
+    });
 }
 
 void MainWindow::editPage() {
@@ -501,28 +538,25 @@ void MainWindow::editPage() {
                      project->archivo, namesOfOtherPages(*project, page));
     if (dialog.runModal() != IDOK)
         return;
-    history.recordPageChange(*project, static_cast<size_t>(indexOf(page)));
-    releaseCanvasPage();
-    page->nombre = dialog.nombre;
-    page->replaceImagen(dialog.imagen, project->archivo);
-    page->orientaciones = dialog.orientaciones;
-    page->setComandoInicial(dialog.comandoInicial);
-    showPage(page->nombre);
+    changePages([&] {
+        history.recordPageChange(*project, static_cast<size_t>(indexOf(page)));
+        page->nombre = dialog.nombre;
+        page->replaceImagen(dialog.imagen, project->archivo);
+        page->orientaciones = dialog.orientaciones;
+        page->setComandoInicial(dialog.comandoInicial);
+        return page->nombre;
+    });
 }
 
-// The canvas lets go of its page first: the step may take it away.
-void MainWindow::undo() {
-    if (!history.canUndo())
-        return;
-    releaseCanvasPage();
-    showPageAt(history.undo(*project));
-}
-
-void MainWindow::redo() {
-    if (!history.canRedo())
-        return;
-    releaseCanvasPage();
-    showPageAt(history.redo(*project));
+// The page the step concerned is shown by position: two pages may share a name.
+void MainWindow::stepThroughHistory(int (EditHistory::*step)(Proyecto&)) {
+    int index = -1;
+    changePages([&] {
+        index = (history.*step)(*project);
+        return index >= 0 ? project->paginas[static_cast<size_t>(index)]->nombre : std::string();
+    });
+    if (index >= 0 && currentPage != project->paginas[static_cast<size_t>(index)].get())
+        showMarked(project->paginas[static_cast<size_t>(index)].get(), index);
 }
 
 void MainWindow::verifyProject() {

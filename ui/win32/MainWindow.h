@@ -2,18 +2,20 @@
 // project commands.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "app/Window.h"
 #include "model/EditHistory.h"
+#include "ui/win32/CanvasObserver.h"
 #include "ui/win32/Toolbar.h"
 
 class PaginaWindow;
 class Pagina;
 class Proyecto;
 
-class MainWindow : public Window {
+class MainWindow : public Window, private CanvasObserver {
 public:
     // Builds and shows the whole window with an empty project.
     MainWindow();
@@ -35,12 +37,25 @@ public:
     Toolbar toolbar;
     std::unique_ptr<Proyecto> project;  // released by onDestroy
     std::unique_ptr<PaginaWindow> canvas;
-    Pagina* currentPage;
+    Pagina* currentPage;  // the page the canvas shows; set by showOnCanvas alone
     EditHistory history;
 
 private:
     void createToolbar();
-    void releaseCanvasPage();
+    void canvasChanged(const CanvasChange& change) override;
+    void checkMode(int commandId);
+    // The canvas and currentPage change together here; a page larger than
+    // the room left on the work area is scaled down.
+    void showOnCanvas(Pagina* page);
+    double canvasScale(const Pagina& page);
+    // The window's height beyond the canvas: toolbar, caption and menu bar.
+    int heightAroundCanvas() const;
+    // Every change to the project's pages goes through here: the canvas lets
+    // go of its page first, since `change` may destroy or alter it; then the
+    // page named by what `change` returns is shown as showPage does.
+    void changePages(const std::function<std::string()>& change);
+    // The canvas goes before the project whose page it shows.
+    void releaseProject();
     // Saves `target`, asking for a file when it has none; after a failed
     // write offers another name. Errors are shown as "ERROR".
     bool save(Proyecto& target);
@@ -63,10 +78,8 @@ private:
     void showFinding(int pageIndex, int regionIndex);
     void transfer();
     void transferOverNetwork();
-    void undo();
-    void redo();
-    // Shows the page at `index` with its item alone marked; -1 = the start page.
-    void showPageAt(int index);
+    // Undoes or redoes one step and shows the page it concerned.
+    void stepThroughHistory(int (EditHistory::*step)(Proyecto&));
     // Position of `page` in the project, or -1.
     int indexOf(const Pagina* page) const;
     void choosePage(int index);

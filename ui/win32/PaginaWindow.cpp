@@ -1,7 +1,6 @@
 #include "PaginaWindow.h"
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include "app/Application.h"
 #include "model/Pagina.h"
@@ -33,10 +32,10 @@ void guarded(Handler handler) {
 
 }  // namespace
 
-PaginaWindow::PaginaWindow(int y, Window* owner, const Toolbar& toolbar)
-    : Window(owner, "Pagina", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER, 0, y, CW_USEDEFAULT,
+PaginaWindow::PaginaWindow(int y, Window* parent, CanvasObserver& observer)
+    : Window(parent, "Pagina", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER, 0, y, CW_USEDEFAULT,
              CW_USEDEFAULT),
-      toolbar(toolbar),
+      observer(observer),
       editor_(tickCount, GetDoubleClickTime() >> 1) {
     sizeNS = LoadCursorA(nullptr, IDC_SIZENS);
     sizeWE = LoadCursorA(nullptr, IDC_SIZEWE);
@@ -49,6 +48,11 @@ PaginaWindow::PaginaWindow(int y, Window* owner, const Toolbar& toolbar)
         modeCursors[i] = resource ? LoadCursorA(instanceHandle, MAKEINTRESOURCEA(resource)) : nullptr;
     }
     outlinePen = createOutlinePen();
+    editor_.setBeforeChange([this] {
+        CanvasChange change;
+        change.pageAboutToChange = true;
+        this->observer.canvasChanged(change);
+    });
     ShowWindow(hwnd, SW_SHOW);
 }
 
@@ -57,31 +61,11 @@ PaginaWindow::~PaginaWindow() {
         DeleteObject(outlinePen);
 }
 
-void PaginaWindow::setPage(Pagina* page, const std::string& installation, const std::vector<std::string>& pageNames) {
-    double scale = 1.0;
-    if (page) {
-        RECT work = {0, 0, 0, 0};
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-        int availableWidth = work.right - work.left;
-        int availableHeight = (work.bottom - work.top) - toolbar.height() - GetSystemMetrics(SM_CYCAPTION) -
-                              GetSystemMetrics(SM_CYMENU);
-        const Imagen* picture = page->imagenCargada.get();
-        ScaleChoice choice = chooseScale(picture ? picture->width() : 0, picture ? picture->height() : 0,
-                                         availableWidth, availableHeight);
-        if (choice.moveToCorner && owner)
-            SetWindowPos(owner->hwnd, nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-        scale = choice.scale;
-    }
+void PaginaWindow::setPage(Pagina* page, double scale, const std::string& installation,
+                           const std::vector<std::string>& pageNames) {
     CanvasActions actions = editor_.setPage(page, scale, installation, pageNames);
-    checkModeItem(actions.checkModeCommand);
     fitToPage();
-    if (actions.repaint)
-        InvalidateRect(hwnd, nullptr, TRUE);
-    refreshTitle();
-    // The main window's size rule turns 0 x 0 into the size that encloses
-    // toolbar and canvas.
-    if (owner)
-        SetWindowPos(owner->hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+    perform(actions, true);
 }
 
 void PaginaWindow::selectRegion(int32_t index) {
@@ -145,8 +129,8 @@ LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
 
 // Carries out what the editor asked for, in its order: the newly selected
 // region is invalidated before the command dialog opens, so it shows
-// selected while the dialog runs.
-void PaginaWindow::perform(const CanvasActions& actions) {
+// selected while the dialog runs. The owner hears last.
+void PaginaWindow::perform(const CanvasActions& actions, bool resized) {
     if (actions.cursor != CanvasCursor::None)
         SetCursor(cursorHandle(actions.cursor));
     if (actions.releaseCapture)
@@ -159,10 +143,7 @@ void PaginaWindow::perform(const CanvasActions& actions) {
         InvalidateRect(hwnd, nullptr, TRUE);
     if (actions.commandDialog >= 0)
         openCommandDialog(actions.commandDialog);
-    if (actions.checkModeCommand)
-        checkModeItem(actions.checkModeCommand);
-    if (actions.refreshTitle)
-        refreshTitle();
+    tellObserver(actions, resized);
 }
 
 // The rubber band is drawn straight onto the window: XOR twice restores the
@@ -192,21 +173,14 @@ void PaginaWindow::openCommandDialog(int32_t index) {
         editor_.setRegionCommand(index, dialog.comando());
 }
 
-void PaginaWindow::checkModeItem(int commandId) {
-    HMENU menu = owner ? GetMenu(owner->hwnd) : nullptr;
-    HMENU editMenu = menu ? GetSubMenu(menu, 1) : nullptr;
-    if (editMenu) {
-        for (int i = 0; i < kModeCount; ++i)
-            CheckMenuItem(editMenu, modeInfo(modeAt(i)).commandId, MF_BYCOMMAND | MF_UNCHECKED);
-        CheckMenuItem(editMenu, commandId, MF_BYCOMMAND | MF_CHECKED);
-    }
-    if (toolbar.hwnd)
-        PostMessageA(toolbar.hwnd, TB_CHECKBUTTON, commandId, MAKELONG(TRUE, 0));
-}
-
-void PaginaWindow::refreshTitle() {
-    if (owner)
-        SetWindowTextA(owner->hwnd, editor_.title().c_str());
+void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
+    CanvasChange change;
+    if (actions.refreshTitle)
+        change.title = editor_.title();
+    change.checkedMode = actions.checkModeCommand;
+    change.resized = resized;
+    if (change.title || change.checkedMode || change.resized)
+        observer.canvasChanged(change);
 }
 
 HCURSOR PaginaWindow::cursorHandle(CanvasCursor cursor) const {

@@ -3,30 +3,29 @@
 // turns messages into its calls and its answers into Win32 calls.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/Window.h"
 #include "ui/CanvasEditor.h"
-#include "ui/win32/Toolbar.h"
+#include "ui/win32/CanvasObserver.h"
 
 class Pagina;
 
 class PaginaWindow : public Window {
 public:
-    PaginaWindow(int y, Window* owner, const Toolbar& toolbar);
+    // A child of `parent` at (0, y); `observer` hears of every change that
+    // the window around the canvas shows.
+    PaginaWindow(int y, Window* parent, CanvasObserver& observer);
     ~PaginaWindow() override;
 
-    // Shows `page` (or nothing when null): scale, size, title, NORMAL mode,
-    // no selection; then fits the main window around toolbar and canvas.
-    void setPage(Pagina* page, const std::string& installation, const std::vector<std::string>& pageNames);
+    // Shows `page` at `scale` (or nothing when null) in NORMAL mode with no
+    // selection, and takes the size of the scaled picture.
+    void setPage(Pagina* page, double scale, const std::string& installation,
+                 const std::vector<std::string>& pageNames);
 
     // Selects region `index` of the page shown and repaints.
     void selectRegion(int32_t index);
-
-    // Called once per gesture, just before it first changes the page shown.
-    void setBeforeChange(std::function<void()> beforeChange) { editor_.setBeforeChange(std::move(beforeChange)); }
 
     LRESULT onPaint(HDC dc, PAINTSTRUCT paint) override;
     LRESULT onLButtonDown(int x, int y, WPARAM keys) override;
@@ -39,15 +38,14 @@ public:
     const CanvasEditor& editor() const { return editor_; }
 
 private:
-    void perform(const CanvasActions& actions);
+    void perform(const CanvasActions& actions, bool resized = false);
     void drawBand(const Rect& erased, const Rect& drawn);
     void openCommandDialog(int32_t index);
-    void checkModeItem(int commandId);
-    void refreshTitle();
+    void tellObserver(const CanvasActions& actions, bool resized);
     void fitToPage();
     HCURSOR cursorHandle(CanvasCursor cursor) const;
 
-    const Toolbar& toolbar;
+    CanvasObserver& observer;
     CanvasEditor editor_;
     HPEN outlinePen;
     HCURSOR sizeNS, sizeWE, sizeNESW, sizeNWSE, sizeAll, arrow;

@@ -1,0 +1,25 @@
+// What the page canvas tells the window around it. The canvas changes only
+// its own window; the title, the mode check marks and the size around it
+// belong to its owner, which learns what changed through this one call.
+#pragma once
+
+#include <optional>
+#include <string>
+
+// Each member names one thing that changed; unset members changed nothing.
+struct CanvasChange {
+    std::optional<std::string> title;
+    int checkedMode = 0;   // the mode command now in force
+    bool resized = false;  // the canvas took a new size
+    // The page shown is about to be edited (once per drag, key or dialog):
+    // the moment to keep it as it was, for undo.
+    bool pageAboutToChange = false;
+};
+
+class CanvasObserver {
+public:
+    virtual void canvasChanged(const CanvasChange& change) = 0;
+
+protected:
+    ~CanvasObserver() = default;
+};
