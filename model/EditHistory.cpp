@@ -41,19 +41,19 @@ void EditHistory::recordPageRemoval(const Proyecto& project, size_t index) {
 }
 
 int EditHistory::undo(Proyecto& project) {
-    if (undoable_.empty())
-        return -1;
-    redoable_.push_back(std::move(undoable_.back()));
-    undoable_.pop_back();
-    return exchange(redoable_.back(), project);
+    return carry(undoable_, redoable_, project);
 }
 
 int EditHistory::redo(Proyecto& project) {
-    if (redoable_.empty())
+    return carry(redoable_, undoable_, project);
+}
+
+int EditHistory::carry(std::deque<Step>& from, std::deque<Step>& to, Proyecto& project) {
+    if (from.empty())
         return -1;
-    undoable_.push_back(std::move(redoable_.back()));
-    redoable_.pop_back();
-    return exchange(undoable_.back(), project);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
+    return exchange(to.back(), project);
 }
 
 void EditHistory::clear() {

@@ -69,6 +69,8 @@ private:
     };
 
     Step& open(const Proyecto& project, PagePart part, size_t index);
+    // Moves the last step of `from` to `to`, exchanging it on the way.
+    static int carry(std::deque<Step>& from, std::deque<Step>& to, Proyecto& project);
     // Puts the step's content into the project and the project's into the step.
     static int exchange(Step& step, Proyecto& project);
 

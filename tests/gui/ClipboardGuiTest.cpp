@@ -138,6 +138,11 @@ GUI_TEST(Clipboard, CopyOnOnePagePasteOnAnotherAndTheFileHoldsBoth) {
     Region twin = copied;
     twin.coords = Rect{12, 12, 30, 30};  // P2's own region is where the copy was
     GUI_CHECK(saved.paginas[1]->regiones[1] == twin);
+
+    pressKey('Z', true);  // the paste was one step
+    Proyecto& project = scene.project();
+    GUI_CHECK(pumpUntil([&project] { return project.paginas[1]->regiones.size() == 1; }, 2000));
+    GUI_CHECK(project.paginas[0]->regiones.size() == 1);
 }
 
 GUI_TEST(Clipboard, EmptyOrForeignClipboardPastesNothing) {
@@ -186,7 +191,7 @@ GUI_TEST(Clipboard, RegionPutThereByAnotherProcessPastes) {
     GUI_CHECK(regiones.size() == 2 && regiones[1] == region);
 }
 
-GUI_TEST(Clipboard, DuplicarAddsTheCopyAfterThePageAndShowsIt) {
+GUI_TEST(Clipboard, DuplicarThenUndo) {
     TwoPages scene;
     HWND main = scene.main();
     HMENU pagina = topMenu(main, 2);
@@ -209,4 +214,10 @@ GUI_TEST(Clipboard, DuplicarAddsTheCopyAfterThePageAndShowsIt) {
     GUI_CHECK(menuItemChecked(main, ID_PAGE_FIRST + 1));
     sendCommand(main, ID_PAGE_FIRST + 2);  // the page items still reach their pages
     GUI_CHECK(scene.window->currentPage == scene.project().paginas[2].get());
+
+    sendCommand(main, ID_DESHACER);
+    GUI_REQUIRE(scene.project().paginas.size() == 2);
+    GUI_CHECK_EQ(scene.project().paginas[1]->nombre, std::string("P2"));
+    GUI_CHECK(!menuItemExists(main, ID_PAGE_FIRST + 2));
+    GUI_CHECK(!scene.project().hasUnsavedChanges());
 }
