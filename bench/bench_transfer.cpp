@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <atomic>
 #include <memory>
 #include <string>
@@ -92,23 +93,35 @@ Project& project() {
     return shared;
 }
 
+// Times one exchange of the emulated device with `editor`, which runs on a
+// thread of its own given the device's port; false when it went wrong.
+bool timeExchange(benchmark::State& state, const Project& p, const std::function<void(uint16_t)>& editor) {
+    DeviceLink link;
+    std::thread side([&] { editor(link.port()); });
+    EmulatorRun run = emulateDevice(
+        link, EmulatorMode::Normal, [&](const std::string&) { return p.pictures; }, 10000, false);
+    side.join();
+    if (!run.ok || run.bytesReceived != p.totalBytes) {
+        state.SkipWithError(("exchange failed: " + run.failure).c_str());
+        return false;
+    }
+    state.SetIterationTime(run.exchangeSeconds);
+    return true;
+}
+
 template <typename Observer>
 void BM_TransferToEmulatedDevice(benchmark::State& state) {
     Project& p = project();
     long updates = 0;
     for (auto _ : state) {
-        DeviceLink link;
         Observer observer;
-        DeviceTransfer worker(observer, p.file, p.pictures, link.port());
-        std::thread editor([&] { worker.run(); });
-        EmulatorRun run = emulateDevice(
-            link, EmulatorMode::Normal, [&](const std::string&) { return p.pictures; }, 10000, false);
-        editor.join();
-        if (!run.ok || run.bytesReceived != p.totalBytes || !observer.endedFull()) {
-            state.SkipWithError(("exchange failed: " + run.failure).c_str());
+        auto runWorker = [&](uint16_t port) { DeviceTransfer(observer, p.file, p.pictures, port).run(); };
+        if (!timeExchange(state, p, runWorker))
+            break;
+        if (!observer.endedFull()) {
+            state.SkipWithError("the progress did not reach its end");
             break;
         }
-        state.SetIterationTime(run.exchangeSeconds);
         updates += observer.updateCount();
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.totalBytes));
@@ -116,14 +129,24 @@ void BM_TransferToEmulatedDevice(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(updates), benchmark::Counter::kAvgIterations);
 }
 
-// The same files read through FileAccess and written to one connection.
-void sendPlainCopy(uint16_t port, const Project& p) {
+// A connection to the device's port on loopback, or -1.
+int connectToLoopback(uint16_t port) {
     int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     to.sin_port = htons(port);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0) {
+    if (fd >= 0 && ::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0)
+        return fd;
+    if (fd >= 0)
+        ::close(fd);
+    return -1;
+}
+
+// The same files read through FileAccess and written to one connection.
+void sendPlainCopy(uint16_t port, const Project& p) {
+    int fd = connectToLoopback(port);
+    if (fd >= 0) {
         std::vector<std::string> files = {p.file};
         for (const auto& name : p.pictures)
             files.push_back(p.folder + "/" + name);
@@ -134,8 +157,8 @@ void sendPlainCopy(uint16_t port, const Project& p) {
             while (in && (n = in->read(chunk.data(), chunk.size())) > 0)
                 ::send(fd, chunk.data(), static_cast<size_t>(n), MSG_NOSIGNAL);
         }
+        ::close(fd);
     }
-    ::close(fd);
 }
 
 void BM_PlainLoopbackCopyFloor(benchmark::State& state) {
@@ -198,16 +221,13 @@ bool sendFramedFile(int fd, const std::string& path, std::vector<char>& chunk) {
 // The editor's side of the protocol, without the worker's checks, progress
 // or cancelling: the project file, then each requested file, until "<FIN>".
 void serveMinimalExchange(uint16_t port, const Project& p) {
-    int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in to{};
-    to.sin_family = AF_INET;
-    to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    to.sin_port = htons(port);
+    int fd = connectToLoopback(port);
+    if (fd < 0)
+        return;
     int yes = 1;
     ::setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &yes, sizeof yes);
     std::vector<char> chunk(65536);
-    bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&to), sizeof to) == 0 &&
-              sendFramedFile(fd, p.file, chunk);
+    bool ok = sendFramedFile(fd, p.file, chunk);
     while (ok) {
         uint32_t length = 0;
         if (!receiveWhole(fd, reinterpret_cast<char*>(&length), sizeof length))
@@ -222,18 +242,9 @@ void serveMinimalExchange(uint16_t port, const Project& p) {
 
 void BM_MinimalProtocolFloor(benchmark::State& state) {
     Project& p = project();
-    for (auto _ : state) {
-        DeviceLink link;
-        std::thread editor([&] { serveMinimalExchange(link.port(), p); });
-        EmulatorRun run = emulateDevice(
-            link, EmulatorMode::Normal, [&](const std::string&) { return p.pictures; }, 10000, false);
-        editor.join();
-        if (!run.ok || run.bytesReceived != p.totalBytes) {
-            state.SkipWithError(("minimal exchange failed: " + run.failure).c_str());
+    for (auto _ : state)
+        if (!timeExchange(state, p, [&p](uint16_t port) { serveMinimalExchange(port, p); }))
             break;
-        }
-        state.SetIterationTime(run.exchangeSeconds);
-    }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(p.totalBytes));
 }
 
