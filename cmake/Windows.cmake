@@ -34,7 +34,7 @@ ExternalProject_Add(quenda_windows
   DEPENDS quenda_windows_libs quenda_resources)
 
 add_custom_target(quenda_windows_packages ALL
-  COMMAND ${CMAKE_SOURCE_DIR}/tools/package-windows.sh ${QUENDA_WINDOWS_DIR}
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/package-windows.sh ${QUENDA_WINDOWS_DIR} ${QUENDA_WINDOWS_LIBS_DIR}
   DEPENDS quenda_windows
   COMMENT "Windows packages in dist/"
   VERBATIM)
