@@ -18,7 +18,7 @@ ATOM registerWindowClass(HCURSOR cursor, HBRUSH brush) {
     windowClass.hCursor = cursor ? cursor : LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = brush ? brush : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszMenuName = nullptr;
-    windowClass.lpszClassName = "QUENDADEFWINCLASS";
+    windowClass.lpszClassName = kWindowClassName;
     return RegisterClassA(&windowClass);
 }
 

@@ -1,4 +1,4 @@
-// Process-wide state of the program. Win32 layer (wineg++).
+// Process-wide state of the program.
 #pragma once
 
 #include <windows.h>
@@ -8,7 +8,10 @@ class Dialog;
 extern Dialog* currentDialog;
 extern POINT cascadePosition;  // where the next dialog opens; starts at (80, 32)
 
-// Registers "QUENDADEFWINCLASS"; null cursor = arrow, null brush = white.
+// The class of every window the program makes.
+inline constexpr char kWindowClassName[] = "QUENDADEFWINCLASS";
+
+// Registers kWindowClassName; null cursor = arrow, null brush = white.
 ATOM registerWindowClass(HCURSOR cursor, HBRUSH brush);
 
 // First step of every entry routine: stores `instance` and registers the

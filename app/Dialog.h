@@ -1,6 +1,6 @@
 // Base of the program's modal dialogs: the handlers are virtual so that each
 // dialog overrides only what it needs. Nested dialogs open a little offset
-// from their parent so that both stay visible. Win32 layer (wineg++).
+// from their parent so that both stay visible.
 #pragma once
 
 #include <windows.h>

@@ -1,5 +1,5 @@
 // FileAccess over the Win32 file functions: DOS paths (Z:\...) and Wine's own
-// current directory work as they do on Windows. Win32 layer (wineg++).
+// current directory work as they do on Windows.
 #pragma once
 
 #include "model/FileAccess.h"

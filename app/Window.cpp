@@ -11,7 +11,7 @@ static Window* attachedWindow(HWND window) {
 
 Window::Window(Window* owner, const char* title, DWORD style, int x, int y, int width, int height)
     : hwnd(nullptr), owner(owner) {
-    hwnd = CreateWindowExA(0, "QUENDADEFWINCLASS", title, style, x, y, width, height,
+    hwnd = CreateWindowExA(0, kWindowClassName, title, style, x, y, width, height,
                            owner ? owner->hwnd : nullptr, nullptr, instanceHandle, this);
 }
 

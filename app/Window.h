@@ -1,12 +1,11 @@
 // Base of the program's windows: each system message becomes a virtual call.
-// Win32 layer (wineg++).
 #pragma once
 
 #include <windows.h>
 
 class Window {
 public:
-    // Creates the system window of class "QUENDADEFWINCLASS"; the object is
+    // Creates the system window of class kWindowClassName; the object is
     // attached to it at WM_CREATE, so handlers of a subclass take effect only
     // once this constructor has returned.
     Window(Window* owner, const char* title, DWORD style, int x, int y, int width, int height);

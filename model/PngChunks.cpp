@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "BigEndian.h"
+
 namespace {
 
 const char kSignature[] = "\x89PNG\r\n\x1A\n";
@@ -10,8 +12,7 @@ const size_t kSignatureSize = sizeof kSignature - 1;
 const size_t kChunkFrame = 12;
 
 uint32_t bigEndianAt(const std::string& bytes, size_t at) {
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data() + at);
-    return (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3];
+    return readBigEndian32(reinterpret_cast<const unsigned char*>(bytes.data() + at));
 }
 
 bool isInflated(const std::string& bytes, size_t typeAt) {

@@ -18,6 +18,8 @@
 #include <utility>
 #include <vector>
 
+#include "model/BigEndian.h"
+
 class DeviceLink {
 public:
     // Listens on 127.0.0.1:`port`; 0 takes any free port (see port()).
@@ -87,8 +89,7 @@ public:
         unsigned char header[4];
         if (!receiveExactly(reinterpret_cast<char*>(header), 4, timeoutMs))
             return false;
-        uint32_t length = (uint32_t(header[0]) << 24) | (uint32_t(header[1]) << 16) |
-                          (uint32_t(header[2]) << 8) | header[3];
+        uint32_t length = readBigEndian32(header);
         bytes.clear();
         char chunk[65536];
         while (length > 0) {
@@ -106,10 +107,8 @@ public:
 
     bool sendFrame(const std::string& bytes) {
         uint32_t length = static_cast<uint32_t>(bytes.size());
-        unsigned char header[4] = {static_cast<unsigned char>(length >> 24),
-                                   static_cast<unsigned char>(length >> 16),
-                                   static_cast<unsigned char>(length >> 8),
-                                   static_cast<unsigned char>(length)};
+        unsigned char header[4];
+        writeBigEndian32(length, header);
         return sendRaw(std::string(reinterpret_cast<char*>(header), 4) + bytes);
     }
 

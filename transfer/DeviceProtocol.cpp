@@ -4,7 +4,9 @@
 #include <cstring>
 #include <memory>
 
+#include "model/BigEndian.h"
 #include "model/FileAccess.h"
+#include "resources/texts.h"
 #include "transfer/TransferProgress.h"
 
 const char kDiscoveryText[] = "<GETPROYECTO>";
@@ -51,30 +53,19 @@ static void receiveExactly(SocketHolder& holder, char* buffer, size_t length) {
         if (n == 0)
             throw TransferError("closed socket error");
         if (n < 0)
-            throw TransferError("recv error");
+            throw TransferError(kReceiveErrorText);
         buffer += n;
         length -= static_cast<size_t>(n);
     }
 }
 
-static uint32_t decodeBigEndian(const unsigned char wire[4]) {
-    return (uint32_t(wire[0]) << 24) | (uint32_t(wire[1]) << 16) | (uint32_t(wire[2]) << 8) | wire[3];
-}
-
-static void encodeBigEndian(uint32_t value, unsigned char wire[4]) {
-    wire[0] = static_cast<unsigned char>(value >> 24);
-    wire[1] = static_cast<unsigned char>(value >> 16);
-    wire[2] = static_cast<unsigned char>(value >> 8);
-    wire[3] = static_cast<unsigned char>(value);
-}
-
 void receiveMessage(SocketHolder& holder, ReceivedMessage& message, size_t limit) {
     unsigned char header[4];
     receiveExactly(holder, reinterpret_cast<char*>(header), sizeof header);
-    uint32_t length = decodeBigEndian(header);
+    uint32_t length = readBigEndian32(header);
     // Above 2^31 - 1 the length is negative as the device writes it.
     if (length > 0x7FFFFFFFu || length > limit)
-        throw TransferError("recv error");
+        throw TransferError(kReceiveErrorText);
     uint32_t wireLength;
     std::memcpy(&wireLength, header, sizeof wireLength);
     message.allocate(wireLength, length);
@@ -83,7 +74,7 @@ void receiveMessage(SocketHolder& holder, ReceivedMessage& message, size_t limit
 
 static void sendLength(SocketHolder& holder, uint32_t length) {
     unsigned char header[4];
-    encodeBigEndian(length, header);
+    writeBigEndian32(length, header);
     if (!net::sendAll(holder.handle(), reinterpret_cast<const char*>(header), sizeof header, length > 0))
         throw TransferError("send");
 }
@@ -97,7 +88,7 @@ void sendMessage(SocketHolder& holder, const std::string& bytes) {
 void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName, ProgressMeter* meter) {
     std::unique_ptr<InputFile> file = FileAccess::current().openRead(path);
     if (!file)
-        throw TransferError("no pude abrir el archivo " + shownName);
+        throw TransferError(kCannotOpenFileText + shownName);
     // The length goes out first, so the file must fit it and the stream must
     // hold exactly that many bytes: a file that cannot be read to its end
     // ends the exchange rather than leave the device waiting for bytes.

@@ -4,14 +4,10 @@
 #include <atomic>
 
 #include "model/FileAccess.h"
+#include "resources/texts.h"
 #include "transfer/DeviceProtocol.h"
 #include "transfer/TransferObserver.h"
 #include "transfer/TransferProgress.h"
-
-const char kTransferringText[] = "Transfiriendo...";
-const char kDoneText[] = "Operaci\xF3n conclu\xED" "da";
-const char kErrorPrefix[] = "Error en la operaci\xF3n: ";
-const char kOkLabel[] = "OK";
 
 struct DeviceTransfer::State {
     TransferObserver& observer;
@@ -57,7 +53,7 @@ bool DeviceTransfer::State::discoverDevice(std::string& deviceAddress) {
     while (keepRunning.load()) {
         int ready = net::waitReadable(discovery.handle(), 1000);
         if (ready < 0)
-            throw TransferError("recv error");
+            throw TransferError(kReceiveErrorText);
         if (ready == 0)
             continue;
         net::Address sender;
@@ -80,7 +76,7 @@ void DeviceTransfer::State::serveRequest(const std::string& request) {
     // any other name is answered as a missing file, without opening anything.
     bool served = std::find(pictureNames.begin(), pictureNames.end(), request) != pictureNames.end();
     if (!served)
-        throw TransferError("no pude abrir el archivo " + request);
+        throw TransferError(kCannotOpenFileText + request);
     // A picture's bytes count towards the progress the first time only.
     ProgressMeter* counting = meter && meter->firstSending(request) ? meter.get() : nullptr;
     sendFile(picturePath(projectFile, request), connection, request, counting);
@@ -136,7 +132,7 @@ int DeviceTransfer::run() {
     } catch (const TransferError& error) {
         failure = error.what();
     } catch (const std::bad_alloc&) {
-        failure = "recv error";
+        failure = kReceiveErrorText;
     } catch (const std::exception& error) {
         // Nothing else is expected here, but the user must still learn that
         // the exchange is over.

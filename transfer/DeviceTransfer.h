@@ -11,11 +11,6 @@
 
 class TransferObserver;
 
-extern const char kTransferringText[];  // "Transfiriendo..."
-extern const char kDoneText[];          // "Operación concluída"
-extern const char kErrorPrefix[];       // "Error en la operación: "
-extern const char kOkLabel[];           // "OK"
-
 class DeviceTransfer {
 public:
     // `pictureNames` are the only files served, each read from where

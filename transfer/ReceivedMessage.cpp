@@ -2,10 +2,12 @@
 
 #include <cstring>
 
+#include "model/BigEndian.h"
+
 size_t ReceivedMessage::size() const {
     unsigned char wire[4];
     std::memcpy(wire, &length, sizeof wire);
-    return (size_t(wire[0]) << 24) | (size_t(wire[1]) << 16) | (size_t(wire[2]) << 8) | wire[3];
+    return readBigEndian32(wire);
 }
 
 void ReceivedMessage::allocate(uint32_t networkLength, size_t size) {

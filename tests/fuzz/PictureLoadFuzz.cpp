@@ -17,6 +17,7 @@
 
 #include <FreeImage.h>
 
+#include "model/BigEndian.h"
 #include "model/Imagen.h"
 #include "tests/unit/support/MemoryFileAccess.h"
 
@@ -46,11 +47,7 @@ void countKind(const Imagen& picture) {
 uint64_t announcedPixels(const uint8_t* data, size_t size) {
     if (size < 24 || std::memcmp(data + 12, "IHDR", 4) != 0)
         return 0;
-    auto word = [data](size_t at) {
-        return (uint64_t(data[at]) << 24) | (uint64_t(data[at + 1]) << 16) | (uint64_t(data[at + 2]) << 8) |
-               data[at + 3];
-    };
-    return word(16) * word(20);
+    return uint64_t(readBigEndian32(data + 16)) * readBigEndian32(data + 20);
 }
 
 bool isBlank(const Imagen& picture) {

@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "DeviceStream.h"
+#include "model/BigEndian.h"
 #include "model/Proyecto.h"
+#include "resources/texts.h"
 #include "tests/unit/support/MemoryFileAccess.h"
 #include "tests/unit/support/TestData.h"
 #include "transfer/DeviceProtocol.h"
@@ -104,8 +106,7 @@ bool sentOnlyServedFiles(const std::string& bytes, const Installation& setup) {
     for (int index = 0; at < bytes.size(); ++index) {
         if (bytes.size() - at < 4)
             return false;
-        const unsigned char* wire = reinterpret_cast<const unsigned char*>(bytes.data() + at);
-        size_t length = (size_t(wire[0]) << 24) | (size_t(wire[1]) << 16) | (size_t(wire[2]) << 8) | wire[3];
+        size_t length = readBigEndian32(reinterpret_cast<const unsigned char*>(bytes.data() + at));
         at += 4;
         if (bytes.size() - at < length)
             return false;

@@ -108,7 +108,7 @@ std::string guiTestDescribe(const A& actual, const B& expected) {
 
 // The real main window, built as the program builds it.
 std::unique_ptr<MainWindow> createMainWindow();
-// Accelerator table 109, loaded once; the pumps below translate with it as
+// The accelerator table, loaded once; the pumps below translate with it as
 // the program's message loop does.
 HACCEL programAccelerators();
 

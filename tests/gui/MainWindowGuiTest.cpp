@@ -576,7 +576,7 @@ GUI_TEST(MainWindow, AboutThroughTheAcceleratorTable) {
     SetFocus(window->hwnd);
     pumpFor(200);
     // Alt+? and Alt+/ typed on the keyboard; only the accelerator table
-    // turns them into command 104.
+    // turns them into IDM_ABOUT.
     for (char typed : std::string("?/")) {
         SHORT key = VkKeyScanA(typed);
         GUI_REQUIRE(key != -1);

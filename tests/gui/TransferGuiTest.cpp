@@ -97,7 +97,7 @@ NetworkTransfer transferOverNetwork(MainWindow& window, GuiDevice& device, const
         });
     answerer.start();
     sendCommand(window.hwnd, ID_TRANSFERIR);
-    // The method dialog posted 2817: the progress dialog runs in this pump.
+    // The method dialog posted ID_TRANSFERIR_TCPIP: the progress dialog runs in this pump.
     pumpUntil([&transfer] { return transfer.closed; }, 30000);
     GUI_REQUIRE(answerer.finish());
     transfer.deviceOk = device.finish(10000);

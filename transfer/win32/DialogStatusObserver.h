@@ -1,8 +1,7 @@
 // Shows the transfer worker's progress in the progress dialog: the status
-// line (1015), the button (2), the progress bar (1020) and the pictures line
-// (1021). Called on the worker's thread, which must be a CreateThread
-// thread; the texts are sent to the dialog's thread.
-// Win32 layer (wineg++).
+// line, the button, the progress bar and the pictures line. Called on the
+// worker's thread, which must be a CreateThread thread; the texts are sent
+// to the dialog's thread.
 #pragma once
 
 #include <windows.h>

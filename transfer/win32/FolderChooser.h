@@ -1,5 +1,4 @@
 // The shell's folder browser, for choosing the device's SD card.
-// Win32 layer (wineg++).
 #pragma once
 
 #include <windows.h>

@@ -1,6 +1,6 @@
 // The network transfer worker: runs the device exchange (DeviceTransfer) on
 // a CreateThread thread and shows its progress in the dialog. Deleting it
-// stops the exchange and waits for the thread. Win32 layer (wineg++).
+// stops the exchange and waits for the thread.
 #pragma once
 
 #include <windows.h>

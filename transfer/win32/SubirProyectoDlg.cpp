@@ -6,6 +6,7 @@
 #include <string>
 
 #include "resources/resource.h"
+#include "resources/texts.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/TransferProgress.h"
 #include "transfer/win32/SubirProyecto.h"

@@ -1,5 +1,4 @@
 // The network transfer progress dialog; runs the transfer worker while open.
-// Win32 layer (wineg++).
 #pragma once
 
 #include "app/Dialog.h"

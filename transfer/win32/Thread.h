@@ -1,6 +1,5 @@
 // Base of a worker thread made with CreateThread, so that it may call Win32
 // (a thread of the C library would have no Wine thread environment).
-// Win32 layer (wineg++).
 #pragma once
 
 #include <windows.h>

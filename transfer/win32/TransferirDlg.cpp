@@ -3,6 +3,7 @@
 #include "model/FileAccess.h"
 #include "model/Proyecto.h"
 #include "resources/resource.h"
+#include "resources/texts.h"
 #include "transfer/CardCopy.h"
 #include "transfer/win32/FolderChooser.h"
 
@@ -10,7 +11,6 @@
 static bool rememberedTcpIp = true;
 
 static const char kChooseCardTitle[] = "Transferir - Seleccione la sdcard del dispositivo";
-static const char kCopyDoneText[] = "Operaci\xF3n conclu\xED" "da";
 static const char kNoPathText[] = "La carpeta elegida no es una carpeta del disco: no se copi\xF3 nada.";
 
 TransferirDlg::TransferirDlg(HWND owner, Proyecto* project)
@@ -39,12 +39,12 @@ void TransferirDlg::copyToCard() {
     if (choice == FolderChoice::Cancelled)
         return;
     if (choice == FolderChoice::WithoutPath) {
-        MessageBoxA(hwnd, kNoPathText, "ERROR", MB_ICONERROR);
+        MessageBoxA(hwnd, kNoPathText, kError, MB_ICONERROR);
         return;
     }
     CardCopyReport report = copyProjectToCard(*project, folder, FileAccess::current());
     if (report.complete())
-        MessageBoxA(hwnd, kCopyDoneText, "", MB_OK);
+        MessageBoxA(hwnd, kDoneText, "", MB_OK);
     else
-        MessageBoxA(hwnd, cardCopyFailureText(report).c_str(), "ERROR", MB_ICONERROR);
+        MessageBoxA(hwnd, cardCopyFailureText(report).c_str(), kError, MB_ICONERROR);
 }

@@ -1,5 +1,5 @@
-// The transfer method dialog: TCP/IP (posts command 2817 to the owner) or a
-// copy onto the device's SD card. Win32 layer (wineg++).
+// The transfer method dialog: TCP/IP (posts ID_TRANSFERIR_TCPIP to the
+// owner) or a copy onto the device's SD card.
 #pragma once
 
 #include "app/Dialog.h"

@@ -1,6 +1,6 @@
-// The "Funcion" dialog (template 131): edits one command. What it shows and
+// The "Funcion" dialog: edits one command. What it shows and
 // accepts is decided by ComandoForm; this class only moves text in and out of
-// the controls. Win32 layer (wineg++).
+// the controls.
 #pragma once
 
 #include <string>

@@ -1,5 +1,4 @@
 // One way for every dialog to refuse input, so they all look alike.
-// Win32 layer (wineg++).
 #pragma once
 
 #include <windows.h>

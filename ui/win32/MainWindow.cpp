@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <exception>
+#include <vector>
 
 #include "app/Application.h"
 #include "model/FileAccess.h"
@@ -12,9 +13,11 @@
 #include "model/Proyecto.h"
 #include "model/ProyectoException.h"
 #include "resources/resource.h"
+#include "resources/texts.h"
 #include "resources/version.h"
 #include "transfer/win32/SubirProyectoDlg.h"
 #include "transfer/win32/TransferirDlg.h"
+#include "ui/ModoEdicion.h"
 #include "ui/NameList.h"
 #include "ui/win32/PaginaDlg.h"
 #include "ui/win32/PaginaWindow.h"
@@ -24,14 +27,10 @@
 
 namespace {
 
-const char kAttention[] = "ATENCI\xD3N";
-const char kError[] = "ERROR";
 const int kEditMenu = 1;
 const int kPageMenu = 2;
 const int kFallbackWidth = 400;
 const int kFallbackHeight = 200;
-const int kModeCommands[] = {ID_MODO_NORMAL,      ID_MODO_ALINEARSUP,  ID_MODO_ALINEARINF,   ID_MODO_ALINEARIZQ,
-                             ID_MODO_ALINEARDER,  ID_MODO_IGUALARALTO, ID_MODO_IGUALARANCHO, ID_MODO_IGUALARTAMANNO};
 
 const char kHelpText[] =
     "Modos de edici\xF3n:\n"
@@ -137,7 +136,7 @@ MainWindow::~MainWindow() {
 void MainWindow::createToolbar() {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
-    TBBUTTON buttons[] = {
+    std::vector<TBBUTTON> buttons = {
         separator(),
         pushButton(ID_NUEVO_PROYECTO, 0),
         pushButton(ID_ABRIR_PROYECTO, 1),
@@ -146,20 +145,16 @@ void MainWindow::createToolbar() {
         separator(),
         pushButton(ID_PAGINA_AGREGAR, 17),
         separator(),
-        modeButton(ID_MODO_NORMAL, 15),
-        modeButton(ID_MODO_ALINEARSUP, 9),
-        modeButton(ID_MODO_ALINEARINF, 8),
-        modeButton(ID_MODO_ALINEARIZQ, 10),
-        modeButton(ID_MODO_ALINEARDER, 11),
-        modeButton(ID_MODO_IGUALARALTO, 12),
-        modeButton(ID_MODO_IGUALARANCHO, 13),
-        modeButton(ID_MODO_IGUALARTAMANNO, 14),
     };
-    // 16 images declared although the strip holds 18: buttons 2801 and 2797
-    // use the last two all the same.
+    for (int i = 0; i < kModeCount; ++i) {
+        const ModeInfo& info = modeInfo(modeAt(i));
+        buttons.push_back(modeButton(info.commandId, info.toolbarImage));
+    }
+    // 16 images declared although the strip holds 18: the transfer and
+    // add-page buttons use the last two all the same.
     toolbar.hwnd = CreateToolbarEx(hwnd, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 16,
-                                   instanceHandle, IDB_TOOLBAR, buttons, sizeof buttons / sizeof buttons[0], 16, 16,
-                                   16, 16, sizeof(TBBUTTON));
+                                   instanceHandle, IDB_TOOLBAR, buttons.data(), static_cast<int>(buttons.size()), 16,
+                                   16, 16, 16, sizeof(TBBUTTON));
 }
 
 const char* MainWindow::tooltipText(int commandId) {
@@ -169,16 +164,10 @@ const char* MainWindow::tooltipText(int commandId) {
     case ID_GUARDAR_PROYECTO: return "guardar proyecto";
     case ID_TRANSFERIR: return "transferir a dispositivo";
     case ID_PAGINA_AGREGAR: return "agregar p\xE1gina";
-    case ID_MODO_NORMAL: return "normal";
-    case ID_MODO_ALINEARSUP: return "alinear sup.";
-    case ID_MODO_ALINEARINF: return "alinear inf.";
-    case ID_MODO_ALINEARIZQ: return "alinear izq.";
-    case ID_MODO_ALINEARDER: return "alinear der.";
-    case ID_MODO_IGUALARALTO: return "igualar altura";
-    case ID_MODO_IGUALARANCHO: return "igualar ancho";
-    case ID_MODO_IGUALARTAMANNO: return "igualar tama\xF1o";
-    default: return "?";
+    default: break;
     }
+    ModoEdicion mode;
+    return modeForCommand(commandId, mode) ? modeInfo(mode).tooltipText : "?";
 }
 
 // ---- the page shown ---------------------------------------------------------
@@ -258,8 +247,8 @@ void MainWindow::updateMenus() {
     PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_GUARDAR_PROYECTO, !blank);
     PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_PAGINA_AGREGAR, !blank);
     PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_TRANSFERIR, withPages);
-    for (int id : kModeCommands)
-        PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, id, withPages);
+    for (int i = 0; i < kModeCount; ++i)
+        PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, modeInfo(modeAt(i)).commandId, withPages);
     DrawMenuBar(hwnd);
 }
 

@@ -1,5 +1,5 @@
 // The editor's one top-level window: menus, toolbar, the page canvas and the
-// project commands. Win32 layer (wineg++).
+// project commands.
 #pragma once
 
 #include <memory>

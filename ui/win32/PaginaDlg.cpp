@@ -1,37 +1,22 @@
 #include "ui/win32/PaginaDlg.h"
 
-#include <commdlg.h>
-
 #include "model/FileAccess.h"
 #include "resources/resource.h"
+#include "resources/texts.h"
 #include "ui/PictureChoice.h"
 #include "ui/win32/ComandoDlg.h"
 #include "ui/win32/DialogRefusal.h"
+#include "ui/win32/FileDialog.h"
 
 namespace {
 
-void reportFileProblem(HWND dialog) {
-    MessageBoxA(dialog, "Problemas con el archivo", "ERROR", MB_OK);
-}
-
-// Empty when the user cancelled or the dialog failed (reported here).
+// Empty when the user cancelled or the dialog failed (reported there).
 std::string askPicturePath(HWND dialog) {
-    char path[512] = "";
-    OPENFILENAMEA request = {};
-    request.lStructSize = sizeof request;
-    request.hwndOwner = dialog;
-    request.lpstrFilter = "Archivos (*.png)\0*.png\0";
-    request.lpstrFile = path;
-    request.nMaxFile = sizeof path;
-    request.lpstrInitialDir = "";
-    request.lpstrTitle = "Abrir archivo";
-    request.lpstrDefExt = "*";
-    request.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    if (GetOpenFileNameA(&request))
-        return path;
-    if (CommDlgExtendedError() != 0)
-        reportFileProblem(dialog);
-    return "";
+    FileDialogRequest request;
+    request.title = kOpenFileTitle;
+    request.filter = "Archivos (*.png)\0*.png\0";
+    request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    return askFilePath(dialog, request);
 }
 
 std::string currentDirectory() {
@@ -41,7 +26,7 @@ std::string currentDirectory() {
 }
 
 bool userAllowsReplacing(HWND dialog) {
-    return MessageBoxA(dialog, "El archivo ya existe, \xBF" "desea reemplazarlo?", "ATENCI\xD3N",
+    return MessageBoxA(dialog, "El archivo ya existe, \xBF" "desea reemplazarlo?", kAttention,
                        MB_YESNOCANCEL | MB_ICONWARNING) == IDYES;
 }
 

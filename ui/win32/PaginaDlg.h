@@ -1,6 +1,6 @@
-// The page dialog (template 129): name, orientations, picture and start
+// The page dialog: name, orientations, picture and start
 // command of a page. PaginaForm and PictureChoice decide; this class moves
-// text in and out of the controls. Win32 layer (wineg++).
+// text in and out of the controls.
 #pragma once
 
 #include <string>

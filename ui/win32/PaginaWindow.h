@@ -1,7 +1,6 @@
 // The page canvas: shows the page's picture and regions and edits the regions
 // with mouse and keyboard. The editing itself is CanvasEditor's; this window
 // turns messages into its calls and its answers into Win32 calls.
-// Win32 layer (wineg++).
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
 // The open and save dialogs of the project file and the open and save
-// operations on top of them. Win32 layer (wineg++).
+// operations on top of them.
 #pragma once
 
 #include <windows.h>

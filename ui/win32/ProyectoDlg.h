@@ -1,6 +1,5 @@
-// The "Proyecto" dialog (template 130): installation name and start page.
+// The "Proyecto" dialog: installation name and start page.
 // ProyectoForm decides; this class moves text in and out of the controls.
-// Win32 layer (wineg++).
 #pragma once
 
 #include <string>

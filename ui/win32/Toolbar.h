@@ -1,5 +1,5 @@
 // The main window's toolbar holder; `hwnd` is null when the toolbar could not
-// be created. Win32 layer (wineg++).
+// be created.
 #pragma once
 
 #include <windows.h>

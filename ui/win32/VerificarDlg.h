@@ -1,7 +1,7 @@
 // The findings of the project check, one per line of a list. On its own
-// ("Verificar proyecto", template 141) it shows the page of the finding the
-// user chooses; before a transfer (template 142) it asks whether to go on,
-// No by default. Win32 layer (wineg++).
+// ("Verificar proyecto") it shows the page of the finding the
+// user chooses; before a transfer it asks whether to go on,
+// No by default.
 #pragma once
 
 #include <string>

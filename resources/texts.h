@@ -1,0 +1,21 @@
+// The program's texts that more than one source file shows, each written
+// once. Windows-1252 bytes. Plain data: portable and Win32 files alike
+// include it.
+#pragma once
+
+// Message box titles
+inline constexpr char kAttention[] = "ATENCI\xD3N";
+inline constexpr char kError[] = "ERROR";
+
+// File dialogs
+inline constexpr char kOpenFileTitle[] = "Abrir archivo";
+inline constexpr char kFileProblemText[] = "Problemas con el archivo";
+
+// Transfer to the device and copy to a card
+inline constexpr char kTransferringText[] = "Transfiriendo...";
+inline constexpr char kDoneText[] = "Operaci\xF3n conclu\xED" "da";
+inline constexpr char kErrorPrefix[] = "Error en la operaci\xF3n: ";
+inline constexpr char kOkLabel[] = "OK";
+// The device's failures; the names of what failed follow these.
+inline constexpr char kCannotOpenFileText[] = "no pude abrir el archivo ";
+inline constexpr char kReceiveErrorText[] = "recv error";
