@@ -73,20 +73,24 @@ void fillClipboard(HWND owner, UINT format, const std::string& bytes) {
 // the test's definition) as another process that puts the region text of
 // file `path` on the clipboard. Its answer comes as a file: Wine gives no
 // process handle to wait on for a winelib program started this way.
-bool putRegionFromAnotherProcess(const std::string& path) {
+// Returns "" when the region went on the clipboard, else what went wrong.
+std::string putRegionFromAnotherProcess(const std::string& path) {
     const char* program = std::getenv("QUENDA_GUI_TEST_PROGRAM");
     if (!program)
-        return false;
+        return "no QUENDA_GUI_TEST_PROGRAM";
     std::string command = std::string("\"") + program + "\" --put-region \"" + path + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
+        return "cannot start " + command + ": error " + std::to_string(GetLastError());
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     const std::string answer = path + ".put";
-    return waitFor([&answer] { return fileExists(answer); }, 20000) && readFileBytes(answer) == "ok";
+    if (!waitFor([&answer] { return fileExists(answer); }, 20000))
+        return "no answer from " + command;
+    const std::string said = readFileBytes(answer);
+    return said == "ok" ? "" : said;
 }
 
 // Sends "Pegar" as the menu would, answering the refusal it is expected to
@@ -182,7 +186,9 @@ GUI_TEST(Clipboard, RegionPutThereByAnotherProcessPastes) {
     region.comando.tipoComunicacion = "wifi";
     GUI_REQUIRE(writeFileBytes(scene.folder.path("region.txt"), printRegion(region)));
     fillClipboard(scene.main(), 0, "");
-    GUI_REQUIRE(putRegionFromAnotherProcess(scene.folder.path("region.txt")));
+    const std::string failure = putRegionFromAnotherProcess(scene.folder.path("region.txt"));
+    GUI_CHECK_EQ(failure, std::string());
+    GUI_REQUIRE(failure.empty());
 
     GUI_CHECK(scene.itemEnabled(ID_EDITAR_PEGAR));
     pressKey('V', true);
