@@ -17,13 +17,13 @@ ExternalProject_Add(quenda_fuzz
 
 math(EXPR QUENDA_FUZZ_TIMEOUT "${QUENDA_FUZZ_SECONDS} + 300")
 
-# quenda_fuzz_test(test-name binary corpus-folder dictionary [libFuzzer options...])
-function(quenda_fuzz_test name binary corpus dictionary)
+# quenda_fuzz_test(test-name binary seed-folder dictionary [libFuzzer options...])
+function(quenda_fuzz_test name binary seeds dictionary)
   string(REPLACE ";" " " options "${ARGN}")
   add_test(NAME fuzz.${name}
     COMMAND ${CMAKE_COMMAND}
             -DFUZZER=${QUENDA_FUZZ_BINARY_DIR}/${binary}
-            -DSEEDS=${CMAKE_SOURCE_DIR}/tests/fuzz/corpus/${corpus}
+            -DSEEDS=${seeds}
             -DDICTIONARY=${CMAKE_SOURCE_DIR}/tests/fuzz/${dictionary}
             -DWORK=${CMAKE_BINARY_DIR}/fuzz-run/${name}
             -DSECONDS=${QUENDA_FUZZ_SECONDS}
@@ -32,7 +32,9 @@ function(quenda_fuzz_test name binary corpus dictionary)
   set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT ${QUENDA_FUZZ_TIMEOUT})
 endfunction()
 
-quenda_fuzz_test(project_reader project_reader_fuzz reader project.dict)
-quenda_fuzz_test(picture_load picture_load_fuzz picture picture.dict)
+set(QUENDA_SEEDS ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus)
+# The reader starts from the project files the unit tests read as well.
+quenda_fuzz_test(project_reader project_reader_fuzz ${CMAKE_SOURCE_DIR}/tests/data project.dict)
+quenda_fuzz_test(picture_load picture_load_fuzz ${QUENDA_SEEDS}/picture picture.dict)
 # Whatever length the stream announces, no single allocation may come near it.
-quenda_fuzz_test(transfer_worker transfer_worker_fuzz transfer transfer.dict -malloc_limit_mb=64)
+quenda_fuzz_test(transfer_worker transfer_worker_fuzz ${QUENDA_SEEDS}/transfer transfer.dict -malloc_limit_mb=64)

@@ -22,6 +22,12 @@ target_link_options(quenda_guitest PRIVATE -mconsole ${QUENDA_RES} ${QUENDA_GUI_
 set_property(TARGET quenda_guitest APPEND PROPERTY LINK_DEPENDS ${QUENDA_RES} ${QUENDA_GUI_TEST_RES})
 target_link_libraries(quenda_guitest PRIVATE quenda_core ${QUENDA_WIN32_LIBS})
 
+# Every test that runs the program holds both locks: the shared display, and
+# the device port 9835, which any case may open (the program listens there
+# when it transfers, and the device emulator binds it), so no case, whatever
+# its name, can race another test for the port.
+set(QUENDA_PROGRAM_LOCKS gui port9835)
+
 set(QUENDA_GUI_STATE ${CMAKE_BINARY_DIR}/gui-test)
 set(QUENDA_GUI_SCRIPTS ${CMAKE_SOURCE_DIR}/tests/gui)
 
@@ -42,13 +48,8 @@ function(quenda_gui_tests build program)
       string(REGEX REPLACE "^GUI_TEST\\( *([A-Za-z0-9_]+) *, *([A-Za-z0-9_]+) *\\).*" "\\1.\\2" name "${line}")
       set(test gui.${build}.${name})
       add_test(NAME ${test} COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE} ${program} ${name})
-      set(lock gui)
-      # The transfer cases use the device port 9835 itself: never two at once.
-      if(name MATCHES "^Transfer\\.")
-        list(APPEND lock port9835)
-      endif()
       set_tests_properties(${test} PROPERTIES
-        FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${lock}" TIMEOUT 120
+        FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${QUENDA_PROGRAM_LOCKS}" TIMEOUT 120
         ENVIRONMENT "QUENDA_DEVICE_EMULATOR=$<TARGET_FILE:device_emulator>")
     endforeach()
   endforeach()

@@ -1,11 +1,18 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-file(GLOB QUENDA_UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
+# tests/unit/<folder>/ tests the sources of <folder>/; support/ holds the
+# tests' own helpers, tests/data/ the files more than one test reads.
+file(GLOB_RECURSE QUENDA_UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
 
-add_executable(quenda_tests ${QUENDA_UNIT_TEST_SOURCES})
+function(quenda_unit_test_program target)
+  add_executable(${target} ${QUENDA_UNIT_TEST_SOURCES})
+  target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
+  target_compile_definitions(${target} PRIVATE QUENDA_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
+endfunction()
+
+quenda_unit_test_program(quenda_tests)
 target_link_libraries(quenda_tests PRIVATE quenda_core GTest::gtest GTest::gtest_main)
-target_include_directories(quenda_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 gtest_discover_tests(quenda_tests DISCOVERY_TIMEOUT 60 PROPERTIES RESOURCE_LOCK ""
                      WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
 
@@ -15,10 +22,9 @@ if(QUENDA_SANITIZERS)
   quenda_core_library(quenda_core_asan)
   target_compile_options(quenda_core_asan PRIVATE ${QUENDA_SANITIZE_FLAGS})
   target_link_options(quenda_core_asan PUBLIC ${QUENDA_SANITIZE_FLAGS})
-  add_executable(quenda_tests_asan ${QUENDA_UNIT_TEST_SOURCES})
+  quenda_unit_test_program(quenda_tests_asan)
   target_compile_options(quenda_tests_asan PRIVATE ${QUENDA_SANITIZE_FLAGS})
   target_link_libraries(quenda_tests_asan PRIVATE quenda_core_asan GTest::gtest GTest::gtest_main)
-  target_include_directories(quenda_tests_asan PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   # One ctest entry: the whole sanitized suite must run clean.
   add_test(NAME sanitizers.unit_tests COMMAND quenda_tests_asan --gtest_brief=1)
   set_tests_properties(sanitizers.unit_tests PROPERTIES

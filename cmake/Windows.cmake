@@ -34,7 +34,7 @@ ExternalProject_Add(quenda_windows
   DEPENDS quenda_windows_libs quenda_resources)
 
 add_custom_target(quenda_windows_packages ALL
-  COMMAND ${CMAKE_SOURCE_DIR}/tools/package-windows.sh ${QUENDA_WINDOWS_DIR}
+  COMMAND ${CMAKE_SOURCE_DIR}/tools/package-windows.sh ${QUENDA_WINDOWS_DIR} ${QUENDA_WINDOWS_LIBS_DIR}
   DEPENDS quenda_windows
   COMMENT "Windows packages in dist/"
   VERBATIM)
@@ -49,6 +49,6 @@ set_tests_properties(windows.unit_tests PROPERTIES FIXTURES_REQUIRED gui_display
 add_test(NAME windows.setup_installs_starts_and_uninstalls
   COMMAND ${QUENDA_WINDOWS_TESTS}/setup-test.sh ${QUENDA_GUI_STATE} ${CMAKE_SOURCE_DIR}/dist)
 set_tests_properties(windows.setup_installs_starts_and_uninstalls PROPERTIES
-  FIXTURES_REQUIRED gui_display RESOURCE_LOCK gui TIMEOUT 300)
+  FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${QUENDA_PROGRAM_LOCKS}" TIMEOUT 300)
 
 quenda_gui_tests(pe ${QUENDA_WINDOWS_DIR}/quenda_guitest.exe)

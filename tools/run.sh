@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts the editor: installs what is missing, builds when needed and makes
-# the program's own Wine prefix on first start.
+# Starts the editor: installs what is missing, brings the program up to date
+# with the sources and makes the program's own Wine prefix on first start.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${QUENDA_BUILD:-$root/build}"
@@ -17,10 +17,12 @@ MSG
 fi
 
 "$root/tools/install-deps.sh"
-if [ ! -x "$build/quenda.exe" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-  cmake --build "$build" -j"$(nproc)" --target quenda
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" --preset ci -B "$build"
 fi
+# Always: after a pull or an edit the old program must not start; with
+# nothing changed this takes a second or two.
+cmake --build "$build" -j"$(nproc)" --target quenda
 
 export WINEPREFIX="${WINEPREFIX:-$root/.wine}"
 export WINEDEBUG="${WINEDEBUG:--all}"

@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="${QUENDA_BUILD:-$root/build}"
 
 "$root/tools/install-deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" --preset ci -B "$build"
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
 exec ctest --output-on-failure -j"$(nproc)"

@@ -18,6 +18,7 @@
 #include "model/Proyecto.h"
 #include "resources/texts.h"
 #include "tests/unit/support/MemoryFileAccess.h"
+#include "tests/unit/support/TestData.h"
 #include "transfer/DeviceProtocol.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/PictureNames.h"
@@ -26,6 +27,12 @@
 namespace {
 
 const char kProjectFile[] = "Z:\\casa\\casa.xml";
+
+// Read once: every input starts from the same installation.
+const std::string& projectBytes() {
+    static const std::string bytes = testData("empty-project.xml");
+    return bytes;
+}
 
 // Records every file the worker opens.
 class RecordingFileAccess : public MemoryFileAccess {
@@ -52,7 +59,7 @@ struct Installation {
     std::set<std::string> allowed;  // paths the worker may open
 
     Installation() {
-        files.files[kProjectFile] = "<?xml version=\"1.0\"?>\r\n<tabrino versionFormato=\"12.08\"/>\r\n";
+        files.files[kProjectFile] = projectBytes();
         files.files["Z:\\casa\\inicio.png"] = std::string(9000, 'i');  // two chunks
         files.files["Z:\\casa\\luces.png"] = "luces";
         files.files["Z:\\casa\\vacio.png"] = "";

@@ -9,47 +9,17 @@
 #include "support/MemoryFileAccess.h"
 #include "support/PngFile.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 namespace {
 
 const char kInvalid[] = "Archivo inv\xE1lido";
 const char kCannotSave[] = "No se pudo guardar el archivo";
 
-const char kWorkedExample[] =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
-    "<tabrino versionFormato=\"12.08\" instalacion=\"Casa\" paginaInicial=\"Inicio\">\r\n"
-    "    <paginas>\r\n"
-    "        <pagina nombre=\"Inicio\" imagen=\"inicio.png\" orientaciones=\"VH\" ancho=\"480\" alto=\"800\">\r\n"
-    "            <comandoInicial>\r\n"
-    "                <comando sector=\"\" codigo=\"\" pagina=\"\" tipoComunicacion=\"\" btMacAddress=\"\"/>\r\n"
-    "            </comandoInicial>\r\n"
-    "            <regiones>\r\n"
-    "                <region tipo=\"rect\">\r\n"
-    "                    <coords>10, 20, 230, 120</coords>\r\n"
-    "                    <comando sector=\"Living\" codigo=\"luz1\" pagina=\"\" tipoComunicacion=\"wifi\" "
-    "btMacAddress=\"\"/>\r\n"
-    "                </region>\r\n"
-    "                <region tipo=\"rect\">\r\n"
-    "                    <coords>250, 20, 470, 120</coords>\r\n"
-    "                    <comando sector=\"\" codigo=\"\" pagina=\"Luces\" tipoComunicacion=\"wifi\" "
-    "btMacAddress=\"\"/>\r\n"
-    "                </region>\r\n"
-    "            </regiones>\r\n"
-    "        </pagina>\r\n"
-    "        <pagina nombre=\"Luces\" imagen=\"luces.png\" orientaciones=\"V\" ancho=\"480\" alto=\"800\">\r\n"
-    "            <comandoInicial>\r\n"
-    "                <comando sector=\"\" codigo=\"\" pagina=\"\" tipoComunicacion=\"\" btMacAddress=\"\"/>\r\n"
-    "            </comandoInicial>\r\n"
-    "            <regiones>\r\n"
-    "                <region tipo=\"rect\">\r\n"
-    "                    <coords>0, 700, 480, 800</coords>\r\n"
-    "                    <comando sector=\"\" codigo=\"\" pagina=\"/back\" tipoComunicacion=\"wifi\" "
-    "btMacAddress=\"\"/>\r\n"
-    "                </region>\r\n"
-    "            </regiones>\r\n"
-    "        </pagina>\r\n"
-    "    </paginas>\r\n"
-    "</tabrino>\r\n";
+// Read inside a test, so that a missing fixture fails that test only.
+std::string workedExample() {
+    return testData("worked-example.xml");
+}
 
 Comando comando(const std::string& sector, const std::string& codigo, const std::string& pagina,
                 const std::string& tipo) {
@@ -132,11 +102,11 @@ protected:
 
 TEST_F(ProjectFileTest, WorkedExampleIsPrintedByteForByte) {
     buildWorkedExample(project);
-    EXPECT_EQ(kWorkedExample, printProject(project));
+    EXPECT_EQ(workedExample(), printProject(project));
 }
 
 TEST_F(ProjectFileTest, WorkedExampleReadsBackEqualWithItsSnapshot) {
-    readText(kWorkedExample);
+    readText(workedExample());
     Proyecto expected;
     buildWorkedExample(expected);
     expected.archivo = folder.file("p.xml");
@@ -145,7 +115,7 @@ TEST_F(ProjectFileTest, WorkedExampleReadsBackEqualWithItsSnapshot) {
     EXPECT_EQ(800u, project.paginas[1]->imagenCargada->height());
     ASSERT_NE(nullptr, project.guardado);
     EXPECT_FALSE(project.hasUnsavedChanges());
-    EXPECT_EQ(kWorkedExample, printProject(project));
+    EXPECT_EQ(workedExample(), printProject(project));
 }
 
 TEST_F(ProjectFileTest, SaveWritesTheFileAndTakesTheSnapshot) {
@@ -153,7 +123,7 @@ TEST_F(ProjectFileTest, SaveWritesTheFileAndTakesTheSnapshot) {
     project.archivo = folder.file("casa.xml");
     EXPECT_TRUE(project.hasUnsavedChanges());
     writeProjectFile(project);
-    EXPECT_EQ(kWorkedExample, readBytes(project.archivo));
+    EXPECT_EQ(workedExample(), readBytes(project.archivo));
     EXPECT_FALSE(project.hasUnsavedChanges());
     EXPECT_FALSE(std::ifstream(project.archivo + ".quenda-tmp").good());
 
@@ -217,8 +187,7 @@ TEST_F(ProjectFileTest, EscapesAndWindows1252BytesRoundTrip) {
 
 TEST_F(ProjectFileTest, LineBreaksInsideValuesRoundTrip) {
     // The smallest file that once read back different after a save.
-    readText("<tabrino versionFormato=\"12.08\"><paginas><pagina orientaciones=\"\n\r&\"></pagina>"
-             "</paginas></tabrino>");
+    readText(testData("line-break-in-value.xml"));
     project.instalacion = "a\rb\r\nc\n\rd\ne";
     project.paginas[0]->comandoInicial.codigo = "\r";
     project.archivo = folder.file("casa.xml");
@@ -259,7 +228,7 @@ TEST_F(ProjectFileTest, EmptyPageListAndEmptyRegionListRoundTrip) {
 
 TEST_F(ProjectFileTest, VersionMustBeExactly1208) {
     for (const char* version : {"12.8", "12.08 ", " 12.08", "12.09", ""}) {
-        std::string text = kWorkedExample;
+        std::string text = workedExample();
         text.replace(text.find("12.08"), 5, version);
         writeBytes(folder.file("p.xml"), text);
         project.instalacion = "previo";

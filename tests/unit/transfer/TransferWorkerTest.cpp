@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 #include "tools/DeviceEmulator.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/TransferObserver.h"
@@ -129,7 +130,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(device.listening());
         projectFile = folder.file("casa.xml");
-        projectBytes = "<?xml version=\"1.0\"?>\r\n<tabrino versionFormato=\"12.08\"/>\r\n";
+        projectBytes = testData("empty-project.xml");
         writeFile(projectFile, projectBytes);
         writeFile(folder.file("inicio.png"), patterned(150000, 1));  // several chunks
         writeFile(folder.file("luces.png"), patterned(8192, 2));
