@@ -1,14 +1,16 @@
 // Project file speed, side by side in one run: reading a project of 200 pages
 // x 40 regions (which decodes its 200 pictures of 1280 x 800, 24-bit) against
 // the floor of decoding the same PNG files with FreeImage alone; writing the
-// project; taking the snapshot; checking the project for problems. Prints the
-// read / floor ratio at the end.
+// project; taking the snapshot; checking the project for problems; the memory
+// of 100 undo steps of region edits. Prints the read / floor ratio and the
+// undo steps / decoded pictures memory ratio at the end.
 //
 // Writing and the snapshot must decode no picture: a FileAccess counting the
 // picture files opened proves it (counter "pictures_opened").
 #include <benchmark/benchmark.h>
 
 #include <FreeImage.h>
+#include <malloc.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "model/EditHistory.h"
 #include "model/PosixFileAccess.h"
 #include "model/ProjectCheck.h"
 #include "model/ProjectFile.h"
@@ -91,6 +94,8 @@ struct Fixture {
     std::string originalDirectory;
     CountingFileAccess files;
     Proyecto loaded;  // read once; written and snapshot by the benchmarks
+    size_t historyBytes = 0;
+    size_t pictureBytes = 0;
 
     Fixture() {
         char cwd[4096];
@@ -188,6 +193,48 @@ void BM_CheckProject(benchmark::State& state) {
     state.counters["findings"] = static_cast<double>(findings);
 }
 
+// Every byte the heap has handed out and not taken back, mapped blocks included.
+size_t heapInUse() {
+    struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;
+}
+
+size_t decodedPictureBytes(const Proyecto& project) {
+    size_t bytes = 0;
+    for (const auto& page : project.paginas)
+        if (page->imagenCargada && page->imagenCargada->bitmap())
+            bytes += FreeImage_GetMemorySize(page->imagenCargada->bitmap());
+    return bytes;
+}
+
+// 100 undo steps, each moving the first region of another page (so each
+// step keeps a page of 40 regions), measured by the heap before and after;
+// then all undone, which leaves the project as read.
+void BM_HistoryOfRegionEdits(benchmark::State& state) {
+    Fixture& f = fixture();
+    long before = f.files.picturesOpened;
+    bool restored = true;
+    for (auto _ : state) {
+        EditHistory history;
+        size_t heapBefore = heapInUse();
+        for (size_t i = 0; i < EditHistory::kMaxSteps; ++i) {
+            history.recordPageChange(f.loaded, i);
+            Rect& coords = f.loaded.paginas[i]->regiones[0].coords;
+            coords.left += 1;
+            coords.right += 1;
+        }
+        f.historyBytes = heapInUse() - heapBefore;
+        while (history.canUndo())
+            history.undo(f.loaded);
+        restored = restored && !f.loaded.hasUnsavedChanges();
+    }
+    f.pictureBytes = decodedPictureBytes(f.loaded);
+    state.counters["history_bytes"] = static_cast<double>(f.historyBytes);
+    state.counters["picture_bytes"] = static_cast<double>(f.pictureBytes);
+    state.counters["pictures_opened"] = static_cast<double>(f.files.picturesOpened - before);
+    state.counters["restored"] = restored;
+}
+
 // Reading and its floor, repetitions interleaved at random (see main) so that
 // a busy machine slows both alike.
 BENCHMARK(BM_ReadProject)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
@@ -196,6 +243,7 @@ BENCHMARK(BM_ReadProjectWithoutPictures)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TakeSnapshot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckProject)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_HistoryOfRegionEdits)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Keeps the mean real and CPU times of each benchmark for the ratios printed
 // at the end. On a busy machine the CPU-time ratio is the steadier one.
@@ -235,6 +283,10 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks(&reporter);
     printRatio("real", reporter.meanReal);
     printRatio("CPU", reporter.meanCpu);
+    const Fixture& f = fixture();
+    if (f.historyBytes > 0 && f.pictureBytes > 0)
+        std::printf("100 undo steps of region edits: %zu bytes; decoded pictures: %zu bytes; ratio %.6f\n",
+                    f.historyBytes, f.pictureBytes, static_cast<double>(f.historyBytes) / f.pictureBytes);
     benchmark::Shutdown();
     return 0;
 }

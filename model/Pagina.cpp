@@ -25,6 +25,12 @@ std::unique_ptr<Pagina> Pagina::copyWithoutPicture(const Pagina& other) {
     return std::unique_ptr<Pagina>(new Pagina(other, NoPicture()));
 }
 
+std::unique_ptr<Pagina> Pagina::copySharingPicture(const Pagina& other) {
+    std::unique_ptr<Pagina> copy(new Pagina(other, NoPicture()));
+    copy->imagenCargada = other.imagenCargada;
+    return copy;
+}
+
 void Pagina::setImagen(int32_t newAncho, int32_t newAlto, const std::string& newImagen,
                        const std::string& projectFile) {
     ancho = newAncho;

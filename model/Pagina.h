@@ -17,7 +17,9 @@ public:
     std::string imagen;           // picture file name, normally bare
     int32_t ancho = 0;            // size of the blank picture that stands in
     int32_t alto = 0;             // when `imagen` cannot be loaded
-    std::unique_ptr<Imagen> imagenCargada;
+    // Shared with the undo steps that keep this page as it was: a decoded
+    // picture is never copied for them.
+    std::shared_ptr<const Imagen> imagenCargada;
     std::string orientaciones = "HV";
     Comando comandoInicial;
     std::vector<Region> regiones;
@@ -30,6 +32,9 @@ public:
 
     // Copies every field but decodes nothing: for copies that are only compared.
     static std::unique_ptr<Pagina> copyWithoutPicture(const Pagina& other);
+    // Copies every field and shares the decoded picture: for copies that may
+    // take the page's place again.
+    static std::unique_ptr<Pagina> copySharingPicture(const Pagina& other);
 
     // Loads `imagen` (found by picturePath from `projectFile`; "" takes the
     // name as it is), falling back to a blank `ancho` x `alto` picture.

@@ -113,12 +113,14 @@ void PaginaEscalada::setRegionCoords(size_t index, const Rect& canvasRect, const
     page_.regiones.at(index).coords = pictureRect;
 }
 
+bool PaginaEscalada::cornersOrdered(size_t index) const {
+    return ordered(regions_.at(index).coords) && ordered(pictureCoords(index));
+}
+
 bool PaginaEscalada::orderCorners(size_t index) {
-    const Rect& canvasRect = regions_.at(index).coords;
-    const Rect& pictureRect = pictureCoords(index);
-    if (ordered(canvasRect) && ordered(pictureRect))
+    if (cornersOrdered(index))
         return false;
-    setRegionCoords(index, cornersInOrder(canvasRect), cornersInOrder(pictureRect));
+    setRegionCoords(index, cornersInOrder(regions_.at(index).coords), cornersInOrder(pictureCoords(index)));
     return true;
 }
 

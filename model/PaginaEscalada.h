@@ -43,8 +43,9 @@ public:
     Rect pictureFor(size_t index, const Rect& rect) const;
     // An edit worked out in both kinds of pixels: each rectangle is stored as given.
     void setRegionCoords(size_t index, const Rect& canvasRect, const Rect& pictureRect);
-    // Puts left before right and top before bottom in both rectangles;
-    // false when they already were.
+    // Left before right and top before bottom, in both rectangles.
+    bool cornersOrdered(size_t index) const;
+    // Puts the corners in that order; false when they already were.
     bool orderCorners(size_t index);
     void setRegionCommand(size_t index, const Comando& comando);
     void removeRegion(size_t index);

@@ -84,3 +84,5 @@
 #define ID_TRANSFERIR_TCPIP     2817
 #define ID_GUARDAR_COMO         2818
 #define ID_VERIFICAR_PROYECTO   2819
+#define ID_DESHACER             2820
+#define ID_REHACER              2821

@@ -183,6 +183,7 @@ CanvasActions CanvasEditor::leftDown(int32_t x, int32_t y, bool ctrl) {
     // outside the canvas ends here instead of carrying on into this press.
     if (dragZone_ != ZONE_NONE)
         endDrag(actions);
+    beginGesture();
     int32_t i = hitTest(x, y);
     if (i < 0) {
         selected_ = -1;
@@ -278,6 +279,9 @@ void CanvasEditor::dragStep(int32_t x, int32_t y, CanvasActions& actions) {
     }
     lastX_ = x;
     lastY_ = y;
+    if (r == regionRect(selected_))
+        return;
+    aboutToChange();
     scaledPage_->setRegionCoords(static_cast<size_t>(selected_), r);
     actions.repaint = true;
 }
@@ -299,8 +303,11 @@ void CanvasEditor::endDrag(CanvasActions& actions) {
     lastX_ = -1;
     dragZone_ = ZONE_NONE;
     actions.releaseCapture = true;
-    if (selected_ >= 0 && scaledPage_->orderCorners(static_cast<size_t>(selected_)))
-        actions.repaint = true;
+    if (selected_ < 0 || scaledPage_->cornersOrdered(static_cast<size_t>(selected_)))
+        return;
+    aboutToChange();
+    scaledPage_->orderCorners(static_cast<size_t>(selected_));
+    actions.repaint = true;
 }
 
 // A band whose release never came adds nothing.
@@ -313,8 +320,10 @@ void CanvasEditor::dropBand(CanvasActions& actions) {
 void CanvasEditor::endBand(int32_t x, int32_t y, CanvasActions& actions) {
     int64_t width = std::llabs(static_cast<int64_t>(band_.left) - x);
     int64_t height = std::llabs(static_cast<int64_t>(band_.top) - y);
-    if (width >= kMinBand && height >= kMinBand)
+    if (width >= kMinBand && height >= kMinBand) {
+        aboutToChange();
         scaledPage_->addRegion(Region{cornersInOrder(Rect{band_.left, band_.top, x, y}), Comando()});
+    }
     band_ = Rect{-1, -1, -1, -1};
     actions.releaseCapture = true;
     actions.repaint = true;
@@ -340,11 +349,16 @@ void CanvasEditor::setRegionCommand(int32_t index, const Comando& comando) {
     // meanwhile may have removed the region.
     if (!scaledPage_ || index < 0 || static_cast<size_t>(index) >= scaledPage_->regions().size())
         return;
+    if (scaledPage_->regions()[static_cast<size_t>(index)].comando == comando)
+        return;
+    beginGesture();
+    aboutToChange();
     scaledPage_->setRegionCommand(static_cast<size_t>(index), comando);
 }
 
 CanvasActions CanvasEditor::command(int commandId) {
     CanvasActions actions;
+    beginGesture();
     ModoEdicion chosen;
     if (modeForCommand(commandId, chosen))
         selectMode(commandId, actions);
@@ -368,6 +382,9 @@ void CanvasEditor::applyMode(int32_t index) {
     Rect canvasRect = modeApplied(mode_, regionRect(index), regionRect(selected_));
     Rect pictureRect =
         modeApplied(mode_, scaledPage_->pictureCoords(target), scaledPage_->pictureCoords(reference));
+    if (canvasRect == regionRect(index) && pictureRect == scaledPage_->pictureCoords(target))
+        return;
+    aboutToChange();
     scaledPage_->setRegionCoords(target, canvasRect, pictureRect);
 }
 
@@ -395,6 +412,7 @@ void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
     size_t index = static_cast<size_t>(selected_);
     if (isShrink(commandId) && !(atLeastOnePixel(r) && atLeastOnePixel(scaledPage_->pictureFor(index, r))))
         return;
+    aboutToChange();
     scaledPage_->setRegionCoords(index, r);
     actions.repaint = true;
 }
@@ -402,9 +420,18 @@ void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
 void CanvasEditor::deleteSelected(CanvasActions& actions) {
     if (!scaledPage_ || selected_ < 0 || mode_ != ModoEdicion::NORMAL)
         return;
+    aboutToChange();
     scaledPage_->removeRegion(static_cast<size_t>(selected_));
     selected_ = -1;
     actions.repaint = true;
+}
+
+void CanvasEditor::aboutToChange() {
+    if (changeAnnounced_)
+        return;
+    changeAnnounced_ = true;
+    if (beforeChange_)
+        beforeChange_();
 }
 
 std::string CanvasEditor::title() const {

@@ -83,6 +83,11 @@ public:
     CanvasEditor(const CanvasEditor&) = delete;
     CanvasEditor& operator=(const CanvasEditor&) = delete;
 
+    // Called once per gesture or command, just before it first changes the
+    // page shown (one drag, one rubber band, one click in a mode, one key,
+    // one command dialog's OK): where an undo step is recorded.
+    void setBeforeChange(std::function<void()> beforeChange) { beforeChange_ = std::move(beforeChange); }
+
     // Shows `page` at `scale` (nothing when null), NORMAL mode, no selection.
     CanvasActions setPage(Pagina* page, double scale, const std::string& installation,
                           const std::vector<std::string>& pageNames);
@@ -130,6 +135,8 @@ private:
     void applyMode(int32_t index);
     void keyboardCommand(int commandId, CanvasActions& actions);
     void deleteSelected(CanvasActions& actions);
+    void beginGesture() { changeAnnounced_ = false; }
+    void aboutToChange();
 
     std::function<uint32_t()> clock_;
     uint32_t dragDelay_;
@@ -143,4 +150,6 @@ private:
     int32_t lastX_ = -1;
     int32_t lastY_ = -1;
     uint32_t pressTime_ = 0;
+    std::function<void()> beforeChange_;
+    bool changeAnnounced_ = false;
 };

@@ -441,3 +441,30 @@ GUI_TEST(Canvas, CrowdedPageRepaints) {
                 rectHeight(canvasRect), scale, ms / kRepaints);
     GUI_CHECK_EQ(pixelAt(scene.canvas, x, y), before ^ 0xFFFFFFu);
 }
+
+// ---- undo and redo ---------------------------------------------------------------
+
+GUI_TEST(Canvas, DrawnRegionIsUndoneWithCtrlZAndRedoneWithCtrlY) {
+    Scene scene(640, 400, {});
+    scene.window->project->takeSnapshot();
+    HWND main = scene.window->hwnd;
+    press(scene.canvas, 50, 60);
+    moveTo(scene.canvas, 100, 90);
+    release(scene.canvas, 150, 120);
+    GUI_CHECK(menuItemEnabled(main, ID_DESHACER));
+    GUI_CHECK(!menuItemEnabled(main, ID_REHACER));
+
+    typeKey('Z', true);
+    GUI_CHECK(scene.window->project->paginas[0]->regiones.empty());
+    GUI_CHECK(!scene.window->project->hasUnsavedChanges());  // closing would ask nothing
+    GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
+    GUI_CHECK(menuItemEnabled(main, ID_REHACER));
+
+    typeKey('Y', true);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], (Box{50, 60, 150, 120}));
+    GUI_CHECK(menuItemEnabled(main, ID_DESHACER));
+    GUI_CHECK(!menuItemEnabled(main, ID_REHACER));
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Inicio - modo normal"));
+}

@@ -769,3 +769,61 @@ GUI_TEST(MainWindow, ModifyProjectAddWithStartCommandAndCloseWithNo) {
     GUI_CHECK(!IsWindow(main));
     GUI_CHECK_EQ(readFileBytes(path), before);
 }
+
+GUI_TEST(MainWindow, UndoItemsFollowTheHistoryAndTheUndonePageIsShown) {
+    TempFolder folder;
+    std::string path = writeProject(folder, "Casa", {{"Uno", "uno.png", 100, 100}, {"Dos", "dos.png", 300, 250}});
+    auto window = createMainWindow();
+    GUI_REQUIRE(openThroughDialog(*window, path));
+    HWND main = window->hwnd;
+    HMENU editMenu = topMenu(main, 1);
+    int items = GetMenuItemCount(editMenu);
+    GUI_CHECK_EQ(menuItemText(main, ID_DESHACER), std::string("Deshacer"));
+    GUI_CHECK_EQ(menuItemText(main, ID_REHACER), std::string("Rehacer"));
+    GUI_CHECK_EQ(GetMenuItemID(editMenu, items - 1), static_cast<UINT>(ID_REHACER));
+    GUI_CHECK_EQ(GetMenuItemID(editMenu, items - 3), 0u);  // the separator
+    GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
+    GUI_CHECK(!menuItemEnabled(main, ID_REHACER));
+
+    sendCommand(main, ID_PAGE_FIRST + 1);
+    for (int i = 0; i < 2; ++i) {  // "Dos", then "Uno"
+        Answerer remove;
+        remove.on(kAttention).click(IDYES);
+        remove.start();
+        sendCommand(main, ID_PAGINA_ELIMINAR);
+        GUI_REQUIRE(remove.finish());
+    }
+    GUI_REQUIRE(window->project->paginas.empty());
+    // No page left: "Editar" stays for the undo, its modes are greyed.
+    GUI_CHECK(topMenuEnabled(main, 1));
+    GUI_CHECK(menuItemEnabled(main, ID_DESHACER));
+    GUI_CHECK(!menuItemEnabled(main, ID_MODO_NORMAL));
+
+    sendCommand(main, ID_DESHACER);
+    sendCommand(main, ID_DESHACER);
+    pumpFor(100);
+    GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno,Dos"));
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Dos - modo normal"));
+    GUI_CHECK_EQ(rectHeight(windowRect(window->canvas->hwnd)), 250);
+    GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
+    GUI_CHECK(menuItemEnabled(main, ID_REHACER));
+    GUI_CHECK(menuItemEnabled(main, ID_MODO_NORMAL));
+    GUI_CHECK(!window->project->hasUnsavedChanges());
+
+    sendCommand(main, ID_REHACER);
+    GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno"));
+    GUI_CHECK(menuItemEnabled(main, ID_DESHACER));
+    GUI_CHECK(menuItemEnabled(main, ID_REHACER));
+
+    // Another project opened in its place takes the history with it.
+    Answerer reopen;
+    reopen.on(kAttention).click(IDNO);
+    reopen.on("Abrir archivo").typeFileName(path).click(IDOK);
+    reopen.start();
+    sendCommand(main, ID_ABRIR_PROYECTO);
+    GUI_REQUIRE(reopen.finish());
+    pumpFor(100);
+    GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
+    GUI_CHECK(!menuItemEnabled(main, ID_REHACER));
+}

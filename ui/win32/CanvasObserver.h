@@ -11,6 +11,9 @@ struct CanvasChange {
     std::optional<std::string> title;
     int checkedMode = 0;   // the mode command now in force
     bool resized = false;  // the canvas took a new size
+    // The page shown is about to be edited (once per drag, key or dialog):
+    // the moment to keep it as it was, for undo.
+    bool pageAboutToChange = false;
 };
 
 class CanvasObserver {

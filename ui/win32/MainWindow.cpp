@@ -201,6 +201,13 @@ void MainWindow::changePages(const std::function<std::string()>& change) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+int MainWindow::indexOf(const Pagina* page) const {
+    for (size_t i = 0; i < project->paginas.size(); ++i)
+        if (project->paginas[i].get() == page)
+            return static_cast<int>(i);
+    return -1;
+}
+
 void MainWindow::choosePage(int index) {
     showMarked(project->findPage(project->pageNames()[index]), index);
 }
@@ -246,6 +253,13 @@ void MainWindow::canvasChanged(const CanvasChange& change) {
         checkMode(change.checkedMode);
     if (change.title)
         SetWindowTextA(hwnd, change.title->c_str());
+    // The step is recorded before the edit, so "Deshacer" is ready when it ends.
+    if (change.pageAboutToChange) {
+        const int index = indexOf(currentPage);
+        if (index >= 0)
+            history.recordPageChange(*project, static_cast<size_t>(index));
+        updateMenus();
+    }
     // onGetMinMaxInfo turns 0 x 0 into the size that fits toolbar and canvas.
     if (change.resized)
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
@@ -274,7 +288,13 @@ void MainWindow::updateMenus() {
     EnableMenuItem(menu, ID_MODIFICAR_PROYECTO, MF_BYCOMMAND | whenProject);
     EnableMenuItem(menu, ID_VERIFICAR_PROYECTO, MF_BYCOMMAND | whenProject);
     EnableMenuItem(menu, ID_TRANSFERIR, MF_BYCOMMAND | whenPages);
-    EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | whenPages);
+    // Undoing the removal of the last page needs "Editar" without pages.
+    const bool editable = withPages || history.canUndo() || history.canRedo();
+    EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | (editable ? MF_ENABLED : MF_DISABLED));
+    for (int i = 0; i < kModeCount; ++i)
+        EnableMenuItem(menu, modeInfo(modeAt(i)).commandId, MF_BYCOMMAND | whenPages);
+    EnableMenuItem(menu, ID_DESHACER, MF_BYCOMMAND | (history.canUndo() ? MF_ENABLED : MF_DISABLED));
+    EnableMenuItem(menu, ID_REHACER, MF_BYCOMMAND | (history.canRedo() ? MF_ENABLED : MF_DISABLED));
     EnableMenuItem(menu, kPageMenu, MF_BYPOSITION | whenProject);
     if (!blank) {
         EnableMenuItem(menu, ID_PAGINA_ELIMINAR, MF_BYCOMMAND | whenPages);
@@ -351,6 +371,14 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     case ID_TRANSFERIR: transfer(); break;
     case ID_AYUDA: MessageBoxA(hwnd, kHelpText, "Ayuda", MB_OK); break;
     case ID_TRANSFERIR_TCPIP: transferOverNetwork(); break;
+    case ID_DESHACER:
+        if (history.canUndo())
+            stepThroughHistory(&EditHistory::undo);
+        break;
+    case ID_REHACER:
+        if (history.canRedo())
+            stepThroughHistory(&EditHistory::redo);
+        break;
     default:
         if (id >= ID_PAGE_FIRST && id < ID_PAGE_FIRST + pageCount)
             choosePage(id - ID_PAGE_FIRST);
@@ -423,6 +451,7 @@ bool MainWindow::mayDropProject() {
 void MainWindow::replaceProject(std::unique_ptr<Proyecto> replacement) {
     changePages([&] {
         project = std::move(replacement);
+        history.clear();
         return std::string();
     });
 }
@@ -460,7 +489,9 @@ void MainWindow::newProject() {
 void MainWindow::modifyProject() {
     std::vector<std::string> names = project->pageNames();
     ProyectoDlg dialog(hwnd, project->instalacion, project->paginaInicial, &names);
-    if (dialog.runModal() == IDOK) {
+    if (dialog.runModal() == IDOK &&
+        (dialog.instalacion != project->instalacion || dialog.paginaInicial != project->paginaInicial)) {
+        history.recordProjectChange(*project);
         project->instalacion = dialog.instalacion;
         project->paginaInicial = dialog.paginaInicial;
     }
@@ -478,6 +509,7 @@ void MainWindow::addPage() {
     page->setComandoInicial(dialog.comandoInicial);
     changePages([&] {
         std::string name = page->nombre;
+        history.recordPageInsertion(*project, project->paginas.size());
         project->addPage(std::move(page));
         return name;
     });
@@ -491,6 +523,8 @@ void MainWindow::deletePage() {
         return;
     const std::string name = currentPage->nombre;
     changePages([&] {
+        // The first page of that name is the one that goes.
+        history.recordPageRemoval(*project, static_cast<size_t>(indexOf(project->findPage(name))));
         project->removePage(name);
         return std::string();
     });
@@ -505,12 +539,24 @@ void MainWindow::editPage() {
     if (dialog.runModal() != IDOK)
         return;
     changePages([&] {
+        history.recordPageChange(*project, static_cast<size_t>(indexOf(page)));
         page->nombre = dialog.nombre;
         page->replaceImagen(dialog.imagen, project->archivo);
         page->orientaciones = dialog.orientaciones;
         page->setComandoInicial(dialog.comandoInicial);
         return page->nombre;
     });
+}
+
+// The page the step concerned is shown by position: two pages may share a name.
+void MainWindow::stepThroughHistory(int (EditHistory::*step)(Proyecto&)) {
+    int index = -1;
+    changePages([&] {
+        index = (history.*step)(*project);
+        return index >= 0 ? project->paginas[static_cast<size_t>(index)]->nombre : std::string();
+    });
+    if (index >= 0 && currentPage != project->paginas[static_cast<size_t>(index)].get())
+        showMarked(project->paginas[static_cast<size_t>(index)].get(), index);
 }
 
 void MainWindow::verifyProject() {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Window.h"
+#include "model/EditHistory.h"
 #include "ui/win32/CanvasObserver.h"
 #include "ui/win32/Toolbar.h"
 
@@ -37,6 +38,7 @@ public:
     std::unique_ptr<Proyecto> project;  // released by onDestroy
     std::unique_ptr<PaginaWindow> canvas;
     Pagina* currentPage;  // the page the canvas shows; set by showOnCanvas alone
+    EditHistory history;
 
 private:
     void createToolbar();
@@ -76,6 +78,10 @@ private:
     void showFinding(int pageIndex, int regionIndex);
     void transfer();
     void transferOverNetwork();
+    // Undoes or redoes one step and shows the page it concerned.
+    void stepThroughHistory(int (EditHistory::*step)(Proyecto&));
+    // Position of `page` in the project, or -1.
+    int indexOf(const Pagina* page) const;
     void choosePage(int index);
     // Shows `page` with page item `index` alone marked.
     void showMarked(Pagina* page, int index);

@@ -48,6 +48,11 @@ PaginaWindow::PaginaWindow(int y, Window* parent, CanvasObserver& observer)
         modeCursors[i] = resource ? LoadCursorA(instanceHandle, MAKEINTRESOURCEA(resource)) : nullptr;
     }
     outlinePen = createOutlinePen();
+    editor_.setBeforeChange([this] {
+        CanvasChange change;
+        change.pageAboutToChange = true;
+        this->observer.canvasChanged(change);
+    });
     ShowWindow(hwnd, SW_SHOW);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/Pagina.h"
+#include "resources/resource.h"
 #include "ui/CanvasEditor.h"
 
 namespace {
@@ -577,6 +578,36 @@ TEST_F(CanvasTest, DialogResultForARegionRemovedMeanwhileIsDropped) {
     comando.codigo = "late";
     canvas.setRegionCommand(0, comando);
     EXPECT_TRUE(page.regiones.empty());
+}
+
+// --- Undo steps ---------------------------------------------------------
+
+TEST_F(CanvasTest, EachGestureThatChangesThePageIsAnnouncedOnceBeforeItsChange) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    std::vector<std::vector<Region>> before;
+    canvas.setBeforeChange([this, &before] { before.push_back(page.regiones); });
+    canvas.leftDown(150, 130, false);
+    canvas.mouseMove(160, 130, true);
+    canvas.leftUp(160, 130);  // a quick click moves nothing
+    EXPECT_TRUE(before.empty());
+
+    canvas.leftDown(150, 130, false);
+    now += kDelay + 1;
+    canvas.mouseMove(160, 135, true);
+    canvas.mouseMove(170, 140, true);
+    canvas.leftUp(170, 140);
+    canvas.command(ID_KEY_RIGHT);
+    canvas.command(ID_KEY_RIGHT);
+    canvas.leftDown(300, 300, false);
+    canvas.leftUp(320, 320);
+    canvas.setRegionCommand(0, page.regiones[0].comando);  // the same command changes nothing
+
+    ASSERT_EQ(4u, before.size());
+    EXPECT_EQ(rect(100, 100, 200, 160), before[0][0].coords);  // the drag, once
+    EXPECT_EQ(rect(120, 110, 220, 170), before[1][0].coords);  // each key
+    EXPECT_EQ(rect(121, 110, 221, 170), before[2][0].coords);
+    EXPECT_EQ(1u, before[3].size());  // the band, before its region
 }
 
 }  // namespace
