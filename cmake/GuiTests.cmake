@@ -39,7 +39,8 @@ set_tests_properties(gui.display.stop PROPERTIES FIXTURES_CLEANUP gui_display RE
 
 # gui.<build>.<Suite>.<Case> for every case, run by `program` (the winelib
 # one here, the Windows one in cmake/Windows.cmake). The transfer cases play
-# the device with tools/device_emulator, a Linux program, for both builds.
+# the device with tools/device_emulator, a Linux program, for both builds;
+# the clipboard cases start `program` again as a second process.
 function(quenda_gui_tests build program)
   foreach(source ${QUENDA_GUI_TEST_SOURCES})
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
@@ -50,7 +51,7 @@ function(quenda_gui_tests build program)
       add_test(NAME ${test} COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE} ${program} ${name})
       set_tests_properties(${test} PROPERTIES
         FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${QUENDA_PROGRAM_LOCKS}" TIMEOUT 120
-        ENVIRONMENT "QUENDA_DEVICE_EMULATOR=$<TARGET_FILE:device_emulator>")
+        ENVIRONMENT "QUENDA_DEVICE_EMULATOR=$<TARGET_FILE:device_emulator>;QUENDA_GUI_TEST_PROGRAM=${program}")
     endforeach()
   endforeach()
 endfunction()

@@ -85,6 +85,11 @@ void PaginaEscalada::addRegion(const Region& region) {
     page_.addRegion(Region{toPicture(region.coords), region.comando});
 }
 
+void PaginaEscalada::addPictureRegion(const Region& region) {
+    regions_.push_back(Region{toCanvas(region.coords), region.comando});
+    page_.addRegion(region);
+}
+
 // A canvas edge that did not move leaves its picture edge alone: converting
 // it back would round away the picture's finer position.
 int64_t PaginaEscalada::pictureDistance(int32_t from, int32_t to) const {

@@ -34,6 +34,8 @@ public:
     const Rect& pictureCoords(size_t index) const { return page_.regiones.at(index).coords; }
 
     void addRegion(const Region& region);
+    // The same for a region given in picture pixels, stored exactly as given.
+    void addPictureRegion(const Region& region);
     // An edit of the canvas rectangle. Only the picture edges whose canvas
     // edge changed follow, each by the picture distance its canvas edge went;
     // two opposite edges that moved alike move the same picture distance, so

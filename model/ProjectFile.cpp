@@ -111,8 +111,8 @@ int32_t scanInteger(const char* text) {
 }
 
 // "left, top, right, bottom": an integer, then a separator word, three times
-// over. Whatever cannot be read stays 0.
-Rect parseCoords(const char* text) {
+// over. Whatever cannot be read stays 0; `complete` tells whether all four were.
+Rect parseCoords(const char* text, bool* complete = nullptr) {
     std::istringstream in(text ? text : "");
     in.imbue(std::locale::classic());
     int values[4] = {0, 0, 0, 0};
@@ -120,6 +120,8 @@ Rect parseCoords(const char* text) {
     in >> values[0];
     for (int i = 1; i < 4 && in; ++i)
         in >> separator >> values[i];
+    if (complete)
+        *complete = !in.fail();
     Rect rect;
     rect.left = values[0];
     rect.top = values[1];
@@ -142,10 +144,10 @@ const XMLElement* child(const XMLElement* parent, const char* name) {
     return parent ? parent->FirstChildElement(name) : nullptr;
 }
 
-Region readRegion(const XMLElement* element) {
+Region readRegion(const XMLElement* element, bool* complete = nullptr) {
     Region region;
     const XMLElement* coords = element->FirstChildElement("coords");
-    region.coords = parseCoords(coords ? coords->GetText() : nullptr);
+    region.coords = parseCoords(coords ? coords->GetText() : nullptr, complete);
     region.comando = readComando(element->FirstChildElement("comando"));
     return region;
 }
@@ -192,7 +194,7 @@ void setText(XMLElement* element, const char* name, const std::string& value) {
     element->SetAttribute(name, value.c_str());
 }
 
-XMLElement* appendElement(XMLDocument& document, XMLElement* parent, const char* name) {
+XMLElement* appendElement(XMLDocument& document, tinyxml2::XMLNode* parent, const char* name) {
     XMLElement* element = document.NewElement(name);
     parent->InsertEndChild(element);
     return element;
@@ -212,7 +214,7 @@ std::string coordsText(const Rect& rect) {
            std::to_string(rect.bottom);
 }
 
-void appendRegion(XMLDocument& document, XMLElement* parent, const Region& region) {
+void appendRegion(XMLDocument& document, tinyxml2::XMLNode* parent, const Region& region) {
     XMLElement* element = appendElement(document, parent, "region");
     element->SetAttribute("tipo", "rect");
     XMLElement* coords = appendElement(document, element, "coords");
@@ -285,6 +287,14 @@ std::string fileText(const char* text, size_t length) {
     return out;
 }
 
+// The document's text as the file holds it.
+std::string printed(const XMLDocument& document) {
+    XMLPrinter printer;
+    document.Print(&printer);
+    // CStrSize counts the terminating zero.
+    return fileText(printer.CStr(), static_cast<size_t>(printer.CStrSize() - 1));
+}
+
 }  // namespace
 
 void readProjectFile(const std::string& path, Proyecto& project) {
@@ -312,10 +322,7 @@ void readProjectFile(const std::string& path, Proyecto& project) {
 std::string printProject(const Proyecto& project) {
     XMLDocument document;
     buildDocument(project, document);
-    XMLPrinter printer;
-    document.Print(&printer);
-    // CStrSize counts the terminating zero.
-    return fileText(printer.CStr(), static_cast<size_t>(printer.CStrSize() - 1));
+    return printed(document);
 }
 
 void writeProjectFile(Proyecto& project) {
@@ -325,4 +332,34 @@ void writeProjectFile(Proyecto& project) {
     if (!writeFileSafely(FileAccess::current(), project.archivo, bytes))
         throw ProyectoException(kCannotSave);
     project.takeSnapshot();
+}
+
+std::string printRegion(const Region& region) {
+    XMLDocument document;
+    appendRegion(document, &document, region);
+    return printed(document);
+}
+
+// The text comes from outside the program (the clipboard): only a lone
+// `region` element with a command and four readable coordinates is taken.
+bool parseRegion(const std::string& text, Region& region) {
+    if (text.size() > kMaxRegionTextBytes || !attributeCountsReasonable(text))
+        return false;
+    try {
+        XMLDocument document;
+        if (document.Parse(text.data(), text.size()) != tinyxml2::XML_SUCCESS)
+            return false;
+        const XMLElement* element = document.RootElement();
+        if (!element || std::string(element->Name()) != "region" || element->NextSiblingElement() ||
+            !element->FirstChildElement("comando"))
+            return false;
+        bool complete = false;
+        Region read = readRegion(element, &complete);
+        if (!complete)
+            return false;
+        region = read;
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
 }

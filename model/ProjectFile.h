@@ -2,6 +2,7 @@
 // its file. No user interface here; the file dialogs belong to the program.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "Proyecto.h"
@@ -20,3 +21,15 @@ void writeProjectFile(Proyecto& project);
 
 // The exact bytes of the project file: indented XML, CR LF line breaks.
 std::string printProject(const Proyecto& project);
+
+// A region's text as long as a clipboard may sensibly hold; longer is refused.
+const size_t kMaxRegionTextBytes = 1024 * 1024;
+
+// The region as the project file writes its `region` element, standing alone:
+// no declaration, CR LF line breaks. The clipboard carries regions this way.
+std::string printRegion(const Region& region);
+
+// Reads the text printRegion gives. Anything else (not XML, another or a
+// second root element, no `comando`, coordinates not four integers, more
+// than kMaxRegionTextBytes) is refused: false, and `region` is untouched.
+bool parseRegion(const std::string& text, Region& region);

@@ -62,6 +62,47 @@ void Proyecto::removePage(const std::string& nombre) {
         paginaInicial.clear();
 }
 
+namespace {
+
+// The name without a trailing " (n)" of two or more, and that n; 1 without one.
+std::string copyStem(const std::string& nombre, unsigned long& number) {
+    number = 1;
+    const size_t open = nombre.rfind(" (");
+    if (open == std::string::npos || nombre.back() != ')')
+        return nombre;
+    const std::string digits = nombre.substr(open + 2, nombre.size() - open - 3);
+    if (digits.empty() || digits.size() > 9 || digits[0] == '0' ||
+        digits.find_first_not_of("0123456789") != std::string::npos)
+        return nombre;
+    const unsigned long found = std::stoul(digits);
+    if (found < 2)
+        return nombre;
+    number = found;
+    return nombre.substr(0, open);
+}
+
+}  // namespace
+
+std::string Proyecto::copyName(const std::string& nombre) const {
+    unsigned long number = 1;
+    const std::string stem = copyStem(nombre, number);
+    // One of the next pages+1 numbers is always free.
+    for (;;) {
+        std::string candidate = stem + " (" + std::to_string(++number) + ")";
+        if (!findPage(candidate))
+            return candidate;
+    }
+}
+
+Pagina* Proyecto::duplicatePage(size_t index) {
+    if (index >= paginas.size())
+        return nullptr;
+    std::unique_ptr<Pagina> copy = Pagina::copySharingPicture(*paginas[index]);
+    copy->nombre = copyName(paginas[index]->nombre);
+    auto at = paginas.insert(paginas.begin() + static_cast<std::ptrdiff_t>(index) + 1, std::move(copy));
+    return at->get();
+}
+
 bool Proyecto::operator==(const Proyecto& other) const {
     if (archivo != other.archivo || instalacion != other.instalacion || paginaInicial != other.paginaInicial)
         return false;

@@ -29,6 +29,12 @@ public:
     void addPage(std::unique_ptr<Pagina> page);
     // Removes the first page named `nombre`; clears `paginaInicial` if it named it.
     void removePage(const std::string& nombre);
+    // A name no page has for a copy of page `nombre`: "Inicio (2)", then
+    // "Inicio (3)", ...; a name that already ends in " (n)" counts on from n.
+    std::string copyName(const std::string& nombre) const;
+    // Puts a copy of page `index` right after it, named by copyName and
+    // sharing the decoded picture; the copy, or null without such a page.
+    Pagina* duplicatePage(size_t index);
 
     // Compares the texts and the pages in order; not `guardado`.
     bool operator==(const Proyecto& other) const;

@@ -86,3 +86,6 @@
 #define ID_VERIFICAR_PROYECTO   2819
 #define ID_DESHACER             2820
 #define ID_REHACER              2821
+#define ID_EDITAR_COPIAR        2822
+#define ID_EDITAR_PEGAR         2823
+#define ID_PAGINA_DUPLICAR      2824

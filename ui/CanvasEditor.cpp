@@ -69,7 +69,48 @@ int32_t clampedSize(uint32_t size, int32_t minimum) {
     return std::max(static_cast<int32_t>(size), minimum);
 }
 
+// One axis of a rectangle moved inside 0..limit, cut to `limit` when longer.
+void intoRange(int32_t& low, int32_t& high, int64_t limit) {
+    int64_t length = std::min<int64_t>(static_cast<int64_t>(high) - low, limit);
+    int64_t start = std::max<int64_t>(0, std::min<int64_t>(low, limit - length));
+    low = static_cast<int32_t>(start);
+    high = static_cast<int32_t>(start + length);
+}
+
+Rect shifted(const Rect& r, int64_t by) {
+    return Rect{plus(r.left, by), plus(r.top, by), plus(r.right, by), plus(r.bottom, by)};
+}
+
+bool rectTaken(const Rect& r, const std::vector<Region>& regions) {
+    return std::any_of(regions.begin(), regions.end(), [&](const Region& region) { return region.coords == r; });
+}
+
 }  // namespace
+
+Rect pastePlacement(const Rect& copied, uint32_t width, uint32_t height, const std::vector<Region>& regions) {
+    const bool picture = width > 0 && height > 0;
+    Rect placed = cornersInOrder(copied);
+    if (picture) {
+        intoRange(placed.left, placed.right, width);
+        intoRange(placed.top, placed.bottom, height);
+    }
+    auto fits = [&](const Rect& r) {
+        return !picture || (r.left >= 0 && r.top >= 0 && r.right <= static_cast<int64_t>(width) &&
+                            r.bottom <= static_cast<int64_t>(height));
+    };
+    // Down and right, or up and left where that would leave the picture.
+    // Each region takes at most one of the places tried, so one more step
+    // than there are regions finds a free one wherever a step fits at all.
+    for (size_t step = 0; step <= regions.size(); ++step) {
+        const int64_t distance = kPasteStep * static_cast<int64_t>(step);
+        Rect candidate = shifted(placed, distance);
+        if (!fits(candidate))
+            candidate = shifted(placed, -distance);
+        if (fits(candidate) && !rectTaken(candidate, regions))
+            return candidate;
+    }
+    return placed;
+}
 
 ScaleChoice chooseScale(uint32_t width, uint32_t height, int32_t availableWidth, int32_t availableHeight) {
     ScaleChoice choice;
@@ -233,10 +274,8 @@ CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y, bool leftHeld) {
         return actions;
     // The button went up where the canvas did not hear it (the capture was
     // taken away): whatever the press began is over.
-    if (!leftHeld && dragZone_ != ZONE_NONE)
-        endDrag(actions);
-    else if (!leftHeld && bandActive())
-        dropBand(actions);
+    if (!leftHeld)
+        abandonPress(actions);
     int32_t h = hitTest(x, y);
     if (h >= 0 || dragZone_ != ZONE_NONE)
         actions.cursor = cursorFor(h, x, y);
@@ -310,6 +349,14 @@ void CanvasEditor::endDrag(CanvasActions& actions) {
     actions.repaint = true;
 }
 
+// A drag ends where it is; a band adds nothing.
+void CanvasEditor::abandonPress(CanvasActions& actions) {
+    if (dragZone_ != ZONE_NONE)
+        endDrag(actions);
+    else if (bandActive())
+        dropBand(actions);
+}
+
 // A band whose release never came adds nothing.
 void CanvasEditor::dropBand(CanvasActions& actions) {
     band_ = Rect{-1, -1, -1, -1};
@@ -342,6 +389,32 @@ void CanvasEditor::openCommandDialog(int32_t index, CanvasActions& actions) {
     selected_ = index;
     actions.repaint = true;
     actions.commandDialog = index;
+}
+
+bool CanvasEditor::selectedRegion(Region& region) const {
+    if (!scaledPage_ || selected_ < 0)
+        return false;
+    region = scaledPage_->page().regiones.at(static_cast<size_t>(selected_));
+    return true;
+}
+
+CanvasActions CanvasEditor::pasteRegion(const Region& region) {
+    CanvasActions actions;
+    if (!scaledPage_)
+        return actions;
+    // The pasted region is selected: no drag may go on with it.
+    abandonPress(actions);
+    const Pagina& page = scaledPage_->page();
+    const Imagen* picture = page.imagenCargada.get();
+    Region pasted{pastePlacement(region.coords, picture ? picture->width() : 0, picture ? picture->height() : 0,
+                                 page.regiones),
+                  region.comando};
+    beginGesture();
+    aboutToChange();
+    scaledPage_->addPictureRegion(pasted);
+    selected_ = static_cast<int32_t>(scaledPage_->regions().size()) - 1;
+    actions.repaint = true;
+    return actions;
 }
 
 void CanvasEditor::setRegionCommand(int32_t index, const Comando& comando) {

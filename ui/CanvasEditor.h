@@ -70,6 +70,13 @@ struct ScaleChoice {
 // larger scale at which it fits both ways.
 ScaleChoice chooseScale(uint32_t width, uint32_t height, int32_t availableWidth, int32_t availableHeight);
 
+// Where a region copied at `copied` (picture pixels) is pasted on a page whose
+// picture is width x height (0 x 0: no picture) and holds `regions`: moved
+// inside the picture (cut to its size when larger), then stepped kPasteStep
+// pixels away while a region already has that very rectangle.
+const int32_t kPasteStep = 10;
+Rect pastePlacement(const Rect& copied, uint32_t width, uint32_t height, const std::vector<Region>& regions);
+
 class CanvasEditor {
 public:
     static const int32_t kMinWidth = 400;
@@ -103,6 +110,12 @@ public:
     // the page does not have leaves the selection as it is.
     CanvasActions selectRegion(int32_t index);
 
+    // The selected region in picture pixels; false when none is selected.
+    bool selectedRegion(Region& region) const;
+    // Adds `region` (picture pixels) to the page shown where pastePlacement
+    // puts it, and selects it; nothing without a page.
+    CanvasActions pasteRegion(const Region& region);
+
     // Called after the command dialog of `index` ended with OK.
     void setRegionCommand(int32_t index, const Comando& comando);
 
@@ -130,6 +143,8 @@ private:
     void endDrag(CanvasActions& actions);
     void endBand(int32_t x, int32_t y, CanvasActions& actions);
     void dropBand(CanvasActions& actions);
+    // Ends whatever a press began whose release the canvas did not get.
+    void abandonPress(CanvasActions& actions);
     void openCommandDialog(int32_t index, CanvasActions& actions);
     void selectMode(int commandId, CanvasActions& actions);
     void applyMode(int32_t index);

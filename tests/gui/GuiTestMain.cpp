@@ -7,6 +7,7 @@
 
 #include "app/Application.h"
 #include "app/Win32FileAccess.h"
+#include "ui/win32/RegionClipboard.h"
 
 namespace {
 
@@ -58,7 +59,22 @@ void guiTestFailure(const char* file, int line, const std::string& what) {
     std::fflush(stdout);
 }
 
+// Run as a second process by the clipboard cases: puts the region text of
+// file `path` on the clipboard as another editor would, answers "ok" or
+// "failed" in `path`.put once its window is gone, and ends.
+int putRegion(const std::string& path) {
+    std::string text = readFileBytes(path);
+    HWND owner = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    bool put = owner && !text.empty() && putRegionText(owner, text);
+    if (owner)
+        DestroyWindow(owner);
+    writeFileBytes(path + ".put", put ? "ok" : "failed");
+    return put ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--put-region")
+        return putRegion(argv[2]);
     if (argc != 2) {
         std::printf("usage: quenda_guitest.exe <Suite.Case> | --list | --warm-up\n");
         return 2;

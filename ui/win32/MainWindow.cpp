@@ -23,6 +23,7 @@
 #include "ui/win32/PaginaWindow.h"
 #include "ui/win32/ProjectFileDialogs.h"
 #include "ui/win32/ProyectoDlg.h"
+#include "ui/win32/RegionClipboard.h"
 #include "ui/win32/VerificarDlg.h"
 
 namespace {
@@ -299,6 +300,7 @@ void MainWindow::updateMenus() {
     if (!blank) {
         EnableMenuItem(menu, ID_PAGINA_ELIMINAR, MF_BYCOMMAND | whenPages);
         EnableMenuItem(menu, ID_PAGINA_EDITAR, MF_BYCOMMAND | whenPages);
+        EnableMenuItem(menu, ID_PAGINA_DUPLICAR, MF_BYCOMMAND | whenPages);
     }
 
     // Posted: the buttons change when the message loop next runs.
@@ -307,7 +309,17 @@ void MainWindow::updateMenus() {
     PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_TRANSFERIR, withPages);
     for (int i = 0; i < kModeCount; ++i)
         PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, modeInfo(modeAt(i)).commandId, withPages);
+    updateClipboardItems();
     DrawMenuBar(hwnd);
+}
+
+void MainWindow::updateClipboardItems() {
+    Region selected;
+    const bool canCopy = canvas && canvas->editor().selectedRegion(selected);
+    const bool canPaste = currentPage && clipboardHasRegion();
+    HMENU menu = GetMenu(hwnd);
+    EnableMenuItem(menu, ID_EDITAR_COPIAR, MF_BYCOMMAND | (canCopy ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(menu, ID_EDITAR_PEGAR, MF_BYCOMMAND | (canPaste ? MF_ENABLED : MF_GRAYED));
 }
 
 // ---- handlers ---------------------------------------------------------------
@@ -341,6 +353,11 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Logging off or shutting down ends the project as closing does.
     if (message == WM_QUERYENDSESSION)
         return mayDropProject() ? TRUE : FALSE;
+    // Sent when a menu opens and when an accelerator checks its item.
+    if (message == WM_INITMENUPOPUP) {
+        updateClipboardItems();
+        return 0;
+    }
     if (message == WM_NOTIFY) {
         NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
         if (header && header->code == TTN_NEEDTEXTA) {
@@ -379,6 +396,9 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
         if (history.canRedo())
             stepThroughHistory(&EditHistory::redo);
         break;
+    case ID_EDITAR_COPIAR: copyRegion(); break;
+    case ID_EDITAR_PEGAR: pasteRegion(); break;
+    case ID_PAGINA_DUPLICAR: duplicatePage(); break;
     default:
         if (id >= ID_PAGE_FIRST && id < ID_PAGE_FIRST + pageCount)
             choosePage(id - ID_PAGE_FIRST);
@@ -570,6 +590,42 @@ void MainWindow::verifyProject() {
         const ProjectFinding& finding = findings[static_cast<size_t>(dialog.chosen)];
         showFinding(finding.page, finding.region);
     }
+}
+
+void MainWindow::copyRegion() {
+    Region selected;
+    if (!canvas->editor().selectedRegion(selected))
+        return;
+    if (!putRegionText(hwnd, printRegion(selected)))
+        MessageBoxA(hwnd, "No se pudo copiar la regi\xF3n al portapapeles", kError, MB_ICONERROR);
+    updateClipboardItems();
+}
+
+// The clipboard is input from outside: what is not a region of ours is
+// refused whole, and the page stays as it was.
+void MainWindow::pasteRegion() {
+    if (!currentPage)
+        return;
+    std::string text;
+    Region region;
+    if (!clipboardRegionText(hwnd, text) || !parseRegion(text, region)) {
+        MessageBoxA(hwnd, "El portapapeles no contiene una regi\xF3n", kError, MB_ICONERROR);
+        return;
+    }
+    canvas->pasteRegion(region);
+    updateClipboardItems();
+}
+
+// By position: the page shown may share its name with another.
+void MainWindow::duplicatePage() {
+    const int index = indexOf(currentPage);
+    if (index < 0)
+        return;
+    const size_t shown = static_cast<size_t>(index);
+    changePages([this, shown] {
+        history.recordPageInsertion(*project, shown + 1);
+        return project->duplicatePage(shown)->nombre;
+    });
 }
 
 // By position, not by name: of two pages sharing a name, the second is

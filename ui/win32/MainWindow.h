@@ -82,6 +82,13 @@ private:
     void stepThroughHistory(int (EditHistory::*step)(Proyecto&));
     // Position of `page` in the project, or -1.
     int indexOf(const Pagina* page) const;
+    // "Copiar" and "Pegar" follow the selection and the clipboard, which
+    // change without the main window hearing of it: they are set again
+    // whenever the menu opens or an accelerator looks at them.
+    void updateClipboardItems();
+    void copyRegion();
+    void pasteRegion();
+    void duplicatePage();
     void choosePage(int index);
     // Shows `page` with page item `index` alone marked.
     void showMarked(Pagina* page, int index);

@@ -72,6 +72,10 @@ void PaginaWindow::selectRegion(int32_t index) {
     guarded([&] { perform(editor_.selectRegion(index)); });
 }
 
+void PaginaWindow::pasteRegion(const Region& region) {
+    guarded([&] { perform(editor_.pasteRegion(region)); });
+}
+
 void PaginaWindow::fitToPage() {
     int32_t width, height;
     editor_.canvasSize(width, height);

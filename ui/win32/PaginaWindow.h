@@ -26,6 +26,8 @@ public:
 
     // Selects region `index` of the page shown and repaints.
     void selectRegion(int32_t index);
+    // Adds `region` (picture pixels) to the page shown, selected.
+    void pasteRegion(const Region& region);
 
     LRESULT onPaint(HDC dc, PAINTSTRUCT paint) override;
     LRESULT onLButtonDown(int x, int y, WPARAM keys) override;

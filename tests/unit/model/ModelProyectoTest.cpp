@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "model/EditHistory.h"
 #include "model/Proyecto.h"
 
 namespace {
@@ -276,4 +277,38 @@ TEST(ModelProyecto, ResetEmptiesEverything) {
     EXPECT_EQ("", project.paginaInicial);
     EXPECT_EQ(nullptr, project.guardado);
     EXPECT_TRUE(project.isBlank());
+}
+
+TEST(ModelProyecto, CopyNameTakesTheFirstFreeNumber) {
+    Proyecto project = projectWithPages({"Inicio", "Inicio (2)", "Luces (3)", "Sal\xF3n (1)", "A (02)"});
+    EXPECT_EQ("Inicio (3)", project.copyName("Inicio"));
+    EXPECT_EQ("Inicio (3)", project.copyName("Inicio (2)"));
+    EXPECT_EQ("Luces (4)", project.copyName("Luces (3)"));
+    EXPECT_EQ("Sal\xF3n (1) (2)", project.copyName("Sal\xF3n (1)"));
+    EXPECT_EQ("A (02) (2)", project.copyName("A (02)"));
+    EXPECT_EQ("Otra (2)", project.copyName("Otra"));
+}
+
+TEST(ModelProyecto, DuplicateGoesAfterItsPageWithEqualRegionsAndTheSamePictureAndIsOneUndoStep) {
+    Proyecto project = projectWithPages({"Inicio", "Luces"});
+    Pagina& inicio = *project.paginas[0];
+    inicio.orientaciones = "V";
+    inicio.comandoInicial = wifi("Living", "entrar");
+    inicio.addRegion(region(1, 2, 30, 40, wifi("Living", "luz1")));
+    inicio.addRegion(region(-5, 0, 10, 10));
+    EditHistory history;
+    history.recordPageInsertion(project, 1);
+    Pagina* copy = project.duplicatePage(0);
+
+    ASSERT_EQ(project.paginas[1].get(), copy);
+    EXPECT_EQ((std::vector<std::string>{"Inicio", "Inicio (2)", "Luces"}), namesOf(project));
+    EXPECT_EQ(inicio.regiones, copy->regiones);
+    EXPECT_EQ("V", copy->orientaciones);
+    EXPECT_EQ(inicio.comandoInicial, copy->comandoInicial);
+    EXPECT_EQ(inicio.imagen, copy->imagen);
+    EXPECT_EQ(inicio.imagenCargada.get(), copy->imagenCargada.get());  // shared, not decoded again
+    EXPECT_EQ(nullptr, project.duplicatePage(3));
+
+    history.undo(project);
+    EXPECT_EQ((std::vector<std::string>{"Inicio", "Luces"}), namesOf(project));
 }

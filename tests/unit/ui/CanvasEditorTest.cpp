@@ -611,3 +611,47 @@ TEST_F(CanvasTest, EachGestureThatChangesThePageIsAnnouncedOnceBeforeItsChange) 
 }
 
 }  // namespace
+
+// --- Copy and paste ---------------------------------------------------------
+
+TEST(CanvasPastePlacement, SamePlaceInsideThePictureAndAStepAwayFromATwin) {
+    std::vector<Region> none;
+    EXPECT_EQ(rect(10, 20, 110, 70), pastePlacement(rect(10, 20, 110, 70), 800, 600, none));
+    EXPECT_EQ(rect(10, 20, 110, 70), pastePlacement(rect(110, 70, 10, 20), 800, 600, none));  // corners ordered
+    EXPECT_EQ(rect(700, 550, 800, 600), pastePlacement(rect(900, 700, 1000, 750), 800, 600, none));
+    EXPECT_EQ(rect(0, 0, 100, 50), pastePlacement(rect(-30, -10, 70, 40), 800, 600, none));
+    EXPECT_EQ(rect(0, 10, 800, 60), pastePlacement(rect(-100, 10, 1200, 60), 800, 600, none));  // cut to the width
+    EXPECT_EQ(rect(900, 700, 1000, 750), pastePlacement(rect(900, 700, 1000, 750), 0, 0, none));  // no picture
+
+    std::vector<Region> twins{Region{rect(10, 20, 110, 70), Comando()},
+                              Region{rect(20, 30, 120, 80), Comando()}};
+    EXPECT_EQ(rect(30, 40, 130, 90), pastePlacement(rect(10, 20, 110, 70), 800, 600, twins));
+    // At the picture's corner the step goes up and left instead.
+    std::vector<Region> atCorner{Region{rect(700, 550, 800, 600), Comando()}};
+    EXPECT_EQ(rect(690, 540, 790, 590), pastePlacement(rect(700, 550, 800, 600), 800, 600, atCorner));
+}
+
+TEST_F(CanvasTest, CopyGivesTheSelectedRegionInPicturePixelsAndPasteSelectsItsTwin) {
+    addRegion(rect(101, 50, 301, 151), "luz1");
+    show(0.5);
+    Region copied;
+    EXPECT_FALSE(canvas.selectedRegion(copied));
+    canvas.selectRegion(0);
+    ASSERT_TRUE(canvas.selectedRegion(copied));
+    EXPECT_EQ(page.regiones[0], copied);
+
+    int announced = 0;
+    canvas.setBeforeChange([&announced] { ++announced; });
+    CanvasActions actions = canvas.pasteRegion(copied);
+    EXPECT_EQ(1, announced);  // one undo step
+    EXPECT_TRUE(actions.repaint);
+    ASSERT_EQ(2u, page.regiones.size());
+    EXPECT_EQ(rect(111, 60, 311, 161), stored(1));  // stepped away, exact at any scale
+    EXPECT_EQ("luz1", page.regiones[1].comando.codigo);
+    EXPECT_EQ(canvas.scaledPage()->toCanvas(stored(1)), shown(1));
+    EXPECT_EQ(1, canvas.selected());
+
+    canvas.setPage(nullptr, 1.0, "", {});
+    canvas.pasteRegion(copied);
+    EXPECT_EQ(2u, page.regiones.size());
+}
