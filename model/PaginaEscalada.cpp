@@ -122,11 +122,8 @@ bool PaginaEscalada::cornersOrdered(size_t index) const {
     return ordered(regions_.at(index).coords) && ordered(pictureCoords(index));
 }
 
-bool PaginaEscalada::orderCorners(size_t index) {
-    if (cornersOrdered(index))
-        return false;
+void PaginaEscalada::orderCorners(size_t index) {
     setRegionCoords(index, cornersInOrder(regions_.at(index).coords), cornersInOrder(pictureCoords(index)));
-    return true;
 }
 
 void PaginaEscalada::setRegionCommand(size_t index, const Comando& comando) {

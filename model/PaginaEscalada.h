@@ -47,8 +47,8 @@ public:
     void setRegionCoords(size_t index, const Rect& canvasRect, const Rect& pictureRect);
     // Left before right and top before bottom, in both rectangles.
     bool cornersOrdered(size_t index) const;
-    // Puts the corners in that order; false when they already were.
-    bool orderCorners(size_t index);
+    // Puts the corners in that order.
+    void orderCorners(size_t index);
     void setRegionCommand(size_t index, const Comando& comando);
     void removeRegion(size_t index);
 

@@ -292,8 +292,6 @@ void MainWindow::updateMenus() {
     // Undoing the removal of the last page needs "Editar" without pages.
     const bool editable = withPages || history.canUndo() || history.canRedo();
     EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | (editable ? MF_ENABLED : MF_DISABLED));
-    for (int i = 0; i < kModeCount; ++i)
-        EnableMenuItem(menu, modeInfo(modeAt(i)).commandId, MF_BYCOMMAND | whenPages);
     EnableMenuItem(menu, ID_DESHACER, MF_BYCOMMAND | (history.canUndo() ? MF_ENABLED : MF_DISABLED));
     EnableMenuItem(menu, ID_REHACER, MF_BYCOMMAND | (history.canRedo() ? MF_ENABLED : MF_DISABLED));
     EnableMenuItem(menu, kPageMenu, MF_BYPOSITION | whenProject);
@@ -307,8 +305,11 @@ void MainWindow::updateMenus() {
     PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_GUARDAR_PROYECTO, !blank);
     PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_PAGINA_AGREGAR, !blank);
     PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, ID_TRANSFERIR, withPages);
-    for (int i = 0; i < kModeCount; ++i)
-        PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, modeInfo(modeAt(i)).commandId, withPages);
+    for (int i = 0; i < kModeCount; ++i) {
+        const int mode = modeInfo(modeAt(i)).commandId;
+        EnableMenuItem(menu, mode, MF_BYCOMMAND | whenPages);
+        PostMessageA(toolbar.hwnd, TB_ENABLEBUTTON, mode, withPages);
+    }
     updateClipboardItems();
     DrawMenuBar(hwnd);
 }
