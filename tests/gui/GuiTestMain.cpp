@@ -34,6 +34,9 @@ int runCase(const std::string& name) {
         std::printf("no GUI test named %s\n", name.c_str());
         return 2;
     }
+    // run-gui-test.sh reads this line as proof that the program started.
+    std::printf("RUN %s\n", name.c_str());
+    std::fflush(stdout);
     CloseHandle(CreateThread(nullptr, 0, watchdog, nullptr, 0, nullptr));
     try {
         found->second();
