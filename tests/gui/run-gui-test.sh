@@ -27,24 +27,25 @@ launch() {
   fi
 }
 
+# What the program prints once it has started: a GUI case announces itself
+# with "RUN <case>" before anything else; any other program prints something.
 case "$#:${1:-}" in
-1:-*|1:) ;;
-1:*)
-  # A GUI case prints "RUN <case>" before anything else. Once in a few
-  # hundred starts Wine ends the process before it gets there, with no
-  # word; that start is tried again. A case that began keeps its verdict.
-  log=$(mktemp)
-  status=$(mktemp)
-  trap 'rm -f "$log" "$status"' EXIT
-  for attempt in 1 2 3; do
-    { result=0; launch "$1" 2>&1 || result=$?; echo "$result" >"$status"; } | tee "$log"
-    result=$(cat "$status")
-    if [ "$result" = 0 ] || grep -q "^RUN " "$log"; then
-      exit "$result"
-    fi
-    echo "run-gui-test: the program ended with status $result before the case began (start $attempt of 3)"
-  done
-  exit "$result"
-  ;;
+1:[!-]*) began='^RUN ' ;;
+*) began='.' ;;
 esac
-launch "$@"
+
+# Now and then (one start in several hundred) Wine ends the process before it begins, with
+# no word: such a start is tried again. A program that began keeps its
+# verdict, crashes included.
+log=$(mktemp)
+status=$(mktemp)
+trap 'rm -f "$log" "$status"' EXIT
+for attempt in 1 2 3; do
+  { result=0; launch "$@" 2>&1 || result=$?; echo "$result" >"$status"; } | tee "$log"
+  result=$(cat "$status")
+  if [ "$result" = 0 ] || grep -q "$began" "$log"; then
+    exit "$result"
+  fi
+  echo "run-gui-test: the program ended with status $result before it began (start $attempt of 3)"
+done
+exit "$result"
