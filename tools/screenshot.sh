@@ -9,7 +9,7 @@ out="${1:-$root/docs/screenshot.png}"
 size=640x560
 
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DQUENDA_SANITIZERS=OFF -DQUENDA_FUZZ=OFF
+  cmake -S "$root" --preset ci -B "$build"
 fi
 cmake --build "$build" -j"$(nproc)" --target quenda makesample
 
