@@ -44,7 +44,6 @@ public:
     bool canUndo() const { return !undoable_.empty(); }
     bool canRedo() const { return !redoable_.empty(); }
     size_t undoCount() const { return undoable_.size(); }
-    size_t redoCount() const { return redoable_.size(); }
 
     // Undoes the last step (redoes the last step undone) on `project` and
     // returns the index of the page it concerned, there now; -1 when it

@@ -1,6 +1,6 @@
 // The clipboard's side of copying regions between pages, windows and
 // projects: the program's own registered format, plus the same text as
-// CF_TEXT so that a text editor shows it. Win32 layer (wineg++).
+// CF_TEXT so that a text editor shows it.
 #pragma once
 
 #include <windows.h>
