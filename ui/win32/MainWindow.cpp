@@ -235,8 +235,7 @@ void MainWindow::showOnCanvas(Pagina* page) {
 double MainWindow::canvasScale(const Pagina& page) {
     RECT work = {0, 0, 0, 0};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const Imagen* picture = page.imagenCargada.get();
-    ScaleChoice choice = chooseScale(picture ? picture->width() : 0, picture ? picture->height() : 0,
+    ScaleChoice choice = chooseScale(page.pictureWidth(), page.pictureHeight(),
                                      work.right - work.left, (work.bottom - work.top) - heightAroundCanvas());
     if (choice.moveToCorner)
         SetWindowPos(hwnd, nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
