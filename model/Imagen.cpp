@@ -2,6 +2,8 @@
 
 #include <FreeImage.h>
 
+#include <utility>
+
 #include "FileAccess.h"
 #include "PngChunks.h"
 
@@ -72,11 +74,7 @@ Imagen::~Imagen() {
 
 std::unique_ptr<Imagen> Imagen::load(const std::string& path, int32_t fallbackWidth, int32_t fallbackHeight) {
     std::unique_ptr<Imagen> decoded = decode(path);
-    if (decoded)
-        return decoded;
-    std::unique_ptr<Imagen> standIn = blank(fallbackWidth, fallbackHeight);
-    standIn->fallback_ = true;
-    return standIn;
+    return decoded ? std::move(decoded) : blank(fallbackWidth, fallbackHeight);
 }
 
 std::unique_ptr<Imagen> Imagen::decode(const std::string& path) {

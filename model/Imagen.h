@@ -53,8 +53,6 @@ public:
     FIBITMAP* bitmap() const;
     // False when there is no picture at all: no decoded bitmap and no blank.
     bool hasPicture() const { return bitmap_ || blankWidth_ > 0; }
-    // True when load() could not read its file and gave the blank stand-in.
-    bool isFallback() const { return fallback_; }
     // Width and height in pixels; 0 when there is no picture.
     uint32_t width() const;
     uint32_t height() const;
@@ -72,5 +70,4 @@ private:
     // Size of a blank picture not allocated yet; 0 otherwise.
     mutable uint32_t blankWidth_ = 0;
     mutable uint32_t blankHeight_ = 0;
-    bool fallback_ = false;
 };
