@@ -1,5 +1,7 @@
 #include "PictureCache.h"
 
+#include <iterator>
+
 PictureCache::PictureCache(size_t budget) : budget_(budget) {}
 
 PictureCache& PictureCache::shared() {

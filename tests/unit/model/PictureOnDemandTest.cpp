@@ -35,25 +35,23 @@ struct OpenProject : ::testing::Test {
     Proyecto project;
 };
 
-std::string rowsOf(uint32_t width, int bitDepth, int channels) {
-    return std::string((width * static_cast<uint32_t>(bitDepth * channels) + 7) / 8, '\x55');
-}
-
 }  // namespace
 
 TEST(PictureHeader, GivesTheSizeTheDecoderGivesForEveryKindAndRefusesWhatItRefuses) {
     MemoryFileAccess disk;
     ScopedFileAccess installed(disk);
     struct Kind {
-        uint32_t width, height;
-        int bitDepth, colourType, channels;
+        unsigned width, height;
+        int bitDepth, colourType;
+        unsigned channels;
     };
     const Kind kinds[] = {{1, 1, 1, 0, 1},  {13, 5, 2, 0, 1},  {7, 9, 4, 0, 1},   {40, 3, 8, 0, 1}, {5, 6, 16, 0, 1},
                           {17, 2, 1, 3, 1}, {9, 4, 4, 3, 1},   {300, 2, 8, 3, 1}, {6, 5, 8, 2, 3},  {3, 8, 16, 2, 3},
                           {4, 4, 8, 4, 2},  {5, 3, 16, 4, 2},  {8, 2, 8, 6, 4},   {2, 7, 16, 6, 4}};
     for (const Kind& kind : kinds) {
         SCOPED_TRACE(std::to_string(kind.bitDepth) + " bits, colour type " + std::to_string(kind.colourType));
-        std::vector<std::string> rows(kind.height, rowsOf(kind.width, kind.bitDepth, kind.channels));
+        const unsigned rowBytes = (kind.width * static_cast<unsigned>(kind.bitDepth) * kind.channels + 7) / 8;
+        std::vector<std::string> rows(kind.height, std::string(rowBytes, 'U'));
         disk.files["p.png"] = encodePng(kind.width, kind.height, kind.bitDepth, kind.colourType, rows,
                                         kind.colourType == 3 ? std::string(3 * 256, '\x40') : "");
         uint32_t width = 0, height = 0;
@@ -168,8 +166,4 @@ TEST_F(OpenProject, ASaveAfterSaveAsAndAnUndoneDeletionCarriesTheMissingPicture)
     EXPECT_TRUE(completeSavedProject(project, "", disk, never).empty());
     EXPECT_EQ(disk.files["Z:\\casa\\b.png"], disk.files["Y:\\nuevo\\b.png"]);
     EXPECT_EQ("Y:\\nuevo\\b.png", page(1).pictureFile);
-    // Found nowhere: nothing to copy, left to the check.
-    disk.files.erase("Y:\\nuevo\\b.png");
-    disk.files.erase("Z:\\casa\\b.png");
-    EXPECT_TRUE(completeSavedProject(project, "", disk, never).empty());
 }
