@@ -1,28 +1,38 @@
-// Project file speed, side by side in one run: reading a project of 200 pages
-// x 40 regions (which decodes its 200 pictures of 1280 x 800, 24-bit) against
-// the floor of decoding the same PNG files with FreeImage alone; writing the
-// project; taking the snapshot; checking the project for problems; the memory
-// of 100 undo steps of region edits. Prints the read / floor ratio and the
-// undo steps / decoded pictures memory ratio at the end.
-//
-// Writing and the snapshot must decode no picture: a FileAccess counting the
-// picture files opened proves it (counter "pictures_opened").
+// Opening and showing a large project, side by side in one run. The project
+// has 200 pages x 40 regions and a picture of 1280 x 800 (24-bit) for each page.
+// - Opening reads the file and each picture's header: against opening that
+//   decodes every picture (what opening did before pictures were decoded on
+//   demand) and against decoding the same PNG files with FreeImage alone.
+// - Showing a page whose picture is not decoded yet (decode and scaled view)
+//   against the decode alone.
+// - Peak memory of a fresh process (ru_maxrss) that opens the project and
+//   shows some of its pages, each run as a child of this one, so that
+//   nothing this process allocated counts; the same for a hostile project
+//   of 500 pages naming one 10,000 x 10,000 picture.
+// - Writing, the snapshot, the check and 100 undo steps, as before: writing
+//   and the snapshot open no picture file (counter "pictures_opened").
 #include <benchmark/benchmark.h>
 
 #include <FreeImage.h>
 #include <malloc.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "model/EditHistory.h"
+#include "model/PaginaEscalada.h"
+#include "model/PictureCache.h"
 #include "model/PosixFileAccess.h"
 #include "model/ProjectCheck.h"
 #include "model/ProjectFile.h"
 #include "tests/unit/support/TempFolder.h"
+#include "ui/CanvasEditor.h"
 
 namespace {
 
@@ -30,6 +40,8 @@ const int kPages = 200;
 const int kRegions = 40;
 const int kWidth = 1280;
 const int kHeight = 800;
+const int kHostilePages = 500;
+const int kHostileSide = 10000;
 
 // POSIX access that counts the picture files it opens for reading, and can
 // refuse them so that a read measures everything but the decoding.
@@ -91,6 +103,7 @@ Region regionAt(int page, int index) {
 struct Fixture {
     TempFolder folder;
     std::string projectPath;
+    std::string hostilePath;
     std::string originalDirectory;
     CountingFileAccess files;
     Proyecto loaded;  // read once; written and snapshot by the benchmarks
@@ -121,6 +134,28 @@ struct Fixture {
         project.archivo = projectPath;
         writeProjectFile(project);
         readProjectFile(projectPath, loaded);
+        writeHostileProject();
+    }
+    // 500 pages naming one picture of 10,000 x 10,000 pixels.
+    void writeHostileProject() {
+        // One colour: a small file that announces a huge picture.
+        FIBITMAP* bitmap = FreeImage_Allocate(kHostileSide, kHostileSide, 24, 0, 0, 0);
+        if (bitmap) {
+            for (int y = 0; y < kHostileSide; ++y)
+                std::memset(FreeImage_GetScanLine(bitmap, y), 0x80, FreeImage_GetPitch(bitmap));
+            FreeImage_Save(FIF_PNG, bitmap, folder.file("grande.png").c_str(), PNG_Z_BEST_SPEED);
+            FreeImage_Unload(bitmap);
+        }
+        Proyecto hostile;
+        for (int p = 0; p < kHostilePages; ++p) {
+            auto page = std::make_unique<Pagina>();
+            page->nombre = "Grande " + std::to_string(p);
+            page->setImagen(kHostileSide, kHostileSide, "grande.png");
+            hostile.addPage(std::move(page));
+        }
+        hostilePath = folder.file("hostil.xml");
+        hostile.archivo = hostilePath;
+        writeProjectFile(hostile);
     }
     ~Fixture() {
         FileAccess::install(nullptr);
@@ -137,15 +172,30 @@ Fixture& fixture() {
 void BM_ReadProject(benchmark::State& state) {
     Fixture& f = fixture();
     Proyecto project;
+    long before = f.files.picturesOpened;
     for (auto _ : state) {
         readProjectFile(f.projectPath, project);
         benchmark::DoNotOptimize(project.paginas.data());
     }
     state.counters["pages"] = static_cast<double>(project.paginas.size());
+    state.counters["pictures_opened"] = static_cast<double>(f.files.picturesOpened - before);
 }
 
-// The reader's own cost: the same file with every picture missing (the blank
-// stand-ins allocate nothing until shown).
+// Opening as it was when every page decoded its picture at once.
+void BM_ReadProjectDecodingEveryPicture(benchmark::State& state) {
+    Fixture& f = fixture();
+    Proyecto project;
+    for (auto _ : state) {
+        readProjectFile(f.projectPath, project);
+        for (const auto& page : project.paginas)
+            benchmark::DoNotOptimize(page->picture().get());
+        state.PauseTiming();
+        PictureCache::shared().clear();
+        state.ResumeTiming();
+    }
+}
+
+// The reader's own cost: the same file with every picture missing.
 void BM_ReadProjectWithoutPictures(benchmark::State& state) {
     Fixture& f = fixture();
     Proyecto project;
@@ -166,6 +216,92 @@ void BM_DecodeFloor(benchmark::State& state) {
             FreeImage_Unload(bitmap);
         }
     }
+}
+
+void BM_ReadHostileProject(benchmark::State& state) {
+    Fixture& f = fixture();
+    Proyecto project;
+    for (auto _ : state) {
+        readProjectFile(f.hostilePath, project);
+        benchmark::DoNotOptimize(project.paginas.data());
+    }
+    state.counters["pages"] = static_cast<double>(project.paginas.size());
+}
+
+// The scale the canvas takes on a 1920 x 1080 screen.
+double canvasScaleOf(const Pagina& page) {
+    return chooseScale(page.pictureWidth(), page.pictureHeight(), 1920, 1040 - 80).scale;
+}
+
+// Showing a page whose picture is not decoded: the decode plus the scaled view.
+void BM_ShowPageNotDecoded(benchmark::State& state) {
+    Fixture& f = fixture();
+    Pagina& page = *f.loaded.paginas[0];
+    for (auto _ : state) {
+        state.PauseTiming();
+        PictureCache::shared().forget(page.pictureFile);
+        state.ResumeTiming();
+        PaginaEscalada view(page, canvasScaleOf(page));
+        benchmark::DoNotOptimize(view.picture().bitmap());
+    }
+}
+
+// The decode alone, as the cache makes it.
+void BM_DecodeOnePicture(benchmark::State& state) {
+    Fixture& f = fixture();
+    const std::string path = f.loaded.paginas[0]->pictureFile;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Imagen::decode(path));
+}
+
+// A fresh process opens a project and shows its first `shown` pages (none
+// opened at all for -1) under a cache budget; it prints its peak resident
+// size and what the cache holds.
+int peakChild(const std::string& projectPath, int shown, size_t budget) {
+    PictureCache::shared().setBudget(budget);
+    Proyecto project;
+    if (shown >= 0)
+        readProjectFile(projectPath, project);
+    std::unique_ptr<PaginaEscalada> view;
+    for (int i = 0; i < shown && static_cast<size_t>(i) < project.paginas.size(); ++i) {
+        Pagina& page = *project.paginas[static_cast<size_t>(i)];
+        view.reset();  // the canvas lets go of one page before it shows the next
+        view = std::make_unique<PaginaEscalada>(page, canvasScaleOf(page));
+    }
+    struct rusage usage;
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%ld %zu\n", usage.ru_maxrss, PictureCache::shared().bytesHeld());
+    return 0;
+}
+
+const double kMegabyte = 1024.0 * 1024.0;
+std::map<std::string, double> peaks;  // name -> peak MB, for the summary
+
+// Arguments: hostile project (0 or 1), pages shown, budget in MB (0: none).
+void BM_PeakMemory(benchmark::State& state) {
+    Fixture& f = fixture();
+    const bool hostile = state.range(0) != 0;
+    const long shown = state.range(1);
+    const size_t budget = state.range(2) ? static_cast<size_t>(state.range(2)) << 20 : SIZE_MAX;
+    const std::string command = "/proc/" + std::to_string(getpid()) + "/exe --peak-child " +
+                                (hostile ? f.hostilePath : f.projectPath) + " " + std::to_string(shown) + " " +
+                                std::to_string(budget);
+    long peakKb = 0;
+    size_t cacheBytes = 0;
+    for (auto _ : state) {
+        FILE* child = popen(command.c_str(), "r");
+        if (!child || std::fscanf(child, "%ld %zu", &peakKb, &cacheBytes) != 2) {
+            state.SkipWithError("the measuring process gave no answer");
+        }
+        if (child)
+            pclose(child);
+    }
+    state.counters["peak_MB"] = peakKb / 1024.0;
+    state.counters["cache_MB"] = cacheBytes / kMegabyte;
+    const std::string what = std::string(hostile ? "hostile project" : "project") +
+                             (shown < 0 ? ", not opened" : ", " + std::to_string(shown) + " pages shown") +
+                             (state.range(2) ? ", budget " + std::to_string(state.range(2)) + " MB" : ", no budget");
+    peaks[what] = peakKb / 1024.0;
 }
 
 void BM_WriteProject(benchmark::State& state) {
@@ -199,11 +335,13 @@ size_t heapInUse() {
     return info.uordblks + info.hblkhd;
 }
 
+// What the project's pictures take when all are decoded.
 size_t decodedPictureBytes(const Proyecto& project) {
     size_t bytes = 0;
-    for (const auto& page : project.paginas)
-        if (page->imagenCargada && page->imagenCargada->bitmap())
-            bytes += FreeImage_GetMemorySize(page->imagenCargada->bitmap());
+    for (const auto& page : project.paginas) {
+        std::unique_ptr<Imagen> picture = Imagen::decode(page->pictureFile);
+        bytes += picture ? picture->memorySize() : 0;
+    }
     return bytes;
 }
 
@@ -228,18 +366,27 @@ void BM_HistoryOfRegionEdits(benchmark::State& state) {
             history.undo(f.loaded);
         restored = restored && !f.loaded.hasUnsavedChanges();
     }
+    state.counters["pictures_opened"] = static_cast<double>(f.files.picturesOpened - before);
     f.pictureBytes = decodedPictureBytes(f.loaded);
     state.counters["history_bytes"] = static_cast<double>(f.historyBytes);
     state.counters["picture_bytes"] = static_cast<double>(f.pictureBytes);
-    state.counters["pictures_opened"] = static_cast<double>(f.files.picturesOpened - before);
     state.counters["restored"] = restored;
 }
 
-// Reading and its floor, repetitions interleaved at random (see main) so that
-// a busy machine slows both alike.
+// Reading and what it is compared with, repetitions interleaved at random
+// (see main) so that a busy machine slows all alike.
 BENCHMARK(BM_ReadProject)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
+BENCHMARK(BM_ReadProjectDecodingEveryPicture)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
 BENCHMARK(BM_DecodeFloor)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
-BENCHMARK(BM_ReadProjectWithoutPictures)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadProjectWithoutPictures)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(6);
+BENCHMARK(BM_ReadHostileProject)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
+BENCHMARK(BM_ShowPageNotDecoded)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(6);
+BENCHMARK(BM_DecodeOnePicture)->Unit(benchmark::kMillisecond)->Iterations(20)->Repetitions(6);
+// Peak memory: the process alone, 10 pages shown, all 200 shown under the
+// budget and without one (as when every page held its picture), and 10
+// pages of the hostile project.
+BENCHMARK(BM_PeakMemory)->Args({0, -1, 512})->Args({0, 10, 512})->Args({0, 200, 512})->Args({0, 200, 0})
+    ->Args({1, 10, 512})->Iterations(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TakeSnapshot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckProject)->Unit(benchmark::kMillisecond);
@@ -262,16 +409,27 @@ public:
     std::map<std::string, double> meanCpu;
 };
 
-void printRatio(const char* what, std::map<std::string, double>& means) {
-    double read = means["BM_ReadProject"];
-    double floor = means["BM_DecodeFloor"];
-    if (read > 0 && floor > 0)
-        std::printf("read / decode floor, %s time: %.3f (goal <= 1.10)\n", what, read / floor);
+void printRatio(const char* what, std::map<std::string, double>& means, const char* part, const char* whole,
+                const char* goal) {
+    double a = means[part];
+    double b = means[whole];
+    if (a > 0 && b > 0)
+        std::printf("%s / %s, %s time: %.4f (%.1f / %.1f ms; goal %s)\n", part, whole, what, a / b, a, b, goal);
+}
+
+void printRatios(const char* what, std::map<std::string, double>& means) {
+    printRatio(what, means, "BM_ReadProject", "BM_ReadProjectDecodingEveryPicture", "<= 0.05");
+    printRatio(what, means, "BM_ReadProject", "BM_DecodeFloor", "<= 0.05");
+    printRatio(what, means, "BM_ReadProjectWithoutPictures", "BM_ReadProject", "the file's share");
+    printRatio(what, means, "BM_ShowPageNotDecoded", "BM_DecodeOnePicture", "decode plus scaling");
+    printRatio(what, means, "BM_ReadHostileProject", "BM_ReadProject", "hostile open < 1 s");
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 5 && std::strcmp(argv[1], "--peak-child") == 0)
+        return peakChild(argv[2], std::atoi(argv[3]), static_cast<size_t>(std::strtoull(argv[4], nullptr, 10)));
     // Interleaving is the default here; a later command-line flag overrides it.
     std::vector<char*> args(argv, argv + argc);
     char interleave[] = "--benchmark_enable_random_interleaving=true";
@@ -281,8 +439,10 @@ int main(int argc, char** argv) {
     fixture();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    printRatio("real", reporter.meanReal);
-    printRatio("CPU", reporter.meanCpu);
+    printRatios("real", reporter.meanReal);
+    printRatios("CPU", reporter.meanCpu);
+    for (const auto& peak : peaks)
+        std::printf("peak resident size, %s: %.1f MB\n", peak.first.c_str(), peak.second);
     const Fixture& f = fixture();
     if (f.historyBytes > 0 && f.pictureBytes > 0)
         std::printf("100 undo steps of region edits: %zu bytes; decoded pictures: %zu bytes; ratio %.6f\n",

@@ -27,7 +27,7 @@ void EditHistory::recordProjectChange(const Proyecto& project) {
 void EditHistory::recordPageChange(const Proyecto& project, size_t index) {
     if (index >= project.paginas.size())
         return;
-    open(project, PagePart::Content, index).page = Pagina::copySharingPicture(*project.paginas[index]);
+    open(project, PagePart::Content, index).page = std::make_unique<Pagina>(*project.paginas[index]);
 }
 
 void EditHistory::recordPageInsertion(const Proyecto& project, size_t index) {
@@ -37,7 +37,7 @@ void EditHistory::recordPageInsertion(const Proyecto& project, size_t index) {
 void EditHistory::recordPageRemoval(const Proyecto& project, size_t index) {
     if (index >= project.paginas.size())
         return;
-    open(project, PagePart::Presence, index).page = Pagina::copySharingPicture(*project.paginas[index]);
+    open(project, PagePart::Presence, index).page = std::make_unique<Pagina>(*project.paginas[index]);
 }
 
 int EditHistory::undo(Proyecto& project) {

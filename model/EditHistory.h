@@ -8,8 +8,8 @@
 // followed by the insertion.
 //
 // A step keeps only what its change touches: the installation name and the
-// start page, and for a page change that one page as it was, sharing its
-// decoded picture. Nothing here copies or decodes a picture. Undo and redo
+// start page, and for a page change that one page as it was (a page holds
+// no pixels). Nothing here decodes a picture. Undo and redo
 // trade the step's content with the project's, so each direction costs no
 // more than the other.
 #pragma once

@@ -2,6 +2,8 @@
 
 #include <FreeImage.h>
 
+#include <utility>
+
 #include "FileAccess.h"
 #include "PngChunks.h"
 
@@ -17,15 +19,10 @@ struct FreeImageLifetime {
 FreeImageLifetime freeImageLifetime;
 #endif
 
-bool sizeAcceptable(int64_t width, int64_t height) {
-    return width > 0 && height > 0 &&
-           static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= Imagen::kMaxPixels;
-}
-
 // Pages are PNG pictures, so only a PNG is ever decoded, whatever its name
 // says: handing other bytes to the decoders of other formats would expose the
 // editor to every fault those decoders have. Throws ImagenException.
-FIBITMAP* decode(const std::string& path) {
+FIBITMAP* decodeFile(const std::string& path) {
     std::string bytes;
     if (!readWholeFile(FileAccess::current(), path, bytes) || !screenPngChunks(bytes) ||
         bytes.size() > 0xFFFFFFFFu)
@@ -37,7 +34,7 @@ FIBITMAP* decode(const std::string& path) {
     // Look at the header first: a small file may announce a huge picture.
     FIBITMAP* header = FreeImage_LoadFromMemory(FIF_PNG, memory, FIF_LOAD_NOPIXELS);
     if (header) {
-        bool acceptable = sizeAcceptable(FreeImage_GetWidth(header), FreeImage_GetHeight(header));
+        bool acceptable = Imagen::sizeAcceptable(FreeImage_GetWidth(header), FreeImage_GetHeight(header));
         FreeImage_Unload(header);
         if (acceptable) {
             FreeImage_SeekMemory(memory, 0, SEEK_SET);
@@ -51,6 +48,11 @@ FIBITMAP* decode(const std::string& path) {
 }
 
 }  // namespace
+
+bool Imagen::sizeAcceptable(int64_t width, int64_t height) {
+    return width > 0 && height > 0 &&
+           static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= kMaxPixels;
+}
 
 Imagen::Imagen(FIBITMAP* bitmap) : bitmap_(bitmap) {}
 
@@ -71,13 +73,31 @@ Imagen::~Imagen() {
 }
 
 std::unique_ptr<Imagen> Imagen::load(const std::string& path, int32_t fallbackWidth, int32_t fallbackHeight) {
+    std::unique_ptr<Imagen> decoded = decode(path);
+    return decoded ? std::move(decoded) : blank(fallbackWidth, fallbackHeight);
+}
+
+std::unique_ptr<Imagen> Imagen::decode(const std::string& path) {
     try {
-        return std::make_unique<Imagen>(decode(path));
+        return std::make_unique<Imagen>(decodeFile(path));
     } catch (const ImagenException&) {
-        std::unique_ptr<Imagen> standIn = blank(fallbackWidth, fallbackHeight);
-        standIn->fallback_ = true;
-        return standIn;
+        return nullptr;
     }
+}
+
+bool Imagen::readSize(const std::string& path, uint32_t& width, uint32_t& height) {
+    std::unique_ptr<InputFile> in = FileAccess::current().openRead(path);
+    if (!in)
+        return false;
+    char start[kPngHeaderBytes];
+    size_t have = 0;
+    while (have < sizeof start) {
+        long n = in->read(start + have, sizeof start - have);
+        if (n <= 0)
+            return false;
+        have += static_cast<size_t>(n);
+    }
+    return parsePngHeader(std::string(start, sizeof start), width, height) && sizeAcceptable(width, height);
 }
 
 FIBITMAP* Imagen::bitmap() const {
@@ -96,6 +116,10 @@ uint32_t Imagen::width() const {
 
 uint32_t Imagen::height() const {
     return bitmap_ ? FreeImage_GetHeight(bitmap_) : blankHeight_;
+}
+
+size_t Imagen::memorySize() const {
+    return bitmap_ ? FreeImage_GetMemorySize(bitmap_) : 0;
 }
 
 const void* Imagen::info() const {

@@ -4,6 +4,7 @@
 // Win32 layer can draw pictures without meeting FreeImage.h.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <stdexcept>
@@ -38,17 +39,25 @@ public:
     // to a blank picture.
     static std::unique_ptr<Imagen> load(const std::string& path, int32_t fallbackWidth,
                                         int32_t fallbackHeight);
+    // The same without the fallback: null when the file cannot be decoded.
+    static std::unique_ptr<Imagen> decode(const std::string& path);
+    // Reads only the start of the file: true when it is a PNG whose header
+    // the decoder accepts and whose size is within the pixel limit. The
+    // pixels may still turn out broken when decoded.
+    static bool readSize(const std::string& path, uint32_t& width, uint32_t& height);
+    // A size a picture may have: not empty and within the pixel limit.
+    static bool sizeAcceptable(int64_t width, int64_t height);
 
     // The decoded picture; null when there is none (or a blank could not be
     // allocated).
     FIBITMAP* bitmap() const;
     // False when there is no picture at all: no decoded bitmap and no blank.
     bool hasPicture() const { return bitmap_ || blankWidth_ > 0; }
-    // True when load() could not read its file and gave the blank stand-in.
-    bool isFallback() const { return fallback_; }
     // Width and height in pixels; 0 when there is no picture.
     uint32_t width() const;
     uint32_t height() const;
+    // Bytes the decoded bitmap takes; 0 before a blank is allocated.
+    size_t memorySize() const;
     // The Windows-compatible BITMAPINFO (header and colour table) and the
     // bottom-up pixel rows, for drawing; null when there is no bitmap.
     const void* info() const;
@@ -61,5 +70,4 @@ private:
     // Size of a blank picture not allocated yet; 0 otherwise.
     mutable uint32_t blankWidth_ = 0;
     mutable uint32_t blankHeight_ = 0;
-    bool fallback_ = false;
 };

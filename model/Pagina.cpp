@@ -1,57 +1,66 @@
 #include "Pagina.h"
 
 #include "FileAccess.h"
+#include "PictureCache.h"
 
 Pagina::Pagina() = default;
-
-Pagina::Pagina(const Pagina& other, NoPicture)
-    : nombre(other.nombre),
-      imagen(other.imagen),
-      ancho(other.ancho),
-      alto(other.alto),
-      orientaciones(other.orientaciones),
-      comandoInicial(other.comandoInicial),
-      regiones(other.regiones) {}
-
-Pagina::Pagina(const Pagina& other) : Pagina(other, NoPicture()) {
-    imagenCargada = Imagen::load(imagen, ancho, alto);
-}
-
-Pagina::~Pagina() {
-    imagenCargada.reset();
-}
-
-std::unique_ptr<Pagina> Pagina::copyWithoutPicture(const Pagina& other) {
-    return std::unique_ptr<Pagina>(new Pagina(other, NoPicture()));
-}
-
-std::unique_ptr<Pagina> Pagina::copySharingPicture(const Pagina& other) {
-    std::unique_ptr<Pagina> copy(new Pagina(other, NoPicture()));
-    copy->imagenCargada = other.imagenCargada;
-    return copy;
-}
+Pagina::Pagina(const Pagina& other) = default;
+Pagina::~Pagina() = default;
 
 void Pagina::setImagen(int32_t newAncho, int32_t newAlto, const std::string& newImagen,
                        const std::string& projectFile) {
     ancho = newAncho;
     alto = newAlto;
     imagen = newImagen;
-    imagenCargada.reset();
-    imagenCargada = Imagen::load(picturePath(projectFile, imagen), ancho, alto);
+    pictureFile = picturePath(projectFile, imagen);
+    headerRead_ = false;
+    readHeader();
+    PictureCache::shared().forget(pictureFile);
 }
 
 void Pagina::replaceImagen(const std::string& newImagen, const std::string& projectFile) {
     setImagen(recordedAncho(), recordedAlto(), newImagen, projectFile);
 }
 
+void Pagina::readHeader() {
+    uint32_t width = 0;
+    uint32_t height = 0;
+    if (imagen.empty() || !Imagen::readSize(pictureFile, width, height))
+        return;
+    headerRead_ = true;
+    headerWidth_ = width;
+    headerHeight_ = height;
+}
+
+std::shared_ptr<const Imagen> Pagina::picture() {
+    readHeader();
+    if (headerRead_) {
+        std::shared_ptr<const Imagen> decoded =
+            PictureCache::shared().picture(pictureFile, headerWidth_, headerHeight_);
+        if (decoded)
+            return decoded;
+    }
+    return Imagen::blank(static_cast<int32_t>(pictureWidth()), static_cast<int32_t>(pictureHeight()));
+}
+
+uint32_t Pagina::pictureWidth() const {
+    if (headerRead_)
+        return headerWidth_;
+    return Imagen::sizeAcceptable(ancho, alto) ? static_cast<uint32_t>(ancho) : 0;
+}
+
+uint32_t Pagina::pictureHeight() const {
+    if (headerRead_)
+        return headerHeight_;
+    return Imagen::sizeAcceptable(ancho, alto) ? static_cast<uint32_t>(alto) : 0;
+}
+
 int32_t Pagina::recordedAncho() const {
-    const Imagen* picture = imagenCargada.get();
-    return picture && picture->hasPicture() ? static_cast<int32_t>(picture->width()) : ancho;
+    return headerRead_ ? static_cast<int32_t>(headerWidth_) : ancho;
 }
 
 int32_t Pagina::recordedAlto() const {
-    const Imagen* picture = imagenCargada.get();
-    return picture && picture->hasPicture() ? static_cast<int32_t>(picture->height()) : alto;
+    return headerRead_ ? static_cast<int32_t>(headerHeight_) : alto;
 }
 
 void Pagina::removeRegion(size_t index) {

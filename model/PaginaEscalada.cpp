@@ -61,7 +61,8 @@ PaginaEscalada::PaginaEscalada(Pagina& page, double scale) : page_(page), scale_
     regions_.reserve(page.regiones.size());
     for (const Region& region : page.regiones)
         regions_.push_back(Region{toCanvas(region.coords), region.comando});
-    picture_ = std::make_unique<Imagen>(rescaled(page.imagenCargada.get(), scale));
+    // The decoded picture stays with the shared cache; the view keeps its own.
+    picture_ = std::make_unique<Imagen>(rescaled(page.picture().get(), scale));
 }
 
 int32_t PaginaEscalada::toCanvas(int32_t value) const {

@@ -2,6 +2,7 @@
 
 #include <unordered_map>
 
+#include "FileAccess.h"
 #include "Proyecto.h"
 
 namespace {
@@ -97,7 +98,11 @@ private:
         const int32_t p = static_cast<int32_t>(index);
         if (duplicate)
             add(p, -1, "Otra p\xE1gina anterior tiene el mismo nombre: los saltos llegan s\xF3lo a aqu\xE9lla");
-        if (!page.imagenCargada || page.imagenCargada->isFallback())
+        // The file as it is now, where the device will ask for it: it may
+        // have gone or changed since the project was opened.
+        uint32_t width = page.pictureWidth();
+        uint32_t height = page.pictureHeight();
+        if (page.imagen.empty() || !Imagen::readSize(picturePath(project_.archivo, page.imagen), width, height))
             add(p, -1, "Falta la imagen " + quoted(page.imagen) + " o no se puede leer");
         if (jumpsNowhere(page.comandoInicial, first_))
             add(p, -1, "La funci\xF3n inicial salta a " + quoted(page.comandoInicial.pagina) + ", que no existe");
@@ -106,10 +111,10 @@ private:
         if (!reached)
             add(p, -1, "Ning\xFAn salto lleva a esta p\xE1gina desde la p\xE1gina inicial");
         for (size_t r = 0; r < page.regiones.size(); ++r)
-            checkRegion(page, p, static_cast<int32_t>(r));
+            checkRegion(page, p, static_cast<int32_t>(r), width, height);
     }
 
-    void checkRegion(const Pagina& page, int32_t p, int32_t r) {
+    void checkRegion(const Pagina& page, int32_t p, int32_t r, uint32_t width, uint32_t height) {
         const Region& region = page.regiones[static_cast<size_t>(r)];
         const Comando& comando = region.comando;
         const std::string prefix = "Regi\xF3n " + std::to_string(r + 1) + ": ";
@@ -118,7 +123,7 @@ private:
         Rect box = cornersInOrder(region.coords);
         if (box.left == box.right || box.top == box.bottom)
             add(p, r, prefix + "no tiene superficie");
-        if (page.imagenCargada && outside(box, *page.imagenCargada))
+        if (outside(box, width, height))
             add(p, r, prefix + "sale de la imagen");
         if (comando.codigo.empty() && comando.pagina.empty())
             add(p, r, prefix + "no hace nada (sin alias ni salto)");
@@ -126,9 +131,9 @@ private:
             add(p, r, prefix + "es BlueTooth y no tiene MacAddr");
     }
 
-    static bool outside(const Rect& box, const Imagen& picture) {
-        return box.left < 0 || box.top < 0 || box.right > static_cast<int64_t>(picture.width()) ||
-               box.bottom > static_cast<int64_t>(picture.height());
+    static bool outside(const Rect& box, uint32_t width, uint32_t height) {
+        return box.left < 0 || box.top < 0 || box.right > static_cast<int64_t>(width) ||
+               box.bottom > static_cast<int64_t>(height);
     }
 
     const Proyecto& project_;

@@ -2,7 +2,8 @@
 // jumps and a start page that name no page, pages sharing a name, missing
 // pictures, regions off their picture or without area, regions that do
 // nothing, BlueTooth commands without an address and pages no jump reaches.
-// Reads the project only; decodes nothing.
+// Reads the project and the headers of its pictures as they are on disk
+// now; decodes nothing.
 #pragma once
 
 #include <cstdint>

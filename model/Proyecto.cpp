@@ -6,16 +6,8 @@ Proyecto::Proyecto() = default;
 
 Proyecto::Proyecto(const Proyecto& other)
     : archivo(other.archivo), instalacion(other.instalacion), paginaInicial(other.paginaInicial) {
-    for (const auto& page : other.paginas) {
-        paginas.push_back(Pagina::copyWithoutPicture(*page));
-        paginas.back()->setImagen(page->ancho, page->alto, page->imagen, archivo);
-    }
-}
-
-Proyecto::Proyecto(const Proyecto& other, NoPictures)
-    : archivo(other.archivo), instalacion(other.instalacion), paginaInicial(other.paginaInicial) {
     for (const auto& page : other.paginas)
-        paginas.push_back(Pagina::copyWithoutPicture(*page));
+        paginas.push_back(std::make_unique<Pagina>(*page));
 }
 
 Proyecto::~Proyecto() {
@@ -97,7 +89,7 @@ std::string Proyecto::copyName(const std::string& nombre) const {
 Pagina* Proyecto::duplicatePage(size_t index) {
     if (index >= paginas.size())
         return nullptr;
-    std::unique_ptr<Pagina> copy = Pagina::copySharingPicture(*paginas[index]);
+    auto copy = std::make_unique<Pagina>(*paginas[index]);
     copy->nombre = copyName(paginas[index]->nombre);
     auto at = paginas.insert(paginas.begin() + static_cast<std::ptrdiff_t>(index) + 1, std::move(copy));
     return at->get();
@@ -116,7 +108,7 @@ bool Proyecto::operator==(const Proyecto& other) const {
 
 void Proyecto::takeSnapshot() {
     guardado.reset();
-    guardado.reset(new Proyecto(*this, NoPictures()));
+    guardado.reset(new Proyecto(*this));
 }
 
 bool Proyecto::isBlank() const {

@@ -17,7 +17,7 @@ public:
     std::unique_ptr<Proyecto> guardado;
 
     Proyecto();
-    // Deep copy without `guardado`; every page loads its own picture.
+    // Deep copy without `guardado`; pages hold no pixels, so none are decoded.
     Proyecto(const Proyecto& other);
     Proyecto& operator=(const Proyecto&) = delete;
     ~Proyecto();
@@ -32,21 +32,16 @@ public:
     // A name no page has for a copy of page `nombre`: "Inicio (2)", then
     // "Inicio (3)", ...; a name that already ends in " (n)" counts on from n.
     std::string copyName(const std::string& nombre) const;
-    // Puts a copy of page `index` right after it, named by copyName and
-    // sharing the decoded picture; the copy, or null without such a page.
+    // Puts a copy of page `index` right after it, named by copyName; the
+    // copy, or null without such a page.
     Pagina* duplicatePage(size_t index);
 
     // Compares the texts and the pages in order; not `guardado`.
     bool operator==(const Proyecto& other) const;
     bool operator!=(const Proyecto& other) const { return !(*this == other); }
 
-    // Replaces `guardado` with a copy of the project. The copy's pages hold no
-    // decoded picture: the snapshot is only ever compared.
+    // Replaces `guardado` with a copy of the project.
     void takeSnapshot();
     bool isBlank() const;
     bool hasUnsavedChanges() const;
-
-private:
-    struct NoPictures {};
-    Proyecto(const Proyecto& other, NoPictures);
 };

@@ -405,9 +405,7 @@ CanvasActions CanvasEditor::pasteRegion(const Region& region) {
     // The pasted region is selected: no drag may go on with it.
     abandonPress(actions);
     const Pagina& page = scaledPage_->page();
-    const Imagen* picture = page.imagenCargada.get();
-    Region pasted{pastePlacement(region.coords, picture ? picture->width() : 0, picture ? picture->height() : 0,
-                                 page.regiones),
+    Region pasted{pastePlacement(region.coords, page.pictureWidth(), page.pictureHeight(), page.regiones),
                   region.comando};
     beginGesture();
     aboutToChange();

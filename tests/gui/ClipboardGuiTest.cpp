@@ -213,7 +213,7 @@ GUI_TEST(Clipboard, DuplicarThenUndo) {
     Pagina& copy = *scene.project().paginas[1];
     GUI_CHECK_EQ(copy.nombre, std::string("P1 (2)"));
     GUI_CHECK(copy.regiones == original.regiones);
-    GUI_CHECK(copy.imagenCargada == original.imagenCargada);
+    GUI_CHECK(copy.pictureFile == original.pictureFile);
     GUI_CHECK(scene.window->currentPage == &copy);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - P1 (2) - modo normal"));
     GUI_CHECK_EQ(menuItemText(main, ID_PAGE_FIRST + 1), std::string("P1 (2)"));

@@ -353,7 +353,7 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Cocina - modo normal"));
     GUI_REQUIRE(window->project->findPage("Cocina") != nullptr);
-    GUI_CHECK_EQ(window->project->findPage("Cocina")->imagenCargada->width(), 500u);
+    GUI_CHECK_EQ(window->project->findPage("Cocina")->pictureWidth(), 500u);
     GUI_CHECK_EQ(rectWidth(windowRect(window->canvas->hwnd)) >= 500, true);
     checkFitsCanvas(*window);
     GUI_CHECK(window->project->hasUnsavedChanges());
@@ -370,8 +370,8 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     Pagina* edited = window->project->findPage("Comedor");
     GUI_REQUIRE(edited != nullptr);
     GUI_CHECK_EQ(edited->imagen, std::string("falta.png"));
-    GUI_CHECK_EQ(edited->imagenCargada->width(), 500u);
-    GUI_CHECK_EQ(edited->imagenCargada->height(), 300u);
+    GUI_CHECK_EQ(edited->pictureWidth(), 500u);
+    GUI_CHECK_EQ(edited->pictureHeight(), 300u);
 
     // A name another page has is refused; the dialog stays open.
     Answerer taken;

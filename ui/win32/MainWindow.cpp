@@ -7,7 +7,7 @@
 
 #include "app/Application.h"
 #include "model/FileAccess.h"
-#include "model/PictureCarry.h"
+#include "model/MissingPictureCarry.h"
 #include "model/ProjectCheck.h"
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
@@ -235,8 +235,7 @@ void MainWindow::showOnCanvas(Pagina* page) {
 double MainWindow::canvasScale(const Pagina& page) {
     RECT work = {0, 0, 0, 0};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const Imagen* picture = page.imagenCargada.get();
-    ScaleChoice choice = chooseScale(picture ? picture->width() : 0, picture ? picture->height() : 0,
+    ScaleChoice choice = chooseScale(page.pictureWidth(), page.pictureHeight(),
                                      work.right - work.left, (work.bottom - work.top) - heightAroundCanvas());
     if (choice.moveToCorner)
         SetWindowPos(hwnd, nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -414,13 +413,16 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
 
 bool MainWindow::save(Proyecto& target) {
     try {
-        return saveProject(hwnd, target);
+        if (!saveProject(hwnd, target))
+            return false;
     } catch (const ProyectoException& error) {
         MessageBoxA(hwnd, error.what(), kError, MB_ICONERROR);
+        // A read-only file or a vanished disk fails every time: another name
+        // is the way to keep the work.
+        return saveAs(target);
     }
-    // A read-only file or a vanished disk fails every time: another name
-    // is the way to keep the work.
-    return saveAs(target);
+    carryPictures(target, std::string());
+    return true;
 }
 
 bool MainWindow::saveAs(Proyecto& target) {
@@ -442,15 +444,13 @@ bool MainWindow::saveAs(Proyecto& target) {
     }
 }
 
-void MainWindow::carryPictures(const Proyecto& target, const std::string& previousFile) {
-    if (previousFile.empty())
-        return;
+// Every save leaves the project complete where it was saved.
+void MainWindow::carryPictures(Proyecto& target, const std::string& previousFile) {
     auto mayReplace = [this](const std::string& name) {
         std::string question = "El archivo " + name + " ya existe, \xBF" "desea reemplazarlo?";
         return MessageBoxA(hwnd, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONWARNING) == IDYES;
     };
-    std::vector<std::string> failed =
-        ::carryPictures(target, previousFile, target.archivo, FileAccess::current(), mayReplace);
+    std::vector<std::string> failed = completeSavedProject(target, previousFile, FileAccess::current(), mayReplace);
     if (failed.empty())
         return;
     std::string text = "No se pudieron copiar estas im\xE1genes junto al proyecto:\n" + nameListText(failed);

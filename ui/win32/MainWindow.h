@@ -61,7 +61,7 @@ private:
     bool save(Proyecto& target);
     // Saves `target` under a name the user chooses, taking its pictures along.
     bool saveAs(Proyecto& target);
-    void carryPictures(const Proyecto& target, const std::string& previousFile);
+    void carryPictures(Proyecto& target, const std::string& previousFile);
     // True when the project may be replaced or ended: nothing unsaved, or the
     // user answered No, or Yes and the save succeeded.
     bool mayDropProject();

@@ -64,13 +64,13 @@ TEST(Imagen, OnlyPngBytesAreDecodedWhateverTheName) {
     for (const char* name : names) {
         Pagina page;
         page.setImagen(30, 20, name);
-        expectBlank(*page.imagenCargada, 30, 20);
+        expectBlank(*page.picture(), 30, 20);
     }
     Pagina png;
     png.setImagen(30, 20, "cocina.tga");
-    EXPECT_EQ(64u, png.imagenCargada->width());
-    EXPECT_EQ(48u, png.imagenCargada->height());
-    EXPECT_EQ(24u, FreeImage_GetBPP(png.imagenCargada->bitmap()));
+    EXPECT_EQ(64u, png.picture()->width());
+    EXPECT_EQ(48u, png.picture()->height());
+    EXPECT_EQ(24u, FreeImage_GetBPP(png.picture()->bitmap()));
 }
 
 TEST(Imagen, CorruptPngGivesBlank) {

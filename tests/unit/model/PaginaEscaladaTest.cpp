@@ -22,7 +22,7 @@ protected:
         std::string path = folder.file("p.png");
         ASSERT_TRUE(writePng(path, width, height, 24));
         page.setImagen(400, 200, path);
-        ASSERT_EQ(static_cast<unsigned>(width), page.imagenCargada->width());
+        ASSERT_EQ(static_cast<unsigned>(width), page.pictureWidth());
     }
     TempFolder folder;
     Pagina page;
@@ -37,7 +37,7 @@ TEST_F(PaginaEscaladaTest, ScaleOneKeepsSizeAndRectanglesButCopiesThePicture) {
     ASSERT_NE(nullptr, view.picture().bitmap());
     EXPECT_EQ(640u, view.picture().width());
     EXPECT_EQ(480u, view.picture().height());
-    EXPECT_NE(page.imagenCargada->bitmap(), view.picture().bitmap());
+    EXPECT_NE(page.picture()->bitmap(), view.picture().bitmap());
     ASSERT_EQ(1u, view.regions().size());
     EXPECT_EQ(page.regiones[0], view.regions()[0]);
 }

@@ -49,8 +49,8 @@ TEST(PictureLocation, PagesLoadRelativeNamesFromTheProjectFilesFolderAndAbsolute
     disk.files["salon.png"] = pngBytes(5, 5);  // the current directory's: never used
     Proyecto project;
     readProjectFile("Z:\\casa\\casa.xml", project);
-    EXPECT_EQ(64u, project.paginas[0]->imagenCargada->width());
-    EXPECT_EQ(32u, project.paginas[1]->imagenCargada->width());
+    EXPECT_EQ(64u, project.paginas[0]->picture()->width());
+    EXPECT_EQ(32u, project.paginas[1]->picture()->width());
 }
 
 TEST(PictureLocation, ReplacingAPictureThatCannotBeLoadedKeepsThePagesRecordedSize) {
@@ -62,7 +62,7 @@ TEST(PictureLocation, ReplacingAPictureThatCannotBeLoadedKeepsThePagesRecordedSi
     page.replaceImagen("falta.png", "Z:\\casa\\casa.xml");
     EXPECT_EQ(64, page.recordedAncho());
     EXPECT_EQ(48, page.recordedAlto());
-    EXPECT_EQ(64u, page.imagenCargada->width());
+    EXPECT_EQ(64u, page.picture()->width());
     page.replaceImagen("salon.png", "Z:\\casa\\casa.xml");  // a picture that loads gives its own size
     page.replaceImagen("tampoco.png", "Z:\\casa\\casa.xml");
     EXPECT_EQ(64, page.recordedAncho());

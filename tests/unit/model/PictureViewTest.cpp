@@ -160,14 +160,14 @@ TEST(PictureView, EveryPngKindShowsItsOwnColoursAndTheDecodedPictureStaysAsItWas
     for (const Kind& kind : kinds) {
         SCOPED_TRACE(std::string(kind.name) + " " + std::to_string(kind.bitDepth));
         auto page = pageShowing(disk, pngOf(kind));
-        ASSERT_EQ(kWidth, page->imagenCargada->width());
+        ASSERT_EQ(kWidth, page->pictureWidth());
         PaginaEscalada view(*page, 1.0);
         for (uint32_t y = 0; y < kHeight; ++y)
             for (uint32_t x = 0; x < kWidth; ++x)
                 ASSERT_EQ(kind.colour(y * kWidth + x), gdiPixel(view.picture(), x, y)) << x << "," << y;
     }
     auto deep = pageShowing(disk, pngOf(channels("rgb", 16, 2)));
-    EXPECT_EQ(FIT_RGB16, FreeImage_GetImageType(deep->imagenCargada->bitmap()));
+    EXPECT_EQ(FIT_RGB16, FreeImage_GetImageType(deep->picture()->bitmap()));
 }
 
 TEST(PictureView, AnInterlacedPngShowsTheSamePixels) {

@@ -100,7 +100,7 @@ std::vector<BadFile> badFiles() {
         {"absurd sizes", withPages("<pagina ancho=\"99999999\" alto=\"99999999\"/>"), 1,
          [](const Proyecto& p) {
              EXPECT_EQ(99999999, p.paginas[0]->ancho);
-             EXPECT_FALSE(p.paginas[0]->imagenCargada->hasPicture());
+             EXPECT_FALSE(p.paginas[0]->picture()->hasPicture());
          }},
         {"long but thin", withPages("<pagina ancho=\"99999999\" alto=\"1\"/>"), 1, nullptr},
         {"sizes beyond int32", withPages("<pagina ancho=\"-99999999999999999999\" alto=\"1e9\"/>"), 1,
@@ -206,6 +206,6 @@ TEST(ProjectFileBadInput, AbsurdPageSizesCostNoMemoryUntilShown) {
     ASSERT_EQ("", readBytes(withPages(repeated("<pagina ancho=\"10000\" alto=\"10000\"/>", 40)), project));
     EXPECT_LT(maxResidentKilobytes() - before, 512 * 1024);
     ASSERT_EQ(40u, project.paginas.size());
-    EXPECT_EQ(10000u, project.paginas[39]->imagenCargada->width());
+    EXPECT_EQ(10000u, project.paginas[39]->pictureWidth());
     EXPECT_NE(std::string::npos, printProject(project).find("ancho=\"10000\" alto=\"10000\""));
 }
