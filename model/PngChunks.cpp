@@ -20,7 +20,30 @@ bool isInflated(const std::string& bytes, size_t typeAt) {
            bytes.compare(typeAt, 4, "iCCP") == 0;
 }
 
+uint32_t crc32(const std::string& bytes, size_t at, size_t length) {
+    uint32_t crc = 0xFFFFFFFFu;
+    for (size_t i = at; i < at + length; ++i) {
+        crc ^= static_cast<unsigned char>(bytes[i]);
+        for (int bit = 0; bit < 8; ++bit)
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+    }
+    return ~crc;
+}
+
 }  // namespace
+
+bool hasPngHeader(const std::string& bytes) {
+    const size_t ihdrLength = 13;
+    if (bytes.size() < kPngHeaderSize || !hasPngSignature(bytes))
+        return false;
+    if (bigEndianAt(bytes, kSignatureSize) != ihdrLength || bytes.compare(kSignatureSize + 4, 4, "IHDR") != 0)
+        return false;
+    uint32_t width = bigEndianAt(bytes, kSignatureSize + 8);
+    uint32_t height = bigEndianAt(bytes, kSignatureSize + 12);
+    if (width == 0 || height == 0 || width > 0x7FFFFFFFu || height > 0x7FFFFFFFu)
+        return false;
+    return bigEndianAt(bytes, kSignatureSize + 8 + ihdrLength) == crc32(bytes, kSignatureSize + 4, 4 + ihdrLength);
+}
 
 bool hasPngSignature(const std::string& bytes) {
     return bytes.compare(0, kSignatureSize, kSignature, kSignatureSize) == 0;
