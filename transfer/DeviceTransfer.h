@@ -25,6 +25,10 @@ public:
     int run();
     // From any thread.
     void requestStop();
+    // From any thread: stop waiting for the announcement and connect to
+    // `address` (dotted IPv4) instead. Noticed within a second; an
+    // announcement that came first wins.
+    void connectToAddress(const std::string& address);
     bool keepRunning() const;
 
 private:

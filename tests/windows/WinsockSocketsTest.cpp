@@ -63,7 +63,7 @@ private:
 struct Connected {
     LoopbackPeer peer;
     net::Handle socket = net::openTcp();
-    bool ok = socket != net::kNoSocket && net::connectTo(socket, "127.0.0.1", peer.port) && peer.accept();
+    bool ok = socket != net::kNoSocket && net::connectTo(socket, "127.0.0.1", peer.port, 5000) && peer.accept();
     ~Connected() { net::closeSocket(socket); }
 };
 
@@ -106,7 +106,7 @@ TEST(WinsockSockets, ConnectionRefusedFails) {
         port = closed.port;
     }
     net::Handle socket = net::openTcp();
-    EXPECT_FALSE(net::connectTo(socket, "127.0.0.1", port));
+    EXPECT_FALSE(net::connectTo(socket, "127.0.0.1", port, 5000));
     net::closeSocket(socket);
 }
 
