@@ -62,7 +62,7 @@ void moveDown(HWND dialog, int control, int pixels) {
     RECT bounds;
     GetWindowRect(window, &bounds);
     MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bounds), 2);
-    SetWindowPos(window, nullptr, bounds.left, bounds.top + pixels, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(window, nullptr, bounds.left, bounds.top + pixels, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOCOPYBITS);
 }
 
 }  // namespace
@@ -157,6 +157,8 @@ void SubirProyectoDlg::showHint() {
     SetDlgItemTextA(hwnd, IDC_SUBIR_AVISO, kHint);
     ShowWindow(GetDlgItem(hwnd, IDC_SUBIR_AVISO), SW_SHOW);
     ShowWindow(GetDlgItem(hwnd, IDC_SUBIR_FIREWALL), SW_SHOW);
+    // The moved buttons are painted anew where they now stand.
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void SubirProyectoDlg::allowInFirewall() {
