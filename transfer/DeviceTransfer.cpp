@@ -45,8 +45,13 @@ bool DeviceTransfer::keepRunning() const {
 }
 
 void DeviceTransfer::connectToAddress(const std::string& address) {
-    std::lock_guard<std::mutex> guard(state_->typedLock);
-    state_->typedAddress = address;
+    {
+        std::lock_guard<std::mutex> guard(state_->typedLock);
+        state_->typedAddress = address;
+    }
+    // Ends the wait for the datagram at once; the discovery socket is not
+    // used again.
+    state_->discovery.wake();
 }
 
 bool DeviceTransfer::State::takeTypedAddress(std::string& address) {
@@ -64,7 +69,7 @@ void DeviceTransfer::requestStop() {
 }
 
 // Waits for "<GETPROYECTO>" or a typed address, waking every second to
-// notice a stop or the address.
+// notice a stop.
 bool DeviceTransfer::State::discoverDevice(std::string& deviceAddress) {
     openDiscoverySocket(discovery, port);
     char datagram[kDatagramCapacity];
@@ -72,6 +77,8 @@ bool DeviceTransfer::State::discoverDevice(std::string& deviceAddress) {
         if (takeTypedAddress(deviceAddress))
             break;
         int ready = net::waitReadable(discovery.handle(), 1000);
+        if (takeTypedAddress(deviceAddress))
+            break;
         if (ready < 0)
             throw TransferError(kReceiveErrorText);
         if (ready == 0)

@@ -26,8 +26,7 @@ public:
     // From any thread.
     void requestStop();
     // From any thread: stop waiting for the announcement and connect to
-    // `address` (dotted IPv4) instead. Noticed within a second; an
-    // announcement that came first wins.
+    // `address` (dotted IPv4) instead; an announcement that came first wins.
     void connectToAddress(const std::string& address);
     bool keepRunning() const;
 

@@ -431,8 +431,12 @@ TEST_F(TransferWorker, NobodyListeningOnTcpShowsConnectSocket) {
 
 TEST_F(TransferWorker, ATypedAddressIsConnectedToWithoutAnyAnnouncement) {
     start({"luces.png"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    auto typed = std::chrono::steady_clock::now();
     worker->connectToAddress("127.0.0.1");
     ASSERT_TRUE(device.acceptEditor(kWait));
+    // At once, not at the next one-second wake-up.
+    EXPECT_LT(std::chrono::steady_clock::now() - typed, std::chrono::milliseconds(500));
     std::string bytes;
     ASSERT_TRUE(device.receiveFrame(bytes, kWait));
     ASSERT_TRUE(device.sendFrame("luces.png"));
