@@ -8,7 +8,6 @@
 
 #include "model/Proyecto.h"
 #include "model/Settings.h"
-#include "transfer/FirewallRule.h"
 #include "transfer/win32/ElevatedCommand.h"
 #include "tests/gui/DialogsGuiTest.h"
 #include "tests/gui/TransferGuiDevice.h"
@@ -455,10 +454,8 @@ GUI_TEST(Transfer, AfterFifteenSecondsTheHintOffersTheFirewallStep) {
     GUI_CHECK_EQ(request.verb, std::string("runas"));
     GUI_CHECK(request.program.size() > 10 && request.program.substr(request.program.size() - 10) == "\\netsh.exe");
     GUI_CHECK_EQ(request.parameters, std::string("-f \"%SCRIPT%\""));
-    GUI_CHECK_EQ(request.script, firewallScript(program));
-    GUI_CHECK(request.script.find("delete rule name=all dir=in program=\"" + std::string(program) + "\"") !=
-              std::string::npos);
-    GUI_CHECK(request.script.find("name=\"Quenda (dispositivo)\" dir=in action=allow program=\"" + std::string(program) +
-                                  "\" protocol=udp localport=9835 remoteip=localsubnet profile=any") != std::string::npos);
+    const std::string allow = "advfirewall firewall add rule name=\"Quenda (dispositivo)\" dir=in action=allow program=\"" +
+                              std::string(program) + "\" protocol=udp localport=9835 remoteip=localsubnet profile=any enable=yes\r\n";
+    GUI_CHECK_EQ(request.script, allow + "advfirewall firewall delete rule name=all dir=in program=\"" + program + "\"\r\n" + allow);
     GUI_CHECK_EQ(result, std::string("Regla creada: el firewall deja pasar el aviso del dispositivo."));
 }

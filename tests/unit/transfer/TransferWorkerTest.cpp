@@ -56,17 +56,13 @@ public:
         std::lock_guard<std::mutex> guard(lock_);
         return progress_;
     }
-    void deviceFound(const std::string& address) override {
-        std::lock_guard<std::mutex> guard(lock_);
-        devices_.push_back("found " + address);
-    }
     void deviceServed(const std::string& address) override {
         std::lock_guard<std::mutex> guard(lock_);
-        devices_.push_back("served " + address);
+        served_ = address;
     }
-    std::vector<std::string> devices() {
+    std::string served() {
         std::lock_guard<std::mutex> guard(lock_);
-        return devices_;
+        return served_;
     }
 
 private:
@@ -74,7 +70,7 @@ private:
     std::vector<std::string> statuses_;
     std::vector<std::string> labels_;
     std::vector<TransferProgress> progress_;
-    std::vector<std::string> devices_;
+    std::string served_;
 };
 
 void writeFile(const std::string& path, const std::string& bytes) {
@@ -444,7 +440,7 @@ TEST_F(TransferWorker, ATypedAddressIsConnectedToWithoutAnyAnnouncement) {
     EXPECT_EQ(kLuces, bytes);
     ASSERT_TRUE(device.sendFrame("<FIN>"));
     EXPECT_EQ(0, result());
-    EXPECT_EQ((std::vector<std::string>{"found 127.0.0.1", "served 127.0.0.1"}), observer.devices());
+    EXPECT_EQ("127.0.0.1", observer.served());
 }
 
 // A listener whose queue of connections is full: the system drops further
