@@ -80,9 +80,15 @@ static INT_PTR dispatchCommand(Dialog& dialog, WPARAM wParam, LPARAM lParam) {
 }
 
 INT_PTR CALLBACK Dialog::sharedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Dialog* dialog = currentDialog;
-    if (!dialog)
-        return 0;
+    // Each window keeps its own object: while a nested dialog is up, what
+    // its owner receives (a worker's messages, say) must reach the owner.
+    Dialog* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    if (!dialog) {
+        dialog = currentDialog;
+        if (!dialog)
+            return 0;
+        SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
+    }
     dialog->hwnd = window;
     // No C++ exception may unwind through the system's frames.
     try {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "app/Application.h"
+#include "app/RegistrySettings.h"
 #include "app/Win32FileAccess.h"
 #include "resources/resource.h"
 #include "ui/win32/MainWindow.h"
@@ -11,6 +12,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // DOS paths and Wine's own current directory only work through Win32.
     static Win32FileAccess files;
     FileAccess::install(&files);
+    static RegistrySettings settings;
+    Settings::install(&settings);
 
     HACCEL accelerators = LoadAcceleratorsA(instanceHandle, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     MainWindow* mainWindow = nullptr;

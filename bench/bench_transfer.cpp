@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "model/FileAccess.h"
+#include "tests/unit/support/PngEncoder.h"
 #include "tools/DeviceEmulator.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/TransferObserver.h"
@@ -31,7 +32,9 @@
 namespace {
 
 const int kPictures = 200;
-const size_t kPictureSize = 200 * 1024;
+// Pictures of about 200 KB: the worker sends PNG pictures only.
+const uint32_t kPictureWidth = 512;
+const uint32_t kPictureHeight = 400;
 
 class SilentObserver : public TransferObserver {
 public:
@@ -67,11 +70,9 @@ struct Project {
         file = folder + "/casa.xml";
         std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<tabrino versionFormato=\"12.08\">\r\n"
                           "    <paginas>\r\n";
-        std::string bytes(kPictureSize, '\0');
         for (int i = 0; i < kPictures; ++i) {
             std::string name = "pagina" + std::to_string(i) + ".png";
-            for (size_t b = 0; b < bytes.size(); ++b)
-                bytes[b] = static_cast<char>((b * 7 + i) * 2654435761u >> 24);
+            std::string bytes = patternedPng(kPictureWidth, kPictureHeight, i);
             std::ofstream(folder + "/" + name, std::ios::binary) << bytes;
             pictures.push_back(name);
             totalBytes += bytes.size();

@@ -101,3 +101,9 @@ bool parsePngHeader(const std::string& start, uint32_t& width, uint32_t& height)
     height = h;
     return true;
 }
+
+bool hasPngHeader(const std::string& start) {
+    uint32_t width = 0;
+    uint32_t height = 0;
+    return parsePngHeader(start, width, height);
+}

@@ -25,3 +25,6 @@ bool screenPngChunks(std::string& bytes);
 // right, the size within the decoder's limits, a known colour type at a bit
 // depth it allows.
 bool parsePngHeader(const std::string& start, uint32_t& width, uint32_t& height);
+// The same check when the size does not matter: true for the start of a
+// picture the decoder would take.
+bool hasPngHeader(const std::string& start);

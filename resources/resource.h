@@ -23,6 +23,7 @@
 #define IDD_TRANSFERIR          140
 #define IDD_VERIFICAR           141
 #define IDD_VERIFICAR_TRANSFERIR 142
+#define IDD_DIRECCION           143
 
 // Controls
 #define IDC_PAGINA_NOMBRE       1000
@@ -46,6 +47,11 @@
 #define IDC_SUBIR_PROGRESO      1020
 #define IDC_SUBIR_IMAGENES      1021
 #define IDC_VERIFICAR_LISTA     1022
+#define IDC_DIRECCION_COMBO     1030
+#define IDC_SUBIR_CONECTAR      1031
+#define IDC_SUBIR_AVISO         1032
+#define IDC_SUBIR_FIREWALL      1033
+#define IDC_SUBIR_FIREWALL_RESULTADO 1034
 
 // Commands
 #define IDM_ABOUT               104

@@ -19,3 +19,6 @@ inline constexpr char kOkLabel[] = "OK";
 // The device's failures; the names of what failed follow these.
 inline constexpr char kCannotOpenFileText[] = "no pude abrir el archivo ";
 inline constexpr char kReceiveErrorText[] = "recv error";
+inline constexpr char kConnectErrorText[] = "connect socket";
+// Follows a failed connect on the status line.
+inline constexpr char kConnectHint[] = " (\xBF" "espera el dispositivo el proyecto?)";

@@ -198,6 +198,7 @@ private:
 // How the emulated device behaves once it has the project file.
 enum class EmulatorMode {
     Normal,      // asks for every picture, then "<FIN>"
+    Quiet,       // as Normal, but never announces: the editor is given the address
     CloseEarly,  // hangs up instead of asking
     Silent,      // asks nothing and waits for the editor to hang up
     HugeLength,  // announces a 2 GB request and sends nothing more
@@ -223,7 +224,8 @@ using PictureLister = std::function<std::vector<std::string>(const std::string& 
 inline EmulatorRun emulateDevice(DeviceLink& link, EmulatorMode mode, const PictureLister& picturesOf,
                                  int timeoutMs, bool keepBytes = true) {
     EmulatorRun run;
-    if (!link.announceUntilConnected(timeoutMs)) {
+    bool connected = mode == EmulatorMode::Quiet ? link.acceptEditor(timeoutMs) : link.announceUntilConnected(timeoutMs);
+    if (!connected) {
         run.failure = "the editor did not connect";
         return run;
     }
@@ -236,6 +238,7 @@ inline EmulatorRun emulateDevice(DeviceLink& link, EmulatorMode mode, const Pict
     std::string extra;
     switch (mode) {
     case EmulatorMode::Normal:
+    case EmulatorMode::Quiet:
         for (const std::string& name : picturesOf(run.project)) {
             std::string bytes;
             uint64_t counted = 0;

@@ -4,7 +4,7 @@
 // modes check how the editor copes with a misbehaving device.
 //
 //   device_emulator [--port N] [--out DIR] [--mode MODE] [--timeout SECONDS] [--report FILE]
-//   MODE: normal (default), close-early, silent, huge-length, traversal, missing
+//   MODE: normal (default), quiet (never announces), close-early, silent, huge-length, traversal, missing
 //
 // Exit status 0 when the exchange went as the mode expects, 1 otherwise,
 // 2 for bad arguments. With --report, FILE is written last ("ok" or
@@ -34,7 +34,8 @@ struct Options {
 
 bool parseMode(const std::string& text, EmulatorMode& mode) {
     static const std::map<std::string, EmulatorMode> modes = {
-        {"normal", EmulatorMode::Normal},          {"close-early", EmulatorMode::CloseEarly},
+        {"normal", EmulatorMode::Normal},          {"quiet", EmulatorMode::Quiet},
+        {"close-early", EmulatorMode::CloseEarly},
         {"silent", EmulatorMode::Silent},          {"huge-length", EmulatorMode::HugeLength},
         {"traversal", EmulatorMode::Traversal},    {"missing", EmulatorMode::Missing}};
     auto found = modes.find(text);
@@ -101,7 +102,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!parseArguments(argc, argv, options)) {
         std::fprintf(stderr, "usage: device_emulator [--port N] [--out DIR] [--mode MODE] [--timeout SECONDS] [--report FILE]\n"
-                             "MODE: normal, close-early, silent, huge-length, traversal, missing\n");
+                             "MODE: normal, quiet, close-early, silent, huge-length, traversal, missing\n");
         return 2;
     }
     DeviceLink link(static_cast<uint16_t>(options.port));

@@ -6,6 +6,7 @@
 
 #include "model/BigEndian.h"
 #include "model/FileAccess.h"
+#include "model/PngChunks.h"
 #include "resources/texts.h"
 #include "transfer/TransferProgress.h"
 
@@ -40,8 +41,8 @@ void openDiscoverySocket(SocketHolder& holder, uint16_t port) {
 
 void connectToDevice(const std::string& address, SocketHolder& holder, uint16_t port) {
     openSocket(holder, net::openTcp());
-    if (!net::connectTo(holder.handle(), address, port))
-        throw TransferError("connect socket");
+    if (!net::connectTo(holder.handle(), address, port, kConnectLimitMs))
+        throw TransferError(kConnectErrorText);
     if (!net::setReuseAddress(holder.handle()))
         throw TransferError("setsockopt rcvbuf error");
     net::setNoDelay(holder.handle());
@@ -85,21 +86,48 @@ void sendMessage(SocketHolder& holder, const std::string& bytes) {
         throw TransferError("send");
 }
 
-void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName, ProgressMeter* meter) {
+static std::unique_ptr<InputFile> openToSend(const std::string& path, const std::string& shownName) {
     std::unique_ptr<InputFile> file = FileAccess::current().openRead(path);
     if (!file)
         throw TransferError(kCannotOpenFileText + shownName);
+    return file;
+}
+
+// Up to `length` bytes from where `file` stands; fewer only at its end.
+static std::string readUpTo(InputFile& file, size_t length) {
+    std::string bytes(length, '\0');
+    size_t got = 0;
+    while (got < length) {
+        long n = file.read(&bytes[got], length - got);
+        if (n <= 0)
+            break;
+        got += static_cast<size_t>(n);
+    }
+    bytes.resize(got);
+    return bytes;
+}
+
+// Sends `file` as one framed message, `alreadyRead` being its first bytes,
+// taken from it before.
+static void streamFile(InputFile& file, SocketHolder& holder, const std::string& shownName, ProgressMeter* meter,
+                       const std::string& alreadyRead) {
     // The length goes out first, so the file must fit it and the stream must
     // hold exactly that many bytes: a file that cannot be read to its end
     // ends the exchange rather than leave the device waiting for bytes.
-    uint64_t size = file->size();
-    if (size > 0xFFFFFFFFu)
+    uint64_t size = file.size();
+    if (size > 0xFFFFFFFFu || size < alreadyRead.size())
         throw TransferError("no pude leer el archivo " + shownName);
     sendLength(holder, static_cast<uint32_t>(size));
+    uint64_t remaining = size - alreadyRead.size();
+    if (!alreadyRead.empty()) {
+        if (!net::sendAll(holder.handle(), alreadyRead.data(), alreadyRead.size(), remaining > 0))
+            throw TransferError("send");
+        if (meter)
+            meter->addBytes(alreadyRead.size());
+    }
     char chunk[kFileChunk];
-    uint64_t remaining = size;
     while (remaining > 0) {
-        long n = file->read(chunk, static_cast<size_t>(std::min<uint64_t>(kFileChunk, remaining)));
+        long n = file.read(chunk, static_cast<size_t>(std::min<uint64_t>(kFileChunk, remaining)));
         if (n <= 0)
             throw TransferError("no pude leer el archivo " + shownName);
         remaining -= static_cast<uint64_t>(n);
@@ -108,4 +136,19 @@ void sendFile(const std::string& path, SocketHolder& holder, const std::string& 
         if (meter)
             meter->addBytes(static_cast<size_t>(n));
     }
+}
+
+void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName, ProgressMeter* meter) {
+    std::unique_ptr<InputFile> file = openToSend(path, shownName);
+    streamFile(*file, holder, shownName, meter, std::string());
+}
+
+void sendPicture(const std::string& path, SocketHolder& holder, const std::string& shownName, ProgressMeter* meter) {
+    std::unique_ptr<InputFile> file = openToSend(path, shownName);
+    // Checked on the very file then sent: nothing can put another file in
+    // its place between the check and the send.
+    std::string header = readUpTo(*file, kPngHeaderBytes);
+    if (!hasPngHeader(header))
+        throw TransferError(kCannotOpenFileText + shownName);
+    streamFile(*file, holder, shownName, meter, header);
 }

@@ -22,6 +22,10 @@ const size_t kFileChunk = 8192;
 // is refused rather than allocated.
 const size_t kMaxRequestLength = 4096;
 
+// A connect gives up after this long: a device that is off or elsewhere
+// must not leave the dialog waiting for minutes.
+const int kConnectLimitMs = 5000;
+
 extern const char kDiscoveryText[];  // "<GETPROYECTO>"
 extern const char kEndText[];        // "<FIN>"
 
@@ -46,5 +50,9 @@ void receiveMessage(SocketHolder& holder, ReceivedMessage& message, size_t limit
 // an error speaks of. Each piece sent is added to `meter` when there is one.
 void sendFile(const std::string& path, SocketHolder& holder, const std::string& shownName,
               ProgressMeter* meter = nullptr);
+// sendFile for a picture: a file whose bytes are not a PNG is refused as
+// one that cannot be opened, and nothing of it is sent.
+void sendPicture(const std::string& path, SocketHolder& holder, const std::string& shownName,
+                 ProgressMeter* meter = nullptr);
 // Sends `bytes` as one framed message (the device's side uses it too).
 void sendMessage(SocketHolder& holder, const std::string& bytes);

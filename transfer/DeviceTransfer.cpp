@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <mutex>
 
 #include "model/FileAccess.h"
 #include "resources/texts.h"
@@ -18,13 +19,16 @@ struct DeviceTransfer::State {
     SocketHolder discovery;
     SocketHolder connection;
     std::unique_ptr<ProgressMeter> meter;  // only when the observer shows progress
+    std::mutex typedLock;
+    std::string typedAddress;  // "" until the user types one
 
+    bool takeTypedAddress(std::string& address);
     State(TransferObserver& observer, const std::string& projectFile,
           const std::vector<std::string>& pictureNames, uint16_t port)
         : observer(observer), projectFile(projectFile), pictureNames(pictureNames), port(port) {}
 
     bool discoverDevice(std::string& deviceAddress);
-    void serveRequests();
+    void serveRequests(const std::string& deviceAddress);
     void serveRequest(const std::string& request);
     void startMeter();
     int exchange();
@@ -40,18 +44,41 @@ bool DeviceTransfer::keepRunning() const {
     return state_->keepRunning.load();
 }
 
+void DeviceTransfer::connectToAddress(const std::string& address) {
+    {
+        std::lock_guard<std::mutex> guard(state_->typedLock);
+        state_->typedAddress = address;
+    }
+    // Ends the wait for the datagram at once; the discovery socket is not
+    // used again.
+    state_->discovery.wake();
+}
+
+bool DeviceTransfer::State::takeTypedAddress(std::string& address) {
+    std::lock_guard<std::mutex> guard(typedLock);
+    if (typedAddress.empty())
+        return false;
+    address = typedAddress;
+    return true;
+}
+
 void DeviceTransfer::requestStop() {
     state_->keepRunning.store(false);
     state_->discovery.interrupt();
     state_->connection.interrupt();
 }
 
-// Waits for "<GETPROYECTO>", waking every second to notice a stop.
+// Waits for "<GETPROYECTO>" or a typed address, waking every second to
+// notice a stop.
 bool DeviceTransfer::State::discoverDevice(std::string& deviceAddress) {
     openDiscoverySocket(discovery, port);
     char datagram[kDatagramCapacity];
     while (keepRunning.load()) {
+        if (takeTypedAddress(deviceAddress))
+            break;
         int ready = net::waitReadable(discovery.handle(), 1000);
+        if (takeTypedAddress(deviceAddress))
+            break;
         if (ready < 0)
             throw TransferError(kReceiveErrorText);
         if (ready == 0)
@@ -72,19 +99,21 @@ bool DeviceTransfer::State::discoverDevice(std::string& deviceAddress) {
 }
 
 void DeviceTransfer::State::serveRequest(const std::string& request) {
-    // Only the pictures the pages name leave the disk, matched byte for byte;
-    // any other name is answered as a missing file, without opening anything.
+    // Only the pictures the pages name leave the disk, matched byte for byte,
+    // and only when they are PNG pictures: a page naming a document by
+    // mistake (or in a hostile file) must not send it to whatever answers.
+    // Any other name is answered as a missing file, without opening anything.
     bool served = std::find(pictureNames.begin(), pictureNames.end(), request) != pictureNames.end();
     if (!served)
         throw TransferError(kCannotOpenFileText + request);
     // A picture's bytes count towards the progress the first time only.
     ProgressMeter* counting = meter && meter->firstSending(request) ? meter.get() : nullptr;
-    sendFile(picturePath(projectFile, request), connection, request, counting);
+    sendPicture(picturePath(projectFile, request), connection, request, counting);
     if (counting)
         counting->pictureSent();
 }
 
-void DeviceTransfer::State::serveRequests() {
+void DeviceTransfer::State::serveRequests(const std::string& deviceAddress) {
     ReceivedMessage request;
     while (keepRunning.load()) {
         receiveMessage(connection, request, kMaxRequestLength);
@@ -95,6 +124,7 @@ void DeviceTransfer::State::serveRequests() {
                 meter->finish();
             observer.setStatus(kDoneText);
             observer.setButtonLabel(kOkLabel);
+            observer.deviceServed(deviceAddress);
             keepRunning.store(false);
             break;
         }
@@ -116,11 +146,12 @@ int DeviceTransfer::State::exchange() {
     std::string deviceAddress;
     if (!discoverDevice(deviceAddress))
         return 0;
+    observer.deviceFound(deviceAddress);
     observer.setStatus(kTransferringText);
     startMeter();
     connectToDevice(deviceAddress, connection, port);
     sendFile(projectFile, connection, projectFile, meter.get());
-    serveRequests();
+    serveRequests(deviceAddress);
     connection.close();
     return 0;
 }
@@ -146,6 +177,8 @@ int DeviceTransfer::run() {
     // status line stays as it is.
     if (!state_->keepRunning.load())
         return 0;
+    if (failure == kConnectErrorText)
+        failure += kConnectHint;
     state_->observer.setStatus(kErrorPrefix + failure);
     state_->observer.setButtonLabel(kOkLabel);
     return -1;

@@ -25,6 +25,9 @@ public:
     int run();
     // From any thread.
     void requestStop();
+    // From any thread: stop waiting for the announcement and connect to
+    // `address` (dotted IPv4) instead; an announcement that came first wins.
+    void connectToAddress(const std::string& address);
     bool keepRunning() const;
 
 private:

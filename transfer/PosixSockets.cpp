@@ -2,6 +2,8 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <chrono>
+#include <fcntl.h>
 #include <cstring>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -71,13 +73,43 @@ long receiveDatagram(Handle socket, char* buffer, size_t capacity, Address& send
     return static_cast<long>(n);
 }
 
-bool connectTo(Handle socket, const std::string& host, uint16_t port) {
+// Waits for a connect in progress. A shutdown from another thread ends the
+// attempt at once: the socket then reports itself writable and failed.
+static bool finishConnect(int fd, int milliseconds) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    for (;;) {
+        int left = static_cast<int>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+        if (left <= 0)
+            return false;
+        pollfd watched = {fd, POLLOUT, 0};
+        int result = ::poll(&watched, 1, left);
+        if (result < 0 && errno == EINTR)
+            continue;
+        if (result <= 0)
+            return false;
+        int error = 0;
+        socklen_t length = sizeof error;
+        return ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length) == 0 && error == 0;
+    }
+}
+
+bool connectTo(Handle socket, const std::string& host, uint16_t port, int milliseconds) {
     sockaddr_in address;
     std::memset(&address, 0, sizeof address);
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = ::inet_addr(host.c_str());
     address.sin_port = htons(port);
-    return ::connect(fdOf(socket), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    // Without a limit a device that is off keeps connect() waiting for
+    // minutes: connect without blocking, wait for it, then block again.
+    int fd = fdOf(socket);
+    int flags = ::fcntl(fd, F_GETFL);
+    if (flags < 0 || ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) != 0)
+        return false;
+    bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 ||
+                     (errno == EINPROGRESS && finishConnect(fd, milliseconds));
+    return ::fcntl(fd, F_SETFL, flags) == 0 && connected;
 }
 
 bool sendAll(Handle socket, const char* data, size_t length, bool more) {

@@ -38,3 +38,9 @@ void SocketHolder::interrupt() {
     if (handle_ != net::kNoSocket)
         net::shutdownBoth(handle_);
 }
+
+void SocketHolder::wake() {
+    std::lock_guard<std::mutex> guard(lock_);
+    if (handle_ != net::kNoSocket)
+        net::shutdownBoth(handle_);
+}

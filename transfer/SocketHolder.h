@@ -20,6 +20,9 @@ public:
     void close();
     // From any thread: shuts the socket down and refuses later opens.
     void interrupt();
+    // From any thread: shuts the socket down, so that a wait on it ends at
+    // once; later opens go ahead.
+    void wake();
 
     net::Handle handle() const { return handle_; }
 

@@ -35,8 +35,9 @@ int waitReadable(Handle socket, int milliseconds);
 // count read, or 0 / -1 as recvfrom gives them.
 long receiveDatagram(Handle socket, char* buffer, size_t capacity, Address& sender);
 
-// Connects to the dotted IPv4 address `host` on `port`.
-bool connectTo(Handle socket, const std::string& host, uint16_t port);
+// Connects to the dotted IPv4 address `host` on `port`, giving up after
+// `milliseconds` or as soon as the socket is shut down from another thread.
+bool connectTo(Handle socket, const std::string& host, uint16_t port, int milliseconds);
 // Sends all `length` bytes; false when the connection fails. `more` says
 // that further bytes follow at once, so the system may join them into
 // larger packets; the last piece of a message goes without it.

@@ -16,4 +16,8 @@ public:
     virtual bool showsProgress() const { return false; }
     // At most about ten times a second, and once more at "<FIN>".
     virtual void setProgress(const TransferProgress&) {}
+    // The wait is over: the worker connects to `address` (announced or typed).
+    virtual void deviceFound(const std::string&) {}
+    // The device at `address` said "<FIN>": the transfer is complete.
+    virtual void deviceServed(const std::string&) {}
 };

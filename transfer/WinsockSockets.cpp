@@ -138,7 +138,7 @@ long receiveDatagram(Handle socket, char* buffer, size_t capacity, Address& send
     return n;
 }
 
-bool connectTo(Handle socket, const std::string& host, uint16_t port) {
+bool connectTo(Handle socket, const std::string& host, uint16_t port, int milliseconds) {
     sockaddr_in address;
     std::memset(&address, 0, sizeof address);
     address.sin_family = AF_INET;
@@ -146,7 +146,9 @@ bool connectTo(Handle socket, const std::string& host, uint16_t port) {
     address.sin_port = htons(port);
     if (::connect(socketOf(socket), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
         return true;
-    if (!wouldBlock() || !waitUntilReady(socketOf(socket), true))
+    // A refused connect shows as failed (select's third set): the socket
+    // error below then tells it apart.
+    if (!wouldBlock() || waitSliced(socketOf(socket), true, milliseconds) != 1)
         return false;
     int error = 0;
     int length = sizeof error;

@@ -88,7 +88,7 @@ long receiveDatagram(Handle, char* buffer, size_t capacity, Address& sender) {
     return static_cast<long>(length);
 }
 
-bool connectTo(Handle, const std::string&, uint16_t) {
+bool connectTo(Handle, const std::string&, uint16_t, int) {
     return true;
 }
 

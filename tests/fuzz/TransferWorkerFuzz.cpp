@@ -3,8 +3,9 @@
 // the sockets; the files live in memory).
 //
 // Beyond "no crash, no leak, no hang": the only files opened are the project
-// file and the pictures its pages name with safe names; every message sent
-// is one of those files, framed; no socket is left open; the result agrees
+// file and the pictures its pages name; every message sent is the project
+// file or a PNG picture a page names with a safe name, framed (what unsafe
+// names reach, and a listed file that is not a PNG, never goes out); no socket is left open; the result agrees
 // with what the user is shown. Lengths the stream announces must not make the
 // worker allocate them (the ctest run sets a small malloc limit).
 #include <cstdint>
@@ -15,9 +16,11 @@
 
 #include "DeviceStream.h"
 #include "model/BigEndian.h"
+#include "model/PngChunks.h"
 #include "model/Proyecto.h"
 #include "resources/texts.h"
 #include "tests/unit/support/MemoryFileAccess.h"
+#include "tests/unit/support/PngEncoder.h"
 #include "tests/unit/support/TestData.h"
 #include "transfer/DeviceProtocol.h"
 #include "transfer/DeviceTransfer.h"
@@ -60,9 +63,9 @@ struct Installation {
 
     Installation() {
         files.files[kProjectFile] = projectBytes();
-        files.files["Z:\\casa\\inicio.png"] = std::string(9000, 'i');  // two chunks
-        files.files["Z:\\casa\\luces.png"] = "luces";
-        files.files["Z:\\casa\\vacio.png"] = "";
+        files.files["Z:\\casa\\inicio.png"] = patternedPng(100, 90, 1);  // two chunks
+        files.files["Z:\\casa\\luces.png"] = patternedPng(3, 2, 2);
+        files.files["Z:\\casa\\vacio.png"] = "";  // listed, but no PNG
         // Files the device must never get: beside the project but not named by
         // it, or reached by unsafe names the project does hold.
         files.files["Z:\\casa\\otro.png"] = "otro";
@@ -91,11 +94,15 @@ Installation& installation() {
     return instance;
 }
 
+// True when `message` is a PNG picture that a page names with a safe name.
 bool isPictureServed(const std::string& message, const Installation& setup) {
-    for (const std::string& name : setup.served)
-        if (setup.files.files.count(picturePath(kProjectFile, name)) &&
-            setup.files.files.at(picturePath(kProjectFile, name)) == message)
+    if (!hasPngHeader(message))
+        return false;
+    for (const std::string& name : setup.served) {
+        auto found = setup.files.files.find(picturePath(kProjectFile, name));
+        if (isSafePictureName(name) && found != setup.files.files.end() && found->second == message)
             return true;
+    }
     return false;
 }
 

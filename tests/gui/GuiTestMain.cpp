@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Application.h"
+#include "app/RegistrySettings.h"
 #include "app/Win32FileAccess.h"
 #include "ui/win32/RegionClipboard.h"
 
@@ -99,7 +100,13 @@ int main(int argc, char** argv) {
     // As in the program: the core reads and writes DOS paths through Win32.
     static Win32FileAccess files;
     FileAccess::install(&files);
+    // Settings of the case's own, in a key no other case uses, emptied
+    // first: cases never see each other's values or the program's.
+    static RegistrySettings settings("Software\\QuendaGuiTest\\" + argument);
+    settings.removeAll();
+    Settings::install(&settings);
     int result = runCase(argument);
+    settings.removeAll();
     std::fflush(stdout);
     return result;
 }

@@ -3,9 +3,12 @@
 #include "tests/gui/GuiTest.h"
 
 #include <commctrl.h>
+#include <cstdio>
 #include <shlobj.h>
 
 #include "model/Proyecto.h"
+#include "model/Settings.h"
+#include "transfer/win32/ElevatedCommand.h"
 #include "tests/gui/DialogsGuiTest.h"
 #include "tests/gui/TransferGuiDevice.h"
 #include "ui/win32/MainWindow.h"
@@ -321,4 +324,138 @@ GUI_TEST(Transfer, AnIncompleteCardCopyIsReportedAsAnError) {
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(answerer.seen(3).texts.back(), std::string("La copia qued\xF3 incompleta. No se pudo copiar:\nluces.png\n"));
     GUI_CHECK(readFileBytes(card.path("inicio.png")) == readFileBytes(folder.path("inicio.png")));
+}
+
+namespace {
+
+const char kAddressTitle[] = "Direcci\xF3n del dispositivo";
+
+// Keeps what the firewall step asks for and launches nothing.
+struct RecordingLauncher : ElevatedLauncher {
+    std::vector<ElevatedRequest> requests;
+    ElevatedOutcome run(HWND, const ElevatedRequest& request, DWORD& exitCode) override {
+        requests.push_back(request);
+        exitCode = 0;
+        return ElevatedOutcome::Finished;
+    }
+};
+
+// Runs "Transferir a dispositivo" over TCP/IP with `steps` answering the
+// progress dialog (which they must close), then waits for it to go.
+void transferWith(MainWindow& window, const std::function<void(Answerer&)>& steps) {
+    bool tcpIpTicked = false;
+    Answerer answerer;
+    chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, tcpIpTicked);
+    steps(answerer);
+    answerer.start();
+    sendCommand(window.hwnd, ID_TRANSFERIR);
+    GUI_CHECK(answerer.finish(45000));
+}
+
+bool closeProgress(HWND progress) {
+    PostMessageA(progress, WM_COMMAND, IDCANCEL, 0);
+    return waitFor([progress] { return !IsWindowVisible(progress); }, 10000);
+}
+
+std::string rememberedSetting() {
+    std::string stored;
+    Settings::current().readText(setting::kDireccionesDispositivo, stored);
+    return stored;
+}
+
+}  // namespace
+
+GUI_TEST(Transfer, ATypedAddressTransfersEveryFileAndIsRemembered) {
+    OpenedProject opened;
+    GUI_REQUIRE(opened.ready);
+    GuiDevice device("quiet");
+    GUI_REQUIRE(device.started());
+    std::string status;
+    bool connectEnabled = true;
+    transferWith(*opened.window, [&](Answerer& answerer) {
+        answerer.on(kTransferTitle).click(IDC_SUBIR_CONECTAR);
+        answerer.on(kAddressTitle).type(IDC_DIRECCION_COMBO, " 127.0.0.1 ").click(IDOK);
+        answerer.on(kTransferTitle).run([&](HWND progress) {
+            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
+            status = controlText(progress, IDC_SUBIR_ESTADO);
+            connectEnabled = IsWindowEnabled(GetDlgItem(progress, IDC_SUBIR_CONECTAR)) != FALSE;
+            closeProgress(progress);
+        });
+    });
+    GUI_CHECK_EQ(status, std::string(kDoneText));
+    GUI_CHECK(!connectEnabled);
+    GUI_CHECK(device.finish(10000));
+    GUI_CHECK_EQ(device.received("trdev.xml"), readFileBytes(opened.folder.path("casa.xml")));
+    GUI_CHECK(device.received("inicio.png") == readFileBytes(opened.folder.path("inicio.png")));
+    GUI_CHECK(device.received("luces.png") == readFileBytes(opened.folder.path("luces.png")));
+    GUI_CHECK_EQ(rememberedSetting(), std::string("127.0.0.1"));
+}
+
+GUI_TEST(Transfer, ARefusedConnectionToATypedAddressEndsWithTheErrorInTime) {
+    OpenedProject opened;
+    GUI_REQUIRE(opened.ready);
+    std::string status, refusal;
+    DWORD acceptedAt = 0, endedAt = 0;
+    transferWith(*opened.window, [&](Answerer& answerer) {
+        answerer.on(kTransferTitle).click(IDC_SUBIR_CONECTAR);
+        // Read as octal by the system: refused, and the dialog stays.
+        answerer.on(kAddressTitle).type(IDC_DIRECCION_COMBO, "010.0.0.1").click(IDOK);
+        answerer.on("").run([&](HWND box) { refusal = staticTexts(box).back(); }).click(IDOK);
+        answerer.on(kAddressTitle).type(IDC_DIRECCION_COMBO, "127.0.0.1").run([&](HWND) {
+            acceptedAt = GetTickCount();
+        }).click(IDOK);
+        answerer.on(kTransferTitle).run([&](HWND progress) {
+            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO).find("connect socket") != std::string::npos; },
+                    10000);
+            endedAt = GetTickCount();
+            status = controlText(progress, IDC_SUBIR_ESTADO);
+            closeProgress(progress);
+        });
+    });
+    GUI_CHECK(refusal.find("direcci\xF3n no es v\xE1lida") != std::string::npos);
+    GUI_CHECK_EQ(status, std::string("Error en la operaci\xF3n: connect socket (\xBF" "espera el dispositivo el proyecto?)"));
+    // Within the connect limit (a refusal ends at once).
+    std::printf("connect error shown %lu ms after Aceptar\n", static_cast<unsigned long>(endedAt - acceptedAt));
+    GUI_CHECK(endedAt - acceptedAt < 5000);
+    GUI_CHECK_EQ(rememberedSetting(), std::string(""));
+}
+
+GUI_TEST(Transfer, AfterFifteenSecondsTheHintOffersTheFirewallStep) {
+    OpenedProject opened;
+    GUI_REQUIRE(opened.ready);
+    RecordingLauncher launcher;
+    ElevatedLauncher::install(&launcher);
+    bool hintShown = false, hiddenBefore = false;
+    RECT before = {}, after = {};
+    std::string result;
+    transferWith(*opened.window, [&](Answerer& answerer) {
+        answerer.on(kTransferTitle).run([&](HWND progress) {
+            GetWindowRect(progress, &before);
+            hiddenBefore = !IsWindowVisible(GetDlgItem(progress, IDC_SUBIR_AVISO));
+            hintShown = waitFor([progress] { return IsWindowVisible(GetDlgItem(progress, IDC_SUBIR_AVISO)) != FALSE; },
+                                20000);
+            GetWindowRect(progress, &after);
+            // Time for a screenshot of the dialog as the user sees it.
+            Sleep(3000);
+        }).click(IDC_SUBIR_FIREWALL).run([&](HWND progress) {
+            waitFor([progress] { return !controlText(progress, IDC_SUBIR_FIREWALL_RESULTADO).empty(); }, 5000);
+            result = controlText(progress, IDC_SUBIR_FIREWALL_RESULTADO);
+            closeProgress(progress);
+        });
+    });
+    ElevatedLauncher::install(nullptr);
+    GUI_CHECK(hiddenBefore);
+    GUI_CHECK(hintShown);
+    GUI_CHECK(after.bottom - after.top > before.bottom - before.top);
+    GUI_REQUIRE(launcher.requests.size() == 1);
+    const ElevatedRequest& request = launcher.requests[0];
+    char program[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, program, MAX_PATH);
+    GUI_CHECK_EQ(request.verb, std::string("runas"));
+    GUI_CHECK(request.program.size() > 10 && request.program.substr(request.program.size() - 10) == "\\netsh.exe");
+    GUI_CHECK_EQ(request.parameters, std::string("-f \"%SCRIPT%\""));
+    const std::string allow = "advfirewall firewall add rule name=\"Quenda (dispositivo)\" dir=in action=allow program=\"" +
+                              std::string(program) + "\" protocol=udp localport=9835 remoteip=localsubnet profile=any enable=yes\r\n";
+    GUI_CHECK_EQ(request.script, allow + "advfirewall firewall delete rule name=all dir=in program=\"" + program + "\"\r\n" + allow);
+    GUI_CHECK_EQ(result, std::string("Regla creada: el firewall deja pasar el aviso del dispositivo."));
 }

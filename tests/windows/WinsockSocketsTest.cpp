@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <thread>
 #include <vector>
@@ -63,7 +64,7 @@ private:
 struct Connected {
     LoopbackPeer peer;
     net::Handle socket = net::openTcp();
-    bool ok = socket != net::kNoSocket && net::connectTo(socket, "127.0.0.1", peer.port) && peer.accept();
+    bool ok = socket != net::kNoSocket && net::connectTo(socket, "127.0.0.1", peer.port, 5000) && peer.accept();
     ~Connected() { net::closeSocket(socket); }
 };
 
@@ -106,7 +107,7 @@ TEST(WinsockSockets, ConnectionRefusedFails) {
         port = closed.port;
     }
     net::Handle socket = net::openTcp();
-    EXPECT_FALSE(net::connectTo(socket, "127.0.0.1", port));
+    EXPECT_FALSE(net::connectTo(socket, "127.0.0.1", port, 5000));
     net::closeSocket(socket);
 }
 
@@ -154,4 +155,45 @@ TEST(WinsockSockets, DatagramArrivesWithItsSenderAndAWaitEndsOnShutdown) {
     EXPECT_EQ(ready, -1);
     EXPECT_LT(late, 1.0);
     net::closeSocket(udp);
+}
+
+namespace {
+
+// A listener whose queue is full: a further connect gets no answer at all,
+// as with a device that is off.
+struct UnansweredPeer {
+    LoopbackPeer peer{0};
+    SOCKET filler = ::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    bool ready = false;
+    UnansweredPeer() {
+        sockaddr_in address = {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(peer.port);
+        ready = ::connect(filler, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~UnansweredPeer() { ::closesocket(filler); }
+};
+
+}  // namespace
+
+TEST(WinsockConnect, AnUnansweredConnectGivesUpAtItsLimitAndAShutdownEndsItAtOnce) {
+    UnansweredPeer device;
+    ASSERT_TRUE(device.ready);
+    net::Handle socket = net::openTcp();
+    Clock::time_point started = Clock::now();
+    EXPECT_FALSE(net::connectTo(socket, "127.0.0.1", device.peer.port, 1500));
+    double seconds = std::chrono::duration<double>(Clock::now() - started).count();
+    std::printf("unanswered connect gave up after %.3f s (limit 1.5 s)\n", seconds);
+    EXPECT_GE(seconds, 1.4);
+    EXPECT_LT(seconds, 2.5);
+    net::closeSocket(socket);
+
+    socket = net::openTcp();
+    bool connected = true;
+    double late = secondsAfterShutdown(socket, [&] { connected = net::connectTo(socket, "127.0.0.1", device.peer.port, 10000); });
+    std::printf("shutdown ended the connect after %.3f s\n", late);
+    EXPECT_FALSE(connected);
+    EXPECT_LT(late, 1.0);
+    net::closeSocket(socket);
 }

@@ -8,8 +8,12 @@ RequestExecutionLevel user
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
+!include "LogicLib.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenda"
+!define SETTINGS_KEY "Software\Quenda"
+; The allow rule the editor's "Permitir en el firewall..." adds.
+!define FIREWALL_RULE "Quenda (dispositivo)"
 
 Name "Quenda ${VERSION}"
 OutFile "${OUTFILE}"
@@ -61,4 +65,16 @@ Section "Uninstall"
   Delete "$INSTDIR\desinstalar.exe"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  ; The firewall rule needs an administrator: asked for only when it exists.
+  nsExec::ExecToStack '"$SYSDIR\netsh.exe" advfirewall firewall show rule name="${FIREWALL_RULE}"'
+  Pop $0
+  Pop $1
+  ${If} $0 == 0
+    ClearErrors
+    ExecShellWait "runas" "$SYSDIR\netsh.exe" 'advfirewall firewall delete rule name="${FIREWALL_RULE}"' SW_HIDE
+    ${If} ${Errors}
+      MessageBox MB_OK|MB_ICONINFORMATION "La regla del firewall $\"${FIREWALL_RULE}$\" sigue en su sitio: Windows no dio permiso para quitarla (vea LEEME.txt)." /SD IDOK
+    ${EndIf}
+  ${EndIf}
 SectionEnd

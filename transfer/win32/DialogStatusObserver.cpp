@@ -17,3 +17,11 @@ void DialogStatusObserver::setProgress(const TransferProgress& progress) {
     SendDlgItemMessageA(dialog_, IDC_SUBIR_PROGRESO, PBM_SETPOS, progressPermille(progress), 0);
     SetDlgItemTextA(dialog_, IDC_SUBIR_IMAGENES, picturesLine(progress).c_str());
 }
+
+void DialogStatusObserver::deviceFound(const std::string& address) {
+    SendMessageA(dialog_, WM_DEVICE_FOUND, 0, reinterpret_cast<LPARAM>(&address));
+}
+
+void DialogStatusObserver::deviceServed(const std::string& address) {
+    SendMessageA(dialog_, WM_DEVICE_SERVED, 0, reinterpret_cast<LPARAM>(&address));
+}

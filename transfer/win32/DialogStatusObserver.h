@@ -8,6 +8,10 @@
 
 #include "transfer/TransferObserver.h"
 
+// Sent to the dialog, the address (a const std::string*) in LPARAM.
+const UINT WM_DEVICE_FOUND = WM_APP + 1;
+const UINT WM_DEVICE_SERVED = WM_APP + 2;
+
 class DialogStatusObserver : public TransferObserver {
 public:
     explicit DialogStatusObserver(HWND dialog) : dialog_(dialog) {}
@@ -15,6 +19,8 @@ public:
     void setButtonLabel(const std::string& text) override;
     bool showsProgress() const override { return true; }
     void setProgress(const TransferProgress& progress) override;
+    void deviceFound(const std::string& address) override;
+    void deviceServed(const std::string& address) override;
 
 private:
     HWND dialog_;

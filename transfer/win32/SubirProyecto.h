@@ -22,6 +22,7 @@ public:
 
     int run() override;
     bool keepRunning() const { return body_.keepRunning(); }
+    void connectToAddress(const std::string& address) { body_.connectToAddress(address); }
 
     volatile LONG busy;  // 1 from construction until run() has returned
     SubirProyectoDlg* dialog;

@@ -5,11 +5,67 @@
 #include <new>
 #include <string>
 
+#include "model/Settings.h"
 #include "resources/resource.h"
 #include "resources/texts.h"
+#include "transfer/DeviceAddress.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/TransferProgress.h"
+#include "transfer/win32/DireccionDlg.h"
+#include "transfer/win32/ElevatedCommand.h"
 #include "transfer/win32/SubirProyecto.h"
+
+namespace {
+
+const UINT_PTR kHintTimer = 1;
+const UINT kHintDelayMs = 15000;
+// Dialog units the dialog grows by to show the hint.
+const int kHintHeight = 68;
+
+const char kHint[] =
+    "Ning\xFAn dispositivo se ha anunciado todav\xED" "a. Compruebe que el dispositivo est\xE9 esperando el "
+    "proyecto y en la misma red que este equipo (en una Wi-Fi de invitados, ponga los dos en la red "
+    "principal). Windows puede estar bloqueando el aviso del dispositivo. Tambi\xE9n puede escribir su "
+    "direcci\xF3n con \"Conectar a direcci\xF3n...\".";
+
+std::vector<std::string> rememberedDevices() {
+    std::string stored;
+    if (!Settings::current().readText(setting::kDireccionesDispositivo, stored))
+        return {};
+    return rememberedAddresses(stored);
+}
+
+void rememberDevice(const std::string& address) {
+    std::string stored;
+    Settings::current().readText(setting::kDireccionesDispositivo, stored);
+    Settings::current().writeText(setting::kDireccionesDispositivo, rememberAddress(stored, address));
+}
+
+std::string firewallOutcomeText(ElevatedOutcome outcome, DWORD exitCode) {
+    const std::string unchanged = ": el firewall queda como estaba.";
+    switch (outcome) {
+    case ElevatedOutcome::Finished:
+        if (exitCode == 0)
+            return "Regla creada: el firewall deja pasar el aviso del dispositivo.";
+        return "netsh no pudo crear la regla (c\xF3" "digo " + std::to_string(exitCode) + ")" + unchanged;
+    case ElevatedOutcome::Refused:
+        return "Windows no dio permiso" + unchanged;
+    case ElevatedOutcome::Failed:
+        break;
+    }
+    return "No se pudo ejecutar netsh" + unchanged;
+}
+
+// Moves `control` down by `pixels`.
+void moveDown(HWND dialog, int control, int pixels) {
+    HWND window = GetDlgItem(dialog, control);
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&bounds), 2);
+    SetWindowPos(window, nullptr, bounds.left, bounds.top + pixels, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOCOPYBITS);
+}
+
+}  // namespace
 
 SubirProyectoDlg::SubirProyectoDlg(HWND owner, Proyecto* project)
     : Dialog(owner, IDD_SUBIRPROYECTO), project(project), worker(nullptr) {
@@ -35,8 +91,85 @@ INT_PTR SubirProyectoDlg::onInitDialog() {
         // Without a worker nothing would ever replace "Esperando conexión".
         SetDlgItemTextA(hwnd, IDC_SUBIR_ESTADO, (std::string(kErrorPrefix) + "create thread").c_str());
         SetDlgItemTextA(hwnd, IDCANCEL, kOkLabel);
+        EnableWindow(GetDlgItem(hwnd, IDC_SUBIR_CONECTAR), FALSE);
+        return FALSE;
     }
+    SetTimer(hwnd, kHintTimer, kHintDelayMs, nullptr);
     return FALSE;
+}
+
+INT_PTR SubirProyectoDlg::onCommand(WPARAM wParam, WORD, WORD) {
+    switch (LOWORD(wParam)) {
+    case IDC_SUBIR_CONECTAR: askForAddress(); return 1;
+    case IDC_SUBIR_FIREWALL: allowInFirewall(); return 1;
+    default: return 0;
+    }
+}
+
+INT_PTR SubirProyectoDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_TIMER:
+        if (wParam != kHintTimer)
+            return 0;
+        KillTimer(hwnd, kHintTimer);
+        if (!connected_)
+            showHint();
+        return 1;
+    case WM_DEVICE_FOUND:
+        deviceFound();
+        return 1;
+    case WM_DEVICE_SERVED:
+        rememberDevice(*reinterpret_cast<const std::string*>(lParam));
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+void SubirProyectoDlg::askForAddress() {
+    DireccionDlg dialog(hwnd, rememberedDevices());
+    addressDialog_ = &dialog;
+    INT_PTR result = dialog.runModal();
+    addressDialog_ = nullptr;
+    if (result == IDOK && worker && !connected_)
+        worker->connectToAddress(dialog.address);
+}
+
+// The announcement came (or the typed address is being tried): nothing
+// more to type, and no hint to wait for.
+void SubirProyectoDlg::deviceFound() {
+    connected_ = true;
+    KillTimer(hwnd, kHintTimer);
+    EnableWindow(GetDlgItem(hwnd, IDC_SUBIR_CONECTAR), FALSE);
+    if (addressDialog_)
+        addressDialog_->close(IDCANCEL);
+}
+
+void SubirProyectoDlg::showHint() {
+    RECT extra = {0, 0, 0, kHintHeight};
+    MapDialogRect(hwnd, &extra);
+    RECT frame;
+    GetWindowRect(hwnd, &frame);
+    SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + extra.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    moveDown(hwnd, IDC_SUBIR_CONECTAR, extra.bottom);
+    moveDown(hwnd, IDCANCEL, extra.bottom);
+    SetDlgItemTextA(hwnd, IDC_SUBIR_AVISO, kHint);
+    ShowWindow(GetDlgItem(hwnd, IDC_SUBIR_AVISO), SW_SHOW);
+    ShowWindow(GetDlgItem(hwnd, IDC_SUBIR_FIREWALL), SW_SHOW);
+    // The moved buttons are painted anew where they now stand.
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void SubirProyectoDlg::allowInFirewall() {
+    HWND button = GetDlgItem(hwnd, IDC_SUBIR_FIREWALL);
+    EnableWindow(button, FALSE);
+    DWORD exitCode = 0;
+    ElevatedOutcome outcome = ElevatedLauncher::current().run(hwnd, firewallRequest(), exitCode);
+    SetDlgItemTextA(hwnd, IDC_SUBIR_FIREWALL_RESULTADO, firewallOutcomeText(outcome, exitCode).c_str());
+    ShowWindow(GetDlgItem(hwnd, IDC_SUBIR_FIREWALL_RESULTADO), SW_SHOW);
+    // Once the rule is in place there is nothing more to allow.
+    EnableWindow(button, !(outcome == ElevatedOutcome::Finished && exitCode == 0));
 }
 
 // Also the "OK" button once the worker has ended, Escape and the close box.

@@ -1,4 +1,7 @@
 // The network transfer progress dialog; runs the transfer worker while open.
+// Beside waiting for the device's announcement it connects to an address
+// the user types, and after a while without one says what may be wrong and
+// offers the firewall rule.
 #pragma once
 
 #include "app/Dialog.h"
@@ -16,7 +19,16 @@ public:
 
     INT_PTR onInitDialog() override;
     INT_PTR onCancel() override;
+    INT_PTR onCommand(WPARAM wParam, WORD, WORD) override;
+    INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void stopWorker();
+    void askForAddress();
+    void deviceFound();
+    void showHint();
+    void allowInFirewall();
+
+    bool connected_ = false;
+    Dialog* addressDialog_ = nullptr;  // while open
 };

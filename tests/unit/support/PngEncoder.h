@@ -71,3 +71,13 @@ inline std::string encodePng(uint32_t width, uint32_t height, int bitDepth, int 
         png += pngChunk("tRNS", transparency);
     return png + pngChunk("IDAT", storedZlib(raw)) + pngChunk("IEND", "");
 }
+
+// An 8-bit grey picture of `width` x `height` with a pattern set by `seed`:
+// about width * height bytes, so any size a test needs is at hand.
+inline std::string patternedPng(uint32_t width, uint32_t height, int seed) {
+    std::vector<std::string> rows(height, std::string(width, '\0'));
+    for (uint32_t y = 0; y < height; ++y)
+        for (uint32_t x = 0; x < width; ++x)
+            rows[y][x] = static_cast<char>((x * 131 + y * 7 + static_cast<uint32_t>(seed)) >> 3);
+    return encodePng(width, height, 8, 0, rows);
+}

@@ -8,6 +8,7 @@
 #include <mutex>
 
 #include "model/ProjectFile.h"
+#include "support/PngEncoder.h"
 #include "support/TempFolder.h"
 #include "tools/DeviceEmulator.h"
 #include "transfer/DeviceTransfer.h"
@@ -60,6 +61,9 @@ const char kProject[] =
     "    </paginas>\r\n"
     "</tabrino>\r\n";
 
+const std::string kInicio = patternedPng(200, 150, 1);
+const std::string kLuces = patternedPng(8, 8, 2);
+
 void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -69,8 +73,8 @@ protected:
     void SetUp() override {
         projectFile = folder.file("casa.xml");
         writeFile(projectFile, kProject);
-        writeFile(folder.file("inicio.png"), std::string(30000, 'i'));
-        writeFile(folder.file("luces.png"), std::string(100, 'l'));
+        writeFile(folder.file("inicio.png"), kInicio);
+        writeFile(folder.file("luces.png"), kLuces);
         readProjectFile(projectFile, project);
     }
     // Runs the worker against the emulator in `mode`; the worker's result.
@@ -118,10 +122,10 @@ TEST_F(TransferEmulator, ReceivesTheProjectAndEveryPageByteForByte) {
     EXPECT_EQ(kProject, run.project);
     ASSERT_EQ(3u, run.files.size());
     EXPECT_EQ("inicio.png", run.files[0].first);
-    EXPECT_EQ(std::string(30000, 'i'), run.files[0].second);
+    EXPECT_EQ(kInicio, run.files[0].second);
     EXPECT_EQ("luces.png", run.files[1].first);
-    EXPECT_EQ(std::string(100, 'l'), run.files[1].second);
-    EXPECT_EQ(std::string(30000, 'i'), run.files[2].second);
+    EXPECT_EQ(kLuces, run.files[1].second);
+    EXPECT_EQ(kInicio, run.files[2].second);
     EXPECT_EQ("Operaci\xF3n conclu\xED" "da", observer.status());
 }
 

@@ -4,12 +4,14 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <stdexcept>
 #include <fstream>
 #include <future>
 #include <mutex>
 #include <thread>
 
+#include "support/PngEncoder.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 #include "tools/DeviceEmulator.h"
@@ -54,24 +56,31 @@ public:
         std::lock_guard<std::mutex> guard(lock_);
         return progress_;
     }
+    void deviceServed(const std::string& address) override {
+        std::lock_guard<std::mutex> guard(lock_);
+        served_ = address;
+    }
+    std::string served() {
+        std::lock_guard<std::mutex> guard(lock_);
+        return served_;
+    }
 
 private:
     std::mutex lock_;
     std::vector<std::string> statuses_;
     std::vector<std::string> labels_;
     std::vector<TransferProgress> progress_;
+    std::string served_;
 };
 
 void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::string patterned(size_t size, int seed) {
-    std::string bytes(size, '\0');
-    for (size_t i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>((i * 131 + seed) >> 3);
-    return bytes;
-}
+// The pictures of the project folder: inicio.png spans many chunks,
+// luces.png about one.
+const std::string kInicio = patternedPng(400, 370, 1);
+const std::string kLuces = patternedPng(90, 90, 2);
 
 std::string framed(const std::string& bytes) {
     std::string out(4, '\0');
@@ -110,10 +119,11 @@ struct LoneExchange {
     }
 };
 
-// A worker serving only "inicio.png" receives `request`: it sends nothing
-// more, closes the connection and shows the request as a missing file.
-void expectAnsweredAsMissingFile(const std::string& projectFile, const std::string& request) {
-    LoneExchange exchange(projectFile, {"inicio.png"});
+// A worker serving `served` receives `request`: it sends nothing more,
+// closes the connection and shows the request as a missing file.
+void expectAnsweredAsMissingFile(const std::string& projectFile, const std::string& request,
+                                 const std::vector<std::string>& served = {"inicio.png"}) {
+    LoneExchange exchange(projectFile, served);
     ASSERT_TRUE(exchange.connect());
     ASSERT_TRUE(exchange.link.sendFrame(request));
     std::string extra;
@@ -132,8 +142,8 @@ protected:
         projectFile = folder.file("casa.xml");
         projectBytes = testData("empty-project.xml");
         writeFile(projectFile, projectBytes);
-        writeFile(folder.file("inicio.png"), patterned(150000, 1));  // several chunks
-        writeFile(folder.file("luces.png"), patterned(8192, 2));
+        writeFile(folder.file("inicio.png"), kInicio);
+        writeFile(folder.file("luces.png"), kLuces);
         writeFile(folder.file("vacio.png"), "");
     }
     void TearDown() override {
@@ -191,12 +201,12 @@ TEST_F(TransferWorker, ServesEveryRequestedPictureAndFinishesOnFin) {
     std::string project;
     ASSERT_TRUE(device.receiveFrame(project, kWait));
     EXPECT_EQ(projectBytes, project);
-    for (auto [name, seed, size] : {std::make_tuple("inicio.png", 1, 150000), std::make_tuple("luces.png", 2, 8192),
-                                    std::make_tuple("inicio.png", 1, 150000)}) {
+    for (auto [name, picture] : {std::make_pair("inicio.png", &kInicio), std::make_pair("luces.png", &kLuces),
+                                 std::make_pair("inicio.png", &kInicio)}) {
         ASSERT_TRUE(device.sendFrame(name));
         std::string bytes;
         ASSERT_TRUE(device.receiveFrame(bytes, kWait)) << name;
-        EXPECT_EQ(patterned(size, seed), bytes) << name;
+        EXPECT_EQ(*picture, bytes) << name;
     }
     ASSERT_TRUE(device.sendFrame("<FIN>"));
     expectClosedWithNothingSent();
@@ -218,7 +228,7 @@ TEST_F(TransferWorker, ProgressCountsEachListedPictureOnceAndIsFullAtFin) {
     EXPECT_EQ(0, result());
     std::vector<TransferProgress> shown = observer.progress();
     ASSERT_LE(2u, shown.size());
-    const uint64_t total = projectBytes.size() + 150000 + 8192;
+    const uint64_t total = projectBytes.size() + kInicio.size() + kLuces.size();
     EXPECT_EQ(0u, shown.front().bytesSent);
     EXPECT_EQ(total, shown.front().bytesTotal);
     EXPECT_EQ("0 de 3 im\xE1genes", picturesLine(shown.front()));
@@ -256,12 +266,26 @@ TEST_F(TransferWorker, AnEmptyFileIsFourZeroBytesAndNothingElse) {
     writeFile(projectFile, "");
     start();
     ASSERT_TRUE(device.announceUntilConnected(kWait));
+    // An empty picture is no PNG: it is refused, and nothing follows the
+    // empty project.
     ASSERT_TRUE(device.sendFrame("vacio.png"));
-    ASSERT_TRUE(device.sendFrame("<FIN>"));
     std::string wire;
     EXPECT_TRUE(device.waitForClose(wire, kWait));
-    EXPECT_EQ(std::string(8, '\0'), wire);  // the empty project, then the empty picture
-    EXPECT_EQ(0, result());
+    EXPECT_EQ(std::string(4, '\0'), wire);
+    expectFailure("no pude abrir el archivo vacio.png");
+}
+
+TEST_F(TransferWorker, AListedFileThatIsNotAPngIsRefusedWithNothingOfItSent) {
+    std::string badCrc = kLuces;
+    badCrc[20] ^= 1;  // the width, under IHDR's CRC
+    std::string wrongFirstChunk = kLuces;
+    wrongFirstChunk.replace(12, 4, "IDAT");
+    for (const std::string& bytes : {std::string("PK\x03\x04 contrato de la casa"), kLuces.substr(0, 32),
+                                     std::string("\x89PNG\r\n\x1A\n"), badCrc, wrongFirstChunk}) {
+        SCOPED_TRACE(bytes.size());
+        writeFile(folder.file("contrato.docx"), bytes);
+        expectAnsweredAsMissingFile(projectFile, "contrato.docx", {"contrato.docx"});
+    }
 }
 
 TEST_F(TransferWorker, RequestsArrivingInPiecesAreReassembled) {
@@ -271,7 +295,7 @@ TEST_F(TransferWorker, RequestsArrivingInPiecesAreReassembled) {
         ASSERT_TRUE(device.sendRaw(std::string(1, byte)));
     std::string bytes;
     ASSERT_TRUE(device.receiveFrame(bytes, kWait));
-    EXPECT_EQ(patterned(8192, 2), bytes);
+    EXPECT_EQ(kLuces, bytes);
     ASSERT_TRUE(device.sendFrame("<FIN>"));
     EXPECT_EQ(0, result());
 }
@@ -322,13 +346,13 @@ TEST_F(TransferWorker, FilesOutsideTheProjectsPicturesAreNeverSent) {
 TEST_F(TransferWorker, APictureNamedByAnAbsolutePathIsServedUnderThatName) {
     TempFolder elsewhere;
     const std::string absolute = elsewhere.file("fuera.png");
-    writeFile(absolute, patterned(20000, 3));
+    writeFile(absolute, patternedPng(100, 200, 3));
     start({absolute});
     connectAndTakeProject();
     ASSERT_TRUE(device.sendFrame(absolute));
     std::string bytes;
     ASSERT_TRUE(device.receiveFrame(bytes, kWait));
-    EXPECT_EQ(patterned(20000, 3), bytes);
+    EXPECT_EQ(patternedPng(100, 200, 3), bytes);
     ASSERT_TRUE(device.sendFrame("<FIN>"));
     EXPECT_EQ(0, result());
 }
@@ -397,8 +421,82 @@ TEST_F(TransferWorker, NobodyListeningOnTcpShowsConnectSocket) {
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
         device.announce();
     }
-    expectFailure("connect socket");
+    expectFailure("connect socket (\xBF" "espera el dispositivo el proyecto?)");
     EXPECT_EQ("Transfiriendo...", observer.statuses().front());
+}
+
+TEST_F(TransferWorker, ATypedAddressIsConnectedToWithoutAnyAnnouncement) {
+    start({"luces.png"});
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    auto typed = std::chrono::steady_clock::now();
+    worker->connectToAddress("127.0.0.1");
+    ASSERT_TRUE(device.acceptEditor(kWait));
+    // At once, not at the next one-second wake-up.
+    EXPECT_LT(std::chrono::steady_clock::now() - typed, std::chrono::milliseconds(500));
+    std::string bytes;
+    ASSERT_TRUE(device.receiveFrame(bytes, kWait));
+    ASSERT_TRUE(device.sendFrame("luces.png"));
+    ASSERT_TRUE(device.receiveFrame(bytes, kWait));
+    EXPECT_EQ(kLuces, bytes);
+    ASSERT_TRUE(device.sendFrame("<FIN>"));
+    EXPECT_EQ(0, result());
+    EXPECT_EQ("127.0.0.1", observer.served());
+}
+
+// A listener whose queue of connections is full: the system drops further
+// connection requests without an answer, as a device that is off would.
+struct UnansweredPort {
+    int listener = ::socket(AF_INET, SOCK_STREAM, 0);
+    int filler = ::socket(AF_INET, SOCK_STREAM, 0);
+    uint16_t port = 0;
+    bool ready = false;
+
+    UnansweredPort() {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(listener, reinterpret_cast<sockaddr*>(&address), length) != 0 || ::listen(listener, 0) != 0 ||
+            ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+            return;
+        port = ntohs(address.sin_port);
+        ready = ::connect(filler, reinterpret_cast<sockaddr*>(&address), length) == 0;
+    }
+    ~UnansweredPort() {
+        ::close(filler);
+        ::close(listener);
+    }
+};
+
+TEST(TransferConnect, AnUnansweredConnectGivesUpAfterTheLimitAndAStopEndsItAtOnce) {
+    UnansweredPort device;
+    ASSERT_TRUE(device.ready);
+    for (bool stop : {false, true}) {
+        SCOPED_TRACE(stop);
+        RecordingObserver observer;
+        DeviceTransfer transfer(observer, "casa.xml", {}, device.port);
+        transfer.connectToAddress("127.0.0.1");
+        auto started = std::chrono::steady_clock::now();
+        std::future<int> done = std::async(std::launch::async, [&transfer] { return transfer.run(); });
+        if (stop) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1000));
+            started = std::chrono::steady_clock::now();
+            transfer.requestStop();
+        }
+        ASSERT_EQ(std::future_status::ready, done.wait_for(std::chrono::milliseconds(kWait + 3000)));
+        auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        std::printf("%s after %lld ms\n", stop ? "stopped" : "gave up", static_cast<long long>(ms.count()));
+        if (stop) {
+            EXPECT_EQ(0, done.get());
+            EXPECT_LT(ms.count(), 1000);
+            EXPECT_EQ(std::vector<std::string>{"Transfiriendo..."}, observer.statuses());
+        } else {
+            EXPECT_EQ(-1, done.get());
+            EXPECT_GE(ms.count(), 4500);
+            EXPECT_LT(ms.count(), 6500);
+            EXPECT_EQ(kError + "connect socket (\xBF" "espera el dispositivo el proyecto?)", observer.lastStatus());
+        }
+    }
 }
 
 TEST_F(TransferWorker, APortTakenByAnotherProgramShowsBind) {
