@@ -14,6 +14,9 @@ if(NOT EXISTS "${QUENDA_WINDOWS_LIBS}/revisions.txt" OR NOT EXISTS "${QUENDA_PIC
                       "and the drawn pictures: build through the main project (QUENDA_WINDOWS=ON)")
 endif()
 
+# Include folders on the command line, not in response files, so that
+# compile_commands.json shows them to editors' code models.
+set(CMAKE_CXX_USE_RESPONSE_FILE_FOR_INCLUDES OFF)
 # Statically linked FreeImage; windows.h without min and max macros.
 add_compile_definitions(FREEIMAGE_LIB NOMINMAX)
 include_directories(${CMAKE_SOURCE_DIR} ${QUENDA_WINDOWS_LIBS}/include)
