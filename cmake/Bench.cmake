@@ -1,4 +1,7 @@
-find_package(benchmark REQUIRED)
+find_package(benchmark)
+if(NOT benchmark_FOUND)
+  message(FATAL_ERROR "QUENDA_BENCH needs Google Benchmark (Debian package libbenchmark-dev)")
+endif()
 file(GLOB QUENDA_BENCH_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
 foreach(source ${QUENDA_BENCH_SOURCES})
   get_filename_component(name ${source} NAME_WE)

@@ -3,7 +3,14 @@
 # clang++-14; each ctest entry then runs one target for QUENDA_FUZZ_SECONDS
 # on a copy of its seed corpus (tools/fuzz.sh runs them all for longer).
 include(ExternalProject)
-find_program(QUENDA_CLANGXX NAMES clang++-14 clang++ REQUIRED)
+find_program(QUENDA_CLANGXX NAMES clang++-14 clang++)
+if(QUENDA_CLANGXX)
+  execute_process(COMMAND ${QUENDA_CLANGXX} -print-resource-dir OUTPUT_VARIABLE clang_resources
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+endif()
+if(NOT QUENDA_CLANGXX OR NOT EXISTS "${clang_resources}/lib/linux/libclang_rt.fuzzer-x86_64.a")
+  message(FATAL_ERROR "QUENDA_FUZZ needs clang++ and its libFuzzer (Debian packages clang-14, libclang-rt-14-dev)")
+endif()
 
 set(QUENDA_FUZZ_BINARY_DIR ${CMAKE_BINARY_DIR}/fuzz)
 ExternalProject_Add(quenda_fuzz

@@ -1,11 +1,11 @@
-# The program's resources: tools/makeresources draws the toolbar strip, the
+# The program's pictures: tools/makeresources draws the toolbar strip, the
 # icon and the cursors from the art text of resources/art/ into the build
-# tree, then wrc compiles resources/quenda.rc with them into quenda.res.
-# Defines the target quenda_resources and QUENDA_RES (the .res to link).
+# tree, where the Windows build's resource compiler finds them for
+# resources/quenda.rc. Defines the target quenda_resources and
+# QUENDA_PICTURES_DIR.
 
 set(QUENDA_ART_DIR ${CMAKE_SOURCE_DIR}/resources/art)
 set(QUENDA_PICTURES_DIR ${CMAKE_BINARY_DIR}/resources)
-set(QUENDA_RES ${CMAKE_BINARY_DIR}/quenda.res)
 
 set(QUENDA_ART_FILES
   ${QUENDA_ART_DIR}/toolbar.txt
@@ -13,7 +13,7 @@ set(QUENDA_ART_FILES
   ${QUENDA_ART_DIR}/cursors.txt)
 
 # One file per picture of the art; the cursor names are the picture names of
-# cursors.txt, and quenda.rc names the same files (wrc finds them through -I).
+# cursors.txt, and quenda.rc names the same files.
 set(QUENDA_PICTURES toolbar.bmp quenda.ico
   alinearsup.cur alinearinf.cur alinearizq.cur alinearder.cur
   igualaralto.cur igualarancho.cur igualartamanno.cur)
@@ -27,14 +27,4 @@ add_custom_command(
   COMMENT "Drawing the toolbar, icon and cursors"
   VERBATIM)
 
-add_custom_command(
-  OUTPUT ${QUENDA_RES}
-  COMMAND ${WRC} -I${QUENDA_PICTURES_DIR} -I${CMAKE_SOURCE_DIR}/resources -I${CMAKE_SOURCE_DIR}
-          -o ${QUENDA_RES} ${CMAKE_SOURCE_DIR}/resources/quenda.rc
-  DEPENDS ${CMAKE_SOURCE_DIR}/resources/quenda.rc ${CMAKE_SOURCE_DIR}/resources/resource.h
-          ${CMAKE_SOURCE_DIR}/resources/version.h ${CMAKE_SOURCE_DIR}/resources/quenda.manifest
-          ${QUENDA_PICTURES}
-  COMMENT "Compiling the resource script"
-  VERBATIM)
-
-add_custom_target(quenda_resources DEPENDS ${QUENDA_RES})
+add_custom_target(quenda_resources DEPENDS ${QUENDA_PICTURES})

@@ -1,20 +1,23 @@
-find_package(GTest REQUIRED)
+find_package(GTest)
+if(NOT GTest_FOUND)
+  message(FATAL_ERROR "QUENDA_UNIT_TESTS and QUENDA_SANITIZERS need GoogleTest (Debian package libgtest-dev)")
+endif()
 include(GoogleTest)
 
 # tests/unit/<folder>/ tests the sources of <folder>/; support/ holds the
 # tests' own helpers, tests/data/ the files more than one test reads.
-file(GLOB_RECURSE QUENDA_UNIT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*.cpp)
-
 function(quenda_unit_test_program target)
   add_executable(${target} ${QUENDA_UNIT_TEST_SOURCES})
   target_include_directories(${target} PRIVATE ${CMAKE_SOURCE_DIR}/tests/unit)
   target_compile_definitions(${target} PRIVATE QUENDA_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data")
 endfunction()
 
-quenda_unit_test_program(quenda_tests)
-target_link_libraries(quenda_tests PRIVATE quenda_core GTest::gtest GTest::gtest_main)
-gtest_discover_tests(quenda_tests DISCOVERY_TIMEOUT 60 PROPERTIES RESOURCE_LOCK ""
-                     WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+if(QUENDA_UNIT_TESTS)
+  quenda_unit_test_program(quenda_tests)
+  target_link_libraries(quenda_tests PRIVATE quenda_core GTest::gtest GTest::gtest_main)
+  gtest_discover_tests(quenda_tests DISCOVERY_TIMEOUT 60 PROPERTIES RESOURCE_LOCK ""
+                       WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+endif()
 
 if(QUENDA_SANITIZERS)
   # The same core and tests again under AddressSanitizer and UndefinedBehaviorSanitizer.

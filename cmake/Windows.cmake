@@ -1,20 +1,26 @@
-# The Windows program: cmake/WindowsProgram.cmake cross-built with MinGW-w64
-# as a project of its own in windows/ of this build, over the libraries of
-# tools/windows-libs.sh (built once into a cache folder), then packaged by
-# tools/package-windows.sh into dist/. Its tests run it under Wine: the
-# executable's imports and resources, the unit tests of the Windows-only
-# code, the whole GUI suite (gui.pe.*) and the installer.
+# The program: quenda.exe, cmake/WindowsProgram.cmake cross-built with
+# MinGW-w64 as a project of its own in windows/ of this build, over the
+# libraries of tools/windows-libs.sh (built once into a cache folder). With
+# the options on, the same project builds the GUI test program and the unit
+# tests of the Windows-only code, which run under Wine, and
+# tools/package-windows.sh packages quenda.exe into dist/.
 include(ExternalProject)
-find_program(QUENDA_MINGW_CXX x86_64-w64-mingw32-g++-posix)
-find_program(QUENDA_MAKENSIS makensis)
-if(NOT QUENDA_MINGW_CXX OR NOT QUENDA_MAKENSIS)
-  message(STATUS "MinGW-w64 or NSIS missing: no Windows program (tools/install-deps.sh installs them)")
-  return()
+quenda_require(QUENDA_MINGW_CXX x86_64-w64-mingw32-g++-posix g++-mingw-w64-x86-64-posix QUENDA_WINDOWS)
+quenda_require(QUENDA_WINDRES x86_64-w64-mingw32-windres binutils-mingw-w64-x86-64 QUENDA_WINDOWS)
+if(QUENDA_WINDOWS_TESTS)
+  # GoogleTest for Windows is compiled from the sources Debian installs.
+  find_path(QUENDA_GOOGLETEST_DIR googletest/src/gtest-all.cc PATH_SUFFIXES src/googletest
+            PATHS ${CMAKE_SYSTEM_PREFIX_PATH} NO_DEFAULT_PATH)
+  if(NOT QUENDA_GOOGLETEST_DIR)
+    message(FATAL_ERROR "QUENDA_WINDOWS_TESTS needs GoogleTest's sources (Debian package googletest), "
+                        "or QUENDA_GOOGLETEST_DIR set to them")
+  endif()
 endif()
 
 set(QUENDA_WINDOWS_LIBS_DIR ${CMAKE_SOURCE_DIR}/build-windows-libs CACHE PATH
     "Cache of the Windows libraries built by tools/windows-libs.sh")
 set(QUENDA_WINDOWS_DIR ${CMAKE_BINARY_DIR}/windows)
+include(${CMAKE_SOURCE_DIR}/cmake/Resources.cmake)
 
 # Returns at once when the cache is complete.
 add_custom_target(quenda_windows_libs
@@ -22,33 +28,84 @@ add_custom_target(quenda_windows_libs
   COMMENT "Windows libraries (built once into ${QUENDA_WINDOWS_LIBS_DIR})"
   VERBATIM)
 
+# The dev build keeps its symbols (RelWithDebInfo); tools/package-windows.sh
+# strips the copy it ships.
 ExternalProject_Add(quenda_windows
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${QUENDA_WINDOWS_DIR}
   CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${CMAKE_SOURCE_DIR}/cmake/mingw-w64.cmake
-             -DCMAKE_BUILD_TYPE=Release
+             -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+             -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
              -DQUENDA_WINDOWS_LIBS=${QUENDA_WINDOWS_LIBS_DIR}
              -DQUENDA_PICTURES_DIR=${QUENDA_PICTURES_DIR}
+             -DQUENDA_GUI_TESTS=${QUENDA_GUI_TESTS}
+             -DQUENDA_WINDOWS_TESTS=${QUENDA_WINDOWS_TESTS}
+             -DQUENDA_GOOGLETEST_DIR=${QUENDA_GOOGLETEST_DIR}
   BUILD_ALWAYS ON
   INSTALL_COMMAND ""
+  STEP_TARGETS configure
   DEPENDS quenda_windows_libs quenda_resources)
 
-add_custom_target(quenda_windows_packages ALL
-  COMMAND ${CMAKE_SOURCE_DIR}/tools/package-windows.sh ${QUENDA_WINDOWS_DIR} ${QUENDA_WINDOWS_LIBS_DIR}
-  DEPENDS quenda_windows
-  COMMENT "Windows packages in dist/"
-  VERBATIM)
+# `quenda`: the program alone, what tools/run.sh builds before it starts it.
+if(CMAKE_GENERATOR MATCHES "Makefiles")
+  set(build_program $(MAKE) -C ${QUENDA_WINDOWS_DIR} quenda)   # shares make's job slots
+else()
+  set(build_program ${CMAKE_COMMAND} --build ${QUENDA_WINDOWS_DIR} --target quenda)
+endif()
+add_custom_target(quenda COMMAND ${build_program} COMMENT "Building quenda.exe" VERBATIM)
+add_dependencies(quenda quenda_windows-configure)
 
-set(QUENDA_WINDOWS_TESTS ${CMAKE_SOURCE_DIR}/tests/windows)
+set(QUENDA_WINDOWS_TESTS_DIR ${CMAKE_SOURCE_DIR}/tests/windows)
 add_test(NAME windows.exe_imports_and_resources
-  COMMAND ${QUENDA_WINDOWS_TESTS}/check-exe.sh ${QUENDA_WINDOWS_DIR}/quenda.exe)
-add_test(NAME windows.unit_tests
-  COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE} ${QUENDA_WINDOWS_DIR}/quenda_windows_tests.exe
-          --gtest_brief=1)
-set_tests_properties(windows.unit_tests PROPERTIES FIXTURES_REQUIRED gui_display TIMEOUT 300)
-add_test(NAME windows.setup_installs_starts_and_uninstalls
-  COMMAND ${QUENDA_WINDOWS_TESTS}/setup-test.sh ${QUENDA_GUI_STATE} ${CMAKE_SOURCE_DIR}/dist)
-set_tests_properties(windows.setup_installs_starts_and_uninstalls PROPERTIES
-  FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${QUENDA_PROGRAM_LOCKS}" TIMEOUT 300)
+  COMMAND ${QUENDA_WINDOWS_TESTS_DIR}/check-exe.sh ${QUENDA_WINDOWS_DIR}/quenda.exe)
 
-quenda_gui_tests(pe ${QUENDA_WINDOWS_DIR}/quenda_guitest.exe)
+if(NOT QUENDA_GUI_TESTS AND NOT QUENDA_WINDOWS_TESTS AND NOT QUENDA_PACKAGES)
+  return()
+endif()
+
+# Everything that runs under Wine shares one Xvfb display and one Wine
+# prefix, started by the gui_display fixture.
+quenda_require(QUENDA_WINE wine wine "the tests under Wine")
+quenda_require(QUENDA_XVFB Xvfb xvfb "the tests under Wine")
+set(QUENDA_GUI_STATE ${CMAKE_BINARY_DIR}/gui-test)
+set(QUENDA_GUI_SCRIPTS ${CMAKE_SOURCE_DIR}/tests/gui)
+set(QUENDA_GUI_TEST_PROGRAM ${QUENDA_WINDOWS_DIR}/quenda_guitest.exe)
+if(QUENDA_GUI_TESTS)
+  set(warm_up ${QUENDA_GUI_TEST_PROGRAM})
+endif()
+add_test(NAME gui.display.start COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh start ${QUENDA_GUI_STATE} ${warm_up})
+add_test(NAME gui.display.stop COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh stop ${QUENDA_GUI_STATE})
+set_tests_properties(gui.display.start PROPERTIES FIXTURES_SETUP gui_display RESOURCE_LOCK gui TIMEOUT 300)
+set_tests_properties(gui.display.stop PROPERTIES FIXTURES_CLEANUP gui_display RESOURCE_LOCK gui TIMEOUT 60)
+
+# Every test that runs the program holds both locks: the shared display, and
+# the device port 9835, which any case may open (the program listens there
+# when it transfers, and the device emulator binds it), so no case, whatever
+# its name, can race another test for the port.
+set(QUENDA_PROGRAM_LOCKS gui port9835)
+
+if(QUENDA_GUI_TESTS)
+  include(${CMAKE_SOURCE_DIR}/cmake/GuiTests.cmake)
+endif()
+
+if(QUENDA_WINDOWS_TESTS)
+  add_test(NAME windows.unit_tests
+    COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE} ${QUENDA_WINDOWS_DIR}/quenda_windows_tests.exe
+            --gtest_brief=1)
+  set_tests_properties(windows.unit_tests PROPERTIES FIXTURES_REQUIRED gui_display TIMEOUT 300)
+endif()
+
+if(QUENDA_PACKAGES)
+  quenda_require(QUENDA_MAKENSIS makensis nsis QUENDA_PACKAGES)
+  quenda_require(QUENDA_ZIP zip zip QUENDA_PACKAGES)
+  quenda_require(QUENDA_XDOTOOL xdotool xdotool QUENDA_PACKAGES)
+  add_custom_target(quenda_windows_packages ALL
+    COMMAND ${CMAKE_SOURCE_DIR}/tools/package-windows.sh ${QUENDA_WINDOWS_DIR} ${QUENDA_WINDOWS_LIBS_DIR}
+    DEPENDS quenda_windows
+    COMMENT "Windows packages in dist/"
+    VERBATIM)
+  add_test(NAME windows.setup_installs_starts_and_uninstalls
+    COMMAND ${QUENDA_WINDOWS_TESTS_DIR}/setup-test.sh ${QUENDA_GUI_STATE} ${CMAKE_SOURCE_DIR}/dist)
+  set_tests_properties(windows.setup_installs_starts_and_uninstalls PROPERTIES
+    FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${QUENDA_PROGRAM_LOCKS}" TIMEOUT 300)
+endif()

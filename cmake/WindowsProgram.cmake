@@ -1,16 +1,22 @@
 # The Windows program, cross-built with MinGW-w64 (cmake/mingw-w64.cmake):
-# quenda.exe, the GUI test program and the unit tests of the Windows-only
-# code (Win32 file access, Winsock sockets), all linked fully static over the
-# libraries tools/windows-libs.sh builds. The main build configures this as a
-# project of its own (cmake/Windows.cmake) and hands over the library cache
-# and the pictures its makeresources drew.
+# quenda.exe and, when asked, the GUI test program and the unit tests of the
+# Windows-only code (Win32 file access, Winsock sockets), all linked fully
+# static over the libraries tools/windows-libs.sh builds. The main build
+# configures this as a project of its own (cmake/Windows.cmake) and hands
+# over the library cache, the pictures its makeresources drew and the options.
 set(QUENDA_WINDOWS_LIBS "" CACHE PATH "Library folder made by tools/windows-libs.sh")
 set(QUENDA_PICTURES_DIR "" CACHE PATH "Pictures drawn by makeresources in the main build")
+option(QUENDA_GUI_TESTS "Build the GUI test program" OFF)
+option(QUENDA_WINDOWS_TESTS "Build the unit tests of the Windows-only code" OFF)
+set(QUENDA_GOOGLETEST_DIR "" CACHE PATH "GoogleTest's sources, for the Windows unit tests")
 if(NOT EXISTS "${QUENDA_WINDOWS_LIBS}/revisions.txt" OR NOT EXISTS "${QUENDA_PICTURES_DIR}/quenda.ico")
   message(FATAL_ERROR "QUENDA_WINDOWS_LIBS and QUENDA_PICTURES_DIR must name a complete library cache "
-                      "and the drawn pictures: build through tools/build-windows.sh")
+                      "and the drawn pictures: build through the main project (QUENDA_WINDOWS=ON)")
 endif()
 
+# Include folders on the command line, not in response files, so that
+# compile_commands.json shows them to editors' code models.
+set(CMAKE_CXX_USE_RESPONSE_FILE_FOR_INCLUDES OFF)
 # Statically linked FreeImage; windows.h without min and max macros.
 add_compile_definitions(FREEIMAGE_LIB NOMINMAX)
 include_directories(${CMAKE_SOURCE_DIR} ${QUENDA_WINDOWS_LIBS}/include)
@@ -21,18 +27,10 @@ set(QUENDA_SYSTEM_LIBS comctl32 comdlg32 shell32 ole32 gdi32 user32 ws2_32)
 # winpthreads go into the executable).
 set(QUENDA_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
-file(GLOB QUENDA_CORE_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/model/*.cpp ${CMAKE_SOURCE_DIR}/ui/*.cpp ${CMAKE_SOURCE_DIR}/transfer/*.cpp)
-list(FILTER QUENDA_CORE_SOURCES EXCLUDE REGEX "/PosixSockets\\.cpp$")
-add_library(quenda_core STATIC ${QUENDA_CORE_SOURCES})
+add_library(quenda_core STATIC ${QUENDA_CORE_SOURCES} ${QUENDA_WINDOWS_SOURCES})
 target_link_libraries(quenda_core PUBLIC ${QUENDA_IMAGE_LIBS} ${QUENDA_SYSTEM_LIBS})
-
-file(GLOB QUENDA_WIN32_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/ui/win32/*.cpp ${CMAKE_SOURCE_DIR}/transfer/win32/*.cpp)
-list(FILTER QUENDA_WIN32_SOURCES EXCLUDE REGEX "/app/Main\\.cpp$")
 add_library(quenda_win32 OBJECT ${QUENDA_WIN32_SOURCES})
 
-# The same resource script as the winelib build, through windres.
 find_program(QUENDA_WINDRES x86_64-w64-mingw32-windres REQUIRED)
 function(quenda_windres output script)
   add_custom_command(OUTPUT ${output}
@@ -44,27 +42,27 @@ endfunction()
 quenda_windres(${CMAKE_BINARY_DIR}/quenda_rc.o ${CMAKE_SOURCE_DIR}/resources/quenda.rc
   ${CMAKE_SOURCE_DIR}/resources/resource.h ${CMAKE_SOURCE_DIR}/resources/version.h
   ${CMAKE_SOURCE_DIR}/resources/quenda.manifest ${QUENDA_PICTURES_DIR}/quenda.ico)
-quenda_windres(${CMAKE_BINARY_DIR}/guitest_rc.o ${CMAKE_SOURCE_DIR}/tests/gui/GuiTest.rc
-  ${CMAKE_SOURCE_DIR}/tests/gui/GuiTestResources.h)
 
-add_executable(quenda WIN32 ${CMAKE_SOURCE_DIR}/app/Main.cpp $<TARGET_OBJECTS:quenda_win32>
-                            ${CMAKE_BINARY_DIR}/quenda_rc.o)
+add_executable(quenda WIN32 ${QUENDA_PROGRAM_SOURCES} $<TARGET_OBJECTS:quenda_win32> ${CMAKE_BINARY_DIR}/quenda_rc.o)
 target_link_libraries(quenda PRIVATE quenda_core)
-target_link_options(quenda PRIVATE ${QUENDA_STATIC_LINK} -s)
+target_link_options(quenda PRIVATE ${QUENDA_STATIC_LINK})
 
-# The GUI test program: console subsystem, so its output reaches ctest.
-file(GLOB QUENDA_GUI_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/gui/*.cpp)
-add_executable(quenda_guitest ${QUENDA_GUI_TEST_SOURCES} $<TARGET_OBJECTS:quenda_win32>
-                              ${CMAKE_BINARY_DIR}/quenda_rc.o ${CMAKE_BINARY_DIR}/guitest_rc.o)
-target_link_libraries(quenda_guitest PRIVATE quenda_core)
-target_link_options(quenda_guitest PRIVATE ${QUENDA_STATIC_LINK})
+if(QUENDA_GUI_TESTS)
+  # Console subsystem, so its output reaches ctest.
+  quenda_windres(${CMAKE_BINARY_DIR}/guitest_rc.o ${CMAKE_SOURCE_DIR}/tests/gui/GuiTest.rc
+    ${CMAKE_SOURCE_DIR}/tests/gui/GuiTestResources.h)
+  add_executable(quenda_guitest ${QUENDA_GUI_TEST_SOURCES} $<TARGET_OBJECTS:quenda_win32>
+                                ${CMAKE_BINARY_DIR}/quenda_rc.o ${CMAKE_BINARY_DIR}/guitest_rc.o)
+  target_link_libraries(quenda_guitest PRIVATE quenda_core)
+  target_link_options(quenda_guitest PRIVATE ${QUENDA_STATIC_LINK})
+endif()
 
-# GoogleTest from the sources Debian's googletest package installs.
-set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
-set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-file(GLOB QUENDA_WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/windows/*.cpp)
-add_executable(quenda_windows_tests ${QUENDA_WINDOWS_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/app/Win32FileAccess.cpp)
-target_link_libraries(quenda_windows_tests PRIVATE quenda_core gtest gtest_main)
-target_link_options(quenda_windows_tests PRIVATE ${QUENDA_STATIC_LINK})
+if(QUENDA_WINDOWS_TESTS)
+  set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${QUENDA_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  add_executable(quenda_windows_tests ${QUENDA_WINDOWS_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/app/Win32FileAccess.cpp)
+  target_link_libraries(quenda_windows_tests PRIVATE quenda_core gtest gtest_main)
+  target_link_options(quenda_windows_tests PRIVATE ${QUENDA_STATIC_LINK})
+endif()

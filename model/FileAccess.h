@@ -1,6 +1,6 @@
-// Every file the core reads or writes goes through a FileAccess: the winelib
-// program installs one built on the Win32 file functions (so DOS paths and
-// Wine's own current directory work), unit tests and Linux tools use POSIX.
+// Every file the core reads or writes goes through a FileAccess: the program
+// installs one built on the Win32 file functions (so DOS paths and Wine's
+// own current directory work), unit tests and Linux tools use POSIX.
 #pragma once
 
 #include <cstddef>

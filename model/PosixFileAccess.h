@@ -1,4 +1,5 @@
-// FileAccess over POSIX calls: used by the unit tests and the Linux tools.
+// FileAccess over POSIX calls: used by the unit tests and the Linux tools, and
+// by the program (through its C runtime) until it installs its Win32 one.
 #pragma once
 
 #include "FileAccess.h"

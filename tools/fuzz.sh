@@ -12,7 +12,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build="${QUENDA_FUZZ_BUILD:-$root/build-fuzz}"
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENDA_FUZZ_SECONDS=$(($1 * 60)) \
-      -DQUENDA_WIN32=OFF -DQUENDA_SANITIZERS=OFF -DQUENDA_BENCH=OFF -DQUENDA_WINDOWS_CHECK=OFF >/dev/null
+      -DQUENDA_FUZZ=ON >/dev/null
 cmake --build "$build" --target quenda_fuzz -j2
 cd "$build"
 exec ctest -R '^fuzz\.' -j"${FUZZ_JOBS:-1}" -V

@@ -23,6 +23,8 @@ stage="$dist/Quenda-$version"
 rm -rf "$stage"
 mkdir -p "$stage/licencias"
 cp "$windows/quenda.exe" "$stage/"
+# The build keeps its symbols for debugging; users get the program without.
+x86_64-w64-mingw32-strip "$stage/quenda.exe"
 sed "s/{V}/$version/g" "$root/tools/windows/LEEME.txt.in" >"$stage/LEEME.txt"
 # Licences of everything linked into quenda.exe: the libraries built from
 # Debian's sources, and MinGW-w64's runtime (CRT, winpthreads) and GCC's

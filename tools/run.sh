@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Starts the editor: installs what is missing, brings the program up to date
-# with the sources and makes the program's own Wine prefix on first start.
+# Starts the editor: quenda.exe under Wine. Installs what is missing, builds
+# the program (its Windows libraries come from the cache, built once from
+# Debian's source packages) and makes the program's own Wine prefix on
+# first start.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${QUENDA_BUILD:-$root/build}"
@@ -16,9 +18,11 @@ MSG
   exit 1
 fi
 
-"$root/tools/install-deps.sh"
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" --preset ci -B "$build"
+"$root/tools/install-deps.sh" run
+if ! grep -qx 'QUENDA_WINDOWS:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
+  # The program alone (the other options keep what the folder had: all off
+  # in a new one, everything after tools/test.sh).
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENDA_WINDOWS=ON
 fi
 # Always: after a pull or an edit the old program must not start; with
 # nothing changed this takes a second or two.
@@ -31,4 +35,4 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "First start: preparing the Wine prefix in $WINEPREFIX ..."
   wineboot -i >/dev/null 2>&1
 fi
-exec "$build/quenda.exe" "$@"
+exec wine "$build/windows/quenda.exe" "$@"

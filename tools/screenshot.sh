@@ -8,8 +8,8 @@ build="${QUENDA_BUILD:-$root/build}"
 out="${1:-$root/docs/screenshot.png}"
 size=640x560
 
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" --preset ci -B "$build"
+if ! grep -qx 'QUENDA_WINDOWS:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENDA_WINDOWS=ON
 fi
 cmake --build "$build" -j"$(nproc)" --target quenda makesample
 
@@ -41,7 +41,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 # The virtual desktop draws captions, which bare Xvfb does not.
-WINEDLLPATH="$build" wine explorer "/desktop=quenda,$size" "$build/quenda.exe.so" >/dev/null 2>&1 &
+wine explorer "/desktop=quenda,$size" "$build/windows/quenda.exe" >/dev/null 2>&1 &
 app_pid=$!
 
 wait_for() {  # title regex -> window id

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: unit
-# tests, the sanitizer build, the bounded fuzz run, the GUI tests under Xvfb;
-# also the Windows libraries (or their cache), quenda.exe, its packages in
-# dist/ and their tests under Wine.
+# Installs what is missing, builds everything and runs every test: the unit
+# tests, the sanitizer build, the bounded fuzz runs; the Windows libraries
+# (or their cache), quenda.exe, its packages in dist/, and under Xvfb and
+# Wine the GUI tests, the Windows unit tests and the installer.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${QUENDA_BUILD:-$root/build}"

@@ -1,6 +1,6 @@
 // The few socket operations the device transfer needs, over the platform's
-// sockets: POSIX (PosixSockets.cpp) here and in the winelib program, Winsock
-// (WinsockSockets.cpp) in a Windows build. No socket header leaks from here.
+// sockets: POSIX (PosixSockets.cpp) in the Linux build of the core (unit
+// tests, tools), Winsock (WinsockSockets.cpp) in the program. No socket header leaks from here.
 // The transfer fuzzer links a byte stream in their place
 // (tests/fuzz/DeviceStream.cpp): this set of calls is the worker's only way
 // to the network.

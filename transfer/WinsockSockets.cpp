@@ -1,5 +1,5 @@
-// The transfer's sockets over Windows Sockets 2.2, for a Windows build; the
-// Linux and winelib builds use PosixSockets.cpp.
+// The transfer's sockets over Windows Sockets 2.2, for the program; the
+// Linux build of the core uses PosixSockets.cpp.
 // Winsock's headers come before any C library header (they define timeval).
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -71,8 +71,8 @@ void fillClipboard(HWND owner, UINT format, const std::string& bytes) {
 
 // Runs this test program again (its path in QUENDA_GUI_TEST_PROGRAM, set by
 // the test's definition) as another process that puts the region text of
-// file `path` on the clipboard. Its answer comes as a file: Wine gives no
-// process handle to wait on for a winelib program started this way.
+// file `path` on the clipboard. Its answer comes as a file, which needs no
+// process handle to wait on.
 // Returns "" when the region went on the clipboard, else what went wrong.
 std::string putRegionFromAnotherProcess(const std::string& path) {
     const char* program = std::getenv("QUENDA_GUI_TEST_PROGRAM");

@@ -1,7 +1,6 @@
 // The emulated device of the GUI tests of the transfer: tools/device_emulator,
 // a Linux program (its path in QUENDA_DEVICE_EMULATOR, set by the test
-// runner), the same for the winelib and the Windows test program. Wine starts
-// it like any program; it cannot be waited for, so it writes what it
+// runner). Wine starts it like any program; it cannot be waited for, so it writes what it
 // received into a folder of its own and its report there last.
 #pragma once
 

@@ -42,7 +42,7 @@ start)
   # by itself a minute after the last one if the stop step never runs.
   DISPLAY=$(cat "$state/display") wineserver -p60 </dev/null >/dev/null 2>&1 || true
   if [ -n "$program" ]; then
-    (cd "$state" && DISPLAY=$(cat "$state/display") "$program" --warm-up >/dev/null 2>&1) || true
+    (cd "$state" && DISPLAY=$(cat "$state/display") wine "$program" --warm-up >/dev/null 2>&1) || true
   fi
   echo "display $(cat "$state/display"), prefix $WINEPREFIX"
   ;;

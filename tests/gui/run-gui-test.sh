@@ -1,8 +1,7 @@
 #!/bin/sh
 # Runs one test program on the display the gui.display fixture started:
 # a GUI case (run-gui-test.sh <state> <program> <Suite.Case>) or any other
-# arguments. The program is the winelib one (a launcher script) or a
-# Windows executable, which Wine starts.
+# arguments. The program is a Windows executable, which Wine starts.
 set -eu
 state=$1
 program=$2
@@ -20,11 +19,7 @@ cd "$state"
 
 # ("wine32 is missing" on stderr is harmless: the program is 64-bit.)
 launch() {
-  if [ "$(head -c2 "$program")" = "MZ" ]; then
-    wine "$program" "$@"
-  else
-    "$program" "$@"
-  fi
+  wine "$program" "$@"
 }
 
 # What the program prints once it has started: a GUI case announces itself

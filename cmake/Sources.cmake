@@ -1,0 +1,122 @@
+# Which sources each target builds, listed once for the Linux build and the
+# Windows one (cmake/WindowsProgram.cmake). A new source file goes into
+# exactly one list here, by what it needs, whatever folder it is in.
+
+# The portable core: plain C++17, built by g++ for the unit tests and tools
+# and by MinGW-w64 for the program.
+set(QUENDA_CORE_SOURCES
+  model/EditHistory.cpp
+  model/FileAccess.cpp
+  model/Imagen.cpp
+  model/Pagina.cpp
+  model/PaginaEscalada.cpp
+  model/PictureCarry.cpp
+  model/PngChunks.cpp
+  model/PosixFileAccess.cpp
+  model/ProjectCheck.cpp
+  model/ProjectFile.cpp
+  model/Proyecto.cpp
+  transfer/CardCopy.cpp
+  transfer/DeviceProtocol.cpp
+  transfer/DeviceTransfer.cpp
+  transfer/PictureNames.cpp
+  transfer/ReceivedMessage.cpp
+  transfer/SocketHolder.cpp
+  transfer/TransferProgress.cpp
+  ui/CanvasEditor.cpp
+  ui/ComandoForm.cpp
+  ui/NameList.cpp
+  ui/PaginaForm.cpp
+  ui/PictureChoice.cpp
+  ui/ProyectoForm.cpp
+  ui/Trim.cpp
+)
+# The core's platform halves: sockets over POSIX (Linux) or Winsock (Windows).
+set(QUENDA_POSIX_SOURCES
+  transfer/PosixSockets.cpp
+)
+set(QUENDA_WINDOWS_SOURCES
+  transfer/WinsockSockets.cpp
+)
+
+# The Win32 layer of quenda.exe, all but its entry routine (the program's
+# own list): the GUI test program links the same with an entry routine of
+# its own.
+set(QUENDA_WIN32_SOURCES
+  app/Application.cpp
+  app/Dialog.cpp
+  app/Win32FileAccess.cpp
+  app/Window.cpp
+  transfer/win32/DialogStatusObserver.cpp
+  transfer/win32/FolderChooser.cpp
+  transfer/win32/SubirProyecto.cpp
+  transfer/win32/SubirProyectoDlg.cpp
+  transfer/win32/Thread.cpp
+  transfer/win32/TransferirDlg.cpp
+  ui/win32/ComandoDlg.cpp
+  ui/win32/DialogRefusal.cpp
+  ui/win32/FileDialog.cpp
+  ui/win32/MainWindow.cpp
+  ui/win32/PaginaDlg.cpp
+  ui/win32/PaginaWindow.cpp
+  ui/win32/ProjectFileDialogs.cpp
+  ui/win32/ProyectoDlg.cpp
+  ui/win32/RegionClipboard.cpp
+  ui/win32/VerificarDlg.cpp
+)
+set(QUENDA_PROGRAM_SOURCES
+  app/Main.cpp
+)
+
+# GoogleTest unit tests of the core (Linux).
+set(QUENDA_UNIT_TEST_SOURCES
+  tests/unit/model/EditHistoryTest.cpp
+  tests/unit/model/FileAccessTest.cpp
+  tests/unit/model/ImagenTest.cpp
+  tests/unit/model/ModelProyectoTest.cpp
+  tests/unit/model/PaginaEscaladaTest.cpp
+  tests/unit/model/PictureLocationTest.cpp
+  tests/unit/model/PictureViewTest.cpp
+  tests/unit/model/ProjectCheckTest.cpp
+  tests/unit/model/ProjectFileBadInputTest.cpp
+  tests/unit/model/ProjectFileTest.cpp
+  tests/unit/model/RegionTextTest.cpp
+  tests/unit/tools/ResourceArtTest.cpp
+  tests/unit/transfer/CardCopyTest.cpp
+  tests/unit/transfer/TransferEmulatorTest.cpp
+  tests/unit/transfer/TransferProtocolTest.cpp
+  tests/unit/transfer/TransferWorkerTest.cpp
+  tests/unit/ui/CanvasEditorTest.cpp
+  tests/unit/ui/CanvasModesTest.cpp
+  tests/unit/ui/ComandoFormTest.cpp
+  tests/unit/ui/PaginaFormTest.cpp
+  tests/unit/ui/ProyectoFormTest.cpp
+)
+# The GUI test program (Windows, run under Wine); every GUI_TEST line of
+# these files becomes a ctest test (cmake/GuiTests.cmake).
+set(QUENDA_GUI_TEST_SOURCES
+  tests/gui/CanvasGuiTest.cpp
+  tests/gui/ClipboardGuiTest.cpp
+  tests/gui/DialogsCommandGuiTest.cpp
+  tests/gui/DialogsHelpersGuiTest.cpp
+  tests/gui/DialogsPageGuiTest.cpp
+  tests/gui/DialogsProjectGuiTest.cpp
+  tests/gui/FrameworkFileAccessGuiTest.cpp
+  tests/gui/FrameworkGuiTest.cpp
+  tests/gui/GuiTest.cpp
+  tests/gui/GuiTestMain.cpp
+  tests/gui/MainWindowGuiTest.cpp
+  tests/gui/ProjectCheckGuiTest.cpp
+  tests/gui/TransferGuiDevice.cpp
+  tests/gui/TransferGuiTest.cpp
+)
+# Unit tests of the Windows-only code (Windows, run under Wine).
+set(QUENDA_WINDOWS_TEST_SOURCES
+  tests/windows/Win32FileAccessTest.cpp
+  tests/windows/WinsockSocketsTest.cpp
+)
+
+get_filename_component(root ${CMAKE_CURRENT_LIST_DIR} DIRECTORY)
+foreach(list CORE POSIX WINDOWS WIN32 PROGRAM UNIT_TEST GUI_TEST WINDOWS_TEST)
+  list(TRANSFORM QUENDA_${list}_SOURCES PREPEND ${root}/)
+endforeach()
