@@ -8,17 +8,22 @@ set(QUENDA_CORE_SOURCES
   model/EditHistory.cpp
   model/FileAccess.cpp
   model/Imagen.cpp
+  model/MissingPictureCarry.cpp
   model/Pagina.cpp
   model/PaginaEscalada.cpp
+  model/PictureCache.cpp
   model/PictureCarry.cpp
   model/PngChunks.cpp
   model/PosixFileAccess.cpp
   model/ProjectCheck.cpp
   model/ProjectFile.cpp
   model/Proyecto.cpp
+  model/Settings.cpp
   transfer/CardCopy.cpp
+  transfer/DeviceAddress.cpp
   transfer/DeviceProtocol.cpp
   transfer/DeviceTransfer.cpp
+  transfer/FirewallRule.cpp
   transfer/PictureNames.cpp
   transfer/ReceivedMessage.cpp
   transfer/SocketHolder.cpp
@@ -45,9 +50,12 @@ set(QUENDA_WINDOWS_SOURCES
 set(QUENDA_WIN32_SOURCES
   app/Application.cpp
   app/Dialog.cpp
+  app/RegistrySettings.cpp
   app/Win32FileAccess.cpp
   app/Window.cpp
   transfer/win32/DialogStatusObserver.cpp
+  transfer/win32/DireccionDlg.cpp
+  transfer/win32/ElevatedCommand.cpp
   transfer/win32/FolderChooser.cpp
   transfer/win32/SubirProyecto.cpp
   transfer/win32/SubirProyectoDlg.cpp
@@ -76,6 +84,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/model/ModelProyectoTest.cpp
   tests/unit/model/PaginaEscaladaTest.cpp
   tests/unit/model/PictureLocationTest.cpp
+  tests/unit/model/PictureOnDemandTest.cpp
   tests/unit/model/PictureViewTest.cpp
   tests/unit/model/ProjectCheckTest.cpp
   tests/unit/model/ProjectFileBadInputTest.cpp
@@ -83,6 +92,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/model/RegionTextTest.cpp
   tests/unit/tools/ResourceArtTest.cpp
   tests/unit/transfer/CardCopyTest.cpp
+  tests/unit/transfer/DeviceAddressTest.cpp
   tests/unit/transfer/TransferEmulatorTest.cpp
   tests/unit/transfer/TransferProtocolTest.cpp
   tests/unit/transfer/TransferWorkerTest.cpp
