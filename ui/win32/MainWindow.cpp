@@ -447,7 +447,8 @@ void MainWindow::carryPictures(const Proyecto& target, const std::string& previo
         return;
     auto mayReplace = [this](const std::string& name) {
         std::string question = "El archivo " + name + " ya existe, \xBF" "desea reemplazarlo?";
-        return MessageBoxA(hwnd, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONWARNING) == IDYES;
+        int answer = MessageBoxA(hwnd, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONWARNING);
+        return answer == IDYES ? ReplaceAnswer::Replace : answer == IDNO ? ReplaceAnswer::Keep : ReplaceAnswer::Stop;
     };
     std::vector<std::string> failed =
         ::carryPictures(target, previousFile, target.archivo, FileAccess::current(), mayReplace);

@@ -433,6 +433,20 @@ TEST_F(CanvasTest, MoveWithoutTheButtonEndsTheDragOrBandAndReleasesTheCapture) {
     EXPECT_EQ(1u, page.regiones.size());
 }
 
+// "Deshacer" or another page during a press shows a page again: the pointer
+// the press captured is released, and only then.
+TEST_F(CanvasTest, ShowingAPageEndsADragOrBandAndReleasesTheCapture) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    EXPECT_FALSE(canvas.setPage(&page, 1.0, "Casa", {"Inicio"}).releaseCapture);
+    canvas.leftDown(150, 130, false);
+    EXPECT_TRUE(canvas.setPage(&page, 1.0, "Casa", {"Inicio"}).releaseCapture);
+    EXPECT_EQ(ZONE_NONE, canvas.dragZone());
+    canvas.leftDown(400, 300, false);
+    EXPECT_TRUE(canvas.setPage(nullptr, 1.0, "Casa", {}).releaseCapture);
+    EXPECT_FALSE(canvas.bandActive());
+}
+
 TEST_F(CanvasTest, PressAfterALostReleaseEndsTheOldDragBeforeCapturingAgain) {
     addRegion(rect(100, 100, 200, 160));
     show(1.0);

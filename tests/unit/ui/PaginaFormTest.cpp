@@ -31,6 +31,7 @@ public:
         return paths.count(path) != 0;
     }
     bool copy(const std::string&, const std::string&) override { return false; }
+    bool createFolders(const std::string&) override { return false; }
     bool replace(const std::string&, const std::string&) override { return false; }
     bool remove(const std::string&) override { return false; }
 
