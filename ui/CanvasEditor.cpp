@@ -163,6 +163,10 @@ CanvasEditor::CanvasEditor(std::function<uint32_t()> clock, uint32_t dragDelay)
 
 CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::string& installation,
                                     const std::vector<std::string>& pageNames) {
+    CanvasActions actions;
+    // A page shown during a press ("Deshacer" in the middle of a drag) ends
+    // the press: the pointer it captured goes back to every window.
+    actions.releaseCapture = dragZone_ != ZONE_NONE || bandActive();
     lastX_ = lastY_ = -1;
     band_ = Rect{-1, -1, -1, -1};
     selected_ = -1;
@@ -174,7 +178,6 @@ CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::strin
     if (page)
         scaledPage_ = std::make_unique<PaginaEscalada>(*page, scale);
 
-    CanvasActions actions;
     actions.checkModeCommand = modeInfo(ModoEdicion::NORMAL).commandId;
     // A page of the same size as the last one would not be redrawn by the resize.
     actions.repaint = true;
