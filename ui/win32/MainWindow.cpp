@@ -521,7 +521,8 @@ void MainWindow::modifyProject() {
 }
 
 void MainWindow::addPage() {
-    PaginaDlg dialog(hwnd, "", "HV", "", nullptr, project->archivo, project->pageNames());
+    PaginaDlg dialog(hwnd, "", "HV", "", nullptr, project->archivo, project->pageNames(),
+                     picturesOfPages(*project, nullptr));
     if (dialog.runModal() != IDOK)
         return;
     std::unique_ptr<Pagina> page(new Pagina());
@@ -557,7 +558,7 @@ void MainWindow::editPage() {
         return;
     Pagina* page = currentPage;
     PaginaDlg dialog(hwnd, page->nombre, page->orientaciones, page->imagen, &page->comandoInicial,
-                     project->archivo, namesOfOtherPages(*project, page));
+                     project->archivo, namesOfOtherPages(*project, page), picturesOfPages(*project, page));
     if (dialog.runModal() != IDOK)
         return;
     changePages([&] {

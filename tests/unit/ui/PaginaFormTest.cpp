@@ -163,6 +163,20 @@ TEST(PictureChoice, ExistingNameFromElsewhereAsksFirst) {
     EXPECT_TRUE(choice.asksBeforeReplacing());
 }
 
+// The replace question names the other pages whose picture is that very
+// file, however the page names it.
+TEST(PictureChoice, TheOtherPagesUsingTheReplacedFileAreNamed) {
+    ExistingFiles files({"Z:\\proj\\Salon.png"});
+    PictureChoice choice("Z:\\other\\Salon.png", "Z:\\proj", files);
+    const std::vector<PagePicture> pages{{"Inicio", "salon.png"},
+                                         {"Luces", "luces.png"},
+                                         {"Patio", "Z:\\PROJ\\SALON.png"},
+                                         {"Fotos", "fotos\\Salon.png"},
+                                         {"Cocina", "Salon.png"}};
+    EXPECT_EQ((std::vector<std::string>{"Inicio", "Patio", "Cocina"}), choice.pagesUsingTarget(pages));
+    EXPECT_TRUE(choice.pagesUsingTarget({{"Luces", "luces.png"}}).empty());
+}
+
 TEST(PictureChoice, BareNameFromAnyPathForm) {
     ExistingFiles files({});
     EXPECT_EQ("a.png", PictureChoice("C:a.png", "Z:\\p", files).name());
