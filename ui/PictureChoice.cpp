@@ -46,7 +46,8 @@ std::vector<std::string> PictureChoice::pagesUsingTarget(const std::vector<PageP
 }
 
 std::string PictureChoice::replaceQuestion(const std::vector<std::string>& pagesUsing) const {
-    std::string text = "El archivo " + name_ + " ya existe junto al proyecto. Si lo reemplaza, no podr\xE1 deshacerlo.\n";
+    std::string text =
+        "El archivo " + name_ + " ya existe junto al proyecto. Si lo reemplaza, no podr\xE1 deshacerlo.\n";
     if (!pagesUsing.empty())
         text += "Tambi\xE9n lo usan estas p\xE1ginas:\n" + nameListText(pagesUsing);
     return text + "\n\xBF" "Desea reemplazarlo?";
