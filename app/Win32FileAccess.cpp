@@ -102,10 +102,25 @@ bool Win32FileAccess::exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// CopyFile carries the source's attributes over: a read-only picture would
+// make its copy read-only, and every later copy to that place would fail.
 bool Win32FileAccess::copy(const std::string& from, const std::string& to) {
-    if (isReadOnlyFile(to))
+    if (isReadOnlyFile(to) || !CopyFileA(from.c_str(), to.c_str(), FALSE))
         return false;
-    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+    DWORD attributes = GetFileAttributesA(to.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (!(attributes & FILE_ATTRIBUTE_READONLY) ||
+            SetFileAttributesA(to.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)));
+}
+
+// Each folder along the path is made in turn; those there already (a
+// drive, a share) fail harmlessly. What counts is the folder at the end.
+bool Win32FileAccess::createFolders(const std::string& folder) {
+    for (size_t end = folder.find_first_of("\\/"); end != std::string::npos; end = folder.find_first_of("\\/", end + 1))
+        CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32FileAccess::replace(const std::string& from, const std::string& to) {

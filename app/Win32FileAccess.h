@@ -10,6 +10,7 @@ public:
     std::unique_ptr<OutputFile> create(const std::string& path) override;
     bool exists(const std::string& path) override;
     bool copy(const std::string& from, const std::string& to) override;
+    bool createFolders(const std::string& folder) override;
     bool replace(const std::string& from, const std::string& to) override;
     bool remove(const std::string& path) override;
 };

@@ -116,3 +116,44 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
     }
     return true;
 }
+
+// The part Windows looks at is the one before the first dot, spaces at its
+// end ignored: "nul.png", "Com1.tar.gz" and "aux .png" all name devices.
+static bool isDeviceName(const std::string& component) {
+    std::string stem = component.substr(0, component.find('.'));
+    stem.erase(stem.find_last_not_of(' ') + 1);
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"})
+        if (equalIgnoringCase(stem, device))
+            return true;
+    std::string family = stem.substr(0, 3);
+    return stem.size() == 4 && (equalIgnoringCase(family, "COM") || equalIgnoringCase(family, "LPT")) &&
+           stem[3] >= '1' && stem[3] <= '9';
+}
+
+static bool isRefusedComponent(const std::string& component) {
+    if (component == "..")
+        return true;
+    if (!component.empty() && (component.back() == '.' || component.back() == ' '))
+        return true;
+    return isDeviceName(component);
+}
+
+bool isSafePictureName(const std::string& name) {
+    if (name.empty() || isAbsolutePath(name))
+        return false;
+    size_t start = 0;
+    while (start <= name.size()) {
+        size_t end = name.find_first_of("\\/", start);
+        if (end == std::string::npos)
+            end = name.size();
+        if (isRefusedComponent(name.substr(start, end - start)))
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+bool copyMakingFolders(FileAccess& files, const std::string& from, const std::string& to) {
+    const std::string folder = folderOf(to);
+    return (folder.empty() || files.createFolders(folder)) && files.copy(from, to);
+}

@@ -33,8 +33,12 @@ public:
     virtual std::unique_ptr<InputFile> openRead(const std::string& path) = 0;
     virtual std::unique_ptr<OutputFile> create(const std::string& path) = 0;
     virtual bool exists(const std::string& path) = 0;
-    // Copies, replacing `to` when it exists.
+    // Copies, replacing `to` when it exists. The copy is never read-only,
+    // whatever `from` is: the next copy to the same place must succeed.
     virtual bool copy(const std::string& from, const std::string& to) = 0;
+    // Makes `folder` and any of its parents that are missing; true when it
+    // exists afterwards.
+    virtual bool createFolders(const std::string& folder) = 0;
     // Moves `from` over `to`, replacing it in one step.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
     virtual bool remove(const std::string& path) = 0;
@@ -74,3 +78,12 @@ std::string picturePath(const std::string& projectFile, const std::string& name)
 // Equal as Windows compares file names: letters of Windows-1252 match their
 // other case ("\xD1" and "\xF1", "A" and "a"); everything else byte for byte.
 bool equalIgnoringCase(const std::string& a, const std::string& b);
+
+// False for "", absolute names ("/x", "\\x", "C:x", "\\\\host\\x"), names
+// with a ".." component, and names with a component Windows keeps for a
+// device (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without an
+// extension, any case) or silently renames (ending in a dot or a space).
+bool isSafePictureName(const std::string& name);
+
+// Copies `from` to `to`, making the folders `to` needs first.
+bool copyMakingFolders(FileAccess& files, const std::string& from, const std::string& to);

@@ -65,6 +65,15 @@ PaginaEscalada::PaginaEscalada(Pagina& page, double scale) : page_(page), scale_
     picture_ = std::make_unique<Imagen>(rescaled(page.picture().get(), scale));
 }
 
+// Truncated, as the rescaled picture's own size.
+int32_t PaginaEscalada::pageWidth() const {
+    return truncated(page_.recordedAncho() * scale_);
+}
+
+int32_t PaginaEscalada::pageHeight() const {
+    return truncated(page_.recordedAlto() * scale_);
+}
+
 int32_t PaginaEscalada::toCanvas(int32_t value) const {
     return truncated(value * scale_ + 0.5);
 }

@@ -24,6 +24,12 @@ public:
     const Imagen& picture() const { return *picture_; }
     const std::vector<Region>& regions() const { return regions_; }
 
+    // The page's size on the canvas: its picture's, or the size the page
+    // records when the picture is missing (as the blank picture shown for
+    // it). 0 when neither is known: such a page has no edges.
+    int32_t pageWidth() const;
+    int32_t pageHeight() const;
+
     // Half up, then truncated toward zero: -1.5 gives -1.
     int32_t toCanvas(int32_t value) const;
     int32_t toPicture(int32_t value) const;

@@ -11,12 +11,17 @@
 // open in binary mode, descriptors are never inherited by an exec, and the
 // flush to disk has another name.
 #ifdef _WIN32
+#include <direct.h>
 #include <io.h>
 const int kOpenFlags = O_BINARY;
+const char kSeparators[] = "\\/";
 static int syncToDisk(int fd) { return ::_commit(fd); }
+static int makeFolder(const std::string& path) { return ::_mkdir(path.c_str()); }
 #else
 const int kOpenFlags = O_CLOEXEC;
+const char kSeparators[] = "/";
 static int syncToDisk(int fd) { return ::fsync(fd); }
+static int makeFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777); }
 #endif
 
 namespace {
@@ -93,6 +98,17 @@ std::unique_ptr<OutputFile> PosixFileAccess::create(const std::string& path) {
 bool PosixFileAccess::exists(const std::string& path) {
     struct stat info;
     return ::stat(path.c_str(), &info) == 0;
+}
+
+// Each folder along the path is made in turn; those there already (the
+// root, a drive) fail harmlessly. What counts is the folder at the end.
+bool PosixFileAccess::createFolders(const std::string& folder) {
+    for (size_t end = folder.find_first_of(kSeparators, 1); end != std::string::npos;
+         end = folder.find_first_of(kSeparators, end + 1))
+        makeFolder(folder.substr(0, end));
+    makeFolder(folder);
+    struct stat info;
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool PosixFileAccess::copy(const std::string& from, const std::string& to) {

@@ -1,7 +1,5 @@
 #include "transfer/CardCopy.h"
 
-#include <algorithm>
-
 #include "model/FileAccess.h"
 #include "model/Proyecto.h"
 #include "transfer/PictureNames.h"
@@ -15,20 +13,15 @@ std::string cardFolderPrefix(const std::string& folder) {
     return folder + '\\';
 }
 
-static void noteMissing(CardCopyReport& report, const std::string& imagen) {
-    std::vector<std::string>& missing = report.picturesNotCopied;
-    if (std::find(missing.begin(), missing.end(), imagen) == missing.end())
-        missing.push_back(imagen);
-}
-
 CardCopyReport copyProjectToCard(const Proyecto& project, const std::string& folder, FileAccess& files) {
     const std::string prefix = cardFolderPrefix(folder);
     CardCopyReport report;
     report.projectFileCopied = files.copy(project.archivo, prefix + kDeviceProjectName);
-    for (const auto& page : project.paginas) {
-        const std::string& imagen = page->imagen;
-        if (!isSafePictureName(imagen) || !files.copy(picturePath(project.archivo, imagen), prefix + imagen))
-            noteMissing(report, imagen);
+    // Each file once: pages that share a picture need it on the card once.
+    for (const std::string& imagen : servedPictureNames(project)) {
+        if (!isSafePictureName(imagen) ||
+            !copyMakingFolders(files, picturePath(project.archivo, imagen), prefix + imagen))
+            report.picturesNotCopied.push_back(imagen);
     }
     return report;
 }

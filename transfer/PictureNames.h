@@ -6,13 +6,9 @@
 #include <string>
 #include <vector>
 
-class Proyecto;
+#include "model/FileAccess.h"  // isSafePictureName
 
-// False for "", absolute names ("/x", "\\x", "C:x", "\\\\host\\x"), names
-// with a ".." component, and names with a component Windows keeps for a
-// device (CON, PRN, AUX, NUL, COM1-COM9, LPT1-LPT9, with or without an
-// extension, any case) or silently renames (ending in a dot or a space).
-bool isSafePictureName(const std::string& name);
+class Proyecto;
 
 // Every page's picture name, in page order, without repeats and without "":
 // the only files the device may ask for.

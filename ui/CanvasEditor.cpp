@@ -77,6 +77,37 @@ void intoRange(int32_t& low, int32_t& high, int64_t limit) {
     high = static_cast<int32_t>(start + length);
 }
 
+int32_t clamped(int32_t value, int32_t limit) {
+    return std::max(0, std::min(value, limit));
+}
+
+// `edited` kept within a width x height page (no limit when either is 0):
+// a move (both pairs of opposite edges moved alike) shifts the whole
+// rectangle onto the page; any other edit stops each edge it moved at the
+// page's edges. Edges the edit left alone stay, even off the page.
+Rect keptInside(const Rect& was, const Rect& edited, int32_t width, int32_t height) {
+    if (width <= 0 || height <= 0)
+        return edited;
+    Rect kept = edited;
+    const bool move = static_cast<int64_t>(edited.left) - was.left == static_cast<int64_t>(edited.right) - was.right &&
+                      static_cast<int64_t>(edited.top) - was.top == static_cast<int64_t>(edited.bottom) - was.bottom;
+    if (move && !(edited == was)) {
+        Rect ordered = cornersInOrder(edited);
+        intoRange(ordered.left, ordered.right, width);
+        intoRange(ordered.top, ordered.bottom, height);
+        return ordered;
+    }
+    if (kept.left != was.left)
+        kept.left = clamped(kept.left, width);
+    if (kept.right != was.right)
+        kept.right = clamped(kept.right, width);
+    if (kept.top != was.top)
+        kept.top = clamped(kept.top, height);
+    if (kept.bottom != was.bottom)
+        kept.bottom = clamped(kept.bottom, height);
+    return kept;
+}
+
 Rect shifted(const Rect& r, int64_t by) {
     return Rect{plus(r.left, by), plus(r.top, by), plus(r.right, by), plus(r.bottom, by)};
 }
@@ -132,6 +163,10 @@ CanvasEditor::CanvasEditor(std::function<uint32_t()> clock, uint32_t dragDelay)
 
 CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::string& installation,
                                     const std::vector<std::string>& pageNames) {
+    CanvasActions actions;
+    // A page shown during a press ("Deshacer" in the middle of a drag) ends
+    // the press: the pointer it captured goes back to every window.
+    actions.releaseCapture = dragZone_ != ZONE_NONE || bandActive();
     lastX_ = lastY_ = -1;
     band_ = Rect{-1, -1, -1, -1};
     selected_ = -1;
@@ -143,7 +178,6 @@ CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::strin
     if (page)
         scaledPage_ = std::make_unique<PaginaEscalada>(*page, scale);
 
-    CanvasActions actions;
     actions.checkModeCommand = modeInfo(ModoEdicion::NORMAL).commandId;
     // A page of the same size as the last one would not be redrawn by the resize.
     actions.repaint = true;
@@ -229,7 +263,7 @@ CanvasActions CanvasEditor::leftDown(int32_t x, int32_t y, bool ctrl) {
     if (i < 0) {
         selected_ = -1;
         if (mode_ == ModoEdicion::NORMAL) {
-            band_ = Rect{x, y, x, y};
+            band_ = Rect{onPageX(x), onPageY(y), onPageX(x), onPageY(y)};
             actions.capture = true;
         } else {
             actions.repaint = true;
@@ -284,8 +318,8 @@ CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y, bool leftHeld) {
     } else if (bandActive()) {
         actions.drawBand = true;
         actions.erasedBand = band_;
-        band_.right = x;
-        band_.bottom = y;
+        band_.right = onPageX(x);
+        band_.bottom = onPageY(y);
         actions.drawnBand = band_;
     }
     return actions;
@@ -318,11 +352,37 @@ void CanvasEditor::dragStep(int32_t x, int32_t y, CanvasActions& actions) {
     }
     lastX_ = x;
     lastY_ = y;
-    if (r == regionRect(selected_))
-        return;
+    if (storeEdit(r))
+        actions.repaint = true;
+}
+
+int32_t CanvasEditor::onPageX(int32_t x) const {
+    const int32_t width = scaledPage_->pageWidth();
+    return width > 0 && scaledPage_->pageHeight() > 0 ? clamped(x, width) : x;
+}
+
+int32_t CanvasEditor::onPageY(int32_t y) const {
+    const int32_t height = scaledPage_->pageHeight();
+    return height > 0 && scaledPage_->pageWidth() > 0 ? clamped(y, height) : y;
+}
+
+Rect CanvasEditor::keptOnPage(const Rect& edited) const {
+    return keptInside(regionRect(selected_), edited, scaledPage_->pageWidth(), scaledPage_->pageHeight());
+}
+
+// The picture rectangle is kept on the page as well: rounding between the
+// two kinds of pixels must not put a picture edge a pixel past the page.
+bool CanvasEditor::storeEdit(const Rect& edited) {
+    const size_t index = static_cast<size_t>(selected_);
+    const Rect canvasRect = keptOnPage(edited);
+    const Pagina& page = scaledPage_->page();
+    const Rect pictureRect = keptInside(scaledPage_->pictureCoords(index), scaledPage_->pictureFor(index, canvasRect),
+                                        page.recordedAncho(), page.recordedAlto());
+    if (canvasRect == regionRect(selected_) && pictureRect == scaledPage_->pictureCoords(index))
+        return false;
     aboutToChange();
-    scaledPage_->setRegionCoords(static_cast<size_t>(selected_), r);
-    actions.repaint = true;
+    scaledPage_->setRegionCoords(index, canvasRect, pictureRect);
+    return true;
 }
 
 CanvasActions CanvasEditor::leftUp(int32_t x, int32_t y) {
@@ -364,7 +424,8 @@ void CanvasEditor::dropBand(CanvasActions& actions) {
     actions.repaint = true;
 }
 
-void CanvasEditor::endBand(int32_t x, int32_t y, CanvasActions& actions) {
+void CanvasEditor::endBand(int32_t pointerX, int32_t pointerY, CanvasActions& actions) {
+    const int32_t x = onPageX(pointerX), y = onPageY(pointerY);
     int64_t width = std::llabs(static_cast<int64_t>(band_.left) - x);
     int64_t height = std::llabs(static_cast<int64_t>(band_.top) - y);
     if (width >= kMinBand && height >= kMinBand) {
@@ -483,9 +544,8 @@ void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
     size_t index = static_cast<size_t>(selected_);
     if (isShrink(commandId) && !(atLeastOnePixel(r) && atLeastOnePixel(scaledPage_->pictureFor(index, r))))
         return;
-    aboutToChange();
-    scaledPage_->setRegionCoords(index, r);
-    actions.repaint = true;
+    if (storeEdit(r))
+        actions.repaint = true;
 }
 
 void CanvasEditor::deleteSelected(CanvasActions& actions) {

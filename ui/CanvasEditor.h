@@ -150,6 +150,13 @@ private:
     void applyMode(int32_t index);
     void keyboardCommand(int commandId, CanvasActions& actions);
     void deleteSelected(CanvasActions& actions);
+    // A point, or an edit of the selected region, kept on the page.
+    int32_t onPageX(int32_t x) const;
+    int32_t onPageY(int32_t y) const;
+    Rect keptOnPage(const Rect& edited) const;
+    // Stores the selected region's edit as keptOnPage leaves it; false when
+    // that changes nothing.
+    bool storeEdit(const Rect& edited);
     void beginGesture() { changeAnnounced_ = false; }
     void aboutToChange();
 

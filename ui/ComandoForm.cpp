@@ -73,6 +73,8 @@ int ComandoForm::jumpSelection() const {
 // The text in the jump list's edit field is what the user sees, so it
 // decides; the selected entry only tells apart entries of the same text
 // (a page may be called "--------").
+// The text as it stands is tried before the trimmed one: a page whose name
+// begins or ends with a blank (a file may hold one) can stay the target.
 bool ComandoForm::takeJump(const std::string& jumpText, int jumpEntry) {
     if (!pageNames)
         return true;
@@ -81,6 +83,10 @@ bool ComandoForm::takeJump(const std::string& jumpText, int jumpEntry) {
         takeJumpEntry(0);
         return true;
     }
+    return takeJumpText(jumpText, jumpEntry) || takeJumpText(text, jumpEntry);
+}
+
+bool ComandoForm::takeJumpText(const std::string& text, int jumpEntry) {
     std::vector<std::string> entries = jumpEntries();
     if (jumpEntry >= 0 && static_cast<size_t>(jumpEntry) < entries.size() && entries[jumpEntry] == text) {
         takeJumpEntry(static_cast<size_t>(jumpEntry));

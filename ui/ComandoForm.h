@@ -27,8 +27,8 @@ public:
 
     // Reads back what the user entered (texts as typed; `jumpText` is the
     // jump list's edit field and `jumpEntry` its selected entry, -1 for none),
-    // keeps the trimmed values and checks them. The jump text, trimmed, must
-    // be one of jumpEntries() or empty (no jump). When accepted, the
+    // keeps the trimmed values and checks them. The jump text, as typed or
+    // else trimmed, must be one of jumpEntries() or empty (no jump). When accepted, the
     // remembered values become the accepted ones.
     FormCheck accept(const std::string& sectorText, const std::string& codigoText,
                      const std::string& macText, bool bluetooth, const std::string& jumpText, int jumpEntry);
@@ -47,6 +47,7 @@ public:
 
 private:
     bool takeJump(const std::string& jumpText, int jumpEntry);
+    bool takeJumpText(const std::string& text, int jumpEntry);
     void takeJumpEntry(size_t entry);
     FormCheck check() const;
 };

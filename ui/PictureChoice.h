@@ -4,8 +4,20 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class FileAccess;
+class Pagina;
+class Proyecto;
+
+// A page's name and its picture as the page names it.
+struct PagePicture {
+    std::string nombre;
+    std::string imagen;
+};
+
+// The pictures of `project`'s pages, in page order, all but `except`'s.
+std::vector<PagePicture> picturesOfPages(const Proyecto& project, const Pagina* except);
 
 class PictureChoice {
 public:
@@ -23,8 +35,17 @@ public:
     bool needsCopy() const { return !name_.empty() && !alreadyInPlace_; }
     // A file of that name would be replaced: ask the user first.
     bool asksBeforeReplacing() const { return needsCopy() && targetExists_; }
+    // Of `pages`, the names of those whose picture is the file at target().
+    std::vector<std::string> pagesUsingTarget(const std::vector<PagePicture>& pages) const;
+    // The question asked before replacing: a replaced file cannot be got
+    // back, and `pagesUsing` would show the new picture.
+    std::string replaceQuestion(const std::vector<std::string>& pagesUsing) const;
+    // Puts the chosen file at target() when needsCopy(); false when that failed.
+    bool copy(FileAccess& files) const;
 
 private:
+    std::string chosenPath_;
+    std::string projectFolder_;
     std::string name_;
     std::string target_;
     bool alreadyInPlace_ = false;

@@ -8,7 +8,6 @@ namespace {
 
 const char kAbrirTitle[] = "Abrir archivo";
 const char kAtencionTitle[] = "ATENCI\xD3N";
-const char kReplaceQuestion[] = "El archivo ya existe, \xBF" "desea reemplazarlo?";
 const int kFileTypeCombo = 0x470;  // cmb1 of the open-file dialog
 
 Comando command(const std::string& sector, const std::string& codigo, const std::string& pagina,
@@ -183,10 +182,10 @@ GUI_TEST(DialogsPagina, ChosenPictureIsCopiedBesideTheProjectFile) {
 
     GUI_CHECK(!fileTypes.empty() && fileTypes[0] == "Archivos (*.png)");
     GUI_CHECK_EQ(shown, std::string("salon.png"));
-    GUI_CHECK_EQ(readFileBytes(project.path("salon.png")), readFileBytes(pictures.path("salon.png")));
     GUI_CHECK(!fileExists(drifted.path("salon.png")));
     GUI_CHECK_EQ(CurrentDirectoryGuard::current(), directoryBefore);
-    // Cancelled: the copy stays, the page's picture does not change.
+    // Cancelled: nothing was copied, the page's picture does not change.
+    GUI_CHECK(!fileExists(project.path("salon.png")));
     GUI_CHECK_EQ(result, static_cast<INT_PTR>(IDCANCEL));
     GUI_CHECK_EQ(dialog.imagen, std::string("previo.png"));
 }
@@ -213,18 +212,23 @@ GUI_TEST(DialogsPagina, ExistingPictureIsReplacedOnlyAfterYes) {
     });
     choosePicture(answerer, pictures.path("salon.png"));
     answerQuestion(answerer, allowed, IDYES);
-    answerer.on(kPaginaTitle).run(awaitPictureField("salon.png", afterYes)).click(IDOK);
+    std::string bytesBeforeOk;
+    answerer.on(kPaginaTitle)
+        .run(awaitPictureField("salon.png", afterYes))
+        .run([&](HWND) { bytesBeforeOk = readFileBytes(target); })
+        .click(IDOK);
     answerer.start();
     INT_PTR result = dialog.runModal();
     GUI_REQUIRE(answerer.finish());
 
-    GUI_CHECK(!refused.texts.empty() && refused.texts.back() == kReplaceQuestion);
+    GUI_CHECK(!refused.texts.empty() && refused.texts.back().find("salon.png") != std::string::npos);
     GUI_CHECK(refused.ownedByPageDialog);
     GUI_CHECK(refused.yesNoCancel);
     GUI_CHECK_EQ(afterNo, std::string("previo.png"));
     GUI_CHECK_EQ(bytesAfterNo, std::string("old picture"));
 
     GUI_CHECK_EQ(afterYes, std::string("salon.png"));
+    GUI_CHECK_EQ(bytesBeforeOk, std::string("old picture"));  // copied on OK only
     GUI_CHECK_EQ(readFileBytes(target), readFileBytes(pictures.path("salon.png")));
     GUI_REQUIRE(result == IDOK);
     GUI_CHECK_EQ(dialog.imagen, std::string("salon.png"));
@@ -259,7 +263,7 @@ GUI_TEST(DialogsPagina, PictureAlreadyInPlaceIsNeitherAskedNorCopied) {
     GUI_CHECK_EQ(dialog.imagen, std::string("Casa.png"));
 }
 
-GUI_TEST(DialogsPagina, FailedCopyIsReportedAndKeepsTheField) {
+GUI_TEST(DialogsPagina, FailedCopyIsReportedOnOkAndKeepsTheDialogOpen) {
     TempFolder pictures, project;
     GUI_REQUIRE(writeTestPicture(pictures.path("salon.png"), 3, 3));
     // A folder of that name: the copy cannot replace it.
@@ -271,11 +275,12 @@ GUI_TEST(DialogsPagina, FailedCopyIsReportedAndKeepsTheField) {
     Question question;
     std::vector<std::string> errorTexts;
     bool errorOwned = false;
-    std::string afterError;
+    std::string shown, afterError;
     HWND errorBox = nullptr;
     Answerer answerer;
     choosePicture(answerer, pictures.path("salon.png"));
     answerQuestion(answerer, question, IDYES);
+    answerer.on(kPaginaTitle).run(awaitPictureField("salon.png", shown)).click(IDOK);
     answerer.on("ERROR")
         .run([&](HWND box) {
             errorBox = box;
@@ -297,6 +302,6 @@ GUI_TEST(DialogsPagina, FailedCopyIsReportedAndKeepsTheField) {
 
     GUI_CHECK(!errorTexts.empty() && errorTexts.back() == "Problemas con el archivo");
     GUI_CHECK(errorOwned);
-    GUI_CHECK_EQ(afterError, std::string("previo.png"));
+    GUI_CHECK_EQ(afterError, std::string("salon.png"));  // still open, as chosen
     GUI_CHECK_EQ(result, static_cast<INT_PTR>(IDCANCEL));
 }

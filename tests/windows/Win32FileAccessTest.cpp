@@ -82,3 +82,23 @@ TEST(Win32FileAccess, RefusesFoldersMissingFilesAndReadOnlyTargets) {
     EXPECT_FALSE(writeFileSafely(files, locked, "lost"));
     EXPECT_EQ(readAll(files, locked), "kept");
 }
+
+// A read-only picture copied twice to the same place (the card, a project
+// saved again elsewhere): the second copy must work like the first.
+TEST(Win32FileAccess, CopiesOfAReadOnlyFileCanBeReplacedAndFoldersAreMade) {
+    WindowsFolder folder;
+    Win32FileAccess files;
+    const std::string picture = folder.path("foto.png");
+    ASSERT_TRUE(writeFileSafely(files, picture, "foto"));
+    SetFileAttributesA(picture.c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string copy = folder.path("tarjeta\\fotos\\foto.png");
+    EXPECT_TRUE(files.createFolders(folder.path("tarjeta\\fotos\\")));
+    EXPECT_TRUE(files.copy(picture, copy));
+    EXPECT_TRUE(files.copy(picture, copy));
+    EXPECT_EQ(readAll(files, copy), "foto");
+    SetFileAttributesA(picture.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesA(copy.c_str(), FILE_ATTRIBUTE_NORMAL);
+    files.remove(copy);
+    RemoveDirectoryA(folder.path("tarjeta\\fotos").c_str());
+    RemoveDirectoryA(folder.path("tarjeta").c_str());
+}

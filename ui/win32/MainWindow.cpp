@@ -448,7 +448,8 @@ bool MainWindow::saveAs(Proyecto& target) {
 void MainWindow::carryPictures(Proyecto& target, const std::string& previousFile) {
     auto mayReplace = [this](const std::string& name) {
         std::string question = "El archivo " + name + " ya existe, \xBF" "desea reemplazarlo?";
-        return MessageBoxA(hwnd, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONWARNING) == IDYES;
+        int answer = MessageBoxA(hwnd, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONWARNING);
+        return answer == IDYES ? ReplaceAnswer::Replace : answer == IDNO ? ReplaceAnswer::Keep : ReplaceAnswer::Stop;
     };
     std::vector<std::string> failed = completeSavedProject(target, previousFile, FileAccess::current(), mayReplace);
     if (failed.empty())
@@ -520,7 +521,8 @@ void MainWindow::modifyProject() {
 }
 
 void MainWindow::addPage() {
-    PaginaDlg dialog(hwnd, "", "HV", "", nullptr, project->archivo, project->pageNames());
+    PaginaDlg dialog(hwnd, "", "HV", "", nullptr, project->archivo, project->pageNames(),
+                     picturesOfPages(*project, nullptr));
     if (dialog.runModal() != IDOK)
         return;
     std::unique_ptr<Pagina> page(new Pagina());
@@ -556,7 +558,7 @@ void MainWindow::editPage() {
         return;
     Pagina* page = currentPage;
     PaginaDlg dialog(hwnd, page->nombre, page->orientaciones, page->imagen, &page->comandoInicial,
-                     project->archivo, namesOfOtherPages(*project, page));
+                     project->archivo, namesOfOtherPages(*project, page), picturesOfPages(*project, page));
     if (dialog.runModal() != IDOK)
         return;
     changePages([&] {

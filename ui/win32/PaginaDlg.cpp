@@ -25,9 +25,8 @@ std::string currentDirectory() {
     return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string();
 }
 
-bool userAllowsReplacing(HWND dialog) {
-    return MessageBoxA(dialog, "El archivo ya existe, \xBF" "desea reemplazarlo?", kAttention,
-                       MB_YESNOCANCEL | MB_ICONWARNING) == IDYES;
+bool userAllowsReplacing(HWND dialog, const std::string& question) {
+    return MessageBoxA(dialog, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONWARNING) == IDYES;
 }
 
 void setCheck(HWND dialog, int control, bool ticked) {
@@ -42,10 +41,11 @@ bool isTicked(HWND dialog, int control) {
 
 PaginaDlg::PaginaDlg(HWND owner, const std::string& nombre, const std::string& orientaciones,
                      const std::string& imagen, const Comando* comando, const std::string& projectFile,
-                     const std::vector<std::string>& otherNames)
+                     const std::vector<std::string>& otherNames, std::vector<PagePicture> otherPictures)
     : Dialog(owner, IDD_PAGINA),
       PaginaForm(nombre, orientaciones, imagen, comando, otherNames),
-      projectFolder_(folderOf(projectFile)) {}
+      projectFolder_(folderOf(projectFile)),
+      otherPictures_(std::move(otherPictures)) {}
 
 INT_PTR PaginaDlg::onInitDialog() {
     HWND dialog = hwnd;
@@ -67,6 +67,12 @@ INT_PTR PaginaDlg::onOk() {
         showRefusal(dialog, check);
         return TRUE;
     }
+    // A picture that did not reach the project's folder would load as a
+    // blank page later: say so now and keep the dialog open.
+    if (pendingPicture_ && pendingPicture_->name() == imagen && !pendingPicture_->copy(FileAccess::current())) {
+        reportFileProblem(dialog);
+        return TRUE;
+    }
     close(IDOK);
     return TRUE;
 }
@@ -85,8 +91,8 @@ INT_PTR PaginaDlg::onCommand(WPARAM wParam, WORD, WORD) {
     return 0;
 }
 
-// The picture is copied at once, beside the project file, and the field gets
-// the bare name; the page itself changes only on OK.
+// The field gets the bare name at once; the picture is copied beside the
+// project file on OK, so that Cancel leaves the folder as it was.
 void PaginaDlg::choosePicture(HWND dialog) {
     std::string chosen = askPicturePath(dialog);
     if (chosen.empty())
@@ -96,16 +102,10 @@ void PaginaDlg::choosePicture(HWND dialog) {
                          FileAccess::current());
     if (choice.name().empty())
         return;
-    if (choice.needsCopy()) {
-        if (choice.asksBeforeReplacing() && !userAllowsReplacing(dialog))
-            return;
-        // A picture that did not reach the project's folder would load as a
-        // blank page later: say so now and keep the field as it was.
-        if (!CopyFileA(chosen.c_str(), choice.target().c_str(), FALSE)) {
-            reportFileProblem(dialog);
-            return;
-        }
-    }
+    if (choice.asksBeforeReplacing() &&
+        !userAllowsReplacing(dialog, choice.replaceQuestion(choice.pagesUsingTarget(otherPictures_))))
+        return;
+    pendingPicture_ = choice;
     SetDlgItemTextA(dialog, IDC_PAGINA_IMAGEN, choice.name().c_str());
 }
 

@@ -28,13 +28,13 @@ void addPage(Proyecto& project, const std::string& imagen) {
     project.addPage(std::move(page));
 }
 
-// Remembers each question asked before replacing, and answers `allow`.
+// Remembers each question asked before replacing, and gives `answer`.
 struct ReplaceQuestions {
-    bool allow = true;
+    ReplaceAnswer answer = ReplaceAnswer::Replace;
     std::vector<std::string> asked;
-    bool operator()(const std::string& name) {
+    ReplaceAnswer operator()(const std::string& name) {
         asked.push_back(name);
-        return allow;
+        return answer;
     }
 };
 
@@ -80,11 +80,12 @@ TEST(PictureCarry, RelativePicturesFollowTheProjectOnceEachAndFailuresAreNamed) 
     disk.files["Z:\\casa\\fotos\\luz.png"] = "luz";
     disk.files["C:\\fotos\\abs.png"] = "abs";
     disk.files["Y:\\nuevo\\fotos\\luz.png"] = "vieja";
+    disk.files["Y:\\nuevo\\casa.xml"] = "";
     Proyecto project;
     for (const char* imagen : {"salon.png", "salon.png", "fotos\\luz.png", "C:\\fotos\\abs.png", "falta.png", ""})
         addPage(project, imagen);
     ReplaceQuestions questions;
-    questions.allow = false;
+    questions.answer = ReplaceAnswer::Keep;
     std::vector<std::string> failed =
         carryPictures(project, "Z:\\casa\\casa.xml", "Y:\\nuevo\\casa.xml", disk, std::ref(questions));
     EXPECT_EQ(std::vector<std::string>{"falta.png"}, failed);
@@ -92,9 +93,9 @@ TEST(PictureCarry, RelativePicturesFollowTheProjectOnceEachAndFailuresAreNamed) 
     EXPECT_EQ(std::vector<std::string>{"fotos\\luz.png"}, questions.asked);
     EXPECT_EQ("vieja", disk.files["Y:\\nuevo\\fotos\\luz.png"]);  // the user said No
     EXPECT_EQ(0u, disk.files.count("Y:\\nuevo\\C:\\fotos\\abs.png"));
-    EXPECT_EQ(5u, disk.files.size());
+    EXPECT_EQ(6u, disk.files.size());
 
-    questions.allow = true;
+    questions.answer = ReplaceAnswer::Replace;
     carryPictures(project, "Z:\\casa\\casa.xml", "Y:\\nuevo\\casa.xml", disk, std::ref(questions));
     EXPECT_EQ("luz", disk.files["Y:\\nuevo\\fotos\\luz.png"]);
 
@@ -102,4 +103,30 @@ TEST(PictureCarry, RelativePicturesFollowTheProjectOnceEachAndFailuresAreNamed) 
     MemoryFileAccess untouched;
     EXPECT_TRUE(carryPictures(project, "Z:\\Casa\\a.xml", "z:\\CASA\\b.xml", untouched, std::ref(questions)).empty());
     EXPECT_TRUE(untouched.files.empty());
+}
+
+// A picture in a subfolder gets its folder made; one whose name climbs out of
+// the new project's folder stays where it is and is listed; Cancel at a
+// replace question stops there and lists what was left.
+TEST(PictureCarry, SubfoldersAreMadeNamesThatClimbOutStayBehindAndCancelStops) {
+    MemoryFileAccess disk;
+    disk.files["Z:\\casa\\fotos\\luz.png"] = "luz";
+    disk.files["Z:\\casa\\salon.png"] = "salon";
+    disk.files["Z:\\casa\\patio.png"] = "patio";
+    disk.files["Z:\\comun\\fondo.png"] = "fondo";
+    disk.files["Y:\\nuevo\\casa.xml"] = "";
+    disk.files["Y:\\nuevo\\salon.png"] = "vieja";
+    disk.files["Y:\\comun\\otro.png"] = "otro";
+    Proyecto project;
+    for (const char* imagen : {"fotos\\luz.png", "..\\comun\\fondo.png", "salon.png", "patio.png"})
+        addPage(project, imagen);
+    ReplaceQuestions questions;
+    questions.answer = ReplaceAnswer::Stop;
+    std::vector<std::string> notCarried =
+        carryPictures(project, "Z:\\casa\\casa.xml", "Y:\\nuevo\\casa.xml", disk, std::ref(questions));
+    EXPECT_EQ((std::vector<std::string>{"..\\comun\\fondo.png", "salon.png", "patio.png"}), notCarried);
+    EXPECT_EQ("luz", disk.files["Y:\\nuevo\\fotos\\luz.png"]);
+    EXPECT_EQ("vieja", disk.files["Y:\\nuevo\\salon.png"]);
+    EXPECT_EQ(0u, disk.files.count("Y:\\comun\\fondo.png"));
+    EXPECT_EQ(8u, disk.files.size());
 }

@@ -1,9 +1,12 @@
 // A FileAccess over an in-memory map of names to bytes, for tests that need
 // paths no real file system has (DOS names such as "Z:\\casa\\salon.png").
+// As on a disk, a file is written only into a folder that exists: one made
+// with createFolders, listed in `folders`, or holding a file already.
 #pragma once
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 
 #include "model/FileAccess.h"
@@ -11,6 +14,22 @@
 class MemoryFileAccess : public FileAccess {
 public:
     std::map<std::string, std::string> files;
+    std::set<std::string> folders;  // each with its trailing separator
+
+    bool folderExists(const std::string& folder) const {
+        if (folder.empty() || folders.count(folder) != 0)
+            return true;
+        for (const auto& file : files)
+            if (folderOf(file.first) == folder)
+                return true;
+        return false;
+    }
+    bool createFolders(const std::string& folder) override {
+        for (size_t end = folder.find_first_of("\\/"); end != std::string::npos;
+             end = folder.find_first_of("\\/", end + 1))
+            folders.insert(folder.substr(0, end + 1));
+        return true;
+    }
 
     std::unique_ptr<InputFile> openRead(const std::string& path) override {
         auto found = files.find(path);
@@ -19,19 +38,21 @@ public:
         return std::make_unique<Input>(found->second);
     }
     std::unique_ptr<OutputFile> create(const std::string& path) override {
+        if (!folderExists(folderOf(path)))
+            return nullptr;
         return std::make_unique<Output>(files, path);
     }
     bool exists(const std::string& path) override { return files.count(path) != 0; }
     bool copy(const std::string& from, const std::string& to) override {
         auto found = files.find(from);
-        if (found == files.end())
+        if (found == files.end() || !folderExists(folderOf(to)))
             return false;
         files[to] = found->second;
         return true;
     }
     bool replace(const std::string& from, const std::string& to) override {
         auto found = files.find(from);
-        if (found == files.end())
+        if (found == files.end() || !folderExists(folderOf(to)))
             return false;
         std::string bytes = found->second;
         files.erase(found);

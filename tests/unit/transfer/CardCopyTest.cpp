@@ -35,6 +35,7 @@ protected:
         disk.files["Z:\\casa\\casa.xml"] = "<tabrino/>";
         disk.files["Z:\\casa\\inicio.png"] = "inicio";
         disk.files["Z:\\casa\\luces.png"] = "luces";
+        disk.folders = {"E:\\", "E:\\tarjeta\\"};  // the card
     }
     std::vector<std::string> destinations() const {
         std::vector<std::string> to;
@@ -79,11 +80,18 @@ TEST_F(CardCopy, ReplacesWhatTheCardHoldsAndLeavesOtherFiles) {
     EXPECT_EQ(6u, disk.files.size());  // three on the disk, three on the card
 }
 
-TEST_F(CardCopy, APictureSharedByTwoPagesIsCopiedTwice) {
+TEST_F(CardCopy, APictureSharedByTwoPagesIsCopiedOnce) {
     addPage(project, "Inicio", "inicio.png");
     addPage(project, "Otra", "inicio.png");
     copyProjectToCard(project, "E:\\", disk);
-    EXPECT_EQ((std::vector<std::string>{"E:\\trdev.xml", "E:\\inicio.png", "E:\\inicio.png"}), destinations());
+    EXPECT_EQ((std::vector<std::string>{"E:\\trdev.xml", "E:\\inicio.png"}), destinations());
+}
+
+TEST_F(CardCopy, APictureInASubfolderGetsItsFolderOnTheCard) {
+    disk.files["Z:\\casa\\fotos\\luz.png"] = "luz";
+    addPage(project, "Luz", "fotos\\luz.png");
+    EXPECT_TRUE(copyProjectToCard(project, "E:\\", disk).complete());
+    EXPECT_EQ("luz", disk.files["E:\\fotos\\luz.png"]);
 }
 
 TEST_F(CardCopy, PagesNamedAlikeEachCopyTheirOwnPicture) {

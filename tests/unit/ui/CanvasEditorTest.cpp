@@ -433,6 +433,20 @@ TEST_F(CanvasTest, MoveWithoutTheButtonEndsTheDragOrBandAndReleasesTheCapture) {
     EXPECT_EQ(1u, page.regiones.size());
 }
 
+// "Deshacer" or another page during a press shows a page again: the pointer
+// the press captured is released, and only then.
+TEST_F(CanvasTest, ShowingAPageEndsADragOrBandAndReleasesTheCapture) {
+    addRegion(rect(100, 100, 200, 160));
+    show(1.0);
+    EXPECT_FALSE(canvas.setPage(&page, 1.0, "Casa", {"Inicio"}).releaseCapture);
+    canvas.leftDown(150, 130, false);
+    EXPECT_TRUE(canvas.setPage(&page, 1.0, "Casa", {"Inicio"}).releaseCapture);
+    EXPECT_EQ(ZONE_NONE, canvas.dragZone());
+    canvas.leftDown(400, 300, false);
+    EXPECT_TRUE(canvas.setPage(nullptr, 1.0, "Casa", {}).releaseCapture);
+    EXPECT_FALSE(canvas.bandActive());
+}
+
 TEST_F(CanvasTest, PressAfterALostReleaseEndsTheOldDragBeforeCapturingAgain) {
     addRegion(rect(100, 100, 200, 160));
     show(1.0);
@@ -504,14 +518,63 @@ TEST_F(CanvasTest, BandAtHalfScaleIsStoredInPicturePixels) {
     EXPECT_EQ(rect(102, 50, 300, 152), stored(0));
 }
 
-TEST_F(CanvasTest, StripBeyondASmallPictureTakesBandsAndCtrlPressIsAPlainPress) {
+TEST_F(CanvasTest, StripBeyondASmallPictureIsOffThePageAndCtrlPressIsAPlainPress) {
     show(1.0, 300, 150);
     CanvasActions press = canvas.leftDown(320, 160, true);
     EXPECT_TRUE(press.capture);
     EXPECT_EQ(-1, press.commandDialog);
-    canvas.leftUp(390, 195);
+    canvas.leftUp(250, 100);
     ASSERT_EQ(1u, page.regiones.size());
-    EXPECT_EQ(rect(320, 160, 390, 195), stored(0));
+    EXPECT_EQ(rect(250, 100, 300, 150), stored(0));
+}
+
+// Every way of placing an edge stops at the page's edges; a move keeps the
+// whole region on the page. At half scale a 480 x 320 page is 240 x 160.
+TEST_F(CanvasTest, EditsStopAtThePageEdgesInBothKindsOfPixels) {
+    struct Case {
+        double scale;
+        int32_t fromX, fromY, toX, toY;
+        Rect expected;  // picture pixels
+    } cases[] = {
+        {1.0, 150, 150, 700, 150, rect(380, 100, 480, 200)},   // move right, released far outside
+        {1.0, 150, 150, -300, -300, rect(0, 0, 100, 100)},     // move up and left
+        {1.0, 200, 200, 900, 900, rect(100, 100, 480, 320)},   // bottom-right corner
+        {1.0, 100, 150, -50, 150, rect(0, 100, 200, 200)},     // left edge
+        {0.5, 75, 75, 400, 75, rect(380, 100, 480, 200)},      // move, scaled
+        {0.5, 100, 100, 999, 999, rect(100, 100, 480, 320)},   // corner, scaled
+    };
+    for (const Case& c : cases) {
+        page.regiones.clear();
+        addRegion(rect(100, 100, 200, 200));
+        show(c.scale, 480, 320);
+        drag(c.fromX, c.fromY, c.toX, c.toY);
+        EXPECT_EQ(c.expected, stored(0)) << c.scale << " to " << c.toX << "," << c.toY;
+        EXPECT_EQ(0, canvas.hitTest(shown(0).left + 1, shown(0).top + 1));
+    }
+    page.regiones.clear();
+    show(1.0, 480, 320);
+    canvas.leftDown(470, 300, false);
+    canvas.mouseMove(900, 900, true);
+    EXPECT_EQ(rect(470, 300, 480, 320), canvas.band());
+    canvas.leftUp(400, 900);
+    ASSERT_EQ(1u, page.regiones.size());
+    EXPECT_EQ(rect(400, 300, 470, 320), stored(0));
+}
+
+TEST_F(CanvasTest, ArrowKeysStopAtThePageAndRegionsAlreadyOutsideStayUntilMoved) {
+    addRegion(rect(380, 220, 480, 320));
+    addRegion(rect(600, 10, 700, 50));  // outside the 480 x 320 page, as a file may hold it
+    show(1.0, 480, 320);
+    canvas.selectRegion(0);
+    for (int key : {ID_KEY_RIGHT, ID_KEY_DOWN, ID_KEY_CTRL_RIGHT, ID_KEY_CTRL_DOWN})
+        EXPECT_FALSE(canvas.command(key).repaint) << key;
+    EXPECT_EQ(rect(380, 220, 480, 320), stored(0));
+    EXPECT_EQ(rect(600, 10, 700, 50), stored(1));
+    canvas.command(ID_KEY_LEFT);
+    EXPECT_EQ(rect(379, 220, 479, 320), stored(0));
+    canvas.selectRegion(1);
+    canvas.command(ID_KEY_LEFT);
+    EXPECT_EQ(rect(380, 10, 480, 50), stored(1));
 }
 
 TEST_F(CanvasTest, PressOnEmptyCanvasClearsTheSelection) {

@@ -195,7 +195,7 @@ struct JumpCase {
 };
 
 TEST_F(ComandoFormTest, TypedJumpTextMustBeAnEntryOfTheList) {
-    const std::vector<std::string> odd{"Inicio", "Luces", "Persianas", "--------"};
+    const std::vector<std::string> odd{"Inicio", "Luces", "Persianas", "--------", " Menu"};
     const JumpCase cases[] = {
         {"Persianas", 4, true, "Persianas"},   // chosen from the list
         {"  Luces\t", 4, true, "Luces"},       // typed over another selection
@@ -205,6 +205,8 @@ TEST_F(ComandoFormTest, TypedJumpTextMustBeAnEntryOfTheList) {
         {"--------", 5, true, "--------"},     // the page of that name
         {"--------", -1, true, ""},
         {" \t", 3, true, ""},                  // empty field: no jump
+        {" Menu", 6, true, " Menu"},           // a name with a blank in front, as a file may hold
+        {" Menu", -1, true, " Menu"},
         {"Pers", 4, false, "Inicio"},          // prefix the list matched by itself
         {"luces", 3, false, "Inicio"},         // names compare exactly
         {"Salon", -1, false, "Inicio"},

@@ -31,6 +31,7 @@ public:
         return paths.count(path) != 0;
     }
     bool copy(const std::string&, const std::string&) override { return false; }
+    bool createFolders(const std::string&) override { return false; }
     bool replace(const std::string&, const std::string&) override { return false; }
     bool remove(const std::string&) override { return false; }
 
@@ -160,6 +161,20 @@ TEST(PictureChoice, ExistingNameFromElsewhereAsksFirst) {
     PictureChoice choice("Z:\\other\\Salon.png", "Z:\\proj\\", files);
     EXPECT_TRUE(choice.needsCopy());
     EXPECT_TRUE(choice.asksBeforeReplacing());
+}
+
+// The replace question names the other pages whose picture is that very
+// file, however the page names it.
+TEST(PictureChoice, TheOtherPagesUsingTheReplacedFileAreNamed) {
+    ExistingFiles files({"Z:\\proj\\Salon.png"});
+    PictureChoice choice("Z:\\other\\Salon.png", "Z:\\proj", files);
+    const std::vector<PagePicture> pages{{"Inicio", "salon.png"},
+                                         {"Luces", "luces.png"},
+                                         {"Patio", "Z:\\PROJ\\SALON.png"},
+                                         {"Fotos", "fotos\\Salon.png"},
+                                         {"Cocina", "Salon.png"}};
+    EXPECT_EQ((std::vector<std::string>{"Inicio", "Patio", "Cocina"}), choice.pagesUsingTarget(pages));
+    EXPECT_TRUE(choice.pagesUsingTarget({{"Luces", "luces.png"}}).empty());
 }
 
 TEST(PictureChoice, BareNameFromAnyPathForm) {
