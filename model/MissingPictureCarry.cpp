@@ -1,6 +1,7 @@
 #include "MissingPictureCarry.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 
 #include "FileAccess.h"
@@ -21,10 +22,21 @@ bool contains(const std::vector<std::string>& names, const std::string& name) {
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+// Asks as `mayReplace` does and remembers whether the user stopped.
+struct StopWatchingQuestion {
+    const std::function<ReplaceAnswer(const std::string&)>& mayReplace;
+    bool stopped = false;
+    ReplaceAnswer operator()(const std::string& name) {
+        ReplaceAnswer answer = mayReplace(name);
+        stopped = stopped || answer == ReplaceAnswer::Stop;
+        return answer;
+    }
+};
+
 }  // namespace
 
 std::vector<std::string> carryMissingPictures(Proyecto& project, FileAccess& files,
-                                              const std::function<bool(const std::string&)>& mayReplace) {
+                                              const std::function<ReplaceAnswer(const std::string&)>& mayReplace) {
     // The missing pictures, grouped by the folder they were found in, so
     // that each group is one carry from there.
     std::map<std::string, Proyecto> fromFolders;
@@ -49,9 +61,15 @@ std::vector<std::string> carryMissingPictures(Proyecto& project, FileAccess& fil
         fromFolders[origin].addPage(std::make_unique<Pagina>(*page));
     }
     std::vector<std::string> failed;
+    StopWatchingQuestion question{mayReplace};
     for (const auto& group : fromFolders) {
+        if (question.stopped) {
+            for (const auto& page : group.second.paginas)
+                failed.push_back(page->imagen);
+            continue;
+        }
         std::vector<std::string> notCopied =
-            carryPictures(group.second, group.first, project.archivo, files, mayReplace);
+            carryPictures(group.second, group.first, project.archivo, files, std::ref(question));
         failed.insert(failed.end(), notCopied.begin(), notCopied.end());
     }
     for (Pagina* page : carried)
@@ -61,10 +79,14 @@ std::vector<std::string> carryMissingPictures(Proyecto& project, FileAccess& fil
 }
 
 std::vector<std::string> completeSavedProject(Proyecto& project, const std::string& previousFile, FileAccess& files,
-                                              const std::function<bool(const std::string&)>& mayReplace) {
+                                              const std::function<ReplaceAnswer(const std::string&)>& mayReplace) {
     std::vector<std::string> failed;
-    if (!previousFile.empty())
-        failed = carryPictures(project, previousFile, project.archivo, files, mayReplace);
+    if (!previousFile.empty()) {
+        StopWatchingQuestion question{mayReplace};
+        failed = carryPictures(project, previousFile, project.archivo, files, std::ref(question));
+        if (question.stopped)
+            return failed;
+    }
     // A picture missing beside the previous file may have come from where its page found it.
     std::vector<std::string> notCarried = carryMissingPictures(project, files, mayReplace);
     failed.erase(std::remove_if(failed.begin(), failed.end(),

@@ -7,20 +7,24 @@
 #include <string>
 #include <vector>
 
+#include "PictureCarry.h"
+
 class FileAccess;
 class Proyecto;
 
 // Copies each relatively named picture missing beside `project.archivo`
 // from where its page last found it, as carryPictures does (asking
 // `mayReplace` the same way). Pages whose picture is beside the project
-// afterwards remember it there. Returns the names that could not be copied;
-// a picture found nowhere is left to the project check.
+// afterwards remember it there. Returns the names that could not be copied
+// (after a Stop, every one still to go); a picture found nowhere is left to
+// the project check.
 std::vector<std::string> carryMissingPictures(Proyecto& project, FileAccess& files,
-                                              const std::function<bool(const std::string&)>& mayReplace);
+                                              const std::function<ReplaceAnswer(const std::string&)>& mayReplace);
 
 // What every save does once the file is written: the pictures beside
 // `previousFile` (when the project was just saved under another name; ""
 // otherwise) by carryPictures, then carryMissingPictures. Returns the names
-// that could not be copied and are still missing beside the project.
+// that could not be copied and are still missing beside the project; a Stop
+// ends both steps.
 std::vector<std::string> completeSavedProject(Proyecto& project, const std::string& previousFile, FileAccess& files,
-                                              const std::function<bool(const std::string&)>& mayReplace);
+                                              const std::function<ReplaceAnswer(const std::string&)>& mayReplace);

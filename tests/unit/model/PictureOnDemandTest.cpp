@@ -152,7 +152,7 @@ TEST_F(OpenProject, AValidHeaderWithBrokenDataShowsBlankAndRecordsTheHeadersSize
 }
 
 TEST_F(OpenProject, ASaveAfterSaveAsAndAnUndoneDeletionCarriesTheMissingPicture) {
-    auto never = [](const std::string&) { return false; };
+    auto never = [](const std::string&) { return ReplaceAnswer::Keep; };
     EditHistory history;
     history.recordPageRemoval(project, 1);
     project.removePage("B");
