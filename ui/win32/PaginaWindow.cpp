@@ -76,9 +76,15 @@ void PaginaWindow::pasteRegion(const Region& region) {
     guarded([&] { perform(editor_.pasteRegion(region)); });
 }
 
+// The client area takes the scaled picture's size; the border goes around it.
 void PaginaWindow::fitToPage() {
     int32_t width, height;
     editor_.canvasSize(width, height);
+    RECT outer = {}, client = {};
+    GetWindowRect(hwnd, &outer);
+    GetClientRect(hwnd, &client);
+    width += (outer.right - outer.left) - client.right;
+    height += (outer.bottom - outer.top) - client.bottom;
     SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
