@@ -7,6 +7,7 @@
 #define IDI_QUENDA              2
 #define IDB_TOOLBAR             138
 #define IDC_TOOLBAR             138
+#define IDC_STATUSBAR           1040
 #define IDC_CUR_ALINEARSUP      104
 #define IDC_CUR_ALINEARINF      132
 #define IDC_CUR_IGUALARANCHO    133

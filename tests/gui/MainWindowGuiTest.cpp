@@ -83,13 +83,14 @@ std::string joinIds(const std::vector<int>& ids) {
     return text;
 }
 
-// The client area holds toolbar and canvas exactly.
+// The client area holds toolbar, canvas and status bar exactly.
 void checkFitsCanvas(MainWindow& window) {
     RECT client = clientRect(window.hwnd);
     RECT canvas = windowRect(window.canvas->hwnd);
     RECT toolbar = windowRect(toolbarOf(window.hwnd));
+    RECT status = windowRect(GetDlgItem(window.hwnd, IDC_STATUSBAR));
     GUI_CHECK_EQ(rectWidth(client), rectWidth(canvas));
-    GUI_CHECK_EQ(rectHeight(client), rectHeight(canvas) + rectHeight(toolbar));
+    GUI_CHECK_EQ(rectHeight(client), rectHeight(canvas) + rectHeight(toolbar) + rectHeight(status));
 }
 
 // Windows-1252 bytes of a UTF-8 text: the help text is checked against an

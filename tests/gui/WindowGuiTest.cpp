@@ -1,6 +1,8 @@
 // The main window around the canvas as the user sees it: every picture pixel
-// on screen.
+// on screen, and the status bar.
 #include "tests/gui/GuiTest.h"
+
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
@@ -53,10 +55,42 @@ void checkWholePageOnScreen(int width, int height) {
     GUI_CHECK_EQ(screenPixel(corner), RGB(255, 255, 0x80));
     POINT inside = {corner.x - 1, corner.y - 1};
     GUI_CHECK(screenPixel(inside) != RGB(255, 255, 0x80));
+    // The window's client area ends with the status bar right under the canvas.
+    POINT below = {width / 2, height + 1};
+    ClientToScreen(window->canvas->hwnd, &below);
+    GUI_CHECK_EQ(WindowFromPoint(below), GetDlgItem(window->hwnd, IDC_STATUSBAR));
+}
+
+std::string statusPart(HWND mainWindow, int part) {
+    char text[256] = "";
+    HWND status = GetDlgItem(mainWindow, IDC_STATUSBAR);
+    if (LOWORD(SendMessageA(status, SB_GETTEXTLENGTHA, part, 0)) < sizeof text)
+        SendMessageA(status, SB_GETTEXTA, part, reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
 }  // namespace
 
 GUI_TEST(Window, WholePageShowsOnScreenPixelForPixel) {
     checkWholePageOnScreen(480, 800);
+}
+
+GUI_TEST(Window, StatusBarShowsModeAndSelectedRegionAsItMoves) {
+    TempFolder folder;
+    Rect region{100, 100, 200, 160};
+    auto window = showPicture(folder, 640, 400, &region);
+    GUI_CHECK_EQ(statusPart(window->hwnd, 0), std::string("modo normal"));
+    GUI_CHECK_EQ(statusPart(window->hwnd, 1), std::string());
+    window->canvas->selectRegion(0);
+    GUI_CHECK_EQ(statusPart(window->hwnd, 1), std::string("x 100  y 100  ancho 100  alto 60"));
+    SetForegroundWindow(window->hwnd);
+    pressKey(VK_RIGHT);
+    pressKey(VK_DOWN, true);  // one pixel taller
+    pumpFor(200);
+    GUI_CHECK_EQ(statusPart(window->hwnd, 1), std::string("x 101  y 100  ancho 100  alto 61"));
+    window->statusBar.setMessage("Listo");
+    GUI_CHECK_EQ(statusPart(window->hwnd, 2), std::string("Listo"));
+    sendCommand(window->hwnd, ID_MODO_IGUALARALTO);
+    pumpFor(100);
+    GUI_CHECK_EQ(statusPart(window->hwnd, 0), std::string("igualando altura"));
 }

@@ -113,6 +113,7 @@ MainWindow::MainWindow()
       currentPage(nullptr) {
     SetMenu(hwnd, LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
     createToolbar();
+    statusBar.create(hwnd);
     project.reset(new Proyecto());
     canvas.reset(new PaginaWindow(toolbar.height(), this, *this));
     showPage("");
@@ -253,6 +254,7 @@ CanvasSurroundings MainWindow::surroundings() const {
     CanvasSurroundings around;
     around.frame = frameAround(hwnd, windowDpi(hwnd));
     around.toolbarHeight = toolbar.height();
+    around.statusHeight = statusBar.height();
     if (canvas) {
         RECT outer = {}, client = {};
         GetWindowRect(canvas->hwnd, &outer);
@@ -301,6 +303,13 @@ void MainWindow::canvasChanged(const CanvasChange& change) {
             history.recordPageChange(*project, static_cast<size_t>(index));
         updateMenus();
     }
+    if (change.checkedMode) {
+        ModoEdicion mode;
+        if (modeForCommand(change.checkedMode, mode))
+            statusBar.setMode(modeInfo(mode).titleText);
+    }
+    if (change.selectionChanged)
+        statusBar.setSelection(change.selection ? &*change.selection : nullptr);
     if (change.resized)
         fitToCanvas();
 }
@@ -392,6 +401,12 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Sent when a menu opens and when an accelerator checks its item.
     if (message == WM_INITMENUPOPUP) {
         updateClipboardItems();
+        return 0;
+    }
+    // The status bar keeps to the bottom edge as the window's size changes.
+    if (message == WM_SIZE) {
+        SendMessageA(toolbar.hwnd, TB_AUTOSIZE, 0, 0);
+        statusBar.fitParent();
         return 0;
     }
     if (message == WM_NOTIFY) {

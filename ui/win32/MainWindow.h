@@ -10,6 +10,7 @@
 #include "model/EditHistory.h"
 #include "ui/WindowLayout.h"
 #include "ui/win32/CanvasObserver.h"
+#include "ui/win32/StatusBar.h"
 #include "ui/win32/Toolbar.h"
 
 class PaginaWindow;
@@ -36,6 +37,7 @@ public:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     Toolbar toolbar;
+    StatusBar statusBar;  // StatusBar::setMessage shows a message under the canvas
     std::unique_ptr<Proyecto> project;  // released by onDestroy
     std::unique_ptr<PaginaWindow> canvas;
     Pagina* currentPage;  // the page the canvas shows; set by showOnCanvas alone

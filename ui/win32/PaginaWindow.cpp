@@ -189,7 +189,12 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
         change.title = editor_.title();
     change.checkedMode = actions.checkModeCommand;
     change.resized = resized;
-    if (change.title || change.checkedMode || change.resized)
+    Region selected;
+    if (editor_.selectedRegion(selected))
+        change.selection = selected.coords;
+    change.selectionChanged = !(change.selection == toldSelection);
+    toldSelection = change.selection;
+    if (change.title || change.checkedMode || change.resized || change.selectionChanged)
         observer.canvasChanged(change);
 }
 
