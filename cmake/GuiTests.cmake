@@ -40,7 +40,9 @@ set_tests_properties(gui.display.stop PROPERTIES FIXTURES_CLEANUP gui_display RE
 # gui.<build>.<Suite>.<Case> for every case, run by `program` (the winelib
 # one here, the Windows one in cmake/Windows.cmake). The transfer cases play
 # the device with tools/device_emulator, a Linux program, for both builds;
-# the clipboard cases start `program` again as a second process.
+# the clipboard cases start `program` again as a second process. The cases
+# of suite Dpi144 run the Windows program alone, in a prefix of their own
+# set to 144 DPI (tests/gui/run-at-dpi.sh).
 function(quenda_gui_tests build program)
   foreach(source ${QUENDA_GUI_TEST_SOURCES})
     set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
@@ -48,9 +50,18 @@ function(quenda_gui_tests build program)
     foreach(line ${lines})
       string(REGEX REPLACE "^GUI_TEST\\( *([A-Za-z0-9_]+) *, *([A-Za-z0-9_]+) *\\).*" "\\1.\\2" name "${line}")
       set(test gui.${build}.${name})
-      add_test(NAME ${test} COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE} ${program} ${name})
+      set(runner ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh)
+      set(timeout 120)
+      if(name MATCHES "^Dpi144\\.")
+        if(NOT build STREQUAL "pe")
+          continue()
+        endif()
+        set(runner ${QUENDA_GUI_SCRIPTS}/run-at-dpi.sh 144)
+        set(timeout 300)  # the prefix is made on the first run
+      endif()
+      add_test(NAME ${test} COMMAND ${runner} ${QUENDA_GUI_STATE} ${program} ${name})
       set_tests_properties(${test} PROPERTIES
-        FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${QUENDA_PROGRAM_LOCKS}" TIMEOUT 120
+        FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${QUENDA_PROGRAM_LOCKS}" TIMEOUT ${timeout}
         ENVIRONMENT "QUENDA_DEVICE_EMULATOR=$<TARGET_FILE:device_emulator>;QUENDA_GUI_TEST_PROGRAM=${program}")
     endforeach()
   endforeach()

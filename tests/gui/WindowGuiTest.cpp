@@ -1,5 +1,6 @@
 // The main window around the canvas as the user sees it: every picture pixel
-// on screen, and the status bar.
+// on screen, the status bar, and the same at 144 DPI (the Dpi144 suite runs
+// in a Wine prefix of its own set to that DPI).
 #include "tests/gui/GuiTest.h"
 
 #include <commctrl.h>
@@ -9,6 +10,7 @@
 
 #include "model/Pagina.h"
 #include "model/Proyecto.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/PaginaWindow.h"
 
@@ -93,4 +95,18 @@ GUI_TEST(Window, StatusBarShowsModeAndSelectedRegionAsItMoves) {
     sendCommand(window->hwnd, ID_MODO_IGUALARALTO);
     pumpFor(100);
     GUI_CHECK_EQ(statusPart(window->hwnd, 0), std::string("igualando altura"));
+}
+
+GUI_TEST(Dpi144, WholePageAndLargerIconsAt144Dpi) {
+    auto probe = createMainWindow();
+    GUI_REQUIRE(windowDpi(probe->hwnd) == 144);
+    HIMAGELIST icons = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbarOf(probe->hwnd), TB_GETIMAGELIST, 0, 0));
+    int iconWidth = 0, iconHeight = 0;
+    GUI_REQUIRE(icons && ImageList_GetIconSize(icons, &iconWidth, &iconHeight));
+    GUI_CHECK_EQ(iconWidth, 24);
+    GUI_CHECK_EQ(iconHeight, 24);
+    GUI_CHECK_EQ(ImageList_GetImageCount(icons), 18);
+    GUI_CHECK(rectHeight(windowRect(toolbarOf(probe->hwnd))) >= 24 + 6);
+    probe.reset();
+    checkWholePageOnScreen(480, 800);
 }

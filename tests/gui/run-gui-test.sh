@@ -12,7 +12,7 @@ if [ ! -f "$state/display" ]; then
   exit 1
 fi
 export DISPLAY="$(cat "$state/display")"
-export WINEPREFIX="$state/wineprefix"
+export WINEPREFIX="${QUENDA_GUI_PREFIX:-$state/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Unix cwd of the test: a scratch folder, so nothing lands in the sources.

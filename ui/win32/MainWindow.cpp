@@ -154,6 +154,7 @@ void MainWindow::createToolbar() {
     toolbar.hwnd = CreateToolbarEx(hwnd, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 16,
                                    instanceHandle, IDB_TOOLBAR, buttons.data(), static_cast<int>(buttons.size()), 16,
                                    16, 16, 16, sizeof(TBBUTTON));
+    toolbar.useIconsFor(windowDpi(hwnd));
 }
 
 const char* MainWindow::tooltipText(int commandId) {
@@ -289,6 +290,15 @@ void MainWindow::fitToCanvas() {
     }
 }
 
+void MainWindow::changeDpi(const RECT& suggested) {
+    toolbar.useIconsFor(windowDpi(hwnd));
+    statusBar.fitParent();
+    if (canvas)
+        SetWindowPos(canvas->hwnd, nullptr, 0, toolbar.height(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    fitToCanvas();
+}
+
 // The canvas reports what changed; the title, the check marks and the size
 // are this window's to set.
 void MainWindow::canvasChanged(const CanvasChange& change) {
@@ -407,6 +417,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE) {
         SendMessageA(toolbar.hwnd, TB_AUTOSIZE, 0, 0);
         statusBar.fitParent();
+        return 0;
+    }
+    if (message == WM_DPICHANGED) {
+        changeDpi(*reinterpret_cast<const RECT*>(lParam));
         return 0;
     }
     if (message == WM_NOTIFY) {

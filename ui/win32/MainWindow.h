@@ -56,6 +56,9 @@ private:
     // Sizes the window so that its client area holds toolbar, canvas and
     // status bar exactly, whatever the frame and menu bar turn out to take.
     void fitToCanvas();
+    // The screen's DPI changed: bars and icons for the new one, the size
+    // for the same canvas, at the place the system suggests.
+    void changeDpi(const RECT& suggested);
     Extent fittedSize;  // the outer size onGetMinMaxInfo holds the window to
     // Every change to the project's pages goes through here: the canvas lets
     // go of its page first, since `change` may destroy or alter it; then the

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 struct Toolbar {
     HWND hwnd = nullptr;
@@ -13,4 +14,11 @@ struct Toolbar {
             return 0;
         return r.bottom - r.top;
     }
+    // Shows the icons drawn for the size nearest to `dpi` (16, 24 or 32
+    // pixels) and fits the buttons and the bar's height to them.
+    void useIconsFor(UINT dpi);
+    ~Toolbar();
+
+    int iconSize = 16;                // the size the buttons show
+    HIMAGELIST icons = nullptr;       // ours once the size changed; the bar's own before
 };
