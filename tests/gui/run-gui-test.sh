@@ -2,7 +2,8 @@
 # Runs one test program on the display the gui.display fixture started:
 # a GUI case (run-gui-test.sh <state> <program> <Suite.Case>) or any other
 # arguments. The program is the winelib one (a launcher script) or a
-# Windows executable, which Wine starts.
+# Windows executable, which Wine starts. QUENDA_GUI_PREFIX, when set, names
+# another Wine prefix (tests/gui/run-at-dpi.sh sets one up).
 set -eu
 state=$1
 program=$2
