@@ -14,7 +14,7 @@ set(QUENDA_ART_FILES
 
 # One file per picture of the art; the cursor names are the picture names of
 # cursors.txt, and quenda.rc names the same files.
-set(QUENDA_PICTURES toolbar.bmp quenda.ico
+set(QUENDA_PICTURES toolbar.bmp toolbar24.bmp toolbar32.bmp quenda.ico
   alinearsup.cur alinearinf.cur alinearizq.cur alinearder.cur
   igualaralto.cur igualarancho.cur igualartamanno.cur)
 list(TRANSFORM QUENDA_PICTURES PREPEND ${QUENDA_PICTURES_DIR}/)

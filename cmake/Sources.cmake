@@ -35,6 +35,7 @@ set(QUENDA_CORE_SOURCES
   ui/PictureChoice.cpp
   ui/ProyectoForm.cpp
   ui/Trim.cpp
+  ui/WindowLayout.cpp
 )
 # The core's platform halves: sockets over POSIX (Linux) or Winsock (Windows).
 set(QUENDA_POSIX_SOURCES
@@ -63,6 +64,7 @@ set(QUENDA_WIN32_SOURCES
   transfer/win32/TransferirDlg.cpp
   ui/win32/ComandoDlg.cpp
   ui/win32/DialogRefusal.cpp
+  ui/win32/Dpi.cpp
   ui/win32/FileDialog.cpp
   ui/win32/MainWindow.cpp
   ui/win32/PaginaDlg.cpp
@@ -70,6 +72,8 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/ProjectFileDialogs.cpp
   ui/win32/ProyectoDlg.cpp
   ui/win32/RegionClipboard.cpp
+  ui/win32/StatusBar.cpp
+  ui/win32/Toolbar.cpp
   ui/win32/VerificarDlg.cpp
 )
 set(QUENDA_PROGRAM_SOURCES
@@ -101,6 +105,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/ComandoFormTest.cpp
   tests/unit/ui/PaginaFormTest.cpp
   tests/unit/ui/ProyectoFormTest.cpp
+  tests/unit/ui/WindowLayoutTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
 # these files becomes a ctest test (cmake/GuiTests.cmake).
@@ -119,6 +124,7 @@ set(QUENDA_GUI_TEST_SOURCES
   tests/gui/ProjectCheckGuiTest.cpp
   tests/gui/TransferGuiDevice.cpp
   tests/gui/TransferGuiTest.cpp
+  tests/gui/WindowGuiTest.cpp
 )
 # Unit tests of the Windows-only code (Windows, run under Wine).
 set(QUENDA_WINDOWS_TEST_SOURCES

@@ -7,6 +7,9 @@
 #define IDI_QUENDA              2
 #define IDB_TOOLBAR             138
 #define IDC_TOOLBAR             138
+#define IDB_TOOLBAR24           1041  // the strip at 24 and 32 pixels, for larger screens
+#define IDB_TOOLBAR32           1042
+#define IDC_STATUSBAR           1040
 #define IDC_CUR_ALINEARSUP      104
 #define IDC_CUR_ALINEARINF      132
 #define IDC_CUR_IGUALARANCHO    133

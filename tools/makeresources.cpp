@@ -2,7 +2,9 @@
 //
 // Draws the pictures of the resource script from their art text (see
 // ResourceArt.h for the format):
-//   toolbar.txt  18 pictures of 16 x 15, side by side -> toolbar.bmp
+//   toolbar.txt  18 pictures of 16 x 15, side by side -> toolbar.bmp, and
+//                the same on 16 x 16 squares enlarged with nearest neighbours
+//                to 24 x 24 and 32 x 32 -> toolbar24.bmp, toolbar32.bmp
 //   icon.txt     a 32 x 32 and a 16 x 16 picture      -> quenda.ico
 //   cursors.txt  32 x 32 pictures with a hot spot     -> <name>.cur each
 // Any fault in the art stops the build with the file, line and reason.
@@ -52,6 +54,23 @@ void requireSize(const std::string& file, const art::Picture& picture, int width
                       "x" + std::to_string(height)};
 }
 
+// `image` on a square of kToolbarImageWidth (the missing rows in the
+// buttons' grey) enlarged to size x size, each pixel taken from the nearest
+// one: 32 doubles every pixel, 24 doubles every other one.
+art::Picture enlargedSquare(const art::Picture& image, int size) {
+    const int grey = art::colourOfLetter('.');
+    art::Picture square = image;
+    square.width = square.height = size;
+    square.pixels.assign(size_t(size) * size, grey);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            int fromX = x * kToolbarImageWidth / size, fromY = y * kToolbarImageWidth / size;
+            if (fromY < image.height)
+                square.pixels[size_t(y) * size + x] = image.at(fromX, fromY);
+        }
+    return square;
+}
+
 void makeToolbar(const std::string& artFolder, const std::string& outFolder) {
     std::string file = joinPath(artFolder, "toolbar.txt");
     std::vector<art::Picture> images = readArt(file);
@@ -65,6 +84,13 @@ void makeToolbar(const std::string& artFolder, const std::string& outFolder) {
     }
     writeOutput(joinPath(outFolder, "toolbar.bmp"),
                 art::encodeBitmap16(art::joinSideBySide(images, "toolbar")));
+    for (int size : {24, 32}) {
+        std::vector<art::Picture> enlarged;
+        for (const art::Picture& image : images)
+            enlarged.push_back(enlargedSquare(image, size));
+        writeOutput(joinPath(outFolder, "toolbar" + std::to_string(size) + ".bmp"),
+                    art::encodeBitmap16(art::joinSideBySide(enlarged, "toolbar")));
+    }
 }
 
 void makeIcon(const std::string& artFolder, const std::string& outFolder) {

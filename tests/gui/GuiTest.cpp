@@ -133,6 +133,12 @@ RECT windowRect(HWND window) {
     return r;
 }
 
+RECT clientRect(HWND window) {
+    RECT r = {};
+    GetClientRect(window, &r);
+    return r;
+}
+
 int rectWidth(const RECT& r) { return r.right - r.left; }
 int rectHeight(const RECT& r) { return r.bottom - r.top; }
 

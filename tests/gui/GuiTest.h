@@ -134,6 +134,8 @@ HWND findThreadWindow(const std::string& title, const char* className = nullptr,
 
 std::string windowTitle(HWND window);
 RECT windowRect(HWND window);
+// The client area, at (0, 0).
+RECT clientRect(HWND window);
 int rectWidth(const RECT& r);
 int rectHeight(const RECT& r);
 // Texts of the window's "Static" children, in child order.

@@ -83,13 +83,14 @@ std::string joinIds(const std::vector<int>& ids) {
     return text;
 }
 
+// The client area holds toolbar, canvas and status bar exactly.
 void checkFitsCanvas(MainWindow& window) {
-    RECT outer = windowRect(window.hwnd);
+    RECT client = clientRect(window.hwnd);
     RECT canvas = windowRect(window.canvas->hwnd);
     RECT toolbar = windowRect(toolbarOf(window.hwnd));
-    GUI_CHECK_EQ(rectWidth(outer), rectWidth(canvas));
-    GUI_CHECK_EQ(rectHeight(outer), rectHeight(canvas) + rectHeight(toolbar) + GetSystemMetrics(SM_CYCAPTION) +
-                                         GetSystemMetrics(SM_CYMENU));
+    RECT status = windowRect(GetDlgItem(window.hwnd, IDC_STATUSBAR));
+    GUI_CHECK_EQ(rectWidth(client), rectWidth(canvas));
+    GUI_CHECK_EQ(rectHeight(client), rectHeight(canvas) + rectHeight(toolbar) + rectHeight(status));
 }
 
 // Windows-1252 bytes of a UTF-8 text: the help text is checked against an
@@ -135,7 +136,7 @@ GUI_TEST(MainWindow, StartUpState) {
     GUI_CHECK(toolbarButtonChecked(main, ID_MODO_NORMAL));
 
     // No page: a 400 x 200 canvas below the toolbar, the window around it.
-    RECT canvas = windowRect(window->canvas->hwnd);
+    RECT canvas = clientRect(window->canvas->hwnd);
     GUI_CHECK_EQ(rectWidth(canvas), 400);
     GUI_CHECK_EQ(rectHeight(canvas), 200);
     checkFitsCanvas(*window);
@@ -256,8 +257,8 @@ GUI_TEST(MainWindow, OpenShowsStartPageAndFitsIt) {
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Luces"));
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
     GUI_CHECK(window->currentPage && window->currentPage->nombre == "Luces");
-    RECT canvas = windowRect(window->canvas->hwnd);
-    GUI_CHECK(rectWidth(canvas) >= 640 && rectWidth(canvas) <= 644);
+    RECT canvas = clientRect(window->canvas->hwnd);
+    GUI_CHECK_EQ(rectWidth(canvas), 640);
     checkFitsCanvas(*window);
 
     // Everything is available with pages.
@@ -275,7 +276,7 @@ GUI_TEST(MainWindow, OpenShowsStartPageAndFitsIt) {
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Inicio - modo normal"));
     GUI_CHECK_EQ(window->project->paginaInicial, std::string("Luces"));
-    canvas = windowRect(window->canvas->hwnd);
+    canvas = clientRect(window->canvas->hwnd);
     GUI_CHECK_EQ(rectWidth(canvas), 400);
     GUI_CHECK_EQ(rectHeight(canvas), 200);
     checkFitsCanvas(*window);
@@ -466,7 +467,7 @@ GUI_TEST(MainWindow, PagesWithTheSameName) {
     sendCommand(main, ID_PAGE_FIRST + 1);
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
     GUI_CHECK(window->currentPage == window->project->paginas[0].get());
-    GUI_CHECK_EQ(rectWidth(windowRect(window->canvas->hwnd)), 400);
+    GUI_CHECK_EQ(rectWidth(clientRect(window->canvas->hwnd)), 400);
 }
 
 GUI_TEST(MainWindow, CloseAsksOnlyAboutUnsavedChanges) {
@@ -806,7 +807,7 @@ GUI_TEST(MainWindow, UndoItemsFollowTheHistoryAndTheUndonePageIsShown) {
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno,Dos"));
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Dos - modo normal"));
-    GUI_CHECK_EQ(rectHeight(windowRect(window->canvas->hwnd)), 250);
+    GUI_CHECK_EQ(rectHeight(clientRect(window->canvas->hwnd)), 250);
     GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
     GUI_CHECK(menuItemEnabled(main, ID_REHACER));
     GUI_CHECK(menuItemEnabled(main, ID_MODO_NORMAL));

@@ -2,6 +2,8 @@
 # Runs one test program on the display the gui.display fixture started:
 # a GUI case (run-gui-test.sh <state> <program> <Suite.Case>) or any other
 # arguments. The program is a Windows executable, which Wine starts.
+# QUENDA_GUI_PREFIX, when set, names another Wine prefix (tests/gui/run-at-dpi.sh
+# sets one up).
 set -eu
 state=$1
 program=$2
@@ -11,7 +13,7 @@ if [ ! -f "$state/display" ]; then
   exit 1
 fi
 export DISPLAY="$(cat "$state/display")"
-export WINEPREFIX="$state/wineprefix"
+export WINEPREFIX="${QUENDA_GUI_PREFIX:-$state/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 # Unix cwd of the test: a scratch folder, so nothing lands in the sources.

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "model/Region.h"
+
 // Each member names one thing that changed; unset members changed nothing.
 struct CanvasChange {
     std::optional<std::string> title;
@@ -14,6 +16,11 @@ struct CanvasChange {
     // The page shown is about to be edited (once per drag, key or dialog):
     // the moment to keep it as it was, for undo.
     bool pageAboutToChange = false;
+    // The selection moved, changed size or went to another region or none
+    // (every drag step and key): the selected region in picture pixels,
+    // unset when nothing is selected.
+    bool selectionChanged = false;
+    std::optional<Rect> selection;
 };
 
 class CanvasObserver {

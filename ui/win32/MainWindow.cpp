@@ -19,6 +19,7 @@
 #include "transfer/win32/TransferirDlg.h"
 #include "ui/ModoEdicion.h"
 #include "ui/NameList.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/PaginaDlg.h"
 #include "ui/win32/PaginaWindow.h"
 #include "ui/win32/ProjectFileDialogs.h"
@@ -112,6 +113,7 @@ MainWindow::MainWindow()
       currentPage(nullptr) {
     SetMenu(hwnd, LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
     createToolbar();
+    statusBar.create(hwnd);
     project.reset(new Proyecto());
     canvas.reset(new PaginaWindow(toolbar.height(), this, *this));
     showPage("");
@@ -152,6 +154,7 @@ void MainWindow::createToolbar() {
     toolbar.hwnd = CreateToolbarEx(hwnd, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 16,
                                    instanceHandle, IDB_TOOLBAR, buttons.data(), static_cast<int>(buttons.size()), 16,
                                    16, 16, 16, sizeof(TBBUTTON));
+    toolbar.useIconsFor(windowDpi(hwnd));
 }
 
 const char* MainWindow::tooltipText(int commandId) {
@@ -230,20 +233,68 @@ void MainWindow::showOnCanvas(Pagina* page) {
     canvas->setPage(page, scale, project->instalacion, project->pageNames());
 }
 
-// A picture larger than the work area left around the canvas is scaled
-// down, and the window moves to the work area's corner to give it room.
+// A picture larger than the work area of the window's screen, less all
+// that surrounds the canvas, is scaled down, and the window moves to the
+// work area's corner to give it room.
 double MainWindow::canvasScale(const Pagina& page) {
-    RECT work = {0, 0, 0, 0};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    ScaleChoice choice = chooseScale(page.pictureWidth(), page.pictureHeight(),
-                                     work.right - work.left, (work.bottom - work.top) - heightAroundCanvas());
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor))
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    const RECT& work = monitor.rcWork;
+    const Extent room = pictureRoom(surroundings(), Extent{work.right - work.left, work.bottom - work.top});
+    ScaleChoice choice = chooseScale(page.pictureWidth(), page.pictureHeight(), room.width, room.height);
     if (choice.moveToCorner)
         SetWindowPos(hwnd, nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     return choice.scale;
 }
 
-int MainWindow::heightAroundCanvas() const {
-    return toolbar.height() + GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU);
+CanvasSurroundings MainWindow::surroundings() const {
+    CanvasSurroundings around;
+    around.frame = frameAround(hwnd, windowDpi(hwnd));
+    around.toolbarHeight = toolbar.height();
+    around.statusHeight = statusBar.height();
+    if (canvas) {
+        RECT outer = {}, client = {};
+        GetWindowRect(canvas->hwnd, &outer);
+        GetClientRect(canvas->hwnd, &client);
+        around.canvasBorder =
+            Extent{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+    }
+    return around;
+}
+
+// The frame comes from the window's styles at its DPI; a menu bar wrapped
+// onto two lines shows only once the window has its width, so the size is
+// measured and mended (twice at most: the width never changes).
+void MainWindow::fitToCanvas() {
+    if (!canvas)
+        return;
+    RECT canvasClient = {};
+    GetClientRect(canvas->hwnd, &canvasClient);
+    const CanvasSurroundings around = surroundings();
+    const Extent canvasSize{canvasClient.right, canvasClient.bottom};
+    const Extent wanted = clientSizeFor(around, canvasSize);
+    fittedSize = windowSizeFor(around, canvasSize);
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        // onGetMinMaxInfo turns 0 x 0 into fittedSize.
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+        RECT client = {};
+        GetClientRect(hwnd, &client);
+        const Extent got{client.right, client.bottom};
+        if (got == wanted)
+            break;
+        fittedSize = correctedWindowSize(fittedSize, wanted, got);
+    }
+}
+
+void MainWindow::changeDpi(const RECT& suggested) {
+    toolbar.useIconsFor(windowDpi(hwnd));
+    statusBar.fitParent();
+    if (canvas)
+        SetWindowPos(canvas->hwnd, nullptr, 0, toolbar.height(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    fitToCanvas();
 }
 
 // The canvas reports what changed; the title, the check marks and the size
@@ -260,9 +311,15 @@ void MainWindow::canvasChanged(const CanvasChange& change) {
             history.recordPageChange(*project, static_cast<size_t>(index));
         updateMenus();
     }
-    // onGetMinMaxInfo turns 0 x 0 into the size that fits toolbar and canvas.
+    if (change.checkedMode) {
+        ModoEdicion mode;
+        if (modeForCommand(change.checkedMode, mode))
+            statusBar.setMode(modeInfo(mode).titleText);
+    }
+    if (change.selectionChanged)
+        statusBar.setSelection(change.selection ? &*change.selection : nullptr);
     if (change.resized)
-        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+        fitToCanvas();
 }
 
 void MainWindow::checkMode(int commandId) {
@@ -326,14 +383,10 @@ void MainWindow::updateClipboardItems() {
 
 LRESULT MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
     // Sizes asked for while the window is still being built get the default.
-    if (!canvas)
+    if (!canvas || fittedSize.width <= 0)
         return Window::onGetMinMaxInfo(info);
-    RECT canvasRect = {};
-    GetWindowRect(canvas->hwnd, &canvasRect);
-    LONG width = canvasRect.right - canvasRect.left;
-    LONG height = canvasRect.bottom - canvasRect.top + heightAroundCanvas();
-    info->ptMaxSize.x = info->ptMinTrackSize.x = info->ptMaxTrackSize.x = width;
-    info->ptMaxSize.y = info->ptMinTrackSize.y = info->ptMaxTrackSize.y = height;
+    info->ptMaxSize.x = info->ptMinTrackSize.x = info->ptMaxTrackSize.x = fittedSize.width;
+    info->ptMaxSize.y = info->ptMinTrackSize.y = info->ptMaxTrackSize.y = fittedSize.height;
     return 0;
 }
 
@@ -356,6 +409,16 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Sent when a menu opens and when an accelerator checks its item.
     if (message == WM_INITMENUPOPUP) {
         updateClipboardItems();
+        return 0;
+    }
+    // The status bar keeps to the bottom edge as the window's size changes.
+    if (message == WM_SIZE) {
+        SendMessageA(toolbar.hwnd, TB_AUTOSIZE, 0, 0);
+        statusBar.fitParent();
+        return 0;
+    }
+    if (message == WM_DPICHANGED) {
+        changeDpi(*reinterpret_cast<const RECT*>(lParam));
         return 0;
     }
     if (message == WM_NOTIFY) {

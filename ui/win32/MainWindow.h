@@ -8,7 +8,9 @@
 
 #include "app/Window.h"
 #include "model/EditHistory.h"
+#include "ui/WindowLayout.h"
 #include "ui/win32/CanvasObserver.h"
+#include "ui/win32/StatusBar.h"
 #include "ui/win32/Toolbar.h"
 
 class PaginaWindow;
@@ -35,6 +37,7 @@ public:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     Toolbar toolbar;
+    StatusBar statusBar;  // StatusBar::setMessage shows a message under the canvas
     std::unique_ptr<Proyecto> project;  // released by onDestroy
     std::unique_ptr<PaginaWindow> canvas;
     Pagina* currentPage;  // the page the canvas shows; set by showOnCanvas alone
@@ -48,8 +51,15 @@ private:
     // the room left on the work area is scaled down.
     void showOnCanvas(Pagina* page);
     double canvasScale(const Pagina& page);
-    // The window's height beyond the canvas: toolbar, caption and menu bar.
-    int heightAroundCanvas() const;
+    // Frame, bars and canvas border as they are now, at the window's DPI.
+    CanvasSurroundings surroundings() const;
+    // Sizes the window so that its client area holds toolbar, canvas and
+    // status bar exactly, whatever the frame and menu bar turn out to take.
+    void fitToCanvas();
+    // The screen's DPI changed: bars and icons for the new one, the size
+    // for the same canvas, at the place the system suggests.
+    void changeDpi(const RECT& suggested);
+    Extent fittedSize;  // the outer size onGetMinMaxInfo holds the window to
     // Every change to the project's pages goes through here: the canvas lets
     // go of its page first, since `change` may destroy or alter it; then the
     // page named by what `change` returns is shown as showPage does.

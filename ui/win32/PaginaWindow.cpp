@@ -76,9 +76,15 @@ void PaginaWindow::pasteRegion(const Region& region) {
     guarded([&] { perform(editor_.pasteRegion(region)); });
 }
 
+// The client area takes the scaled picture's size; the border goes around it.
 void PaginaWindow::fitToPage() {
     int32_t width, height;
     editor_.canvasSize(width, height);
+    RECT outer = {}, client = {};
+    GetWindowRect(hwnd, &outer);
+    GetClientRect(hwnd, &client);
+    width += (outer.right - outer.left) - client.right;
+    height += (outer.bottom - outer.top) - client.bottom;
     SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
@@ -183,7 +189,12 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
         change.title = editor_.title();
     change.checkedMode = actions.checkModeCommand;
     change.resized = resized;
-    if (change.title || change.checkedMode || change.resized)
+    Region selected;
+    if (editor_.selectedRegion(selected))
+        change.selection = selected.coords;
+    change.selectionChanged = !(change.selection == toldSelection);
+    toldSelection = change.selection;
+    if (change.title || change.checkedMode || change.resized || change.selectionChanged)
         observer.canvasChanged(change);
 }
 

@@ -3,6 +3,7 @@
 // turns messages into its calls and its answers into Win32 calls.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,5 +53,6 @@ private:
     HPEN outlinePen;
     HCURSOR sizeNS, sizeWE, sizeNESW, sizeNWSE, sizeAll, arrow;
     HCURSOR modeCursors[kModeCount];
+    std::optional<Rect> toldSelection;  // the selection the observer last heard of
     PaintPlan plan;  // kept between paints so that its storage is reused
 };
