@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <climits>
+#include "app/WidePath.h"
 
 namespace {
 
@@ -67,13 +67,17 @@ private:
 
 }  // namespace
 
+// Every call below takes the path through systemPath, so that folders deep
+// in synced folders and shares work past 260 characters.
+
 std::unique_ptr<InputFile> Win32FileAccess::openRead(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    WideText name = systemPath(path);
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;
     // A folder opens too on some systems; it is not a file to read.
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         CloseHandle(file);
         return nullptr;
@@ -83,15 +87,16 @@ std::unique_ptr<InputFile> Win32FileAccess::openRead(const std::string& path) {
 
 // Windows refuses to overwrite a read-only file; Wine run as root would not,
 // so the attribute is honoured here on every system.
-static bool isReadOnlyFile(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+static bool isReadOnlyFile(const WideText& name) {
+    DWORD attributes = GetFileAttributesW(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 std::unique_ptr<OutputFile> Win32FileAccess::create(const std::string& path) {
-    if (isReadOnlyFile(path))
+    WideText name = systemPath(path);
+    if (isReadOnlyFile(name))
         return nullptr;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;
@@ -99,21 +104,28 @@ std::unique_ptr<OutputFile> Win32FileAccess::create(const std::string& path) {
 }
 
 bool Win32FileAccess::exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(systemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool Win32FileAccess::copy(const std::string& from, const std::string& to) {
-    if (isReadOnlyFile(to))
+    WideText target = systemPath(to);
+    if (isReadOnlyFile(target))
         return false;
-    return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
+    return CopyFileW(systemPath(from).c_str(), target.c_str(), FALSE) != 0;
 }
 
 bool Win32FileAccess::replace(const std::string& from, const std::string& to) {
-    if (isReadOnlyFile(to))
+    WideText target = systemPath(to);
+    if (isReadOnlyFile(target))
         return false;
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    return MoveFileExW(systemPath(from).c_str(), target.c_str(), flags) != 0;
 }
 
 bool Win32FileAccess::remove(const std::string& path) {
-    return DeleteFileA(path.c_str()) != 0;
+    return DeleteFileW(systemPath(path).c_str()) != 0;
+}
+
+bool Win32FileAccess::pathTooLong(const std::string& path) {
+    return pathBeyondSystemLimits(path);
 }

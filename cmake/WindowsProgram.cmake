@@ -65,6 +65,7 @@ set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 file(GLOB QUENDA_WINDOWS_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/windows/*.cpp)
-add_executable(quenda_windows_tests ${QUENDA_WINDOWS_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/app/Win32FileAccess.cpp)
+add_executable(quenda_windows_tests ${QUENDA_WINDOWS_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/app/Win32FileAccess.cpp
+                                    ${CMAKE_SOURCE_DIR}/app/WidePath.cpp)
 target_link_libraries(quenda_windows_tests PRIVATE quenda_core gtest gtest_main)
 target_link_options(quenda_windows_tests PRIVATE ${QUENDA_STATIC_LINK})
