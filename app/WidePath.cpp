@@ -13,6 +13,9 @@ bool narrowText(const WCHAR* text, std::string& out) {
 }
 
 static WideText fullPath(const WideText& path) {
+    // Longer input is refused here: Wine cut it to another, shorter path.
+    if (path.size() >= kMaxSystemPath)
+        return WideText();
     DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
     if (size == 0)
         return WideText();

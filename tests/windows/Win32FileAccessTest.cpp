@@ -11,7 +11,9 @@
 
 #include "app/Win32FileAccess.h"
 #include "app/WidePath.h"
+#include "model/ProjectFile.h"
 #include "model/WindowsPath.h"
+#include "resources/texts.h"
 #include "tests/windows/FolderTree.h"
 
 namespace {
@@ -110,6 +112,8 @@ TEST(Win32FileAccess, NamesAreTheSystemsWindows1252) {
         WCHAR wide[2] = {};
         ASSERT_EQ(MultiByteToWideChar(1252, 0, text, 1, wide, 1), 1);
         EXPECT_EQ(utf16FromCp1252(text), std::u16string(1, static_cast<char16_t>(wide[0]))) << byte;
+        std::string back;
+        EXPECT_TRUE(narrowText(wide, back) && back == text) << byte;
     }
     WindowsFolder folder;
     Win32FileAccess files;
@@ -118,15 +122,24 @@ TEST(Win32FileAccess, NamesAreTheSystemsWindows1252) {
     EXPECT_NE(GetFileAttributesA(name.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST(Win32FileAccess, PathsBeyondTheSystemsReachAreToldApart) {
+TEST(Win32FileAccess, AProjectPathBeyondTheSystemsReachIsSaidToBeTooLong) {
     WindowsFolder folder;
     Win32FileAccess files;
-    const std::string longName = folder.path(std::string(256, 'n') + ".xml");
+    FileAccess::install(&files);
     std::string farAway = folder.path("");
     while (farAway.size() < kMaxSystemPath)
         farAway += std::string(200, 'c') + "\\";
-    EXPECT_TRUE(files.pathTooLong(longName));
-    EXPECT_FALSE(writeFileSafely(files, longName, "x"));
-    EXPECT_TRUE(files.pathTooLong(farAway + "casa.xml"));
-    EXPECT_FALSE(files.pathTooLong(folder.deepFolder(1000) + "casa.xml"));
+    for (const std::string& path : {farAway + "casa.xml", folder.path(std::string(252, 'n') + ".xml")}) {
+        Proyecto project;
+        project.archivo = path;
+        for (bool save : {true, false}) {
+            try {
+                save ? writeProjectFile(project) : readProjectFile(path, project);
+                ADD_FAILURE() << path.size();
+            } catch (const ProyectoException& e) {
+                EXPECT_STREQ(e.what(), kPathTooLongText) << path.size();
+            }
+        }
+    }
+    FileAccess::install(nullptr);
 }

@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "model/ProjectFile.h"
-#include "resources/texts.h"
 #include "support/FailingFileAccess.h"
 #include "support/MemoryFileAccess.h"
 #include "support/PngFile.h"
@@ -406,54 +405,4 @@ TEST(ProjectFileAccess, SavingAndSnapshotDecodeNoPicture) {
     EXPECT_NE(std::string::npos, files.files["Z:\\casa\\casa.xml"].find("ancho=\"32\" alto=\"24\""));
     ASSERT_NE(nullptr, project.guardado);
     EXPECT_EQ(nullptr, project.guardado->paginas[0]->imagenCargada);
-}
-
-// A system that cannot reach paths past kLimit characters, as Windows cannot
-// past 32,767.
-class ShortReachFiles : public MemoryFileAccess {
-public:
-    static const size_t kLimit = 40;
-    bool pathTooLong(const std::string& path) override { return path.size() > kLimit; }
-    std::unique_ptr<InputFile> openRead(const std::string& path) override {
-        return pathTooLong(path) ? nullptr : MemoryFileAccess::openRead(path);
-    }
-    std::unique_ptr<OutputFile> create(const std::string& path) override {
-        return pathTooLong(path) ? nullptr : MemoryFileAccess::create(path);
-    }
-};
-
-TEST(ProjectFileAccess, APathTooLongForTheSystemIsToldApartFromABadFile) {
-    const std::string fits = "Z:\\casa.xml";
-    // Fits, but its temporary file beside it does not.
-    const std::string nearLimit = "Z:\\" + std::string(30, 'c') + ".xml";
-    const std::string beyond = "Z:\\" + std::string(50, 'c') + ".xml";
-    const struct {
-        bool save;
-        std::string path;
-        std::string error;
-    } rows[] = {
-        {false, fits, kInvalid},  // missing
-        {false, nearLimit, kInvalid},
-        {false, beyond, kPathTooLongText},
-        {true, fits, ""},
-        {true, nearLimit, kPathTooLongText},
-        {true, beyond, kPathTooLongText},
-    };
-    for (const auto& row : rows) {
-        ShortReachFiles files;
-        ScopedFileAccess installed(files);
-        Proyecto project;
-        project.archivo = row.path;
-        std::string error;
-        try {
-            if (row.save)
-                writeProjectFile(project);
-            else
-                readProjectFile(row.path, project);
-        } catch (const ProyectoException& e) {
-            error = e.what();
-        }
-        EXPECT_EQ(error, row.error) << row.save << " " << row.path.size();
-        EXPECT_EQ(files.exists(row.path), row.save && row.error.empty());
-    }
 }
