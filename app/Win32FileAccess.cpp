@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include <climits>
+#include "app/WidePath.h"
 
 namespace {
 
@@ -67,13 +67,17 @@ private:
 
 }  // namespace
 
+// Every call below takes the path through systemPath, so that folders deep
+// in synced folders and shares work past 260 characters.
+
 std::unique_ptr<InputFile> Win32FileAccess::openRead(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    WideText name = systemPath(path);
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;
     // A folder opens too on some systems; it is not a file to read.
-    DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD attributes = GetFileAttributesW(name.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         CloseHandle(file);
         return nullptr;
@@ -83,15 +87,16 @@ std::unique_ptr<InputFile> Win32FileAccess::openRead(const std::string& path) {
 
 // Windows refuses to overwrite a read-only file; Wine run as root would not,
 // so the attribute is honoured here on every system.
-static bool isReadOnlyFile(const std::string& path) {
-    DWORD attributes = GetFileAttributesA(path.c_str());
+static bool isReadOnlyFile(const WideText& name) {
+    DWORD attributes = GetFileAttributesW(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
 std::unique_ptr<OutputFile> Win32FileAccess::create(const std::string& path) {
-    if (isReadOnlyFile(path))
+    WideText name = systemPath(path);
+    if (isReadOnlyFile(name))
         return nullptr;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;
@@ -99,36 +104,47 @@ std::unique_ptr<OutputFile> Win32FileAccess::create(const std::string& path) {
 }
 
 bool Win32FileAccess::exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(systemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // CopyFile carries the source's attributes over: a read-only picture would
 // make its copy read-only, and every later copy to that place would fail.
 bool Win32FileAccess::copy(const std::string& from, const std::string& to) {
-    if (isReadOnlyFile(to) || !CopyFileA(from.c_str(), to.c_str(), FALSE))
+    WideText target = systemPath(to);
+    if (isReadOnlyFile(target) || !CopyFileW(systemPath(from).c_str(), target.c_str(), FALSE))
         return false;
-    DWORD attributes = GetFileAttributesA(to.c_str());
+    DWORD attributes = GetFileAttributesW(target.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (!(attributes & FILE_ATTRIBUTE_READONLY) ||
-            SetFileAttributesA(to.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)));
+            SetFileAttributesW(target.c_str(), attributes & ~static_cast<DWORD>(FILE_ATTRIBUTE_READONLY)));
 }
 
 // Each folder along the path is made in turn; those there already (a
 // drive, a share) fail harmlessly. What counts is the folder at the end.
 bool Win32FileAccess::createFolders(const std::string& folder) {
-    for (size_t end = folder.find_first_of("\\/"); end != std::string::npos; end = folder.find_first_of("\\/", end + 1))
-        CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
-    CreateDirectoryA(folder.c_str(), nullptr);
-    DWORD attributes = GetFileAttributesA(folder.c_str());
+    WideText full = systemPath(folder);
+    if (full.empty())
+        return false;
+    // Past the "\\?\" that starts every such path.
+    for (size_t end = full.find(L'\\', 4); end != WideText::npos; end = full.find(L'\\', end + 1))
+        CreateDirectoryW(full.substr(0, end).c_str(), nullptr);
+    CreateDirectoryW(full.c_str(), nullptr);
+    DWORD attributes = GetFileAttributesW(full.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool Win32FileAccess::replace(const std::string& from, const std::string& to) {
-    if (isReadOnlyFile(to))
+    WideText target = systemPath(to);
+    if (isReadOnlyFile(target))
         return false;
-    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    DWORD flags = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    return MoveFileExW(systemPath(from).c_str(), target.c_str(), flags) != 0;
 }
 
 bool Win32FileAccess::remove(const std::string& path) {
-    return DeleteFileA(path.c_str()) != 0;
+    return DeleteFileW(systemPath(path).c_str()) != 0;
+}
+
+bool Win32FileAccess::pathTooLong(const std::string& path) {
+    return pathBeyondSystemLimits(path);
 }

@@ -19,6 +19,7 @@ set(QUENDA_CORE_SOURCES
   model/ProjectFile.cpp
   model/Proyecto.cpp
   model/Settings.cpp
+  model/WindowsPath.cpp
   transfer/CardCopy.cpp
   transfer/DeviceAddress.cpp
   transfer/DeviceProtocol.cpp
@@ -52,6 +53,7 @@ set(QUENDA_WIN32_SOURCES
   app/Application.cpp
   app/Dialog.cpp
   app/RegistrySettings.cpp
+  app/WidePath.cpp
   app/Win32FileAccess.cpp
   app/Window.cpp
   transfer/win32/DialogStatusObserver.cpp
@@ -94,6 +96,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/model/ProjectFileBadInputTest.cpp
   tests/unit/model/ProjectFileTest.cpp
   tests/unit/model/RegionTextTest.cpp
+  tests/unit/model/WindowsPathTest.cpp
   tests/unit/tools/ResourceArtTest.cpp
   tests/unit/transfer/CardCopyTest.cpp
   tests/unit/transfer/DeviceAddressTest.cpp

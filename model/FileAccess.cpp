@@ -11,6 +11,10 @@ FileAccess* installed = nullptr;
 
 const size_t kWriteChunk = 64 * 1024;
 
+std::string temporaryPathFor(const std::string& path) {
+    return path + ".quenda-tmp";
+}
+
 }  // namespace
 
 FileAccess& FileAccess::current() {
@@ -52,7 +56,7 @@ static bool writeAll(OutputFile& out, const std::string& bytes) {
 bool writeFileSafely(FileAccess& files, const std::string& path, const std::string& bytes) {
     // The temporary file lives in the same folder so that the final replace
     // is a rename on one volume, never a copy that could stop half-way.
-    const std::string temporary = path + ".quenda-tmp";
+    const std::string temporary = temporaryPathFor(path);
     bool written = false;
     {
         std::unique_ptr<OutputFile> out = files.create(temporary);
@@ -64,6 +68,10 @@ bool writeFileSafely(FileAccess& files, const std::string& path, const std::stri
         return true;
     files.remove(temporary);
     return false;
+}
+
+bool tooLongToWriteSafely(FileAccess& files, const std::string& path) {
+    return files.pathTooLong(path) || files.pathTooLong(temporaryPathFor(path));
 }
 
 static size_t afterLastSeparator(const std::string& path) {

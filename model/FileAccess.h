@@ -42,6 +42,9 @@ public:
     // Moves `from` over `to`, replacing it in one step.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
     virtual bool remove(const std::string& path) = 0;
+    // True when the system cannot use `path` at all because it is too long,
+    // so that the failure of the calls above can be told for what it is.
+    virtual bool pathTooLong(const std::string&) { return false; }
 
     // The implementation the program uses; POSIX until another is installed.
     static FileAccess& current();
@@ -58,6 +61,9 @@ bool readWholeFile(FileAccess& files, const std::string& path, std::string& byte
 // `path` with it. On any failure `path` is left as it was and the temporary
 // file is removed.
 bool writeFileSafely(FileAccess& files, const std::string& path, const std::string& bytes);
+// True when writeFileSafely cannot succeed because `path` or its temporary
+// file is too long for the system.
+bool tooLongToWriteSafely(FileAccess& files, const std::string& path);
 
 // The folder part of a path, with its trailing separator ('\\' or '/'), or ""
 // for a bare name.

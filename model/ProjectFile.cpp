@@ -8,6 +8,7 @@
 #include <tinyxml2.h>
 
 #include "FileAccess.h"
+#include "resources/texts.h"
 
 using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;
@@ -181,11 +182,11 @@ bool readDocument(const XMLDocument& document, Proyecto& project) {
     return true;
 }
 
-[[noreturn]] void rejectFile(Proyecto& project) {
+[[noreturn]] void rejectFile(Proyecto& project, const char* why = kInvalidFile) {
     // Clearing `archivo` too: a later save must not overwrite the file that
     // was just refused.
     project.reset();
-    throw ProyectoException(kInvalidFile);
+    throw ProyectoException(why);
 }
 
 // ---- Writing ----
@@ -300,9 +301,11 @@ std::string printed(const XMLDocument& document) {
 void readProjectFile(const std::string& path, Proyecto& project) {
     project.reset();
     project.archivo = path;
+    FileAccess& files = FileAccess::current();
     std::string bytes;
-    if (!readWholeFile(FileAccess::current(), path, bytes, kMaxProjectFileBytes) ||
-        !attributeCountsReasonable(bytes))
+    if (!readWholeFile(files, path, bytes, kMaxProjectFileBytes))
+        rejectFile(project, files.pathTooLong(path) ? kPathTooLongText : kInvalidFile);
+    if (!attributeCountsReasonable(bytes))
         rejectFile(project);
     try {
         XMLDocument document;
@@ -329,8 +332,9 @@ void writeProjectFile(Proyecto& project) {
     if (project.archivo.empty())
         throw ProyectoException(kCannotSave);
     std::string bytes = printProject(project);
-    if (!writeFileSafely(FileAccess::current(), project.archivo, bytes))
-        throw ProyectoException(kCannotSave);
+    FileAccess& files = FileAccess::current();
+    if (!writeFileSafely(files, project.archivo, bytes))
+        throw ProyectoException(tooLongToWriteSafely(files, project.archivo) ? kPathTooLongText : kCannotSave);
     project.takeSnapshot();
 }
 

@@ -10,12 +10,14 @@
 
 // Resets `project`, sets `archivo` = path and reads the file into it, then
 // takes the snapshot. Throws ProyectoException("Archivo inválido") when the
-// file is rejected; the project is then empty, without snapshot or `archivo`.
+// file is rejected, or kPathTooLongText when the path is beyond the system's
+// limits; the project is then empty, without snapshot or `archivo`.
 void readProjectFile(const std::string& path, Proyecto& project);
 
 // Writes the project to `archivo` without ever damaging the previous file,
 // then takes the snapshot. Throws ProyectoException("No se pudo guardar el
-// archivo") when the file cannot be written or `archivo` is empty; the file,
+// archivo") when the file cannot be written or `archivo` is empty, or
+// kPathTooLongText when the path is beyond the system's limits; the file,
 // the snapshot and `archivo` are then unchanged. Decodes no picture.
 void writeProjectFile(Proyecto& project);
 

@@ -10,6 +10,13 @@ inline constexpr char kError[] = "ERROR";
 // File dialogs
 inline constexpr char kOpenFileTitle[] = "Abrir archivo";
 inline constexpr char kFileProblemText[] = "Problemas con el archivo";
+// Paths that cannot be used, said for what they are.
+inline constexpr char kPathTooLongText[] =
+    "La ruta del archivo es demasiado larga para Windows (m\xE1s de 32.767 caracteres, o un nombre de "
+    "carpeta o de archivo de m\xE1s de 255). Elija una carpeta con una ruta m\xE1s corta.";
+inline constexpr char kPathCharactersText[] =
+    "La ruta elegida contiene caracteres que este programa no admite (solo admite los de las lenguas de "
+    "Europa occidental). Cambie el nombre de la carpeta o del archivo.";
 
 // Transfer to the device and copy to a card
 inline constexpr char kTransferringText[] = "Transfiriendo...";

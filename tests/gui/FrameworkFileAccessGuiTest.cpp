@@ -1,8 +1,12 @@
 // The program's file access over Win32: DOS paths, Wine's own current
-// directory, safe replacement and read-only files.
+// directory, safe replacement, read-only files and paths past 260
+// characters.
 #include "tests/gui/GuiTest.h"
 
 #include "app/Win32FileAccess.h"
+#include "model/Proyecto.h"
+#include "tests/windows/FolderTree.h"
+#include "ui/win32/MainWindow.h"
 
 namespace {
 
@@ -71,4 +75,25 @@ GUI_TEST(FileAccess, ReplaceKeepsOldFileOnFailure) {
     GUI_CHECK(!writeFileSafely(files, folder.path("no-existe\\p.xml"), "x"));
     GUI_CHECK(files.remove(folder.path("fuente.xml")));
     GUI_CHECK(!files.remove(folder.path("fuente.xml")));
+}
+
+// A project deep in a synced folder: saving it (a temporary file beside the
+// project, then a replace) works there, the first time and over the file.
+// Wine's own save dialog takes no path past 260 characters, so the name is
+// given as an opened project's would be.
+GUI_TEST(FileAccess, ProjectIsSavedDeepInAFolderPastTheOldLimit) {
+    TempFolder folder;
+    const std::string path = makeDeepFolder(folder.dir(), 292) + "casa.xml";
+    auto window = createMainWindow();
+    Win32FileAccess files;
+    std::string bytes;
+    for (const char* instalacion : {"Casa", "Otra"}) {
+        window->project->archivo = path;
+        window->project->instalacion = instalacion;
+        sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
+        GUI_CHECK(!window->project->hasUnsavedChanges());
+        GUI_CHECK(readWholeFile(files, path, bytes));
+        GUI_CHECK(bytes.find("instalacion=\"" + std::string(instalacion) + "\"") != std::string::npos);
+    }
+    GUI_CHECK(!files.exists(path + ".quenda-tmp"));
 }

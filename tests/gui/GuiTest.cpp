@@ -8,6 +8,7 @@
 
 #include "app/Application.h"
 #include "tests/unit/support/PngEncoder.h"
+#include "tests/windows/FolderTree.h"
 #include "ui/win32/MainWindow.h"
 
 // ---- windows and the message loop ------------------------------------------
@@ -220,40 +221,21 @@ TempFolder::TempFolder() {
     }
 }
 
-static void removeTree(const std::string& dir) {
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((dir + "*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string path = dir + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                removeTree(path + "\\");
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    std::string folder = dir.substr(0, dir.size() - 1);
-    SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
-    RemoveDirectoryA(folder.c_str());
-}
-
 TempFolder::~TempFolder() {
     if (dir_.empty())
         return;
-    // The file dialogs leave the current directory inside the folder.
-    char current[MAX_PATH] = "";
-    GetCurrentDirectoryA(sizeof current, current);
-    if (std::string(current).rfind(dir_.substr(0, dir_.size() - 1), 0) == 0) {
+    // The file dialogs leave the current directory inside the folder, at
+    // any depth.
+    std::vector<WCHAR> current(GetCurrentDirectoryW(0, nullptr) + 1, 0);
+    GetCurrentDirectoryW(static_cast<DWORD>(current.size()), current.data());
+    std::string currentText;
+    narrowText(current.data(), currentText);
+    if (currentText.rfind(dir_.substr(0, dir_.size() - 1), 0) == 0) {
         char temp[MAX_PATH] = "";
         GetTempPathA(sizeof temp, temp);
         SetCurrentDirectoryA(temp);
     }
-    removeTree(dir_);
+    removeFolderTree(dir_);
 }
 
 bool fileExists(const std::string& path) {

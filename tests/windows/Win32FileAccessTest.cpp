@@ -1,7 +1,8 @@
 // The Windows program's file access on Windows paths, cross-built and run
 // under Wine (the GUI cases of FileAccess cover DOS paths and the current
 // directory): a safe write replaces an existing file, a copy keeps every
-// byte, read-only files and folders are refused.
+// byte, read-only files and folders are refused, and all of it works on
+// paths far past 260 characters.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,11 @@
 #include <string>
 
 #include "app/Win32FileAccess.h"
+#include "app/WidePath.h"
+#include "model/ProjectFile.h"
+#include "model/WindowsPath.h"
+#include "resources/texts.h"
+#include "tests/windows/FolderTree.h"
 
 namespace {
 
@@ -21,20 +27,10 @@ public:
         path_ = std::string(base) + "quenda-unit-" + std::to_string(GetCurrentProcessId()) + "\\";
         CreateDirectoryA(path_.c_str(), nullptr);
     }
-    ~WindowsFolder() {
-        WIN32_FIND_DATAA entry;
-        HANDLE search = FindFirstFileA((path_ + "*").c_str(), &entry);
-        if (search != INVALID_HANDLE_VALUE) {
-            do {
-                std::string file = path_ + entry.cFileName;
-                SetFileAttributesA(file.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA(file.c_str());
-            } while (FindNextFileA(search, &entry));
-            FindClose(search);
-        }
-        RemoveDirectoryA(path_.c_str());
-    }
+    ~WindowsFolder() { removeFolderTree(path_); }
     std::string path(const std::string& name) const { return path_ + name; }
+
+    std::string deepFolder(size_t length) const { return makeDeepFolder(path_, length); }
 
 private:
     std::string path_;
@@ -101,4 +97,69 @@ TEST(Win32FileAccess, CopiesOfAReadOnlyFileCanBeReplacedAndFoldersAreMade) {
     files.remove(copy);
     RemoveDirectoryA(folder.path("tarjeta\\fotos").c_str());
     RemoveDirectoryA(folder.path("tarjeta").c_str());
+}
+
+// Projects deep in synced folders and shares: the project file's save (a
+// temporary file beside it, then a replace), its opening and the pictures'
+// copies, at lengths the ANSI calls refuse.
+TEST(Win32FileAccess, LongPathsSaveReplaceCopyAndOpen) {
+    for (size_t length : {300, 1000, 3000}) {
+        WindowsFolder folder;
+        Win32FileAccess files;
+        const std::string dir = folder.deepFolder(length - 20);
+        const std::string project = dir + "Presentaci\xF3n.xml";
+        ASSERT_TRUE(writeFileSafely(files, project, "first")) << length;
+        ASSERT_TRUE(writeFileSafely(files, project, kAwkwardBytes)) << length;
+        EXPECT_EQ(readAll(files, project), kAwkwardBytes);
+        // A path with a step back and forward slashes is made full first.
+        const std::string winding = dir + "otra/../Presentaci\xF3n.xml";
+        EXPECT_EQ(readAll(files, winding), kAwkwardBytes);
+
+        const std::string picture = dir + "sal\xF3n.png";
+        ASSERT_TRUE(files.copy(project, picture)) << length;
+        EXPECT_EQ(readAll(files, picture), kAwkwardBytes);
+        EXPECT_FALSE(files.pathTooLong(picture));
+        EXPECT_TRUE(files.remove(picture));
+        EXPECT_FALSE(files.exists(picture));
+    }
+}
+
+// Files that the ANSI calls of earlier versions made keep their names: the
+// program's conversion is the system's own Windows-1252.
+TEST(Win32FileAccess, NamesAreTheSystemsWindows1252) {
+    for (int byte = 0x80; byte < 0x100; ++byte) {
+        char text[2] = {static_cast<char>(byte), 0};
+        WCHAR wide[2] = {};
+        ASSERT_EQ(MultiByteToWideChar(1252, 0, text, 1, wide, 1), 1);
+        EXPECT_EQ(utf16FromCp1252(text), std::u16string(1, static_cast<char16_t>(wide[0]))) << byte;
+        std::string back;
+        EXPECT_TRUE(narrowText(wide, back) && back == text) << byte;
+    }
+    WindowsFolder folder;
+    Win32FileAccess files;
+    const std::string name = folder.path("Sal\xF3n \x80 \xD1.png");
+    ASSERT_TRUE(writeFileSafely(files, name, "x"));
+    EXPECT_NE(GetFileAttributesA(name.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Win32FileAccess, AProjectPathBeyondTheSystemsReachIsSaidToBeTooLong) {
+    WindowsFolder folder;
+    Win32FileAccess files;
+    FileAccess::install(&files);
+    std::string farAway = folder.path("");
+    while (farAway.size() < kMaxSystemPath)
+        farAway += std::string(200, 'c') + "\\";
+    for (const std::string& path : {farAway + "casa.xml", folder.path(std::string(252, 'n') + ".xml")}) {
+        Proyecto project;
+        project.archivo = path;
+        for (bool save : {true, false}) {
+            try {
+                save ? writeProjectFile(project) : readProjectFile(path, project);
+                ADD_FAILURE() << path.size();
+            } catch (const ProyectoException& e) {
+                EXPECT_STREQ(e.what(), kPathTooLongText) << path.size();
+            }
+        }
+    }
+    FileAccess::install(nullptr);
 }

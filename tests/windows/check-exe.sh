@@ -2,8 +2,8 @@
 # Checks quenda.exe as Windows will see it: it imports no DLL that Windows
 # 10/11 lacks (everything else is linked in), and it carries its manifest
 # (common controls 6, per-monitor v2 DPI awareness with system awareness
-# before it, Windows 10/11) and a VERSIONINFO
-# with the version of resources/version.h.
+# before it, long-path awareness, Windows 10/11) and a VERSIONINFO with the
+# version of resources/version.h.
 #   check-exe.sh <quenda.exe>
 set -eu
 exe=$1
@@ -26,6 +26,7 @@ done
 resources=$(x86_64-w64-mingw32-windres -i "$exe" -O rc)
 for expected in '1 24 /* RT_MANIFEST */' 'name=""Microsoft.Windows.Common-Controls"" version=""6.0.0.0""' \
   'WindowsSettings"">true</dpiAware>' 'WindowsSettings"">PerMonitorV2, System</dpiAwareness>' \
+  'WindowsSettings"">true</longPathAware>' \
   'supportedOS Id=""{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}""' \
   'level=""asInvoker""' "FILEVERSION $numbers" "PRODUCTVERSION $numbers" \
   "VALUE \"FileVersion\", \"$version\"" "VALUE \"ProductVersion\", \"$version\""; do

@@ -38,8 +38,9 @@ void TransferirDlg::copyToCard() {
     FolderChoice choice = chooseFolder(hwnd, kChooseCardTitle, folder);
     if (choice == FolderChoice::Cancelled)
         return;
-    if (choice == FolderChoice::WithoutPath) {
-        MessageBoxA(hwnd, kNoPathText, kError, MB_ICONERROR);
+    if (choice != FolderChoice::Chosen) {
+        const char* why = choice == FolderChoice::WithoutPath ? kNoPathText : kPathCharactersText;
+        MessageBoxA(hwnd, why, kError, MB_ICONERROR);
         return;
     }
     CardCopyReport report = copyProjectToCard(*project, folder, FileAccess::current());

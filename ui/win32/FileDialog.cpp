@@ -2,38 +2,63 @@
 
 #include <commdlg.h>
 
+#include <cstring>
 #include <vector>
 
+#include "app/WidePath.h"
 #include "resources/texts.h"
 
 namespace {
 
-const DWORD kFileNameBufferSize = 512;
+// Room for the longest path the system takes: the wide dialogs return paths
+// deep in synced folders and shares whole, where 260 bytes would not do.
+const DWORD kFileNameBufferSize = 32768;
+
+// The filter's entries are NUL-separated and the list ends with a second NUL,
+// which the wide text's own terminator gives back.
+WideText wideFilter(const char* filter) {
+    const char* end = filter;
+    while (*end)
+        end += std::strlen(end) + 1;
+    return wideText(std::string(filter, static_cast<size_t>(end - filter)));
+}
 
 }  // namespace
 
 std::string askFilePath(HWND owner, const FileDialogRequest& request) {
-    std::vector<char> buffer(kFileNameBufferSize, '\0');
-    OPENFILENAMEA dialog = {};
+    std::vector<WCHAR> buffer(kFileNameBufferSize, 0);
+    WideText filter = wideFilter(request.filter);
+    WideText title = wideText(request.title);
+    WideText folder = wideText(request.initialFolder);
+    WideText anyExtension = wideText("*");
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
-    dialog.lpstrFilter = request.filter;
+    dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
     dialog.nFilterIndex = 1;
     dialog.lpstrFile = buffer.data();
     dialog.nMaxFile = kFileNameBufferSize;
-    dialog.lpstrDefExt = "*";
-    dialog.lpstrTitle = request.title;
-    dialog.lpstrInitialDir = request.initialFolder;
+    dialog.lpstrDefExt = anyExtension.c_str();
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrInitialDir = folder.c_str();
     dialog.Flags = request.flags;
-    BOOL chosen = request.save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-    if (chosen)
-        return std::string(buffer.data());
+    BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
+    if (chosen) {
+        std::string path;
+        if (narrowText(buffer.data(), path))
+            return path;
+        reportFileProblem(owner, kPathCharactersText);
+        return "";
+    }
     // Zero means the user cancelled; anything else is the dialog's failure.
-    if (CommDlgExtendedError() != 0)
+    DWORD error = CommDlgExtendedError();
+    if (error == FNERR_BUFFERTOOSMALL)
+        reportFileProblem(owner, kPathTooLongText);
+    else if (error != 0)
         reportFileProblem(owner);
     return "";
 }
 
-void reportFileProblem(HWND owner) {
-    MessageBoxA(owner, kFileProblemText, kError, MB_OK);
+void reportFileProblem(HWND owner, const char* text) {
+    MessageBoxA(owner, text, kError, MB_OK);
 }

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "resources/texts.h"
+
 struct FileDialogRequest {
     bool save = false;
     const char* title = "";
@@ -17,8 +19,10 @@ struct FileDialogRequest {
 };
 
 // The chosen path, or "" when the user cancels or the dialog fails; a failure
-// is reported to the user here.
+// is reported to the user here, and so is a path that the program's
+// Windows-1252 text cannot hold.
 std::string askFilePath(HWND owner, const FileDialogRequest& request);
 
-// The message box that says a file could not be chosen or copied.
-void reportFileProblem(HWND owner);
+// The message box that says a file could not be chosen or copied, and why
+// when that is known.
+void reportFileProblem(HWND owner, const char* text = kFileProblemText);

@@ -1,5 +1,8 @@
 #include "ui/win32/PaginaDlg.h"
 
+#include <vector>
+
+#include "app/WidePath.h"
 #include "model/FileAccess.h"
 #include "resources/resource.h"
 #include "resources/texts.h"
@@ -19,10 +22,13 @@ std::string askPicturePath(HWND dialog) {
     return askFilePath(dialog, request);
 }
 
+// At any length; empty when it holds characters outside Windows-1252.
 std::string currentDirectory() {
-    char folder[MAX_PATH] = "";
-    DWORD length = GetCurrentDirectoryA(sizeof folder, folder);
-    return length > 0 && length < sizeof folder ? std::string(folder, length) : std::string();
+    DWORD size = GetCurrentDirectoryW(0, nullptr);
+    std::vector<WCHAR> folder(size + 1, 0);
+    DWORD length = GetCurrentDirectoryW(size + 1, folder.data());
+    std::string text;
+    return length > 0 && length <= size && narrowText(folder.data(), text) ? text : std::string();
 }
 
 bool userAllowsReplacing(HWND dialog, const std::string& question) {
@@ -69,8 +75,9 @@ INT_PTR PaginaDlg::onOk() {
     }
     // A picture that did not reach the project's folder would load as a
     // blank page later: say so now and keep the dialog open.
-    if (pendingPicture_ && pendingPicture_->name() == imagen && !pendingPicture_->copy(FileAccess::current())) {
-        reportFileProblem(dialog);
+    FileAccess& files = FileAccess::current();
+    if (pendingPicture_ && pendingPicture_->name() == imagen && !pendingPicture_->copy(files)) {
+        reportFileProblem(dialog, files.pathTooLong(pendingPicture_->target()) ? kPathTooLongText : kFileProblemText);
         return TRUE;
     }
     close(IDOK);
@@ -98,8 +105,13 @@ void PaginaDlg::choosePicture(HWND dialog) {
     if (chosen.empty())
         return;
     // A project not saved yet has no folder of its own.
-    PictureChoice choice(chosen, projectFolder_.empty() ? currentDirectory() : projectFolder_,
-                         FileAccess::current());
+    std::string folder = projectFolder_.empty() ? currentDirectory() : projectFolder_;
+    if (folder.empty()) {
+        reportFileProblem(dialog, kPathCharactersText);
+        return;
+    }
+    FileAccess& files = FileAccess::current();
+    PictureChoice choice(chosen, folder, files);
     if (choice.name().empty())
         return;
     if (choice.asksBeforeReplacing() &&

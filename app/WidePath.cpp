@@ -1,0 +1,48 @@
+#include "app/WidePath.h"
+
+#include "model/WindowsPath.h"
+
+WideText wideText(const std::string& text) {
+    std::u16string utf16 = utf16FromCp1252(text);
+    return WideText(utf16.begin(), utf16.end());
+}
+
+bool narrowText(const WCHAR* text, std::string& out) {
+    WideText wide(text);
+    return cp1252FromUtf16(std::u16string(wide.begin(), wide.end()), out);
+}
+
+static WideText fullPath(const WideText& path) {
+    // Longer input is refused here: Wine cut it to another, shorter path.
+    if (path.size() >= kMaxSystemPath)
+        return WideText();
+    DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return WideText();
+    WideText full(size, WCHAR());
+    DWORD length = GetFullPathNameW(path.c_str(), size, &full[0], nullptr);
+    if (length == 0 || length >= size)
+        return WideText();
+    full.resize(length);
+    return full;
+}
+
+static std::u16string extendedPath(const std::string& path) {
+    if (path.empty())
+        return std::u16string();
+    WideText full = fullPath(wideText(path));
+    return extendedLengthForm(std::u16string(full.begin(), full.end()));
+}
+
+WideText systemPath(const std::string& path) {
+    std::u16string extended = extendedPath(path);
+    return WideText(extended.begin(), extended.end());
+}
+
+bool pathBeyondSystemLimits(const std::string& path) {
+    std::u16string extended = extendedPath(path);
+    // Too long even to be made full.
+    if (extended.empty())
+        return path.size() >= kMaxSystemPath;
+    return !withinSystemLimits(extended);
+}
