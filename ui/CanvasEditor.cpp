@@ -130,14 +130,12 @@ ScaleChoice chooseScale(uint32_t width, uint32_t height, int32_t availableWidth,
 CanvasEditor::CanvasEditor(std::function<uint32_t()> clock, uint32_t dragDelay)
     : clock_(std::move(clock)), dragDelay_(dragDelay) {}
 
-CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::string& installation,
-                                    const std::vector<std::string>& pageNames) {
+CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
     lastX_ = lastY_ = -1;
     band_ = Rect{-1, -1, -1, -1};
     selected_ = -1;
     mode_ = ModoEdicion::NORMAL;
     dragZone_ = ZONE_NONE;
-    installation_ = installation;
     pageNames_ = pageNames;
     scaledPage_.reset();
     if (page)
@@ -147,7 +145,6 @@ CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::strin
     actions.checkModeCommand = modeInfo(ModoEdicion::NORMAL).commandId;
     // A page of the same size as the last one would not be redrawn by the resize.
     actions.repaint = true;
-    actions.refreshTitle = true;
     return actions;
 }
 
@@ -439,7 +436,6 @@ CanvasActions CanvasEditor::command(int commandId) {
         deleteSelected(actions);
     else
         keyboardCommand(commandId, actions);
-    actions.refreshTitle = true;
     return actions;
 }
 
@@ -505,15 +501,6 @@ void CanvasEditor::aboutToChange() {
     changeAnnounced_ = true;
     if (beforeChange_)
         beforeChange_();
-}
-
-std::string CanvasEditor::title() const {
-    std::string text = "Quenda";
-    if (!installation_.empty())
-        text += " - " + installation_;
-    if (scaledPage_)
-        text += " - " + scaledPage_->page().nombre + " - " + modeInfo(mode_).titleText;
-    return text;
 }
 
 void CanvasEditor::canvasSize(int32_t& width, int32_t& height) const {
