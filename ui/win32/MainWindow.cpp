@@ -142,7 +142,7 @@ void MainWindow::updateClipboardItems() {
     EnableMenuItem(menu, ID_EDITAR_PEGAR, MF_BYCOMMAND | (canPaste ? MF_ENABLED : MF_GRAYED));
 }
 
-void MainWindow::updateModes() {
+void MainWindow::showMode() {
     HMENU editMenu = GetSubMenu(GetMenu(hwnd), kEditMenu);
     for (int i = 0; i < kModeCount; ++i) {
         const int mode = modeInfo(modeAt(i)).commandId;
@@ -159,7 +159,7 @@ void MainWindow::updateModes() {
 void MainWindow::canvasChanged(const CanvasChange& change) {
     if (change.mode) {
         document_.setMode(*change.mode);
-        updateModes();
+        showMode();
     }
     // The step is recorded before the edit, so "Deshacer" is ready when it ends.
     if (change.pageAboutToChange) {

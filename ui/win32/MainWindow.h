@@ -49,7 +49,8 @@ private:
     int heightAroundCanvas() const;
     void updateMenus();
     void updateClipboardItems();
-    void updateModes();
+    // The check marks of the mode in force, and the title, which names it.
+    void showMode();
     void canvasChanged(const CanvasChange& change) override;
 
     void openProject();
