@@ -62,7 +62,7 @@ void fillPage(Pagina& page) {
 struct CrowdedCanvas {
     CrowdedCanvas() : canvas(readBenchClock, 250) {
         fillPage(page);
-        canvas.setPage(&page, 1.0, "Casa", {"Inicio"});
+        canvas.setPage(&page, 1.0, {"Inicio"});
     }
     Pagina page;
     CanvasEditor canvas;
@@ -163,7 +163,7 @@ void BM_SetPageHalfScale(benchmark::State& state) {
     fillPage(page);
     CanvasEditor canvas(readBenchClock, 250);
     for (auto _ : state)
-        benchmark::DoNotOptimize(canvas.setPage(&page, 0.5, "Casa", {"Inicio"}));
+        benchmark::DoNotOptimize(canvas.setPage(&page, 0.5, {"Inicio"}));
 }
 BENCHMARK(BM_SetPageHalfScale)->Unit(benchmark::kMillisecond);
 

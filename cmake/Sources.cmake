@@ -34,6 +34,7 @@ set(QUENDA_CORE_SOURCES
   ui/NameList.cpp
   ui/PaginaForm.cpp
   ui/PictureChoice.cpp
+  ui/ProjectDocument.cpp
   ui/ProyectoForm.cpp
   ui/Trim.cpp
   ui/WindowLayout.cpp
@@ -72,6 +73,7 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/PaginaDlg.cpp
   ui/win32/PaginaWindow.cpp
   ui/win32/ProjectFileDialogs.cpp
+  ui/win32/ProjectPrompts.cpp
   ui/win32/ProyectoDlg.cpp
   ui/win32/RegionClipboard.cpp
   ui/win32/StatusBar.cpp
@@ -107,6 +109,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/CanvasModesTest.cpp
   tests/unit/ui/ComandoFormTest.cpp
   tests/unit/ui/PaginaFormTest.cpp
+  tests/unit/ui/ProjectDocumentTest.cpp
   tests/unit/ui/ProyectoFormTest.cpp
   tests/unit/ui/WindowLayoutTest.cpp
 )

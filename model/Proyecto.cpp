@@ -43,13 +43,17 @@ void Proyecto::addPage(std::unique_ptr<Pagina> page) {
 }
 
 void Proyecto::removePage(const std::string& nombre) {
-    // `nombre` may be the removed page's own name: compare before destroying.
     auto found = std::find_if(paginas.begin(), paginas.end(),
                               [&](const std::unique_ptr<Pagina>& page) { return page->nombre == nombre; });
-    if (found == paginas.end())
+    removePageAt(static_cast<size_t>(found - paginas.begin()));
+}
+
+void Proyecto::removePageAt(size_t index) {
+    if (index >= paginas.size())
         return;
-    std::unique_ptr<Pagina> removed = std::move(*found);
-    paginas.erase(found);
+    // The start page is compared with the name before the page is destroyed.
+    std::unique_ptr<Pagina> removed = std::move(paginas[index]);
+    paginas.erase(paginas.begin() + static_cast<std::ptrdiff_t>(index));
     if (paginaInicial == removed->nombre)
         paginaInicial.clear();
 }

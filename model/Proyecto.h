@@ -29,6 +29,8 @@ public:
     void addPage(std::unique_ptr<Pagina> page);
     // Removes the first page named `nombre`; clears `paginaInicial` if it named it.
     void removePage(const std::string& nombre);
+    // Removes page `index`, if there is one, the same way.
+    void removePageAt(size_t index);
     // A name no page has for a copy of page `nombre`: "Inicio (2)", then
     // "Inicio (3)", ...; a name that already ends in " (n)" counts on from n.
     std::string copyName(const std::string& nombre) const;

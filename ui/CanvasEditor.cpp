@@ -161,8 +161,7 @@ ScaleChoice chooseScale(uint32_t width, uint32_t height, int32_t availableWidth,
 CanvasEditor::CanvasEditor(std::function<uint32_t()> clock, uint32_t dragDelay)
     : clock_(std::move(clock)), dragDelay_(dragDelay) {}
 
-CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::string& installation,
-                                    const std::vector<std::string>& pageNames) {
+CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
     CanvasActions actions;
     // A page shown during a press ("Deshacer" in the middle of a drag) ends
     // the press: the pointer it captured goes back to every window.
@@ -172,7 +171,6 @@ CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::strin
     selected_ = -1;
     mode_ = ModoEdicion::NORMAL;
     dragZone_ = ZONE_NONE;
-    installation_ = installation;
     pageNames_ = pageNames;
     scaledPage_.reset();
     if (page)
@@ -181,7 +179,6 @@ CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::strin
     actions.checkModeCommand = modeInfo(ModoEdicion::NORMAL).commandId;
     // A page of the same size as the last one would not be redrawn by the resize.
     actions.repaint = true;
-    actions.refreshTitle = true;
     return actions;
 }
 
@@ -498,7 +495,6 @@ CanvasActions CanvasEditor::command(int commandId) {
         deleteSelected(actions);
     else
         keyboardCommand(commandId, actions);
-    actions.refreshTitle = true;
     return actions;
 }
 
@@ -563,15 +559,6 @@ void CanvasEditor::aboutToChange() {
     changeAnnounced_ = true;
     if (beforeChange_)
         beforeChange_();
-}
-
-std::string CanvasEditor::title() const {
-    std::string text = "Quenda";
-    if (!installation_.empty())
-        text += " - " + installation_;
-    if (scaledPage_)
-        text += " - " + scaledPage_->page().nombre + " - " + modeInfo(mode_).titleText;
-    return text;
 }
 
 void CanvasEditor::canvasSize(int32_t& width, int32_t& height) const {

@@ -34,7 +34,7 @@ enum DragZone {
 
 // Window operations asked for by one handler, in the order the window does them:
 // cursor, capture release, capture, band drawing, repaint, dialog, check
-// mark, title. A press may end a stale drag and start a new one: the release
+// mark. A press may end a stale drag and start a new one: the release
 // comes first so that the new capture holds.
 struct CanvasActions {
     CanvasCursor cursor = CanvasCursor::None;  // None: leave the pointer alone
@@ -46,7 +46,6 @@ struct CanvasActions {
     bool repaint = false;
     int32_t commandDialog = -1;  // region whose command dialog to open
     int checkModeCommand = 0;    // mode command id to check in menu and toolbar
-    bool refreshTitle = false;
 };
 
 // What one paint draws: the picture at (0, 0), then an XOR outline per
@@ -96,8 +95,8 @@ public:
     void setBeforeChange(std::function<void()> beforeChange) { beforeChange_ = std::move(beforeChange); }
 
     // Shows `page` at `scale` (nothing when null), NORMAL mode, no selection.
-    CanvasActions setPage(Pagina* page, double scale, const std::string& installation,
-                          const std::vector<std::string>& pageNames);
+    // `pageNames` are offered by the command dialog as jump targets.
+    CanvasActions setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames);
 
     CanvasActions leftDown(int32_t x, int32_t y, bool ctrl);
     // `leftHeld`: the left button is down during this move.
@@ -123,7 +122,6 @@ public:
     int zoneAt(int32_t index, int32_t x, int32_t y) const;
     CanvasCursor cursorFor(int32_t index, int32_t x, int32_t y) const;
 
-    std::string title() const;
     void canvasSize(int32_t& width, int32_t& height) const;
     void paintPlan(PaintPlan& plan) const;
 
@@ -162,7 +160,6 @@ private:
 
     std::function<uint32_t()> clock_;
     uint32_t dragDelay_;
-    std::string installation_;
     std::vector<std::string> pageNames_;
     std::unique_ptr<PaginaEscalada> scaledPage_;
     int32_t selected_ = -1;

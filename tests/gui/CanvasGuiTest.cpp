@@ -46,12 +46,13 @@ struct Scene {
             region.comando.codigo = "C";
             page->addRegion(region);
         }
-        window->project->instalacion = "Casa";
-        window->project->archivo = folder.path("casa.xml");
-        window->project->addPage(std::move(page));
-        window->showPage("");
+        auto project = std::make_unique<Proyecto>();
+        project->instalacion = "Casa";
+        project->archivo = folder.path("casa.xml");
+        project->addPage(std::move(page));
+        window->replaceProject(std::move(project));
         pumpFor(150);
-        canvas = window->canvas->hwnd;
+        canvas = window->canvas().hwnd;
     }
 
     // Saves with "Guardar proyecto" and returns the regions as the file holds them.
@@ -247,7 +248,7 @@ GUI_TEST(Canvas, DragReleasedOutsideTheWindowEndsThere) {
     std::vector<Box> saved = scene.savedRegions();
     GUI_REQUIRE(saved.size() == 1);
     GUI_CHECK_EQ(saved[0], (Box{540, 100, 640, 160}));  // stopped at the page's edge
-    GUI_CHECK_EQ(scene.window->canvas->editor().dragZone(), 0);
+    GUI_CHECK_EQ(scene.window->canvas().editor().dragZone(), 0);
 }
 
 // Undone in the middle of a drag (an earlier edit enables "Deshacer"), the
@@ -263,7 +264,7 @@ GUI_TEST(Canvas, UndoDuringADragReleasesThePointer) {
     GUI_CHECK_EQ(GetCapture(), scene.canvas);
     sendCommand(scene.window->hwnd, ID_DESHACER);
     GUI_CHECK(GetCapture() != scene.canvas);
-    GUI_CHECK_EQ(scene.window->canvas->editor().dragZone(), 0);
+    GUI_CHECK_EQ(scene.window->canvas().editor().dragZone(), 0);
     release(scene.canvas, 170, 140);
 }
 
@@ -272,7 +273,7 @@ GUI_TEST(Canvas, QuickClickSelectsWithoutMoving) {
     press(scene.canvas, 150, 130);
     moveTo(scene.canvas, 170, 140);
     release(scene.canvas, 170, 140);
-    GUI_CHECK_EQ(scene.window->canvas->editor().selected(), 0);
+    GUI_CHECK_EQ(scene.window->canvas().editor().selected(), 0);
     std::vector<Box> saved = scene.savedRegions();
     GUI_REQUIRE(saved.size() == 1);
     GUI_CHECK_EQ(saved[0], (Box{100, 100, 200, 160}));
@@ -310,9 +311,9 @@ GUI_TEST(Canvas, RightClickOpensTheCommandDialogOfTheClickedRegion) {
     mouseButton(MOUSEEVENTF_RIGHTDOWN);
     mouseButton(MOUSEEVENTF_RIGHTUP);
     GUI_REQUIRE(answerer.finish());
-    GUI_CHECK_EQ(scene.window->canvas->editor().selected(), 1);
-    GUI_CHECK_EQ(scene.window->project->paginas[0]->regiones[1].comando.codigo, std::string("LUZ"));
-    GUI_CHECK_EQ(scene.window->project->paginas[0]->regiones[0].comando.codigo, std::string("C"));
+    GUI_CHECK_EQ(scene.window->canvas().editor().selected(), 1);
+    GUI_CHECK_EQ(scene.window->document().project().paginas[0]->regiones[1].comando.codigo, std::string("LUZ"));
+    GUI_CHECK_EQ(scene.window->document().project().paginas[0]->regiones[0].comando.codigo, std::string("C"));
     scene.savedRegions();
     std::string xml = scene.savedFile();
     GUI_CHECK(xml.find("sector=\"7\" codigo=\"LUZ\"") != std::string::npos);
@@ -329,8 +330,8 @@ GUI_TEST(Canvas, CtrlClickOpensTheDialogAndCancelKeepsTheCommand) {
     key(VK_CONTROL, KEYEVENTF_KEYUP);
     mouseButton(MOUSEEVENTF_LEFTUP);
     GUI_REQUIRE(answerer.finish());
-    GUI_CHECK_EQ(scene.window->project->paginas[0]->regiones[0].comando.codigo, std::string("C"));
-    GUI_CHECK_EQ(scene.window->canvas->editor().dragZone(), 0);
+    GUI_CHECK_EQ(scene.window->document().project().paginas[0]->regiones[0].comando.codigo, std::string("C"));
+    GUI_CHECK_EQ(scene.window->canvas().editor().dragZone(), 0);
 }
 
 // ---- modes -----------------------------------------------------------------------
@@ -388,7 +389,7 @@ GUI_TEST(Canvas, ArrowKeysEditTheSelectedRegionAndDeleteRemovesIt) {
     saved = scene.savedRegions();
     GUI_REQUIRE(saved.size() == 1);
     GUI_CHECK_EQ(saved[0], (Box{300, 100, 400, 160}));
-    GUI_CHECK_EQ(scene.window->canvas->editor().selected(), -1);
+    GUI_CHECK_EQ(scene.window->canvas().editor().selected(), -1);
 }
 
 GUI_TEST(Canvas, KeysDoNothingOutsideNormalMode) {
@@ -439,12 +440,12 @@ GUI_TEST(Canvas, CrowdedPageRepaints) {
         for (int column = 0; column < 40; ++column)
             grid.push_back(Box{column * 48, row * 43, column * 48 + 44, row * 43 + 39});
     Scene scene(1920, 1080, grid);
-    double scale = scene.window->canvas->editor().scaledPage()->scale();
+    double scale = scene.window->canvas().editor().scaledPage()->scale();
     // The centre of the last region on the canvas.
     int x = static_cast<int>((39 * 48 + 22) * scale), y = static_cast<int>((24 * 43 + 19) * scale);
     COLORREF before = pixelAt(scene.canvas, x, y);
     click(scene.canvas, x, y);
-    GUI_REQUIRE(scene.window->canvas->editor().selected() == 999);
+    GUI_REQUIRE(scene.window->canvas().editor().selected() == 999);
 
     const int kRepaints = 20;
     LARGE_INTEGER frequency, start, end;
@@ -464,7 +465,7 @@ GUI_TEST(Canvas, CrowdedPageRepaints) {
 
 GUI_TEST(Canvas, DrawnRegionIsUndoneWithCtrlZAndRedoneWithCtrlY) {
     Scene scene(640, 400, {});
-    scene.window->project->takeSnapshot();
+    scene.window->document().project().takeSnapshot();
     HWND main = scene.window->hwnd;
     press(scene.canvas, 50, 60);
     moveTo(scene.canvas, 100, 90);
@@ -473,8 +474,8 @@ GUI_TEST(Canvas, DrawnRegionIsUndoneWithCtrlZAndRedoneWithCtrlY) {
     GUI_CHECK(!menuItemEnabled(main, ID_REHACER));
 
     typeKey('Z', true);
-    GUI_CHECK(scene.window->project->paginas[0]->regiones.empty());
-    GUI_CHECK(!scene.window->project->hasUnsavedChanges());  // closing would ask nothing
+    GUI_CHECK(scene.window->document().project().paginas[0]->regiones.empty());
+    GUI_CHECK(!scene.window->document().project().hasUnsavedChanges());  // closing would ask nothing
     GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
     GUI_CHECK(menuItemEnabled(main, ID_REHACER));
 

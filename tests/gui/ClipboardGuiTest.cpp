@@ -28,12 +28,13 @@ struct TwoPages {
     TwoPages() {
         path = writeLinkedProject(folder, 2);
         window = createMainWindow();
-        readProjectFile(path, *window->project);
-        window->showPage("");
+        auto project = std::make_unique<Proyecto>();
+        readProjectFile(path, *project);
+        window->replaceProject(std::move(project));
         pumpFor(100);
     }
     HWND main() const { return window->hwnd; }
-    Proyecto& project() const { return *window->project; }
+    Proyecto& project() const { return window->document().project(); }
     // Menu state as the menu opening (or an accelerator) finds it.
     bool itemEnabled(int commandId) const {
         SendMessageA(main(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(topMenu(main(), 1)), 1);
@@ -121,7 +122,7 @@ GUI_TEST(Clipboard, CopyOnOnePagePasteOnAnotherAndTheFileHoldsBoth) {
     GUI_CHECK(!scene.itemEnabled(ID_EDITAR_PEGAR));
 
     const Region copied = scene.project().paginas[0]->regiones[0];
-    scene.window->canvas->selectRegion(0);
+    scene.window->canvas().selectRegion(0);
     GUI_CHECK(scene.itemEnabled(ID_EDITAR_COPIAR));
     pressKey('C', true);
     GUI_CHECK(pumpUntil([] { return !clipboardText().empty(); }, 2000));
@@ -132,7 +133,7 @@ GUI_TEST(Clipboard, CopyOnOnePagePasteOnAnotherAndTheFileHoldsBoth) {
     pressKey('V', true);
     Pagina& second = *scene.project().paginas[1];
     GUI_CHECK(pumpUntil([&second] { return second.regiones.size() == 2; }, 2000));
-    GUI_CHECK_EQ(scene.window->canvas->editor().selected(), 1);
+    GUI_CHECK_EQ(scene.window->canvas().editor().selected(), 1);
 
     sendCommand(main, ID_GUARDAR_PROYECTO);
     Proyecto saved;
@@ -214,12 +215,12 @@ GUI_TEST(Clipboard, DuplicarThenUndo) {
     GUI_CHECK_EQ(copy.nombre, std::string("P1 (2)"));
     GUI_CHECK(copy.regiones == original.regiones);
     GUI_CHECK(copy.pictureFile == original.pictureFile);
-    GUI_CHECK(scene.window->currentPage == &copy);
+    GUI_CHECK(scene.window->document().shownPage() == &copy);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - P1 (2) - modo normal"));
     GUI_CHECK_EQ(menuItemText(main, ID_PAGE_FIRST + 1), std::string("P1 (2)"));
     GUI_CHECK(menuItemChecked(main, ID_PAGE_FIRST + 1));
     sendCommand(main, ID_PAGE_FIRST + 2);  // the page items still reach their pages
-    GUI_CHECK(scene.window->currentPage == scene.project().paginas[2].get());
+    GUI_CHECK(scene.window->document().shownPage() == scene.project().paginas[2].get());
 
     sendCommand(main, ID_DESHACER);
     GUI_REQUIRE(scene.project().paginas.size() == 2);

@@ -86,7 +86,7 @@ std::string joinIds(const std::vector<int>& ids) {
 // The client area holds toolbar, canvas and status bar exactly.
 void checkFitsCanvas(MainWindow& window) {
     RECT client = clientRect(window.hwnd);
-    RECT canvas = windowRect(window.canvas->hwnd);
+    RECT canvas = windowRect(window.canvas().hwnd);
     RECT toolbar = windowRect(toolbarOf(window.hwnd));
     RECT status = windowRect(GetDlgItem(window.hwnd, IDC_STATUSBAR));
     GUI_CHECK_EQ(rectWidth(client), rectWidth(canvas));
@@ -113,30 +113,23 @@ GUI_TEST(MainWindow, StartUpState) {
     HWND main = window->hwnd;
     GUI_CHECK(IsWindowVisible(main));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda"));
+    // Which commands a blank project offers is the document's rule; here,
+    // that menus and buttons follow it.
     GUI_CHECK(!topMenuEnabled(main, 1));
     GUI_CHECK(!topMenuEnabled(main, 2));
-    GUI_CHECK(topMenuEnabled(main, 0));
-    GUI_CHECK(topMenuEnabled(main, 3));
     GUI_CHECK(menuItemEnabled(main, ID_NUEVO_PROYECTO));
-    GUI_CHECK(menuItemEnabled(main, ID_ABRIR_PROYECTO));
-    GUI_CHECK(menuItemEnabled(main, IDM_EXIT));
     GUI_CHECK(!menuItemEnabled(main, ID_GUARDAR_PROYECTO));
-    GUI_CHECK(!menuItemEnabled(main, ID_MODIFICAR_PROYECTO));
-    GUI_CHECK(!menuItemEnabled(main, ID_TRANSFERIR));
     GUI_CHECK(!menuItemExists(main, ID_PAGE_FIRST));
 
     GUI_CHECK_EQ(SendMessageA(toolbarOf(main), TB_BUTTONCOUNT, 0, 0), static_cast<LRESULT>(16));
     GUI_CHECK(toolbarButtonEnabled(main, ID_NUEVO_PROYECTO));
-    GUI_CHECK(toolbarButtonEnabled(main, ID_ABRIR_PROYECTO));
-    GUI_CHECK(!toolbarButtonEnabled(main, ID_GUARDAR_PROYECTO));
-    GUI_CHECK(!toolbarButtonEnabled(main, ID_TRANSFERIR));
     GUI_CHECK(!toolbarButtonEnabled(main, ID_PAGINA_AGREGAR));
     for (int id : kModeButtons)
         GUI_CHECK(!toolbarButtonEnabled(main, id));
     GUI_CHECK(toolbarButtonChecked(main, ID_MODO_NORMAL));
 
     // No page: a 400 x 200 canvas below the toolbar, the window around it.
-    RECT canvas = clientRect(window->canvas->hwnd);
+    RECT canvas = clientRect(window->canvas().hwnd);
     GUI_CHECK_EQ(rectWidth(canvas), 400);
     GUI_CHECK_EQ(rectHeight(canvas), 200);
     checkFitsCanvas(*window);
@@ -149,9 +142,9 @@ GUI_TEST(MainWindow, StartUpState) {
 
 GUI_TEST(MainWindow, Tooltips) {
     auto window = createMainWindow();
-    GUI_CHECK_EQ(std::string(MainWindow::tooltipText(ID_MODO_NORMAL)), std::string("normal"));
-    GUI_CHECK_EQ(std::string(MainWindow::tooltipText(ID_PAGINA_AGREGAR)), std::string("agregar p\xE1gina"));
-    GUI_CHECK_EQ(std::string(MainWindow::tooltipText(ID_MODIFICAR_PROYECTO)), std::string("?"));
+    GUI_CHECK_EQ(std::string(Toolbar::tooltipText(ID_MODO_NORMAL)), std::string("normal"));
+    GUI_CHECK_EQ(std::string(Toolbar::tooltipText(ID_PAGINA_AGREGAR)), std::string("agregar p\xE1gina"));
+    GUI_CHECK_EQ(std::string(Toolbar::tooltipText(ID_MODIFICAR_PROYECTO)), std::string("?"));
     // What the toolbar's tooltip asks of its parent, and what it gets.
     NMTTDISPINFOA info = {};
     info.hdr.hwndFrom = toolbarOf(window->hwnd);
@@ -178,23 +171,17 @@ GUI_TEST(MainWindow, NewProjectIsSavedWhereTyped) {
     GUI_CHECK(bytes.find("<tabrino versionFormato=\"12.08\" instalacion=\"Casa\" paginaInicial=\"\">\r\n") !=
               std::string::npos);
     GUI_CHECK(bytes.find("<paginas/>") != std::string::npos);
-    GUI_CHECK_EQ(window->project->archivo, path);
-    GUI_CHECK(!window->project->hasUnsavedChanges());
+    GUI_CHECK_EQ(window->document().project().archivo, path);
+    GUI_CHECK(!window->document().project().hasUnsavedChanges());
     GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa"));
 
-    // A project without pages: save, modify and add page, not the rest.
+    // Menus and buttons follow the project without pages.
     HWND main = window->hwnd;
-    GUI_CHECK(menuItemEnabled(main, ID_GUARDAR_PROYECTO));
-    GUI_CHECK(menuItemEnabled(main, ID_MODIFICAR_PROYECTO));
-    GUI_CHECK(!menuItemEnabled(main, ID_TRANSFERIR));
     GUI_CHECK(topMenuEnabled(main, 2));
     GUI_CHECK(!topMenuEnabled(main, 1));
     GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_ELIMINAR));
-    GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_EDITAR));
-    GUI_CHECK(toolbarButtonEnabled(main, ID_GUARDAR_PROYECTO));
     GUI_CHECK(toolbarButtonEnabled(main, ID_PAGINA_AGREGAR));
     GUI_CHECK(!toolbarButtonEnabled(main, ID_TRANSFERIR));
-    GUI_CHECK(!toolbarButtonEnabled(main, ID_MODO_NORMAL));
 }
 
 GUI_TEST(MainWindow, SaveDialogOffersXmlFilesOnly) {
@@ -220,9 +207,9 @@ GUI_TEST(MainWindow, SaveDialogOffersXmlFilesOnly) {
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(filter, std::string("Archivos (*.xml)"));
     // A name typed without extension still gives a file that can be saved.
-    GUI_CHECK(!window->project->archivo.empty());
-    GUI_CHECK(fileExists(window->project->archivo));
-    GUI_CHECK(!window->project->hasUnsavedChanges());
+    GUI_CHECK(!window->document().project().archivo.empty());
+    GUI_CHECK(fileExists(window->document().project().archivo));
+    GUI_CHECK(!window->document().project().hasUnsavedChanges());
 }
 
 GUI_TEST(MainWindow, NewProjectWithCancelledSaveStaysBlank) {
@@ -235,7 +222,7 @@ GUI_TEST(MainWindow, NewProjectWithCancelledSaveStaysBlank) {
     sendCommand(window->hwnd, ID_NUEVO_PROYECTO);
     GUI_REQUIRE(answerer.finish());
     pumpFor(200);
-    GUI_CHECK(window->project->isBlank());
+    GUI_CHECK(window->document().project().isBlank());
     GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda"));
     GUI_CHECK(!menuItemEnabled(window->hwnd, ID_GUARDAR_PROYECTO));
     GUI_CHECK(!toolbarButtonEnabled(window->hwnd, ID_PAGINA_AGREGAR));
@@ -256,31 +243,28 @@ GUI_TEST(MainWindow, OpenShowsStartPageAndFitsIt) {
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Luces - modo normal"));
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Luces"));
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
-    GUI_CHECK(window->currentPage && window->currentPage->nombre == "Luces");
-    RECT canvas = clientRect(window->canvas->hwnd);
+    GUI_CHECK(window->document().shownPage() && window->document().shownPage()->nombre == "Luces");
+    RECT canvas = clientRect(window->canvas().hwnd);
     GUI_CHECK_EQ(rectWidth(canvas), 640);
     checkFitsCanvas(*window);
 
-    // Everything is available with pages.
+    // Menus and buttons follow the project with pages.
     GUI_CHECK(topMenuEnabled(main, 1));
-    GUI_CHECK(menuItemEnabled(main, ID_TRANSFERIR));
     GUI_CHECK(menuItemEnabled(main, ID_PAGINA_ELIMINAR));
-    GUI_CHECK(toolbarButtonEnabled(main, ID_TRANSFERIR));
     for (int id : kModeButtons)
         GUI_CHECK(toolbarButtonEnabled(main, id));
 
-    // Choosing a page moves the check and the canvas, not the start page;
-    // a small picture gets the 400 x 200 minimum canvas.
+    // Choosing a page moves the check and the canvas; a small picture gets
+    // the 400 x 200 minimum canvas.
     sendCommand(main, ID_PAGE_FIRST);
     pumpFor(100);
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Inicio - modo normal"));
-    GUI_CHECK_EQ(window->project->paginaInicial, std::string("Luces"));
-    canvas = clientRect(window->canvas->hwnd);
+    canvas = clientRect(window->canvas().hwnd);
     GUI_CHECK_EQ(rectWidth(canvas), 400);
     GUI_CHECK_EQ(rectHeight(canvas), 200);
     checkFitsCanvas(*window);
-    GUI_CHECK(!window->project->hasUnsavedChanges());
+    GUI_CHECK(!window->document().project().hasUnsavedChanges());
 }
 
 GUI_TEST(MainWindow, EditModeCommandsReachTheCanvas) {
@@ -318,7 +302,7 @@ GUI_TEST(MainWindow, ARejectedFileLeavesTheOpenProjectInPlace) {
     writeFileBytes(wrongVersion, "<tabrino versionFormato=\"12.8\"><paginas/></tabrino>");
     auto window = createMainWindow();
     GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, wrongVersion), std::string("Archivo inv\xE1lido"));
-    GUI_CHECK(window->project->isBlank());
+    GUI_CHECK(window->document().project().isBlank());
     GUI_REQUIRE(openThroughDialog(*window, good));
 
     GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, wrongVersion), std::string("Archivo inv\xE1lido"));
@@ -329,10 +313,10 @@ GUI_TEST(MainWindow, ARejectedFileLeavesTheOpenProjectInPlace) {
     GUI_CHECK(lock != INVALID_HANDLE_VALUE);
     GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, held), std::string("Archivo inv\xE1lido"));
     CloseHandle(lock);
-    GUI_CHECK_EQ(window->project->archivo, good);
+    GUI_CHECK_EQ(window->document().project().archivo, good);
     GUI_CHECK_EQ(join(pageItems(window->hwnd)), std::string("Inicio"));
     GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa - Inicio - modo normal"));
-    GUI_CHECK(!window->project->hasUnsavedChanges());
+    GUI_CHECK(!window->document().project().hasUnsavedChanges());
 }
 
 GUI_TEST(MainWindow, AddEditAndDeletePage) {
@@ -349,15 +333,15 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     sendCommand(main, ID_PAGINA_AGREGAR);
     GUI_REQUIRE(add.finish());
     pumpFor(100);
-    GUI_CHECK_EQ(join(window->project->pageNames()), std::string("Inicio,Cocina"));
+    GUI_CHECK_EQ(join(window->document().project().pageNames()), std::string("Inicio,Cocina"));
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Cocina"));
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Cocina - modo normal"));
-    GUI_REQUIRE(window->project->findPage("Cocina") != nullptr);
-    GUI_CHECK_EQ(window->project->findPage("Cocina")->pictureWidth(), 500u);
-    GUI_CHECK_EQ(rectWidth(windowRect(window->canvas->hwnd)) >= 500, true);
+    GUI_REQUIRE(window->document().project().findPage("Cocina") != nullptr);
+    GUI_CHECK_EQ(window->document().project().findPage("Cocina")->pictureWidth(), 500u);
+    GUI_CHECK_EQ(rectWidth(windowRect(window->canvas().hwnd)) >= 500, true);
     checkFitsCanvas(*window);
-    GUI_CHECK(window->project->hasUnsavedChanges());
+    GUI_CHECK(window->document().project().hasUnsavedChanges());
 
     Answerer edit;
     edit.on("P\xE1gina").type(IDC_PAGINA_NOMBRE, "Comedor").type(IDC_PAGINA_IMAGEN, "falta.png").click(IDOK);
@@ -368,7 +352,7 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Comedor"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Comedor - modo normal"));
     // A missing picture gives the page a blank one of the size it had.
-    Pagina* edited = window->project->findPage("Comedor");
+    Pagina* edited = window->document().project().findPage("Comedor");
     GUI_REQUIRE(edited != nullptr);
     GUI_CHECK_EQ(edited->imagen, std::string("falta.png"));
     GUI_CHECK_EQ(edited->pictureWidth(), 500u);
@@ -383,14 +367,14 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     sendCommand(main, ID_PAGINA_AGREGAR);
     GUI_REQUIRE(taken.finish());
     GUI_CHECK_EQ(join(taken.seen(1).texts), std::string("Ya existe una p\xE1gina con ese nombre"));
-    GUI_CHECK_EQ(join(window->project->pageNames()), std::string("Inicio,Comedor"));
+    GUI_CHECK_EQ(join(window->document().project().pageNames()), std::string("Inicio,Comedor"));
 
     Answerer refuse;
     refuse.on(kAttention).click(IDNO);
     refuse.start();
     sendCommand(main, ID_PAGINA_ELIMINAR);
     GUI_REQUIRE(refuse.finish());
-    GUI_CHECK_EQ(join(window->project->pageNames()), std::string("Inicio,Comedor"));
+    GUI_CHECK_EQ(join(window->document().project().pageNames()), std::string("Inicio,Comedor"));
 
     Answerer remove;
     remove.on(kAttention).click(IDYES);
@@ -399,7 +383,7 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     GUI_REQUIRE(remove.finish());
     pumpFor(100);
     GUI_CHECK_EQ(join(remove.seen(0).texts), std::string("Eliminar la p\xE1gina del proyecto?"));
-    GUI_CHECK_EQ(join(window->project->pageNames()), std::string("Inicio"));
+    GUI_CHECK_EQ(join(window->document().project().pageNames()), std::string("Inicio"));
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Inicio - modo normal"));
 }
@@ -426,48 +410,31 @@ GUI_TEST(MainWindow, ProgramDialogsCascade) {
     GUI_CHECK_EQ(answerer.seen(1).rect.top, 52);
     GUI_CHECK_EQ(answerer.seen(3).rect.left, 80);
     GUI_CHECK_EQ(answerer.seen(3).rect.top, 32);
-    GUI_CHECK(!window->project->hasUnsavedChanges());
+    GUI_CHECK(!window->document().project().hasUnsavedChanges());
 }
 
-GUI_TEST(MainWindow, DeletingMiddlePageRenumbersItems) {
-    TempFolder folder;
-    std::string path = writeProject(
-        folder, "Casa", {{"Uno", "uno.png", 100, 100}, {"Dos", "dos.png", 100, 100}, {"Tres", "tres.png", 100, 100}});
-    auto window = createMainWindow();
-    GUI_REQUIRE(openThroughDialog(*window, path));
-    HWND main = window->hwnd;
-    GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno,Dos,Tres"));
-    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
-
-    sendCommand(main, ID_PAGE_FIRST + 1);
-    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
-    Answerer remove;
-    remove.on(kAttention).click(IDYES);
-    remove.start();
-    sendCommand(main, ID_PAGINA_ELIMINAR);
-    GUI_REQUIRE(remove.finish());
-    pumpFor(100);
-    GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno,Tres"));
-    GUI_CHECK(!menuItemExists(main, ID_PAGE_FIRST + 2));
-    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
-    sendCommand(main, ID_PAGE_FIRST + 1);
-    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
-    GUI_CHECK(window->currentPage && window->currentPage->nombre == "Tres");
-}
-
-GUI_TEST(MainWindow, PagesWithTheSameName) {
+GUI_TEST(MainWindow, PagesWithTheSameNameAreEachShownAndDeleted) {
     TempFolder folder;
     std::string path = writeProject(folder, "Casa", {{"Sala", "uno.png", 100, 100}, {"Sala", "dos.png", 500, 300}});
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
     HWND main = window->hwnd;
-    // showPage marks every item carrying the selected name.
-    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500,1501"));
-    // Choosing the second item marks only it, but shows the first page.
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
+    // The second item shows the second page, marked alone.
     sendCommand(main, ID_PAGE_FIRST + 1);
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
-    GUI_CHECK(window->currentPage == window->project->paginas[0].get());
-    GUI_CHECK_EQ(rectWidth(clientRect(window->canvas->hwnd)), 400);
+    GUI_CHECK_EQ(rectWidth(clientRect(window->canvas().hwnd)), 500);
+    checkFitsCanvas(*window);
+    // "Eliminar" removes that page, not the first of its name.
+    Answerer remove;
+    remove.on(kAttention).click(IDYES);
+    remove.start();
+    sendCommand(main, ID_PAGINA_ELIMINAR);
+    GUI_REQUIRE(remove.finish());
+    GUI_REQUIRE(window->document().project().paginas.size() == 1u);
+    GUI_CHECK_EQ(window->document().project().paginas[0]->imagen, std::string("uno.png"));
+    GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
+    GUI_CHECK_EQ(rectWidth(clientRect(window->canvas().hwnd)), 400);
 }
 
 GUI_TEST(MainWindow, CloseAsksOnlyAboutUnsavedChanges) {
@@ -476,7 +443,7 @@ GUI_TEST(MainWindow, CloseAsksOnlyAboutUnsavedChanges) {
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
 
-    window->project->instalacion = "Otra";  // as "Modificar proyecto" would
+    window->document().project().instalacion = "Otra";  // as "Modificar proyecto" would
     Answerer cancel;
     cancel.on(kAttention).click(IDCANCEL);
     cancel.start();
@@ -509,7 +476,7 @@ GUI_TEST(MainWindow, CloseBlankOrSavedProjectAsksNothing) {
     std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
-    window->project->instalacion = "Otra";
+    window->document().project().instalacion = "Otra";
     sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);  // has a file: no dialog
     sendCommand(window->hwnd, IDM_EXIT);
     GUI_CHECK(!IsWindow(window->hwnd));
@@ -521,12 +488,12 @@ GUI_TEST(MainWindow, SaveErrorsAreShown) {
     std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
-    window->project->archivo = folder.path("no-existe\\casa.xml");
-    window->project->instalacion = "Otra";
+    window->document().project().archivo = folder.path("no-existe\\casa.xml");
+    window->document().project().instalacion = "Otra";
 
     GUI_CHECK_EQ(commandError(*window, ID_GUARDAR_PROYECTO), std::string("No se pudo guardar el archivo"));
-    GUI_CHECK(window->project->hasUnsavedChanges());
-    GUI_CHECK_EQ(window->project->archivo, folder.path("no-existe\\casa.xml"));
+    GUI_CHECK(window->document().project().hasUnsavedChanges());
+    GUI_CHECK_EQ(window->document().project().archivo, folder.path("no-existe\\casa.xml"));
 
     // A failed save before a transfer opens no transfer dialog.
     GUI_CHECK_EQ(commandError(*window, ID_TRANSFERIR), std::string("No se pudo guardar el archivo"));
@@ -542,7 +509,7 @@ GUI_TEST(MainWindow, SaveErrorsAreShown) {
     SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
     GUI_REQUIRE(close.finish());
     GUI_CHECK(IsWindow(window->hwnd));
-    GUI_CHECK(window->project->hasUnsavedChanges());
+    GUI_CHECK(window->document().project().hasUnsavedChanges());
 }
 
 GUI_TEST(MainWindow, SaveOverReadOnlyFileFails) {
@@ -552,22 +519,23 @@ GUI_TEST(MainWindow, SaveOverReadOnlyFileFails) {
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
     GUI_REQUIRE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    window->project->instalacion = "Otra";
+    window->document().project().instalacion = "Otra";
     GUI_CHECK_EQ(commandError(*window, ID_GUARDAR_PROYECTO), std::string("No se pudo guardar el archivo"));
     GUI_CHECK_EQ(readFileBytes(path), before);
 }
 
 GUI_TEST(MainWindow, TransferOfUnsavedProjectAsksForFile) {
     auto window = createMainWindow();
-    window->project->instalacion = "Casa";
-    window->project->addPage(std::unique_ptr<Pagina>(new Pagina()));
-    window->showPage("");
+    auto project = std::make_unique<Proyecto>();
+    project->instalacion = "Casa";
+    project->addPage(std::unique_ptr<Pagina>(new Pagina()));
+    window->replaceProject(std::move(project));
     Answerer answerer;
     answerer.on("Guardar como").click(IDCANCEL);
     answerer.start();
     sendCommand(window->hwnd, ID_TRANSFERIR);
     GUI_REQUIRE(answerer.finish());
-    GUI_CHECK(window->project->archivo.empty());
+    GUI_CHECK(window->document().project().archivo.empty());
     GUI_CHECK(findThreadWindow("Transferir a dispositivo", "#32770") == nullptr);
 }
 
@@ -630,7 +598,7 @@ GUI_TEST(MainWindow, UnsavedWorkIsAskedAboutBeforeNewOpenAndSessionEnd) {
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
     HWND main = window->hwnd;
-    window->project->instalacion = "Otra";
+    window->document().project().instalacion = "Otra";
 
     // Cancel stops each of them before anything happens.
     for (int command : {ID_NUEVO_PROYECTO, ID_ABRIR_PROYECTO}) {
@@ -660,8 +628,8 @@ GUI_TEST(MainWindow, UnsavedWorkIsAskedAboutBeforeNewOpenAndSessionEnd) {
     cancelNew.start();
     sendCommand(main, ID_NUEVO_PROYECTO);
     GUI_REQUIRE(cancelNew.finish());
-    GUI_CHECK_EQ(window->project->instalacion, std::string("Otra"));
-    GUI_CHECK_EQ(window->project->archivo, path);
+    GUI_CHECK_EQ(window->document().project().instalacion, std::string("Otra"));
+    GUI_CHECK_EQ(window->document().project().archivo, path);
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio"));
 
     // Yes saves first; the new project replaces it once saved itself.
@@ -675,7 +643,7 @@ GUI_TEST(MainWindow, UnsavedWorkIsAskedAboutBeforeNewOpenAndSessionEnd) {
     GUI_REQUIRE(yesNew.finish());
     pumpFor(100);
     GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
-    GUI_CHECK_EQ(window->project->archivo, fresh);
+    GUI_CHECK_EQ(window->document().project().archivo, fresh);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Nueva"));
     GUI_CHECK(pageItems(main).empty());
 }
@@ -694,7 +662,7 @@ GUI_TEST(MainWindow, SaveAsTakesThePicturesAlongAndFollowsAFailedSave) {
 
     // The file cannot be written: the error, then the save dialog.
     GUI_REQUIRE(SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    window->project->instalacion = "Otra";
+    window->document().project().instalacion = "Otra";
     std::string moved = other.path("casa.xml");
     Answerer elsewhere;
     elsewhere.on("ERROR").click(IDOK);
@@ -702,14 +670,14 @@ GUI_TEST(MainWindow, SaveAsTakesThePicturesAlongAndFollowsAFailedSave) {
     elsewhere.start();
     sendCommand(main, ID_GUARDAR_PROYECTO);
     GUI_REQUIRE(elsewhere.finish());
-    GUI_CHECK_EQ(window->project->archivo, moved);
-    GUI_CHECK(!window->project->hasUnsavedChanges());
+    GUI_CHECK_EQ(window->document().project().archivo, moved);
+    GUI_CHECK(!window->document().project().hasUnsavedChanges());
     GUI_CHECK(readFileBytes(moved).find("instalacion=\"Otra\"") != std::string::npos);
     GUI_CHECK_EQ(readFileBytes(other.path("inicio.png")), readFileBytes(folder.path("inicio.png")));
 
     // Back beside the old pictures: asked before one is replaced; a picture
     // that exists nowhere is named in the error.
-    window->project->paginas[0]->imagen = "falta.png";
+    window->document().project().paginas[0]->imagen = "falta.png";
     Answerer back;
     back.on("Guardar como").typeFileName(third.path("casa.xml")).click(IDOK);
     back.on("ERROR").click(IDOK);
@@ -718,7 +686,7 @@ GUI_TEST(MainWindow, SaveAsTakesThePicturesAlongAndFollowsAFailedSave) {
     GUI_REQUIRE(back.finish());
     GUI_CHECK_EQ(join(back.seen(1).texts),
                  std::string("No se pudieron copiar estas im\xE1genes junto al proyecto:\nfalta.png\n"));
-    window->project->paginas[0]->imagen = "inicio.png";
+    window->document().project().paginas[0]->imagen = "inicio.png";
     Answerer replace;
     replace.on("Guardar como").typeFileName(folder.path("otro.xml")).click(IDOK);
     replace.on(kAttention).click(IDNO);
@@ -726,7 +694,7 @@ GUI_TEST(MainWindow, SaveAsTakesThePicturesAlongAndFollowsAFailedSave) {
     sendCommand(main, ID_GUARDAR_COMO);
     GUI_REQUIRE(replace.finish());
     GUI_CHECK_EQ(join(replace.seen(1).texts), std::string("El archivo inicio.png ya existe, \xBF" "desea reemplazarlo?"));
-    GUI_CHECK_EQ(window->project->archivo, folder.path("otro.xml"));
+    GUI_CHECK_EQ(window->document().project().archivo, folder.path("otro.xml"));
     SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -744,7 +712,7 @@ GUI_TEST(MainWindow, ModifyProjectAddWithStartCommandAndCloseWithNo) {
     sendCommand(main, ID_MODIFICAR_PROYECTO);
     GUI_REQUIRE(modify.finish());
     pumpFor(100);
-    GUI_CHECK_EQ(window->project->instalacion, std::string("Quinta"));
+    GUI_CHECK_EQ(window->document().project().instalacion, std::string("Quinta"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Quinta - Inicio - modo normal"));
 
     Answerer add;
@@ -755,7 +723,7 @@ GUI_TEST(MainWindow, ModifyProjectAddWithStartCommandAndCloseWithNo) {
     add.start();
     sendCommand(main, ID_PAGINA_AGREGAR);
     GUI_REQUIRE(add.finish());
-    Pagina* patio = window->project->findPage("Patio");
+    Pagina* patio = window->document().project().findPage("Patio");
     GUI_REQUIRE(patio != nullptr);
     GUI_CHECK_EQ(patio->comandoInicial.sector, std::string("Jardin"));
     GUI_CHECK_EQ(patio->comandoInicial.codigo, std::string("riego"));
@@ -795,7 +763,7 @@ GUI_TEST(MainWindow, UndoItemsFollowTheHistoryAndTheUndonePageIsShown) {
         sendCommand(main, ID_PAGINA_ELIMINAR);
         GUI_REQUIRE(remove.finish());
     }
-    GUI_REQUIRE(window->project->paginas.empty());
+    GUI_REQUIRE(window->document().project().paginas.empty());
     // No page left: "Editar" stays for the undo, its modes are greyed.
     GUI_CHECK(topMenuEnabled(main, 1));
     GUI_CHECK(menuItemEnabled(main, ID_DESHACER));
@@ -807,11 +775,11 @@ GUI_TEST(MainWindow, UndoItemsFollowTheHistoryAndTheUndonePageIsShown) {
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno,Dos"));
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Dos - modo normal"));
-    GUI_CHECK_EQ(rectHeight(clientRect(window->canvas->hwnd)), 250);
+    GUI_CHECK_EQ(rectHeight(clientRect(window->canvas().hwnd)), 250);
     GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
     GUI_CHECK(menuItemEnabled(main, ID_REHACER));
     GUI_CHECK(menuItemEnabled(main, ID_MODO_NORMAL));
-    GUI_CHECK(!window->project->hasUnsavedChanges());
+    GUI_CHECK(!window->document().project().hasUnsavedChanges());
 
     sendCommand(main, ID_REHACER);
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno"));

@@ -25,9 +25,10 @@ struct DanglingJump {
     DanglingJump() {
         std::string path = writeLinkedProject(folder, 2);
         window = createMainWindow();
-        readProjectFile(path, *window->project);
-        window->project->paginas[1]->regiones[0].comando.pagina = "Garaje";
-        window->showPage("");
+        auto project = std::make_unique<Proyecto>();
+        readProjectFile(path, *project);
+        project->paginas[1]->regiones[0].comando.pagina = "Garaje";
+        window->replaceProject(std::move(project));
         pumpFor(100);
     }
 };
@@ -42,7 +43,7 @@ GUI_TEST(ProjectCheck, DanglingJumpIsListedAndChoosingItShowsItsPage) {
     GUI_CHECK_EQ(GetMenuItemID(archivo, 6), static_cast<UINT>(ID_VERIFICAR_PROYECTO));
     GUI_CHECK_EQ(menuItemText(main, ID_VERIFICAR_PROYECTO), std::string(kCheckTitle));
     GUI_CHECK(menuItemEnabled(main, ID_VERIFICAR_PROYECTO));
-    GUI_CHECK(scene.window->currentPage == scene.window->project->paginas[0].get());
+    GUI_CHECK(scene.window->document().shownPage() == scene.window->document().project().paginas[0].get());
 
     std::vector<std::string> lines;
     Answerer answerer;
@@ -54,14 +55,14 @@ GUI_TEST(ProjectCheck, DanglingJumpIsListedAndChoosingItShowsItsPage) {
 
     GUI_CHECK_EQ(lines.size(), 1u);
     GUI_CHECK(!lines.empty() && lines[0] == kDanglingLine);
-    GUI_CHECK(scene.window->currentPage == scene.window->project->paginas[1].get());
-    GUI_CHECK_EQ(scene.window->canvas->editor().selected(), 0);
+    GUI_CHECK(scene.window->document().shownPage() == scene.window->document().project().paginas[1].get());
+    GUI_CHECK_EQ(scene.window->canvas().editor().selected(), 0);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - P2 - modo normal"));
     GUI_CHECK(menuItemChecked(main, ID_PAGE_FIRST + 1));
     GUI_CHECK(!menuItemChecked(main, ID_PAGE_FIRST));
 
     // Mended, the project has nothing more to show.
-    scene.window->project->paginas[1]->regiones[0].comando.pagina = "/back";
+    scene.window->document().project().paginas[1]->regiones[0].comando.pagina = "/back";
     std::vector<std::string> message;
     Answerer again;
     again.on(kCheckTitle).run([&message](HWND box) { message = staticTexts(box); }).click(IDOK);

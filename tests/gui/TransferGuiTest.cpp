@@ -120,7 +120,7 @@ GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
     ProgramFileAccess files;
     auto window = createMainWindow();
     GUI_REQUIRE(openProject(*window, folder.path("casa.xml")));
-    GUI_REQUIRE(window->project->paginas.size() == 2);
+    GUI_REQUIRE(window->document().project().paginas.size() == 2);
 
     GuiDevice device("normal");
     GUI_REQUIRE(device.started());

@@ -30,8 +30,9 @@ std::unique_ptr<MainWindow> showPicture(const TempFolder& folder, int width, int
         added.coords = *region;
         page->addRegion(added);
     }
-    window->project->addPage(std::move(page));
-    window->showPage("");
+    auto project = std::make_unique<Proyecto>();
+    project->addPage(std::move(page));
+    window->replaceProject(std::move(project));
     pumpFor(200);
     return window;
 }
@@ -48,18 +49,18 @@ COLORREF screenPixel(POINT at) {
 void checkWholePageOnScreen(int width, int height) {
     TempFolder folder;
     auto window = showPicture(folder, width, height, nullptr);
-    RECT canvas = clientRect(window->canvas->hwnd);
+    RECT canvas = clientRect(window->canvas().hwnd);
     GUI_CHECK_EQ(rectWidth(canvas), width);
     GUI_CHECK_EQ(rectHeight(canvas), height);
     POINT corner = {width - 1, height - 1};
-    ClientToScreen(window->canvas->hwnd, &corner);
-    GUI_CHECK_EQ(WindowFromPoint(corner), window->canvas->hwnd);
+    ClientToScreen(window->canvas().hwnd, &corner);
+    GUI_CHECK_EQ(WindowFromPoint(corner), window->canvas().hwnd);
     GUI_CHECK_EQ(screenPixel(corner), RGB(255, 255, 0x80));
     POINT inside = {corner.x - 1, corner.y - 1};
     GUI_CHECK(screenPixel(inside) != RGB(255, 255, 0x80));
     // The window's client area ends with the status bar right under the canvas.
     POINT below = {width / 2, height + 1};
-    ClientToScreen(window->canvas->hwnd, &below);
+    ClientToScreen(window->canvas().hwnd, &below);
     GUI_CHECK_EQ(WindowFromPoint(below), GetDlgItem(window->hwnd, IDC_STATUSBAR));
 }
 
@@ -83,14 +84,14 @@ GUI_TEST(Window, StatusBarShowsModeAndSelectedRegionAsItMoves) {
     auto window = showPicture(folder, 640, 400, &region);
     GUI_CHECK_EQ(statusPart(window->hwnd, 0), std::string("modo normal"));
     GUI_CHECK_EQ(statusPart(window->hwnd, 1), std::string());
-    window->canvas->selectRegion(0);
+    window->canvas().selectRegion(0);
     GUI_CHECK_EQ(statusPart(window->hwnd, 1), std::string("x 100  y 100  ancho 100  alto 60"));
     SetForegroundWindow(window->hwnd);
     pressKey(VK_RIGHT);
     pressKey(VK_DOWN, true);  // one pixel taller
     pumpFor(200);
     GUI_CHECK_EQ(statusPart(window->hwnd, 1), std::string("x 101  y 100  ancho 100  alto 61"));
-    window->statusBar.setMessage("Listo");
+    window->statusBar().setMessage("Listo");
     GUI_CHECK_EQ(statusPart(window->hwnd, 2), std::string("Listo"));
     sendCommand(window->hwnd, ID_MODO_IGUALARALTO);
     pumpFor(100);

@@ -4,15 +4,15 @@
 #pragma once
 
 #include <optional>
-#include <string>
+
+#include "ui/ModoEdicion.h"
 
 #include "model/Region.h"
 
 // Each member names one thing that changed; unset members changed nothing.
 struct CanvasChange {
-    std::optional<std::string> title;
-    int checkedMode = 0;   // the mode command now in force
-    bool resized = false;  // the canvas took a new size
+    std::optional<ModoEdicion> mode;  // the mode now in force: chosen, or NORMAL for a new page
+    bool resized = false;             // the canvas took a new size
     // The page shown is about to be edited (once per drag, key or dialog):
     // the moment to keep it as it was, for undo.
     bool pageAboutToChange = false;

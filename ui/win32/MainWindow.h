@@ -1,13 +1,14 @@
-// The editor's one top-level window: menus, toolbar, the page canvas and the
-// project commands.
+// The editor's one top-level window: menus, toolbar, the page canvas and a
+// status bar over a ProjectDocument. The document decides; this window turns
+// messages into its calls and its answers into menus, buttons, the title,
+// the status bar and the canvas.
 #pragma once
 
 #include <functional>
 #include <memory>
-#include <string>
 
 #include "app/Window.h"
-#include "model/EditHistory.h"
+#include "ui/ProjectDocument.h"
 #include "ui/WindowLayout.h"
 #include "ui/win32/CanvasObserver.h"
 #include "ui/win32/StatusBar.h"
@@ -23,12 +24,13 @@ public:
     MainWindow();
     ~MainWindow() override;
 
-    // Rebuilds the page items of the "Página" menu, shows the named page
-    // ("" = the start page, else the first one), fits the window and
-    // updates menus and buttons.
-    void showPage(const std::string& name);
-    void updateMenus();
-    static const char* tooltipText(int commandId);
+    // What the window shows, and its canvas.
+    ProjectDocument& document() { return document_; }
+    PaginaWindow& canvas() { return *canvas_; }
+    // StatusBar::setMessage shows a message under the canvas.
+    StatusBar& statusBar() { return statusBar_; }
+    // Shows `replacement` from its start page, with no history.
+    void replaceProject(std::unique_ptr<Proyecto> replacement);
 
     LRESULT onClose() override;
     LRESULT onDestroy() override;
@@ -36,20 +38,17 @@ public:
     LRESULT onCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    Toolbar toolbar;
-    StatusBar statusBar;  // StatusBar::setMessage shows a message under the canvas
-    std::unique_ptr<Proyecto> project;  // released by onDestroy
-    std::unique_ptr<PaginaWindow> canvas;
-    Pagina* currentPage;  // the page the canvas shows; set by showOnCanvas alone
-    EditHistory history;
-
 private:
-    void createToolbar();
-    void canvasChanged(const CanvasChange& change) override;
-    void checkMode(int commandId);
-    // The canvas and currentPage change together here; a page larger than
-    // the room left on the work area is scaled down.
+    // Every change to the document goes through here: the canvas lets go
+    // of its page first, since `change` may destroy or alter it; then the
+    // window shows what the document holds.
+    void changeDocument(const std::function<void()>& change);
+    // The page the document shows goes onto the canvas and is marked.
+    void showChosenPage();
+    void rebuildPageMenu();
+    void markPageItems();
     void showOnCanvas(Pagina* page);
+    // A page larger than the room left on the work area is scaled down.
     double canvasScale(const Pagina& page);
     // Frame, bars and canvas border as they are now, at the window's DPI.
     CanvasSurroundings surroundings() const;
@@ -59,23 +58,12 @@ private:
     // The screen's DPI changed: bars and icons for the new one, the size
     // for the same canvas, at the place the system suggests.
     void changeDpi(const RECT& suggested);
-    Extent fittedSize;  // the outer size onGetMinMaxInfo holds the window to
-    // Every change to the project's pages goes through here: the canvas lets
-    // go of its page first, since `change` may destroy or alter it; then the
-    // page named by what `change` returns is shown as showPage does.
-    void changePages(const std::function<std::string()>& change);
-    // The canvas goes before the project whose page it shows.
-    void releaseProject();
-    // Saves `target`, asking for a file when it has none; after a failed
-    // write offers another name. Errors are shown as "ERROR".
-    bool save(Proyecto& target);
-    // Saves `target` under a name the user chooses, taking its pictures along.
-    bool saveAs(Proyecto& target);
-    void carryPictures(Proyecto& target, const std::string& previousFile);
-    // True when the project may be replaced or ended: nothing unsaved, or the
-    // user answered No, or Yes and the save succeeded.
-    bool mayDropProject();
-    void replaceProject(std::unique_ptr<Proyecto> replacement);
+    void updateMenus();
+    void updateClipboardItems();
+    // The check marks of the mode in force, and the title, which names it.
+    void showMode();
+    void canvasChanged(const CanvasChange& change) override;
+
     void openProject();
     void newProject();
     void modifyProject();
@@ -83,23 +71,16 @@ private:
     void deletePage();
     void editPage();
     void verifyProject();
-    // False when the project has findings and the user chose not to go on.
-    bool checkBeforeTransfer();
     void showFinding(int pageIndex, int regionIndex);
     void transfer();
     void transferOverNetwork();
-    // Undoes or redoes one step and shows the page it concerned.
-    void stepThroughHistory(int (EditHistory::*step)(Proyecto&));
-    // Position of `page` in the project, or -1.
-    int indexOf(const Pagina* page) const;
-    // "Copiar" and "Pegar" follow the selection and the clipboard, which
-    // change without the main window hearing of it: they are set again
-    // whenever the menu opens or an accelerator looks at them.
-    void updateClipboardItems();
     void copyRegion();
     void pasteRegion();
-    void duplicatePage();
-    void choosePage(int index);
-    // Shows `page` with page item `index` alone marked.
-    void showMarked(Pagina* page, int index);
+
+    Toolbar toolbar_;
+    StatusBar statusBar_;
+    Extent fittedSize_;  // the outer size onGetMinMaxInfo holds the window to
+    ProjectDocument document_;
+    // Declared after the document: it goes before the project whose page it shows.
+    std::unique_ptr<PaginaWindow> canvas_;
 };

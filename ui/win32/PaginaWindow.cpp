@@ -61,9 +61,8 @@ PaginaWindow::~PaginaWindow() {
         DeleteObject(outlinePen);
 }
 
-void PaginaWindow::setPage(Pagina* page, double scale, const std::string& installation,
-                           const std::vector<std::string>& pageNames) {
-    CanvasActions actions = editor_.setPage(page, scale, installation, pageNames);
+void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
+    CanvasActions actions = editor_.setPage(page, scale, pageNames);
     fitToPage();
     perform(actions, true);
 }
@@ -185,16 +184,15 @@ void PaginaWindow::openCommandDialog(int32_t index) {
 
 void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
     CanvasChange change;
-    if (actions.refreshTitle)
-        change.title = editor_.title();
-    change.checkedMode = actions.checkModeCommand;
+    if (actions.checkModeCommand)
+        change.mode = editor_.mode();
     change.resized = resized;
     Region selected;
     if (editor_.selectedRegion(selected))
         change.selection = selected.coords;
     change.selectionChanged = !(change.selection == toldSelection);
     toldSelection = change.selection;
-    if (change.title || change.checkedMode || change.resized || change.selectionChanged)
+    if (change.mode || change.resized || change.selectionChanged)
         observer.canvasChanged(change);
 }
 

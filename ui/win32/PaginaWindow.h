@@ -22,8 +22,7 @@ public:
 
     // Shows `page` at `scale` (or nothing when null) in NORMAL mode with no
     // selection, and takes the size of the scaled picture.
-    void setPage(Pagina* page, double scale, const std::string& installation,
-                 const std::vector<std::string>& pageNames);
+    void setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames);
 
     // Selects region `index` of the page shown and repaints.
     void selectRegion(int32_t index);

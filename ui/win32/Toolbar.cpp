@@ -1,8 +1,84 @@
 #include "ui/win32/Toolbar.h"
 
+#include <commctrl.h>
+
+#include <vector>
+
 #include "app/Application.h"
 #include "resources/resource.h"
+#include "ui/ModoEdicion.h"
 #include "ui/WindowLayout.h"
+#include "ui/win32/Dpi.h"
+
+namespace {
+
+TBBUTTON separator() {
+    TBBUTTON button = {};
+    button.fsStyle = TBSTYLE_SEP;
+    return button;
+}
+
+TBBUTTON pushButton(int commandId, int image, BYTE style = TBSTYLE_BUTTON) {
+    TBBUTTON button = {};
+    button.iBitmap = image;
+    button.idCommand = commandId;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = style;
+    return button;
+}
+
+TBBUTTON modeButton(int commandId, int image) {
+    return pushButton(commandId, image, TBSTYLE_CHECKGROUP);
+}
+
+}  // namespace
+
+Toolbar::~Toolbar() {
+    if (icons)
+        ImageList_Destroy(icons);
+}
+
+void Toolbar::create(HWND parent) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    std::vector<TBBUTTON> buttons = {
+        separator(),
+        pushButton(ID_NUEVO_PROYECTO, 0),
+        pushButton(ID_ABRIR_PROYECTO, 1),
+        pushButton(ID_GUARDAR_PROYECTO, 2),
+        pushButton(ID_TRANSFERIR, 16),
+        separator(),
+        pushButton(ID_PAGINA_AGREGAR, 17),
+        separator(),
+    };
+    for (int i = 0; i < kModeCount; ++i) {
+        const ModeInfo& info = modeInfo(modeAt(i));
+        buttons.push_back(modeButton(info.commandId, info.toolbarImage));
+    }
+    // 16 images declared although the strip holds 18: the transfer and
+    // add-page buttons use the last two all the same.
+    hwnd = CreateToolbarEx(parent, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 16,
+                           instanceHandle, IDB_TOOLBAR, buttons.data(), static_cast<int>(buttons.size()), 16, 16,
+                           16, 16, sizeof(TBBUTTON));
+    useIconsFor(windowDpi(parent));
+}
+
+int Toolbar::height() const {
+    RECT r;
+    if (!hwnd || !GetWindowRect(hwnd, &r))
+        return 0;
+    return r.bottom - r.top;
+}
+
+void Toolbar::enable(int commandId, bool enabled) const {
+    if (hwnd)
+        PostMessageA(hwnd, TB_ENABLEBUTTON, commandId, enabled);
+}
+
+void Toolbar::check(int commandId) const {
+    if (hwnd)
+        PostMessageA(hwnd, TB_CHECKBUTTON, commandId, MAKELONG(TRUE, 0));
+}
 
 void Toolbar::useIconsFor(UINT dpi) {
     const int size = toolbarIconSize(dpi);
@@ -25,7 +101,24 @@ void Toolbar::useIconsFor(UINT dpi) {
     SendMessageA(hwnd, TB_AUTOSIZE, 0, 0);
 }
 
-Toolbar::~Toolbar() {
-    if (icons)
-        ImageList_Destroy(icons);
+bool Toolbar::answerTooltip(NMHDR* header) {
+    if (!header || header->code != TTN_NEEDTEXTA)
+        return false;
+    NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(header);
+    info->hinst = instanceHandle;
+    info->lpszText = const_cast<char*>(tooltipText(static_cast<int>(header->idFrom)));
+    return true;
+}
+
+const char* Toolbar::tooltipText(int commandId) {
+    switch (commandId) {
+    case ID_NUEVO_PROYECTO: return "nuevo proyecto";
+    case ID_ABRIR_PROYECTO: return "abrir proyecto";
+    case ID_GUARDAR_PROYECTO: return "guardar proyecto";
+    case ID_TRANSFERIR: return "transferir a dispositivo";
+    case ID_PAGINA_AGREGAR: return "agregar p\xE1gina";
+    default: break;
+    }
+    ModoEdicion mode;
+    return modeForCommand(commandId, mode) ? modeInfo(mode).tooltipText : "?";
 }

@@ -25,7 +25,7 @@ protected:
     void show(double scale, int32_t width = 800, int32_t height = 600) {
         page.nombre = "Inicio";
         page.setImagen(width, height, "/nonexistent/quenda-canvas-test.png");
-        canvas.setPage(&page, scale, "Casa", {"Inicio", "Salon"});
+        canvas.setPage(&page, scale, {"Inicio", "Salon"});
     }
     void addRegion(const Rect& coords, const std::string& codigo = "") {
         Region region;
@@ -90,22 +90,12 @@ TEST_F(CanvasTest, CanvasTakesTheScaledPictureSize) {
     EXPECT_EQ(300, height);
 }
 
-TEST_F(CanvasTest, WithoutPageTheCanvasIs400By200AndTheTitleHasNoPagePart) {
-    canvas.setPage(nullptr, 1.0, "Casa", {});
+TEST_F(CanvasTest, WithoutPageTheCanvasIs400By200) {
+    canvas.setPage(nullptr, 1.0, {});
     int32_t width = 0, height = 0;
     canvas.canvasSize(width, height);
     EXPECT_EQ(400, width);
     EXPECT_EQ(200, height);
-    EXPECT_EQ("Quenda - Casa", canvas.title());
-    canvas.setPage(nullptr, 1.0, "", {});
-    EXPECT_EQ("Quenda", canvas.title());
-}
-
-TEST_F(CanvasTest, TitleShowsInstallationPageAndMode) {
-    show(1.0);
-    EXPECT_EQ("Quenda - Casa - Inicio - modo normal", canvas.title());
-    canvas.setPage(&page, 1.0, "", {});
-    EXPECT_EQ("Quenda - Inicio - modo normal", canvas.title());
 }
 
 TEST_F(CanvasTest, ShowingAPageResetsModeSelectionAndChecksNormal) {
@@ -114,13 +104,12 @@ TEST_F(CanvasTest, ShowingAPageResetsModeSelectionAndChecksNormal) {
     canvas.leftDown(50, 50, false);
     canvas.command(2805);
     ASSERT_EQ(0, canvas.selected());
-    CanvasActions actions = canvas.setPage(&page, 1.0, "Casa", {"Inicio"});
+    CanvasActions actions = canvas.setPage(&page, 1.0, {"Inicio"});
     EXPECT_EQ(-1, canvas.selected());
     EXPECT_EQ(ModoEdicion::NORMAL, canvas.mode());
     EXPECT_EQ(ZONE_NONE, canvas.dragZone());
     EXPECT_FALSE(canvas.bandActive());
     EXPECT_EQ(2814, actions.checkModeCommand);
-    EXPECT_TRUE(actions.refreshTitle);
     EXPECT_TRUE(actions.repaint);
     EXPECT_EQ(std::vector<std::string>{"Inicio"}, canvas.pageNames());
 }
@@ -146,7 +135,7 @@ TEST_F(CanvasTest, PaintPlanOutlinesEveryRegionAndInvertsTheSelectedOne) {
 }
 
 TEST_F(CanvasTest, NoPageMeansNoPictureNoOutlinesAndInertHandlers) {
-    canvas.setPage(nullptr, 1.0, "", {});
+    canvas.setPage(nullptr, 1.0, {});
     PaintPlan plan;
     canvas.paintPlan(plan);
     EXPECT_EQ(nullptr, plan.bits);
@@ -438,12 +427,12 @@ TEST_F(CanvasTest, MoveWithoutTheButtonEndsTheDragOrBandAndReleasesTheCapture) {
 TEST_F(CanvasTest, ShowingAPageEndsADragOrBandAndReleasesTheCapture) {
     addRegion(rect(100, 100, 200, 160));
     show(1.0);
-    EXPECT_FALSE(canvas.setPage(&page, 1.0, "Casa", {"Inicio"}).releaseCapture);
+    EXPECT_FALSE(canvas.setPage(&page, 1.0, {"Inicio"}).releaseCapture);
     canvas.leftDown(150, 130, false);
-    EXPECT_TRUE(canvas.setPage(&page, 1.0, "Casa", {"Inicio"}).releaseCapture);
+    EXPECT_TRUE(canvas.setPage(&page, 1.0, {"Inicio"}).releaseCapture);
     EXPECT_EQ(ZONE_NONE, canvas.dragZone());
     canvas.leftDown(400, 300, false);
-    EXPECT_TRUE(canvas.setPage(nullptr, 1.0, "Casa", {}).releaseCapture);
+    EXPECT_TRUE(canvas.setPage(nullptr, 1.0, {}).releaseCapture);
     EXPECT_FALSE(canvas.bandActive());
 }
 
@@ -714,7 +703,7 @@ TEST_F(CanvasTest, CopyGivesTheSelectedRegionInPicturePixelsAndPasteSelectsItsTw
     EXPECT_EQ(canvas.scaledPage()->toCanvas(stored(1)), shown(1));
     EXPECT_EQ(1, canvas.selected());
 
-    canvas.setPage(nullptr, 1.0, "", {});
+    canvas.setPage(nullptr, 1.0, {});
     canvas.pasteRegion(copied);
     EXPECT_EQ(2u, page.regiones.size());
 }

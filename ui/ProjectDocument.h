@@ -1,0 +1,91 @@
+// What the main window shows and edits, free of any window system: the
+// project, its undo history, the page shown and the edit mode the canvas
+// reports. It answers which commands are available, what each page operation
+// does and which page is shown after it, and what the title says.
+//
+// The page shown is a position in the project's page list, never a name:
+// two pages may share a name (a file may hold them), and each is still
+// reached, edited and removed as itself.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/EditHistory.h"
+#include "ui/ModoEdicion.h"
+
+class Pagina;
+class PaginaForm;
+class Proyecto;
+
+class ProjectDocument {
+public:
+    // A blank project, no page shown.
+    ProjectDocument();
+    ~ProjectDocument();
+    ProjectDocument(const ProjectDocument&) = delete;
+    ProjectDocument& operator=(const ProjectDocument&) = delete;
+
+    Proyecto& project() { return *project_; }
+    const Proyecto& project() const { return *project_; }
+
+    // Position of the page shown, or -1 when none is.
+    int shownIndex() const { return shown_; }
+    Pagina* shownPage() const;
+    // The names of every page but the one shown (the names it may not take).
+    std::vector<std::string> otherPageNames() const;
+
+    // Menu items and toolbar buttons by command id; page items are 1500 + i.
+    // Ids with no rule of their own are always enabled.
+    bool isEnabled(int commandId) const;
+    // The page item of the page shown and the item of the edit mode in force.
+    bool isChecked(int commandId) const;
+    // The top-level "Editar" and "Página" menus.
+    bool editMenuEnabled() const;
+    bool pageMenuEnabled() const;
+
+    // "Quenda", then the installation and, with a page shown, the page and the mode.
+    std::string title() const;
+    // The edit mode the canvas is in; showing a page resets it to NORMAL,
+    // as the canvas does.
+    void setMode(ModoEdicion mode) { mode_ = mode; }
+    ModoEdicion mode() const { return mode_; }
+
+    // --- Choosing the page shown ---
+    // The start page (`paginaInicial`, else the first page); none when the
+    // start page names no page.
+    void showStartPage();
+    // Page `index`, as its page item chooses it; false without such a page.
+    bool showPageAt(int index);
+
+    // --- Changes, each one undoable step (replacing the project excepted) ---
+    // Takes `replacement` in place of the project, forgets the history and
+    // shows the start page.
+    void replaceProject(std::unique_ptr<Proyecto> replacement);
+    // The installation name and start page; the start page is shown after.
+    void modifyProject(const std::string& instalacion, const std::string& paginaInicial);
+    // Appends a page made of the page dialog's values and shows it.
+    void addPage(const PaginaForm& values);
+    // Removes the page shown; then the start page is shown.
+    bool deleteShownPage();
+    // Gives the page shown the page dialog's values; it stays shown.
+    bool editShownPage(const PaginaForm& values);
+    // Puts a copy of the page shown right after it and shows the copy.
+    bool duplicateShownPage();
+    // The canvas is about to edit the page shown (regions, commands).
+    void shownPageAboutToChange();
+    // Undoes (redoes) one step and shows the page it concerned, or the start
+    // page when it concerned none; false with nothing to undo (redo).
+    bool undo();
+    bool redo();
+
+private:
+    bool stepThroughHistory(int (EditHistory::*step)(Proyecto&));
+    void show(int index);
+
+    std::unique_ptr<Proyecto> project_;
+    EditHistory history_;
+    int shown_ = -1;
+    ModoEdicion mode_ = ModoEdicion::NORMAL;
+};

@@ -1,0 +1,38 @@
+// The text of "Ver la ayuda": the edit modes, the mouse and the keys.
+// Windows-1252 bytes.
+#pragma once
+
+inline constexpr char kHelpText[] =
+    "Modos de edici\xF3n:\n"
+    "NORMAL: permite crear regiones, eliminarlas, moverlas y redimensionarlas\n"
+    "ALINEARSUP: permite alinear respecto del borde superior de la regi\xF3n seleccionada\n"
+    "ALINEARINF: idem respecto del borde inferior\n"
+    "ALINEARIZQ: idem respecto del borde izquierdo\n"
+    "ALINEARDER: idem respecto del borde derecho\n"
+    "IGUALARALTO: iguala la altura con la regi\xF3n seleccionada. Conserva la coordenada superior\n"
+    "IGUALARANCHO: idem ancho. Conserva la coordenada izquierda.\n"
+    "IGUALARTAMANNO: iguala todas las dimensiones respecto de la regi\xF3n seleccionada. Conserva las "
+    "coordenadas de la esquina superior izquierda.\n"
+    "Click izquierdo, dependiendo del modo de edicion:\n"
+    "NORMAL:\n"
+    "\tDentro de regi\xF3n:\n"
+    "\t\tArrastrando permite moverla o redimensionarla segun donde se clickee. El cursor cambia acordemente\n"
+    "\tFuera de regi\xF3n:\n"
+    "\t\tArrastrando permite crear una regi\xF3n\n"
+    "OTRO:\n"
+    "\tDentro de regi\xF3n:\n"
+    "\t\tSi hay regi\xF3n seleccionada, act\xFA" "a.\n"
+    "\t\tSino la selecciona\n"
+    "\tFuera de regi\xF3n\n"
+    "\t\tDeselecciona regi\xF3n si habia seleccionada\n"
+    "\n"
+    "Click derecho o:\n"
+    "Click izquierdo + CTRL:\n"
+    "\tsobre regi\xF3n:\n"
+    "\t\tla selecciona y abre el dialogo de comandos\n"
+    "\n"
+    "Teclas en modo NORMAL:\n"
+    "Flechas: mueven la regi\xF3n seleccionada\n"
+    "Ctrl Flechas: redimensionan agrandando la regi\xF3n selecconada\n"
+    "Ctrl-Shift-Flechas: redimensionan achicando la regi\xF3n selecconada\n"
+    "Delete elimina la regi\xF3n seleccionada\n";

@@ -1,0 +1,120 @@
+#include "ui/win32/ProjectPrompts.h"
+
+#include <string>
+#include <vector>
+
+#include "model/FileAccess.h"
+#include "model/MissingPictureCarry.h"
+#include "model/ProjectFile.h"
+#include "model/Proyecto.h"
+#include "model/ProyectoException.h"
+#include "resources/texts.h"
+#include "ui/NameList.h"
+#include "ui/win32/ProjectFileDialogs.h"
+#include "ui/win32/VerificarDlg.h"
+
+namespace {
+
+std::vector<std::string> findingLines(const Proyecto& project, const std::vector<ProjectFinding>& findings) {
+    std::vector<std::string> lines;
+    for (const ProjectFinding& finding : findings)
+        lines.push_back(findingLine(project, finding));
+    return lines;
+}
+
+// Every save leaves the project complete where it was saved.
+void carryPictures(HWND owner, Proyecto& target, const std::string& previousFile) {
+    auto mayReplace = [owner](const std::string& name) {
+        std::string question = "El archivo " + name + " ya existe, \xBF" "desea reemplazarlo?";
+        int answer = MessageBoxA(owner, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONWARNING);
+        return answer == IDYES ? ReplaceAnswer::Replace : answer == IDNO ? ReplaceAnswer::Keep : ReplaceAnswer::Stop;
+    };
+    std::vector<std::string> failed = completeSavedProject(target, previousFile, FileAccess::current(), mayReplace);
+    if (failed.empty())
+        return;
+    std::string text = "No se pudieron copiar estas im\xE1genes junto al proyecto:\n" + nameListText(failed);
+    MessageBoxA(owner, text.c_str(), kError, MB_ICONERROR);
+}
+
+}  // namespace
+
+bool saveWithPrompts(HWND owner, Proyecto& target) {
+    try {
+        if (!saveProject(owner, target))
+            return false;
+    } catch (const ProyectoException& error) {
+        MessageBoxA(owner, error.what(), kError, MB_ICONERROR);
+        // A read-only file or a vanished disk fails every time: another name
+        // is the way to keep the work.
+        return saveAsWithPrompts(owner, target);
+    }
+    carryPictures(owner, target, std::string());
+    return true;
+}
+
+bool saveAsWithPrompts(HWND owner, Proyecto& target) {
+    for (;;) {
+        std::string path = askFileToSave(owner);
+        if (path.empty())
+            return false;
+        const std::string previousFile = target.archivo;
+        target.archivo = path;
+        try {
+            writeProjectFile(target);
+        } catch (const ProyectoException& error) {
+            target.archivo = previousFile;
+            MessageBoxA(owner, error.what(), kError, MB_ICONERROR);
+            continue;
+        }
+        carryPictures(owner, target, previousFile);
+        return true;
+    }
+}
+
+bool mayDropProject(HWND owner, Proyecto& project) {
+    if (!project.hasUnsavedChanges())
+        return true;
+    int answer = MessageBoxA(owner, "El proyecto fue modificado y no guardado. Desea guardarlo?", kAttention,
+                             MB_YESNOCANCEL | MB_ICONQUESTION);
+    if (answer == IDCANCEL)
+        return false;
+    // A Yes whose save failed or was cancelled keeps the project: going on
+    // would throw away the very changes the user asked to keep.
+    return answer != IDYES || saveWithPrompts(owner, project);
+}
+
+// The project in place stays until the new one has really been read.
+std::unique_ptr<Proyecto> openWithPrompts(HWND owner) {
+    std::string path = askFileToOpen(owner);
+    if (path.empty())
+        return nullptr;
+    auto opened = std::make_unique<Proyecto>();
+    try {
+        readProjectFile(path, *opened);
+    } catch (const ProyectoException& error) {
+        MessageBoxA(owner, error.what(), kError, MB_ICONERROR);
+        return nullptr;
+    }
+    return opened;
+}
+
+bool chooseFinding(HWND owner, const Proyecto& project, ProjectFinding& chosen) {
+    std::vector<ProjectFinding> findings = checkProject(project);
+    if (findings.empty()) {
+        MessageBoxA(owner, "El proyecto no tiene problemas", "Verificar proyecto", MB_OK | MB_ICONINFORMATION);
+        return false;
+    }
+    VerificarDlg dialog(owner, findingLines(project, findings), VerificarDlg::Use::Browse);
+    if (dialog.runModal() != IDOK || dialog.chosen < 0 || static_cast<size_t>(dialog.chosen) >= findings.size())
+        return false;
+    chosen = findings[static_cast<size_t>(dialog.chosen)];
+    return true;
+}
+
+bool mayTransfer(HWND owner, const Proyecto& project) {
+    std::vector<ProjectFinding> findings = checkProject(project);
+    if (findings.empty())
+        return true;
+    VerificarDlg dialog(owner, findingLines(project, findings), VerificarDlg::Use::AskBeforeTransfer);
+    return dialog.runModal() == IDYES;
+}
