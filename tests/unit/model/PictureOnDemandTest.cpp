@@ -156,6 +156,7 @@ TEST_F(OpenProject, ASaveAfterSaveAsAndAnUndoneDeletionCarriesTheMissingPicture)
     EditHistory history;
     history.recordPageRemoval(project, 1);
     project.removePage("B");
+    disk.createFolders("Y:\\nuevo\\");
     project.archivo = "Y:\\nuevo\\casa.xml";
     writeProjectFile(project);
     EXPECT_TRUE(completeSavedProject(project, "Z:\\casa\\casa.xml", disk, never).empty());

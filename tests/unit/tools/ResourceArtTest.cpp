@@ -295,7 +295,7 @@ TEST(CommittedArt, CursorsAreOutlinedAndCentred) {
 
 TEST(CommittedArt, ScriptNamesOnlyPicturesTheArtDraws) {
     std::string script = readSource("resources/quenda.rc");
-    EXPECT_EQ((std::set<std::string>{"toolbar.bmp"}), scriptFiles(script, "BITMAP"));
+    EXPECT_EQ((std::set<std::string>{"toolbar.bmp", "toolbar24.bmp", "toolbar32.bmp"}), scriptFiles(script, "BITMAP"));
     EXPECT_EQ((std::set<std::string>{"quenda.ico"}), scriptFiles(script, "ICON"));
     std::set<std::string> drawn;
     for (const art::Picture& cursor : committedArt("cursors.txt"))
