@@ -88,10 +88,10 @@ GUI_TEST(FileAccess, ProjectIsSavedDeepInAFolderPastTheOldLimit) {
     Win32FileAccess files;
     std::string bytes;
     for (const char* instalacion : {"Casa", "Otra"}) {
-        window->project->archivo = path;
-        window->project->instalacion = instalacion;
+        window->document().project().archivo = path;
+        window->document().project().instalacion = instalacion;
         sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
-        GUI_CHECK(!window->project->hasUnsavedChanges());
+        GUI_CHECK(!window->document().project().hasUnsavedChanges());
         GUI_CHECK(readWholeFile(files, path, bytes));
         GUI_CHECK(bytes.find("instalacion=\"" + std::string(instalacion) + "\"") != std::string::npos);
     }
