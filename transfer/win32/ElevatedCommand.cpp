@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "model/FileAccess.h"
 #include "transfer/FirewallRule.h"
 
 namespace {
@@ -15,6 +16,8 @@ std::string replaced(std::string text, const std::string& mark, const std::strin
     return text;
 }
 
+// The script goes to a file of its own in the temporary folder, written as
+// every other file of the program is.
 bool writeScript(const std::string& text, std::string& path) {
     char folder[MAX_PATH];
     char file[MAX_PATH];
@@ -22,14 +25,7 @@ bool writeScript(const std::string& text, std::string& path) {
     if (length == 0 || length >= MAX_PATH || GetTempFileNameA(folder, "qnd", 0, file) == 0)
         return false;
     path = file;
-    HANDLE handle = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_TEMPORARY, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool ok = WriteFile(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) &&
-                  written == text.size();
-    CloseHandle(handle);
-    return ok;
+    return writeFileSafely(FileAccess::current(), path, text);
 }
 
 // Waits for `process` while the owner's windows keep painting.
@@ -49,7 +45,7 @@ public:
         std::string scriptPath;
         if (!writeScript(request.script, scriptPath)) {
             if (!scriptPath.empty())
-                DeleteFileA(scriptPath.c_str());
+                FileAccess::current().remove(scriptPath);
             return ElevatedOutcome::Failed;
         }
         std::string parameters = replaced(request.parameters, kScriptMark, scriptPath);
@@ -71,7 +67,7 @@ public:
                 outcome = ElevatedOutcome::Finished;
             CloseHandle(info.hProcess);
         }
-        DeleteFileA(scriptPath.c_str());
+        FileAccess::current().remove(scriptPath);
         return outcome;
     }
 };
