@@ -1,0 +1,36 @@
+#include "app/CommandLine.h"
+
+#include <shellapi.h>
+
+#include "app/WidePath.h"
+#include "resources/texts.h"
+
+namespace {
+
+WideText firstArgument(const WCHAR* commandLine) {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(commandLine, &count);
+    if (!arguments)
+        return WideText();
+    // The first argument is the program itself.
+    WideText first = count > 1 ? WideText(arguments[1]) : WideText();
+    LocalFree(arguments);
+    return first;
+}
+
+}  // namespace
+
+StartFile startFileFrom(const WCHAR* commandLine) {
+    StartFile file;
+    const WideText given = firstArgument(commandLine);
+    if (given.empty())
+        return file;
+    const WideText full = fullPath(given);
+    if (full.empty())
+        file.refusal = kFileProblemText;
+    else if (!narrowText(full.c_str(), file.path))
+        file.refusal = kPathCharactersText;
+    if (file.refusal)
+        file.path.clear();
+    return file;
+}

@@ -1,0 +1,106 @@
+// The editor as Windows starts it: a project named on the command line, the
+// recent projects of the file menu, the window's place between runs.
+#include "tests/gui/GuiTest.h"
+
+#include "app/CommandLine.h"
+#include "app/WidePath.h"
+#include "model/ProjectFile.h"
+#include "model/Proyecto.h"
+#include "model/Settings.h"
+#include "ui/win32/MainWindow.h"
+
+namespace {
+
+std::string writeEmptyProject(const std::string& path, const std::string& installation) {
+    Proyecto project;
+    project.instalacion = installation;
+    project.archivo = path;
+    writeProjectFile(project);
+    return path;
+}
+
+std::string storedRecent() {
+    std::string text;
+    Settings::current().readText(setting::kRecientes, text);
+    return text;
+}
+
+}  // namespace
+
+GUI_TEST(Desktop, TheFirstFileOfTheCommandLineOpensMadeFull) {
+    TempFolder folder;
+    const std::string spaced = writeEmptyProject(folder.path("mi casa.xml"), "Casa");
+    writeEmptyProject(folder.path("otro.xml"), "Otro");
+    GUI_REQUIRE(SetCurrentDirectoryA(folder.dir().c_str()));
+    const std::string lines[] = {"quenda.exe \"" + spaced + "\"", "quenda.exe \"mi casa.xml\" otro.xml",
+                                 "\"C:\\Program Files\\quenda.exe\" \".\\mi casa.xml\""};
+    for (const std::string& line : lines) {
+        const StartFile file = startFileFrom(wideText(line).c_str());
+        GUI_CHECK_EQ(file.path, spaced);
+        auto window = createMainWindow();
+        window->openAtStart(file);
+        GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa"));
+        GUI_CHECK_EQ(storedRecent(), spaced);
+    }
+    GUI_CHECK(startFileFrom(L"quenda.exe").path.empty());
+}
+
+GUI_TEST(Desktop, AFileThatIsNoProjectShowsTheErrorOverABlankProject) {
+    TempFolder folder;
+    writeFileBytes(folder.path("nota.xml"), "no es un proyecto");
+    for (const char* name : {"nota.xml", "falta.xml"}) {
+        auto window = createMainWindow();
+        Answerer answerer;
+        answerer.on("ERROR").click(IDOK);
+        answerer.start();
+        window->openAtStart(startFileFrom(wideText("quenda.exe " + folder.path(name)).c_str()));
+        GUI_CHECK(answerer.finish());
+        GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda"));
+        GUI_CHECK(!menuItemEnabled(window->hwnd, ID_RECIENTE_FIRST));
+    }
+    GUI_CHECK_EQ(storedRecent(), std::string());
+}
+
+GUI_TEST(Desktop, RecentProjectsFollowOpeningAndAGoneFileMayLeave) {
+    TempFolder folder;
+    const std::string a = writeEmptyProject(folder.path("a.xml"), "A");
+    const std::string b = writeEmptyProject(folder.path("b.xml"), "B");
+    auto window = createMainWindow();
+    for (const std::string& path : {a, b}) {
+        Answerer answerer;
+        answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
+        answerer.start();
+        sendCommand(window->hwnd, ID_ABRIR_PROYECTO);
+        GUI_REQUIRE(answerer.finish());
+    }
+    GUI_CHECK_EQ(storedRecent(), b + "|" + a);
+    GUI_CHECK(menuItemText(window->hwnd, ID_RECIENTE_FIRST + 1).find("a.xml") != std::string::npos);
+    sendCommand(window->hwnd, ID_RECIENTE_FIRST + 1);
+    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - A"));
+    GUI_CHECK_EQ(storedRecent(), a + "|" + b);
+    GUI_CHECK(menuItemText(window->hwnd, ID_RECIENTE_FIRST + 1).find("b.xml") != std::string::npos);
+
+    DeleteFileA(b.c_str());
+    Answerer answerer;
+    answerer.on("ATENCI\xD3N").click(IDYES);
+    answerer.start();
+    sendCommand(window->hwnd, ID_RECIENTE_FIRST + 1);
+    GUI_CHECK(answerer.finish());
+    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - A"));
+    GUI_CHECK_EQ(storedRecent(), a);
+    GUI_CHECK(!menuItemExists(window->hwnd, ID_RECIENTE_FIRST + 1));
+}
+
+GUI_TEST(Desktop, TheWindowReturnsWhereItWasClosedWhenThatIsOnAScreen) {
+    {
+        auto window = createMainWindow();
+        SetWindowPos(window->hwnd, nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
+    }
+    auto restored = createMainWindow();
+    GUI_CHECK_EQ(windowRect(restored->hwnd).left, 70L);
+    GUI_CHECK_EQ(windowRect(restored->hwnd).top, 80L);
+    Settings::current().writeText(setting::kVentanaX, "-30000");
+    auto offScreen = createMainWindow();
+    GUI_CHECK(windowRect(offScreen->hwnd).left > -30000);
+}
