@@ -25,7 +25,12 @@ StartFile startFileFrom(const WCHAR* commandLine) {
     const WideText given = firstArgument(commandLine);
     if (given.empty())
         return file;
-    const WideText full = fullPath(given);
+    WideText full = fullPath(given);
+    // A file dropped on the program may come by its short 8.3 name.
+    WCHAR longName[MAX_PATH];
+    const DWORD longLength = full.empty() ? 0 : GetLongPathNameW(full.c_str(), longName, MAX_PATH);
+    if (longLength > 0 && longLength < MAX_PATH)
+        full.assign(longName, longLength);
     if (full.empty())
         file.refusal = kFileProblemText;
     else if (!narrowText(full.c_str(), file.path))
