@@ -55,19 +55,17 @@ GUI_TEST(Desktop, RecentProjectsFollowOpeningAndAGoneFileMayLeave) {
     const std::string a = writeEmptyProject(folder.path("a.xml"), "A");
     const std::string b = writeEmptyProject(folder.path("b.xml"), "B");
     auto window = createMainWindow();
-    for (const std::string& path : {a, b}) {
-        Answerer answerer;
-        answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
-        answerer.start();
-        sendCommand(window->hwnd, ID_ABRIR_PROYECTO);
-        GUI_REQUIRE(answerer.finish());
-    }
+    window->openAtStart(StartFile{a, nullptr});
+    Answerer opener;
+    opener.on("Abrir archivo").typeFileName(b).click(IDOK);
+    opener.start();
+    sendCommand(window->hwnd, ID_ABRIR_PROYECTO);
+    GUI_REQUIRE(opener.finish());
     GUI_CHECK_EQ(storedRecent(), b + "|" + a);
     sendCommand(window->hwnd, ID_RECIENTE_FIRST + 1);
     GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - A"));
     GUI_CHECK_EQ(storedRecent(), a + "|" + b);
     GUI_CHECK(menuItemText(window->hwnd, ID_RECIENTE_FIRST + 1).find("b.xml") != std::string::npos);
-
     DeleteFileA(b.c_str());
     Answerer answerer;
     answerer.on("ATENCI\xD3N").click(IDYES);

@@ -72,10 +72,7 @@ void MainWindow::openAtStart(const StartFile& file) {
     }
     if (file.path.empty())
         return;
-    if (std::unique_ptr<Proyecto> opened = readWithPrompts(hwnd, file.path)) {
-        replaceProject(std::move(opened));
-        rememberProject();
-    }
+    showOpened(readWithPrompts(hwnd, file.path));
 }
 
 // ---- showing the document ---------------------------------------------------
@@ -358,10 +355,7 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
 void MainWindow::openProject() {
     if (!mayDropDocument())
         return;
-    if (std::unique_ptr<Proyecto> opened = openWithPrompts(hwnd)) {
-        replaceProject(std::move(opened));
-        rememberProject();
-    }
+    showOpened(openWithPrompts(hwnd));
 }
 
 // The project in place stays until the new one has been saved.
@@ -373,10 +367,8 @@ void MainWindow::newProject() {
         return;
     auto created = std::make_unique<Proyecto>();
     created->instalacion = dialog.instalacion;
-    if (saveWithPrompts(hwnd, *created)) {
-        replaceProject(std::move(created));
-        rememberProject();
-    }
+    if (saveWithPrompts(hwnd, *created))
+        showOpened(std::move(created));
 }
 
 // The start page is shown again, whatever the answer.
@@ -491,6 +483,13 @@ void MainWindow::rebuildRecentMenu() {
                     ID_RECIENTE_FIRST + static_cast<UINT_PTR>(i), labels[i].c_str());
 }
 
+void MainWindow::showOpened(std::unique_ptr<Proyecto> opened) {
+    if (!opened)
+        return;
+    replaceProject(std::move(opened));
+    rememberProject();
+}
+
 void MainWindow::rememberProject() {
     recent_.add(document_.project().archivo);
     rebuildRecentMenu();
@@ -513,10 +512,7 @@ void MainWindow::openRecent(size_t index) {
     }
     if (!mayDropDocument())
         return;
-    if (std::unique_ptr<Proyecto> opened = readWithPrompts(hwnd, path)) {
-        replaceProject(std::move(opened));
-        rememberProject();
-    }
+    showOpened(readWithPrompts(hwnd, path));
 }
 
 bool MainWindow::mayDropDocument() {

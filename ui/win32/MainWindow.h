@@ -87,6 +87,8 @@ private:
     // The recent projects: the file menu lists them, opening and saving
     // put the project first.
     void rebuildRecentMenu();
+    // Shows a project just read or created (null: nothing) and lists it.
+    void showOpened(std::unique_ptr<Proyecto> opened);
     void rememberProject();
     void openRecent(size_t index);
     // mayDropProject, and the project saved on the way is remembered.
