@@ -2,12 +2,15 @@
 #include <windows.h>
 
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/RegistrySettings.h"
 #include "app/Win32FileAccess.h"
 #include "resources/resource.h"
 #include "ui/win32/MainWindow.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Read first: a relative path means the current directory at start.
+    const StartFile startFile = startFileFrom(GetCommandLineW());
     startApplication(instance);
     // DOS paths and Wine's own current directory only work through Win32.
     static Win32FileAccess files;
@@ -22,6 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     } catch (...) {
         return 1;
     }
+    mainWindow->openAtStart(startFile);
     int exitCode = runMessageLoop(accelerators);
     delete mainWindow;
     FileAccess::install(nullptr);

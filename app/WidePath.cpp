@@ -12,7 +12,7 @@ bool narrowText(const WCHAR* text, std::string& out) {
     return cp1252FromUtf16(std::u16string(wide.begin(), wide.end()), out);
 }
 
-static WideText fullPath(const WideText& path) {
+WideText fullPath(const WideText& path) {
     // Longer input is refused here: Wine cut it to another, shorter path.
     if (path.size() >= kMaxSystemPath)
         return WideText();

@@ -13,6 +13,9 @@ WideText wideText(const std::string& text);
 // False when `text` holds a character Windows-1252 lacks.
 bool narrowText(const WCHAR* text, std::string& out);
 
+// `path` made full against the current directory; empty when it cannot be.
+WideText fullPath(const WideText& path);
+
 // `path` as the wide file calls take it at any length: made full against the
 // current directory (which also resolves "..", "." and "/"), then given the
 // "\\?\" form, which turns the system's own clean-up off. Empty when the

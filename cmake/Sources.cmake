@@ -36,8 +36,10 @@ set(QUENDA_CORE_SOURCES
   ui/PictureChoice.cpp
   ui/ProjectDocument.cpp
   ui/ProyectoForm.cpp
+  ui/RecentProjects.cpp
   ui/Trim.cpp
   ui/WindowLayout.cpp
+  ui/WindowPlace.cpp
 )
 # The core's platform halves: sockets over POSIX (Linux) or Winsock (Windows).
 set(QUENDA_POSIX_SOURCES
@@ -52,6 +54,7 @@ set(QUENDA_WINDOWS_SOURCES
 # its own.
 set(QUENDA_WIN32_SOURCES
   app/Application.cpp
+  app/CommandLine.cpp
   app/Dialog.cpp
   app/RegistrySettings.cpp
   app/WidePath.cpp
@@ -111,6 +114,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/PaginaFormTest.cpp
   tests/unit/ui/ProjectDocumentTest.cpp
   tests/unit/ui/ProyectoFormTest.cpp
+  tests/unit/ui/RecentProjectsTest.cpp
   tests/unit/ui/WindowLayoutTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
@@ -118,6 +122,7 @@ set(QUENDA_UNIT_TEST_SOURCES
 set(QUENDA_GUI_TEST_SOURCES
   tests/gui/CanvasGuiTest.cpp
   tests/gui/ClipboardGuiTest.cpp
+  tests/gui/DesktopGuiTest.cpp
   tests/gui/DialogsCommandGuiTest.cpp
   tests/gui/DialogsHelpersGuiTest.cpp
   tests/gui/DialogsPageGuiTest.cpp

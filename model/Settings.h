@@ -11,6 +11,13 @@ namespace setting {
 // The last device addresses that completed a transfer, most recent first,
 // separated by ';' (text).
 inline constexpr char kDireccionesDispositivo[] = "DireccionesDispositivo";
+// The projects opened or saved last, most recent first, separated by '|'
+// (text).
+inline constexpr char kRecientes[] = "Recientes";
+// The main window's last top-left corner on the virtual screen (text of a
+// whole number each).
+inline constexpr char kVentanaX[] = "VentanaX";
+inline constexpr char kVentanaY[] = "VentanaY";
 }  // namespace setting
 
 class Settings {

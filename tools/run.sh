@@ -35,4 +35,14 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   echo "First start: preparing the Wine prefix in $WINEPREFIX ..."
   wineboot -i >/dev/null 2>&1
 fi
-exec wine "$build/windows/quenda.exe" "$@"
+# A file named here goes over as Wine's DOS path of it (Z: is the root).
+args=()
+for arg in "$@"; do
+  if [ -e "$arg" ]; then
+    full=$(realpath "$arg")
+    args+=("Z:${full//\//\\}")
+  else
+    args+=("$arg")
+  fi
+done
+exec wine "$build/windows/quenda.exe" "${args[@]}"

@@ -12,6 +12,8 @@ SetCompressor /SOLID lzma
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Quenda"
 !define SETTINGS_KEY "Software\Quenda"
+; Offered in Explorer's "Abrir con" for project files, never their default.
+!define OPEN_WITH_KEY "Software\Classes\Applications\quenda.exe"
 ; The allow rule the editor's "Permitir en el firewall..." adds.
 !define FIREWALL_RULE "Quenda (dispositivo)"
 
@@ -54,6 +56,11 @@ Section "Quenda"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\desinstalar.exe" /S'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  WriteRegStr HKCU "${OPEN_WITH_KEY}" "FriendlyAppName" "Quenda"
+  WriteRegStr HKCU "${OPEN_WITH_KEY}\shell\open\command" "" '"$INSTDIR\quenda.exe" "%1"'
+  WriteRegStr HKCU "${OPEN_WITH_KEY}\SupportedTypes" ".xml" ""
+  ; Explorer reads the associations again (SHCNE_ASSOCCHANGED).
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd
 
 Section "Uninstall"
@@ -66,6 +73,8 @@ Section "Uninstall"
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
   DeleteRegKey HKCU "${SETTINGS_KEY}"
+  DeleteRegKey HKCU "${OPEN_WITH_KEY}"
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
   ; The firewall rule needs an administrator: asked for only when it exists.
   nsExec::ExecToStack '"$SYSDIR\netsh.exe" advfirewall firewall show rule name="${FIREWALL_RULE}"'
   Pop $0

@@ -3,14 +3,17 @@
 #include <vector>
 
 #include "app/Application.h"
+#include "model/FileAccess.h"
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
+#include "model/Settings.h"
 #include "resources/resource.h"
 #include "resources/texts.h"
 #include "resources/version.h"
 #include "transfer/win32/SubirProyectoDlg.h"
 #include "transfer/win32/TransferirDlg.h"
 #include "ui/ModoEdicion.h"
+#include "ui/WindowPlace.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/HelpText.h"
 #include "ui/win32/PaginaDlg.h"
@@ -21,6 +24,7 @@
 
 namespace {
 
+const int kFileMenu = 0;
 const int kEditMenu = 1;
 const int kPageMenu = 2;
 
@@ -39,10 +43,14 @@ UINT enabledFlag(bool enabled) {
 
 MainWindow::MainWindow()
     : Window(nullptr, "", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-             CW_USEDEFAULT) {
+             CW_USEDEFAULT),
+      recent_(Settings::current()) {
     SetMenu(hwnd, LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
     toolbar_.create(hwnd);
     statusBar_.create(hwnd);
+    // Before the first page: its scale depends on the screen the window is on.
+    restorePlace();
+    rebuildRecentMenu();
     canvas_.reset(new PaginaWindow(toolbar_.height(), this, *this));
     changeDocument([this] { document_.showStartPage(); });
     HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
@@ -55,6 +63,16 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::replaceProject(std::unique_ptr<Proyecto> replacement) {
     changeDocument([&] { document_.replaceProject(std::move(replacement)); });
+}
+
+void MainWindow::openAtStart(const StartFile& file) {
+    if (file.refusal) {
+        MessageBoxA(hwnd, file.refusal, kError, MB_ICONERROR);
+        return;
+    }
+    if (file.path.empty())
+        return;
+    showOpened(readWithPrompts(hwnd, file.path));
 }
 
 // ---- showing the document ---------------------------------------------------
@@ -235,8 +253,10 @@ LRESULT MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
 }
 
 LRESULT MainWindow::onClose() {
-    if (mayDropProject(hwnd, document_.project()))
-        DestroyWindow(hwnd);
+    if (!mayDropDocument())
+        return 0;
+    storePlace();
+    DestroyWindow(hwnd);
     return 0;
 }
 
@@ -248,9 +268,18 @@ LRESULT MainWindow::onDestroy() {
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Logging off or shutting down ends the project as closing does.
     if (message == WM_QUERYENDSESSION)
-        return mayDropProject(hwnd, document_.project()) ? TRUE : FALSE;
-    // Sent when a menu opens and when an accelerator checks its item.
+        return mayDropDocument() ? TRUE : FALSE;
+    // The session ends without closing the window.
+    if (message == WM_ENDSESSION) {
+        if (wParam)
+            storePlace();
+        return 0;
+    }
+    // Sent when a menu opens and when an accelerator checks its item. The
+    // recent list is read again: another editor may have changed it.
     if (message == WM_INITMENUPOPUP) {
+        if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(hwnd), kFileMenu))
+            rebuildRecentMenu();
         updateClipboardItems();
         return 0;
     }
@@ -279,8 +308,14 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     case ID_NUEVO_PROYECTO: newProject(); break;
     case ID_MODIFICAR_PROYECTO: modifyProject(); break;
     case ID_VERIFICAR_PROYECTO: verifyProject(); break;
-    case ID_GUARDAR_PROYECTO: saveWithPrompts(hwnd, document_.project()); break;
-    case ID_GUARDAR_COMO: saveAsWithPrompts(hwnd, document_.project()); break;
+    case ID_GUARDAR_PROYECTO:
+        if (saveWithPrompts(hwnd, document_.project()))
+            rememberProject();
+        break;
+    case ID_GUARDAR_COMO:
+        if (saveAsWithPrompts(hwnd, document_.project()))
+            rememberProject();
+        break;
     case ID_PAGINA_AGREGAR: addPage(); break;
     case ID_PAGINA_ELIMINAR: deletePage(); break;
     case ID_PAGINA_EDITAR: editPage(); break;
@@ -305,6 +340,8 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
         if (id >= ID_PAGE_FIRST && id < ID_PAGE_FIRST + pageCount) {
             document_.showPageAt(id - ID_PAGE_FIRST);
             showChosenPage();
+        } else if (id >= ID_RECIENTE_FIRST && id < ID_RECIENTE_FIRST + static_cast<int>(kRecentLimit)) {
+            openRecent(static_cast<size_t>(id - ID_RECIENTE_FIRST));
         } else if (canvas_) {
             PostMessageA(canvas_->hwnd, WM_COMMAND, wParam, lParam);
         }
@@ -316,15 +353,14 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
 // ---- commands ---------------------------------------------------------------
 
 void MainWindow::openProject() {
-    if (!mayDropProject(hwnd, document_.project()))
+    if (!mayDropDocument())
         return;
-    if (std::unique_ptr<Proyecto> opened = openWithPrompts(hwnd))
-        replaceProject(std::move(opened));
+    showOpened(openWithPrompts(hwnd));
 }
 
 // The project in place stays until the new one has been saved.
 void MainWindow::newProject() {
-    if (!mayDropProject(hwnd, document_.project()))
+    if (!mayDropDocument())
         return;
     ProyectoDlg dialog(hwnd, "", "", nullptr);
     if (dialog.runModal() != IDOK)
@@ -332,7 +368,7 @@ void MainWindow::newProject() {
     auto created = std::make_unique<Proyecto>();
     created->instalacion = dialog.instalacion;
     if (saveWithPrompts(hwnd, *created))
-        replaceProject(std::move(created));
+        showOpened(std::move(created));
 }
 
 // The start page is shown again, whatever the answer.
@@ -389,7 +425,10 @@ void MainWindow::showFinding(int pageIndex, int regionIndex) {
 }
 
 void MainWindow::transfer() {
-    if (!saveWithPrompts(hwnd, document_.project()) || !mayTransfer(hwnd, document_.project()))
+    if (!saveWithPrompts(hwnd, document_.project()))
+        return;
+    rememberProject();
+    if (!mayTransfer(hwnd, document_.project()))
         return;
     TransferirDlg dialog(hwnd, &document_.project());
     dialog.runModal();
@@ -422,4 +461,96 @@ void MainWindow::pasteRegion() {
     }
     canvas_->pasteRegion(region);
     updateClipboardItems();
+}
+
+// ---- recent projects and the window's place ----------------------------------
+
+// The items go between the two separators above "Salir".
+void MainWindow::rebuildRecentMenu() {
+    HMENU fileMenu = GetSubMenu(GetMenu(hwnd), kFileMenu);
+    for (int id = ID_RECIENTE_FIRST; id < ID_RECIENTE_FIRST + static_cast<int>(kRecentLimit); ++id)
+        DeleteMenu(fileMenu, id, MF_BYCOMMAND);
+    int exitPosition = GetMenuItemCount(fileMenu) - 1;
+    while (exitPosition > 0 && GetMenuItemID(fileMenu, exitPosition) != IDM_EXIT)
+        --exitPosition;
+    const UINT at = static_cast<UINT>(exitPosition - 1);
+    recentShown_ = recent_.paths();
+    if (recentShown_.empty())
+        InsertMenuA(fileMenu, at, MF_BYPOSITION | MF_STRING | MF_GRAYED, ID_RECIENTE_FIRST, "(ninguno)");
+    const std::vector<std::string> labels = recentMenuLabels(recentShown_);
+    for (size_t i = 0; i < labels.size(); ++i)
+        InsertMenuA(fileMenu, at + static_cast<UINT>(i), MF_BYPOSITION | MF_STRING,
+                    ID_RECIENTE_FIRST + static_cast<UINT_PTR>(i), labels[i].c_str());
+}
+
+void MainWindow::showOpened(std::unique_ptr<Proyecto> opened) {
+    if (!opened)
+        return;
+    replaceProject(std::move(opened));
+    rememberProject();
+}
+
+void MainWindow::rememberProject() {
+    recent_.add(document_.project().archivo);
+    rebuildRecentMenu();
+}
+
+// A file that is gone may come back (a network drive, a card): the user
+// decides whether it leaves the list. The project in place stays either way.
+void MainWindow::openRecent(size_t index) {
+    if (index >= recentShown_.size())
+        return;
+    const std::string path = recentShown_[index];
+    if (!FileAccess::current().exists(path)) {
+        const std::string question =
+            "No se encuentra el proyecto " + path + "\n\xBF" "Desea quitarlo de la lista de proyectos recientes?";
+        if (MessageBoxA(hwnd, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES) {
+            recent_.remove(path);
+            rebuildRecentMenu();
+        }
+        return;
+    }
+    if (!mayDropDocument())
+        return;
+    showOpened(readWithPrompts(hwnd, path));
+}
+
+bool MainWindow::mayDropDocument() {
+    Proyecto& project = document_.project();
+    const bool unsaved = project.hasUnsavedChanges();
+    if (!mayDropProject(hwnd, project))
+        return false;
+    if (unsaved && !project.hasUnsavedChanges())
+        rememberProject();
+    return true;
+}
+
+// The caption must still be on a screen (one may have been unplugged or
+// rearranged since), or the user could not reach the window.
+void MainWindow::restorePlace() {
+    WindowPlace place;
+    if (!loadWindowPlace(Settings::current(), place))
+        return;
+    RECT now = {};
+    GetWindowRect(hwnd, &now);
+    RECT caption = {place.x, place.y, place.x + (now.right - now.left), place.y + GetSystemMetrics(SM_CYCAPTION)};
+    if (MonitorFromRect(&caption, MONITOR_DEFAULTTONULL))
+        SetWindowPos(hwnd, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// A minimised window's own rectangle is off the screen: its place is the
+// normal one, which Windows gives relative to the main screen's work area.
+void MainWindow::storePlace() {
+    RECT rect = {};
+    GetWindowRect(hwnd, &rect);
+    if (IsIconic(hwnd)) {
+        WINDOWPLACEMENT placement = {};
+        placement.length = sizeof placement;
+        RECT work = {};
+        if (!GetWindowPlacement(hwnd, &placement) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+            return;
+        rect = placement.rcNormalPosition;
+        OffsetRect(&rect, work.left, work.top);
+    }
+    storeWindowPlace(Settings::current(), WindowPlace{rect.left, rect.top});
 }

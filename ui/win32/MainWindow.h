@@ -6,9 +6,13 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "app/CommandLine.h"
 #include "app/Window.h"
 #include "ui/ProjectDocument.h"
+#include "ui/RecentProjects.h"
 #include "ui/WindowLayout.h"
 #include "ui/win32/CanvasObserver.h"
 #include "ui/win32/StatusBar.h"
@@ -31,6 +35,9 @@ public:
     StatusBar& statusBar() { return statusBar_; }
     // Shows `replacement` from its start page, with no history.
     void replaceProject(std::unique_ptr<Proyecto> replacement);
+    // Opens the file the program was started with, as "Abrir proyecto"
+    // would; a refused file is shown as an error over a blank project.
+    void openAtStart(const StartFile& file);
 
     LRESULT onClose() override;
     LRESULT onDestroy() override;
@@ -77,10 +84,26 @@ private:
     void copyRegion();
     void pasteRegion();
 
+    // The recent projects: the file menu lists them, opening and saving
+    // put the project first.
+    void rebuildRecentMenu();
+    // Shows a project just read or created (null: nothing) and lists it.
+    void showOpened(std::unique_ptr<Proyecto> opened);
+    void rememberProject();
+    void openRecent(size_t index);
+    // mayDropProject, and the project saved on the way is remembered.
+    bool mayDropDocument();
+    // The window's place from the last run when it is still on a screen,
+    // and the place now for the next run.
+    void restorePlace();
+    void storePlace();
+
     Toolbar toolbar_;
     StatusBar statusBar_;
     Extent fittedSize_;  // the outer size onGetMinMaxInfo holds the window to
     ProjectDocument document_;
+    RecentProjects recent_;
+    std::vector<std::string> recentShown_;  // the paths the file menu lists, in order
     // Declared after the document: it goes before the project whose page it shows.
     std::unique_ptr<PaginaWindow> canvas_;
 };

@@ -88,6 +88,10 @@ std::unique_ptr<Proyecto> openWithPrompts(HWND owner) {
     std::string path = askFileToOpen(owner);
     if (path.empty())
         return nullptr;
+    return readWithPrompts(owner, path);
+}
+
+std::unique_ptr<Proyecto> readWithPrompts(HWND owner, const std::string& path) {
     auto opened = std::make_unique<Proyecto>();
     try {
         readProjectFile(path, *opened);
