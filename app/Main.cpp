@@ -6,6 +6,7 @@
 #include "app/Win32FileAccess.h"
 #include "resources/resource.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/RecoveryOffer.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     startApplication(instance);
@@ -18,10 +19,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HACCEL accelerators = LoadAcceleratorsA(instanceHandle, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     MainWindow* mainWindow = nullptr;
     try {
-        mainWindow = new MainWindow();
+        mainWindow = new MainWindow(userRecoveryFolder());
     } catch (...) {
         return 1;
     }
+    // Work left by a crash comes first, before any other project is opened.
+    offerRecoveryCopies(*mainWindow);
     int exitCode = runMessageLoop(accelerators);
     delete mainWindow;
     FileAccess::install(nullptr);

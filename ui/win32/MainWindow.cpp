@@ -1,10 +1,14 @@
 #include "ui/win32/MainWindow.h"
 
+#include <ctime>
 #include <vector>
 
 #include "app/Application.h"
+#include "model/FileAccess.h"
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
+#include "model/RecoveryStore.h"
+#include "model/Settings.h"
 #include "resources/resource.h"
 #include "resources/texts.h"
 #include "resources/version.h"
@@ -23,6 +27,7 @@ namespace {
 
 const int kEditMenu = 1;
 const int kPageMenu = 2;
+const UINT_PTR kRecoveryTimer = 1;
 
 // Menu items and toolbar buttons whose state follows the document. "Agregar"
 // has a button only: its menu item is never disabled.
@@ -37,7 +42,7 @@ UINT enabledFlag(bool enabled) {
 
 }  // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(const std::string& recoveryFolder)
     : Window(nullptr, "", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
              CW_USEDEFAULT) {
     SetMenu(hwnd, LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
@@ -48,10 +53,38 @@ MainWindow::MainWindow()
     HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
     SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    if (!recoveryFolder.empty()) {
+        recovery_.reset(new RecoveryStore(recoveryFolder, FileAccess::current()));
+        SetTimer(hwnd, kRecoveryTimer, recoveryIntervalSeconds(Settings::current()) * 1000, nullptr);
+    }
     ShowWindow(hwnd, SW_SHOW);
 }
 
 MainWindow::~MainWindow() = default;
+
+// ---- recovery copies --------------------------------------------------------
+
+void MainWindow::keepRecoveryCopy() {
+    if (!recovery_)
+        return;
+    if (!document_.project().hasUnsavedChanges()) {
+        recovery_->removeCopy();
+        return;
+    }
+    const bool written = recovery_->writeCopy(document_.project(), static_cast<int64_t>(std::time(nullptr)));
+    // Editing goes on either way; the bar says so once, not every time.
+    if (written == recoveryFailureShown_) {
+        recoveryFailureShown_ = !written;
+        statusBar_.setMessage(written ? std::string()
+                                      : "No se puede escribir la copia de recuperaci\xF3n en " + recovery_->folder());
+    }
+}
+
+LRESULT MainWindow::onTimer(WPARAM timerId) {
+    if (timerId == kRecoveryTimer)
+        keepRecoveryCopy();
+    return 0;
+}
 
 void MainWindow::replaceProject(std::unique_ptr<Proyecto> replacement) {
     changeDocument([&] { document_.replaceProject(std::move(replacement)); });
@@ -240,15 +273,27 @@ LRESULT MainWindow::onClose() {
     return 0;
 }
 
+// A normal end: the work was saved or the user chose to drop it.
 LRESULT MainWindow::onDestroy() {
+    if (recovery_)
+        recovery_->removeCopy();
     PostQuitMessage(0);
     return 0;
 }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Logging off or shutting down ends the project as closing does.
-    if (message == WM_QUERYENDSESSION)
-        return mayDropProject(hwnd, document_.project()) ? TRUE : FALSE;
+    if (message == WM_QUERYENDSESSION) {
+        sessionMayEnd_ = mayDropProject(hwnd, document_.project());
+        return sessionMayEnd_ ? TRUE : FALSE;
+    }
+    // The process may end after this without its windows being destroyed;
+    // a session ended without the user's answer keeps the copy.
+    if (message == WM_ENDSESSION) {
+        if (wParam && sessionMayEnd_ && recovery_)
+            recovery_->removeCopy();
+        return 0;
+    }
     // Sent when a menu opens and when an accelerator checks its item.
     if (message == WM_INITMENUPOPUP) {
         updateClipboardItems();
@@ -310,6 +355,10 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
+    // Saving, opening or starting another project, or undoing back to the
+    // saved state leave nothing to recover.
+    if (recovery_ && recovery_->hasCopy() && !document_.project().hasUnsavedChanges())
+        recovery_->removeCopy();
     return 0;
 }
 

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/Window.h"
 #include "ui/ProjectDocument.h"
@@ -17,11 +18,14 @@
 class PaginaWindow;
 class Pagina;
 class Proyecto;
+class RecoveryStore;
 
 class MainWindow : public Window, private CanvasObserver {
 public:
-    // Builds and shows the whole window with an empty project.
-    MainWindow();
+    // Builds and shows the whole window with an empty project. With a
+    // recovery folder, unsaved work is copied there every so often
+    // (RecoveryStore); without one it is not.
+    explicit MainWindow(const std::string& recoveryFolder = std::string());
     ~MainWindow() override;
 
     // What the window shows, and its canvas.
@@ -31,10 +35,16 @@ public:
     StatusBar& statusBar() { return statusBar_; }
     // Shows `replacement` from its start page, with no history.
     void replaceProject(std::unique_ptr<Proyecto> replacement);
+    // The recovery copies, or null without a recovery folder.
+    RecoveryStore* recovery() { return recovery_.get(); }
+    // Copies the project now if it has unsaved changes, else removes the
+    // copy; a folder that cannot be written is said once on the status bar.
+    void keepRecoveryCopy();
 
     LRESULT onClose() override;
     LRESULT onDestroy() override;
     LRESULT onGetMinMaxInfo(MINMAXINFO* info) override;
+    LRESULT onTimer(WPARAM timerId) override;
     LRESULT onCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -83,4 +93,7 @@ private:
     ProjectDocument document_;
     // Declared after the document: it goes before the project whose page it shows.
     std::unique_ptr<PaginaWindow> canvas_;
+    std::unique_ptr<RecoveryStore> recovery_;
+    bool recoveryFailureShown_ = false;
+    bool sessionMayEnd_ = false;  // the user let the session end the project
 };
