@@ -80,6 +80,7 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/ProjectPrompts.cpp
   ui/win32/ProyectoDlg.cpp
   ui/win32/RecoveryOffer.cpp
+  ui/win32/RecoveryWriter.cpp
   ui/win32/RecuperarDlg.cpp
   ui/win32/RegionClipboard.cpp
   ui/win32/StatusBar.cpp

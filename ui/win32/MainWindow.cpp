@@ -21,6 +21,7 @@
 #include "ui/win32/PaginaWindow.h"
 #include "ui/win32/ProjectPrompts.h"
 #include "ui/win32/ProyectoDlg.h"
+#include "ui/win32/RecoveryWriter.h"
 #include "ui/win32/RegionClipboard.h"
 
 namespace {
@@ -28,6 +29,7 @@ namespace {
 const int kEditMenu = 1;
 const int kPageMenu = 2;
 const UINT_PTR kRecoveryTimer = 1;
+const UINT kRecoveryWritten = WM_APP + 10;  // from RecoveryWriter
 
 // Menu items and toolbar buttons whose state follows the document. "Agregar"
 // has a button only: its menu item is never disabled.
@@ -55,6 +57,7 @@ MainWindow::MainWindow(const std::string& recoveryFolder)
     SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     if (!recoveryFolder.empty()) {
         recovery_.reset(new RecoveryStore(recoveryFolder, FileAccess::current()));
+        recoveryWriter_.reset(new RecoveryWriter(*recovery_, hwnd, kRecoveryWritten));
         SetTimer(hwnd, kRecoveryTimer, recoveryIntervalSeconds(Settings::current()) * 1000, nullptr);
     }
     ShowWindow(hwnd, SW_SHOW);
@@ -64,25 +67,48 @@ MainWindow::~MainWindow() = default;
 
 // ---- recovery copies --------------------------------------------------------
 
-void MainWindow::keepRecoveryCopy() {
+void MainWindow::copyUnsavedWork() {
     if (!recovery_)
         return;
     if (!document_.project().hasUnsavedChanges()) {
-        recovery_->removeCopy();
+        removeRecoveryCopy();
         return;
     }
+    // With a write still under way the next tick copies what is new.
+    if (recoveryWriter_->start(document_.project(), static_cast<int64_t>(std::time(nullptr))))
+        copyMayExist_ = true;
+}
+
+void MainWindow::removeRecoveryCopy() {
+    if (!recovery_ || !copyMayExist_)
+        return;
+    recoveryWriter_->wait();
+    recovery_->removeCopy();
+    copyMayExist_ = false;
+}
+
+bool MainWindow::writeRecoveryCopyNow() {
+    if (!recovery_)
+        return false;
+    recoveryWriter_->wait();
+    copyMayExist_ = true;
     const bool written = recovery_->writeCopy(document_.project(), static_cast<int64_t>(std::time(nullptr)));
-    // Editing goes on either way; the bar says so once, not every time.
-    if (written == recoveryFailureShown_) {
-        recoveryFailureShown_ = !written;
-        statusBar_.setMessage(written ? std::string()
-                                      : "No se puede escribir la copia de recuperaci\xF3n en " + recovery_->folder());
-    }
+    showRecoveryResult(written);
+    return written;
+}
+
+// Editing goes on either way; the bar says so once, not every time.
+void MainWindow::showRecoveryResult(bool written) {
+    if (written != recoveryFailureShown_)
+        return;
+    recoveryFailureShown_ = !written;
+    statusBar_.setMessage(written ? std::string()
+                                  : "No se puede escribir la copia de recuperaci\xF3n en " + recovery_->folder());
 }
 
 LRESULT MainWindow::onTimer(WPARAM timerId) {
     if (timerId == kRecoveryTimer)
-        keepRecoveryCopy();
+        copyUnsavedWork();
     return 0;
 }
 
@@ -275,8 +301,7 @@ LRESULT MainWindow::onClose() {
 
 // A normal end: the work was saved or the user chose to drop it.
 LRESULT MainWindow::onDestroy() {
-    if (recovery_)
-        recovery_->removeCopy();
+    removeRecoveryCopy();
     PostQuitMessage(0);
     return 0;
 }
@@ -290,8 +315,12 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // The process may end after this without its windows being destroyed;
     // a session ended without the user's answer keeps the copy.
     if (message == WM_ENDSESSION) {
-        if (wParam && sessionMayEnd_ && recovery_)
-            recovery_->removeCopy();
+        if (wParam && sessionMayEnd_)
+            removeRecoveryCopy();
+        return 0;
+    }
+    if (message == kRecoveryWritten) {
+        showRecoveryResult(wParam != 0);
         return 0;
     }
     // Sent when a menu opens and when an accelerator checks its item.
@@ -357,8 +386,8 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     }
     // Saving, opening or starting another project, or undoing back to the
     // saved state leave nothing to recover.
-    if (recovery_ && recovery_->hasCopy() && !document_.project().hasUnsavedChanges())
-        recovery_->removeCopy();
+    if (copyMayExist_ && !document_.project().hasUnsavedChanges())
+        removeRecoveryCopy();
     return 0;
 }
 

@@ -19,6 +19,7 @@ class PaginaWindow;
 class Pagina;
 class Proyecto;
 class RecoveryStore;
+class RecoveryWriter;
 
 class MainWindow : public Window, private CanvasObserver {
 public:
@@ -35,11 +36,13 @@ public:
     StatusBar& statusBar() { return statusBar_; }
     // Shows `replacement` from its start page, with no history.
     void replaceProject(std::unique_ptr<Proyecto> replacement);
-    // The recovery copies, or null without a recovery folder.
+    // The recovery copies, or null without a recovery folder. Copies of
+    // other editors are this thread's; this editor's own copy is written
+    // by a worker (RecoveryWriter).
     RecoveryStore* recovery() { return recovery_.get(); }
-    // Copies the project now if it has unsaved changes, else removes the
-    // copy; a folder that cannot be written is said once on the status bar.
-    void keepRecoveryCopy();
+    // Writes the recovery copy of the project at once, on this thread;
+    // false when it could not be written.
+    bool writeRecoveryCopyNow();
 
     LRESULT onClose() override;
     LRESULT onDestroy() override;
@@ -73,6 +76,11 @@ private:
     // The check marks of the mode in force, and the title, which names it.
     void showMode();
     void canvasChanged(const CanvasChange& change) override;
+    // The timer's work: a copy of unsaved work, or none when all is saved.
+    void copyUnsavedWork();
+    void removeRecoveryCopy();
+    // A folder that cannot be written is said once on the status bar.
+    void showRecoveryResult(bool written);
 
     void openProject();
     void newProject();
@@ -94,6 +102,8 @@ private:
     // Declared after the document: it goes before the project whose page it shows.
     std::unique_ptr<PaginaWindow> canvas_;
     std::unique_ptr<RecoveryStore> recovery_;
+    std::unique_ptr<RecoveryWriter> recoveryWriter_;  // goes before the store
+    bool copyMayExist_ = false;  // a copy was started since the last removal
     bool recoveryFailureShown_ = false;
     bool sessionMayEnd_ = false;  // the user let the session end the project
 };

@@ -86,8 +86,10 @@ void offerOne(MainWindow& window, RecoveryStore& store, const std::string& id) {
         window.replaceProject(std::move(copy.project));
         // Our own copy first, then the old one goes: the work is never
         // only in memory.
-        window.keepRecoveryCopy();
-        store.discard(id);
+        if (window.writeRecoveryCopyNow())
+            store.discard(id);
+        else
+            store.giveUp(id);
     } else {
         store.giveUp(id);
     }
