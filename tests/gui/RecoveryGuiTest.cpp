@@ -100,6 +100,13 @@ GUI_TEST(Recovery, CopiesLeftByACrashAreOfferedAtStart) {
     answerer.start();
     offerRecoveryCopies(*window);
     GUI_REQUIRE(answerer.finish());
+    // One of the two named the project, its file and the time.
+    std::string shown;
+    for (size_t step = 0; step < 2; ++step)
+        for (const std::string& text : answerer.seen(step).texts)
+            shown += text + "\n";
+    GUI_CHECK(shown.find("Proyecto: Casa recuperada\nCopia del ") != std::string::npos);
+    GUI_CHECK(shown.find("Archivo: " + path) != std::string::npos);
 
     const Proyecto& project = window->document().project();
     GUI_CHECK_EQ(project.instalacion, std::string("Casa recuperada"));
