@@ -2,8 +2,9 @@
 // it while that process runs, and that the system lets go of when the
 // process ends, however it ends. Recovery copies use one each to tell a
 // running editor's copy from one left by a crash: a process id alone can be
-// reused by an unrelated process. POSIX (PosixProcessLock.cpp) and Windows
-// (WindowsProcessLock.cpp) halves.
+// reused by an unrelated process. With it, the folder listing that finds
+// them. POSIX (PosixProcessLock.cpp) and Windows (WindowsProcessLock.cpp)
+// halves.
 #pragma once
 
 #include <cstdint>

@@ -72,6 +72,8 @@ GUI_TEST(Recovery, AnEditIsCopiedAndASaveRemovesTheCopy) {
     GUI_CHECK(copy.find(path) != std::string::npos);
     GUI_CHECK(window->document().project().hasUnsavedChanges());
     GUI_CHECK(readFileBytes(path).find("Casa nueva") == std::string::npos);
+    // Another editor starting now leaves a running editor's copy alone.
+    GUI_CHECK(RecoveryStore(rec, FileAccess::current()).claimAbandoned().empty());
 
     sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
     GUI_CHECK(copiesIn(rec).empty());
