@@ -7,6 +7,7 @@
 #include "app/Win32FileAccess.h"
 #include "resources/resource.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/RecoveryOffer.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     // Read first: a relative path means the current directory at start.
@@ -21,10 +22,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HACCEL accelerators = LoadAcceleratorsA(instanceHandle, MAKEINTRESOURCEA(IDR_ACCELERATORS));
     MainWindow* mainWindow = nullptr;
     try {
-        mainWindow = new MainWindow();
+        mainWindow = new MainWindow(userRecoveryFolder());
     } catch (...) {
         return 1;
     }
+    // Work left by a crash comes first, before any other project is opened.
+    offerRecoveryCopies(*mainWindow);
     mainWindow->openAtStart(startFile);
     int exitCode = runMessageLoop(accelerators);
     delete mainWindow;

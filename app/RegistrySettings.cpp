@@ -49,3 +49,31 @@ bool RegistrySettings::removeAll() {
     LONG result = RegDeleteTreeA(HKEY_CURRENT_USER, keyPath_.c_str());
     return result == ERROR_SUCCESS || result == ERROR_FILE_NOT_FOUND;
 }
+
+bool RegistrySettings::readNumber(const char* name, uint32_t& value) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+        return false;
+    DWORD type = 0;
+    DWORD number = 0;
+    DWORD size = sizeof number;
+    bool read = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&number), &size) ==
+                    ERROR_SUCCESS &&
+                type == REG_DWORD && size == sizeof number;
+    RegCloseKey(key);
+    if (read)
+        value = number;
+    return read;
+}
+
+bool RegistrySettings::writeNumber(const char* name, uint32_t value) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
+        return false;
+    const DWORD number = value;
+    bool written = RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
+                                  sizeof number) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return written;
+}

@@ -15,6 +15,9 @@ public:
     explicit RegistrySettings(const std::string& keyPath = kProgramKey) : keyPath_(keyPath) {}
     bool readText(const char* name, std::string& value) override;
     bool writeText(const char* name, const std::string& value) override;
+    // REG_DWORD values.
+    bool readNumber(const char* name, uint32_t& value) override;
+    bool writeNumber(const char* name, uint32_t value) override;
     // Deletes the key and everything under it.
     bool removeAll();
 

@@ -11,6 +11,10 @@
 //   of 500 pages naming one 10,000 x 10,000 picture.
 // - Writing, the snapshot, the check and 100 undo steps, as before: writing
 //   and the snapshot open no picture file (counter "pictures_opened").
+// - The recovery copy, written every minute while work is unsaved, against
+//   saving the same project; and the part the editor's own thread does
+//   (finding unsaved changes, copying the project for the worker that
+//   prints and writes it) against the whole copy.
 #include <benchmark/benchmark.h>
 
 #include <FreeImage.h>
@@ -31,6 +35,7 @@
 #include "model/PosixFileAccess.h"
 #include "model/ProjectCheck.h"
 #include "model/ProjectFile.h"
+#include "model/RecoveryStore.h"
 #include "tests/unit/support/TempFolder.h"
 #include "ui/CanvasEditor.h"
 
@@ -312,6 +317,35 @@ void BM_WriteProject(benchmark::State& state) {
     state.counters["pictures_opened"] = static_cast<double>(f.files.picturesOpened - before);
 }
 
+// Each copy differs from the one before, as after an edit: an unchanged
+// project is not written again.
+void BM_WriteRecoveryCopy(benchmark::State& state) {
+    Fixture& f = fixture();
+    static RecoveryStore store(f.folder.file("recuperacion"), f.files);
+    const std::string instalacion = f.loaded.instalacion;
+    long before = f.files.picturesOpened;
+    int64_t now = 0;
+    bool written = true;
+    for (auto _ : state) {
+        f.loaded.instalacion = instalacion + std::to_string(++now % 2);
+        written = store.writeCopy(f.loaded, now) && written;
+    }
+    f.loaded.instalacion = instalacion;
+    state.counters["pictures_opened"] = static_cast<double>(f.files.picturesOpened - before);
+    if (!written)
+        state.SkipWithError("the copy could not be written");
+}
+
+// What the editor's thread does before a worker writes the copy.
+void BM_RecoveryCopyHandOff(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(f.loaded.hasUnsavedChanges());
+        std::unique_ptr<Proyecto> forWorker(new Proyecto(f.loaded));
+        benchmark::DoNotOptimize(forWorker.get());
+    }
+}
+
 void BM_TakeSnapshot(benchmark::State& state) {
     Fixture& f = fixture();
     long before = f.files.picturesOpened;
@@ -387,7 +421,9 @@ BENCHMARK(BM_DecodeOnePicture)->Unit(benchmark::kMillisecond)->Iterations(20)->R
 // pages of the hostile project.
 BENCHMARK(BM_PeakMemory)->Args({0, -1, 512})->Args({0, 10, 512})->Args({0, 200, 512})->Args({0, 200, 0})
     ->Args({1, 10, 512})->Iterations(1)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond)->Repetitions(6);
+BENCHMARK(BM_WriteRecoveryCopy)->Unit(benchmark::kMillisecond)->Repetitions(6);
+BENCHMARK(BM_RecoveryCopyHandOff)->Unit(benchmark::kMillisecond)->Repetitions(6);
 BENCHMARK(BM_TakeSnapshot)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CheckProject)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_HistoryOfRegionEdits)->Unit(benchmark::kMillisecond)->Iterations(1);
@@ -423,6 +459,8 @@ void printRatios(const char* what, std::map<std::string, double>& means) {
     printRatio(what, means, "BM_ReadProjectWithoutPictures", "BM_ReadProject", "the file's share");
     printRatio(what, means, "BM_ShowPageNotDecoded", "BM_DecodeOnePicture", "decode plus scaling");
     printRatio(what, means, "BM_ReadHostileProject", "BM_ReadProject", "hostile open < 1 s");
+    printRatio(what, means, "BM_WriteRecoveryCopy", "BM_WriteProject", "about a save's cost");
+    printRatio(what, means, "BM_RecoveryCopyHandOff", "BM_WriteRecoveryCopy", "the editor's share, small");
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ set(QUENDA_CORE_SOURCES
   model/ProjectCheck.cpp
   model/ProjectFile.cpp
   model/Proyecto.cpp
+  model/RecoveryStore.cpp
   model/Settings.cpp
   model/WindowsPath.cpp
   transfer/CardCopy.cpp
@@ -41,11 +42,14 @@ set(QUENDA_CORE_SOURCES
   ui/WindowLayout.cpp
   ui/WindowPlace.cpp
 )
-# The core's platform halves: sockets over POSIX (Linux) or Winsock (Windows).
+# The core's platform halves: sockets over POSIX (Linux) or Winsock (Windows),
+# lock files and folder listings over POSIX or Win32.
 set(QUENDA_POSIX_SOURCES
+  model/PosixProcessLock.cpp
   transfer/PosixSockets.cpp
 )
 set(QUENDA_WINDOWS_SOURCES
+  model/WindowsProcessLock.cpp
   transfer/WinsockSockets.cpp
 )
 
@@ -78,6 +82,9 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/ProjectFileDialogs.cpp
   ui/win32/ProjectPrompts.cpp
   ui/win32/ProyectoDlg.cpp
+  ui/win32/RecoveryOffer.cpp
+  ui/win32/RecoveryWriter.cpp
+  ui/win32/RecuperarDlg.cpp
   ui/win32/RegionClipboard.cpp
   ui/win32/StatusBar.cpp
   ui/win32/Toolbar.cpp
@@ -100,6 +107,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/model/ProjectCheckTest.cpp
   tests/unit/model/ProjectFileBadInputTest.cpp
   tests/unit/model/ProjectFileTest.cpp
+  tests/unit/model/RecoveryStoreTest.cpp
   tests/unit/model/RegionTextTest.cpp
   tests/unit/model/WindowsPathTest.cpp
   tests/unit/tools/ResourceArtTest.cpp
@@ -133,6 +141,7 @@ set(QUENDA_GUI_TEST_SOURCES
   tests/gui/GuiTestMain.cpp
   tests/gui/MainWindowGuiTest.cpp
   tests/gui/ProjectCheckGuiTest.cpp
+  tests/gui/RecoveryGuiTest.cpp
   tests/gui/TransferGuiDevice.cpp
   tests/gui/TransferGuiTest.cpp
   tests/gui/WindowGuiTest.cpp

@@ -4,6 +4,7 @@
 #include <locale>
 #include <new>
 #include <sstream>
+#include <utility>
 
 #include <tinyxml2.h>
 
@@ -300,12 +301,17 @@ std::string printed(const XMLDocument& document) {
 
 void readProjectFile(const std::string& path, Proyecto& project) {
     project.reset();
-    project.archivo = path;
     FileAccess& files = FileAccess::current();
     std::string bytes;
     if (!readWholeFile(files, path, bytes, kMaxProjectFileBytes))
         rejectFile(project, files.pathTooLong(path) ? kPathTooLongText : kInvalidFile);
-    if (!attributeCountsReasonable(bytes))
+    readProjectText(std::move(bytes), path, project);
+}
+
+void readProjectText(std::string bytes, const std::string& archivo, Proyecto& project) {
+    project.reset();
+    project.archivo = archivo;
+    if (bytes.size() > kMaxProjectFileBytes || !attributeCountsReasonable(bytes))
         rejectFile(project);
     try {
         XMLDocument document;

@@ -13,6 +13,9 @@
 // file is rejected, or kPathTooLongText when the path is beyond the system's
 // limits; the project is then empty, without snapshot or `archivo`.
 void readProjectFile(const std::string& path, Proyecto& project);
+// The same for the text of a project file kept elsewhere, read as if it
+// were the file `archivo` (pictures are looked for beside `archivo`).
+void readProjectText(std::string bytes, const std::string& archivo, Proyecto& project);
 
 // Writes the project to `archivo` without ever damaging the previous file,
 // then takes the snapshot. Throws ProyectoException("No se pudo guardar el

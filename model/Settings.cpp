@@ -15,6 +15,22 @@ void Settings::install(Settings* settings) {
     installed = settings;
 }
 
+bool Settings::readNumber(const char* name, uint32_t& value) {
+    std::string text;
+    if (!readText(name, text) || text.empty() || text.size() > 10 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const unsigned long long number = std::stoull(text);
+    if (number > UINT32_MAX)
+        return false;
+    value = static_cast<uint32_t>(number);
+    return true;
+}
+
+bool Settings::writeNumber(const char* name, uint32_t value) {
+    return writeText(name, std::to_string(value));
+}
+
 bool MemorySettings::readText(const char* name, std::string& value) {
     auto found = values.find(name);
     if (found == values.end())

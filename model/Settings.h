@@ -4,6 +4,7 @@
 // reader sees at once what the editor stores.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 
@@ -18,6 +19,9 @@ inline constexpr char kRecientes[] = "Recientes";
 // whole number each).
 inline constexpr char kVentanaX[] = "VentanaX";
 inline constexpr char kVentanaY[] = "VentanaY";
+// Seconds between two recovery copies of a project with unsaved changes
+// (number; absent or 0: a minute).
+inline constexpr char kIntervaloRecuperacion[] = "IntervaloRecuperacion";
 }  // namespace setting
 
 class Settings {
@@ -27,6 +31,10 @@ public:
     virtual bool readText(const char* name, std::string& value) = 0;
     // False when it could not be stored (the editor goes on without it).
     virtual bool writeText(const char* name, const std::string& value) = 0;
+    // Numbers: by default kept as decimal text; a store with a number type
+    // of its own (the registry's DWORD) overrides both.
+    virtual bool readNumber(const char* name, uint32_t& value);
+    virtual bool writeNumber(const char* name, uint32_t value);
 
     // The store the program uses; one in memory until another is installed.
     static Settings& current();

@@ -27,6 +27,7 @@
 #define IDD_VERIFICAR           141
 #define IDD_VERIFICAR_TRANSFERIR 142
 #define IDD_DIRECCION           143
+#define IDD_RECUPERAR           144
 
 // Controls
 #define IDC_PAGINA_NOMBRE       1000
@@ -55,6 +56,9 @@
 #define IDC_SUBIR_AVISO         1032
 #define IDC_SUBIR_FIREWALL      1033
 #define IDC_SUBIR_FIREWALL_RESULTADO 1034
+#define IDC_RECUPERAR_TEXTO     1060
+#define IDC_RECUPERAR_DESCARTAR 1061
+#define IDC_RECUPERAR_ARCHIVO   1062
 
 // Commands
 #define IDM_ABOUT               104

@@ -587,7 +587,9 @@ GUI_TEST(MainWindow, HelpText) {
         "Teclas en modo NORMAL:\nFlechas: mueven la región seleccionada\n"
         "Ctrl Flechas: redimensionan agrandando la región selecconada\n"
         "Ctrl-Shift-Flechas: redimensionan achicando la región selecconada\n"
-        "Delete elimina la región seleccionada\n");
+        "Delete elimina la región seleccionada\n\n"
+        "Mientras hay cambios sin guardar, cada minuto se escribe una copia de recuperación en "
+        "%LOCALAPPDATA%\\Quenda\\recuperacion, que se ofrece al iniciar si Quenda se cerró sin guardar.\n");
     GUI_REQUIRE(answerer.seen(0).texts.size() == 1u);
     GUI_CHECK_EQ(answerer.seen(0).texts[0], expected);
 }

@@ -35,4 +35,7 @@ inline constexpr char kHelpText[] =
     "Flechas: mueven la regi\xF3n seleccionada\n"
     "Ctrl Flechas: redimensionan agrandando la regi\xF3n selecconada\n"
     "Ctrl-Shift-Flechas: redimensionan achicando la regi\xF3n selecconada\n"
-    "Delete elimina la regi\xF3n seleccionada\n";
+    "Delete elimina la regi\xF3n seleccionada\n"
+    "\n"
+    "Mientras hay cambios sin guardar, cada minuto se escribe una copia de recuperaci\xF3n en "
+    "%LOCALAPPDATA%\\Quenda\\recuperacion, que se ofrece al iniciar si Quenda se cerr\xF3 sin guardar.\n";

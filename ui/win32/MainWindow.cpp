@@ -1,11 +1,13 @@
 #include "ui/win32/MainWindow.h"
 
+#include <ctime>
 #include <vector>
 
 #include "app/Application.h"
 #include "model/FileAccess.h"
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
+#include "model/RecoveryStore.h"
 #include "model/Settings.h"
 #include "resources/resource.h"
 #include "resources/texts.h"
@@ -20,6 +22,7 @@
 #include "ui/win32/PaginaWindow.h"
 #include "ui/win32/ProjectPrompts.h"
 #include "ui/win32/ProyectoDlg.h"
+#include "ui/win32/RecoveryWriter.h"
 #include "ui/win32/RegionClipboard.h"
 
 namespace {
@@ -27,6 +30,8 @@ namespace {
 const int kFileMenu = 0;
 const int kEditMenu = 1;
 const int kPageMenu = 2;
+const UINT_PTR kRecoveryTimer = 1;
+const UINT kRecoveryWritten = WM_APP + 10;  // from RecoveryWriter
 
 // Menu items and toolbar buttons whose state follows the document. "Agregar"
 // has a button only: its menu item is never disabled.
@@ -41,7 +46,7 @@ UINT enabledFlag(bool enabled) {
 
 }  // namespace
 
-MainWindow::MainWindow()
+MainWindow::MainWindow(const std::string& recoveryFolder)
     : Window(nullptr, "", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
              CW_USEDEFAULT),
       recent_(Settings::current()) {
@@ -56,10 +61,62 @@ MainWindow::MainWindow()
     HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
     SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    if (!recoveryFolder.empty()) {
+        recovery_.reset(new RecoveryStore(recoveryFolder, FileAccess::current()));
+        recoveryWriter_.reset(new RecoveryWriter(*recovery_, hwnd, kRecoveryWritten));
+        SetTimer(hwnd, kRecoveryTimer, recoveryIntervalSeconds(Settings::current()) * 1000, nullptr);
+    }
     ShowWindow(hwnd, SW_SHOW);
 }
 
 MainWindow::~MainWindow() = default;
+
+// ---- recovery copies --------------------------------------------------------
+
+void MainWindow::copyUnsavedWork() {
+    if (!recovery_)
+        return;
+    if (!document_.project().hasUnsavedChanges()) {
+        removeRecoveryCopy();
+        return;
+    }
+    // With a write still under way the next tick copies what is new.
+    if (recoveryWriter_->start(document_.project(), static_cast<int64_t>(std::time(nullptr))))
+        copyMayExist_ = true;
+}
+
+void MainWindow::removeRecoveryCopy() {
+    if (!recovery_ || !copyMayExist_)
+        return;
+    recoveryWriter_->wait();
+    recovery_->removeCopy();
+    copyMayExist_ = false;
+}
+
+bool MainWindow::writeRecoveryCopyNow() {
+    if (!recovery_)
+        return false;
+    recoveryWriter_->wait();
+    copyMayExist_ = true;
+    const bool written = recovery_->writeCopy(document_.project(), static_cast<int64_t>(std::time(nullptr)));
+    showRecoveryResult(written);
+    return written;
+}
+
+// Editing goes on either way; the bar says so once, not every time.
+void MainWindow::showRecoveryResult(bool written) {
+    if (written != recoveryFailureShown_)
+        return;
+    recoveryFailureShown_ = !written;
+    statusBar_.setMessage(written ? std::string()
+                                  : "No se puede escribir la copia de recuperaci\xF3n en " + recovery_->folder());
+}
+
+LRESULT MainWindow::onTimer(WPARAM timerId) {
+    if (timerId == kRecoveryTimer)
+        copyUnsavedWork();
+    return 0;
+}
 
 void MainWindow::replaceProject(std::unique_ptr<Proyecto> replacement) {
     changeDocument([&] { document_.replaceProject(std::move(replacement)); });
@@ -70,7 +127,8 @@ void MainWindow::openAtStart(const StartFile& file) {
         MessageBoxA(hwnd, file.refusal, kError, MB_ICONERROR);
         return;
     }
-    if (file.path.empty())
+    // A recovered project offered just before is unsaved work of its own.
+    if (file.path.empty() || !mayDropDocument())
         return;
     showOpened(readWithPrompts(hwnd, file.path));
 }
@@ -260,19 +318,32 @@ LRESULT MainWindow::onClose() {
     return 0;
 }
 
+// A normal end: the work was saved or the user chose to drop it.
 LRESULT MainWindow::onDestroy() {
+    removeRecoveryCopy();
     PostQuitMessage(0);
     return 0;
 }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Logging off or shutting down ends the project as closing does.
-    if (message == WM_QUERYENDSESSION)
-        return mayDropDocument() ? TRUE : FALSE;
-    // The session ends without closing the window.
+    if (message == WM_QUERYENDSESSION) {
+        sessionMayEnd_ = mayDropDocument();
+        return sessionMayEnd_ ? TRUE : FALSE;
+    }
+    // The session ends without closing the window: the process may end after
+    // this without its windows being destroyed. A session ended without the
+    // user's answer keeps the recovery copy.
     if (message == WM_ENDSESSION) {
-        if (wParam)
+        if (wParam) {
             storePlace();
+            if (sessionMayEnd_)
+                removeRecoveryCopy();
+        }
+        return 0;
+    }
+    if (message == kRecoveryWritten) {
+        showRecoveryResult(wParam != 0);
         return 0;
     }
     // Sent when a menu opens and when an accelerator checks its item. The
@@ -347,6 +418,10 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
+    // Saving, opening or starting another project, or undoing back to the
+    // saved state leave nothing to recover.
+    if (copyMayExist_ && !document_.project().hasUnsavedChanges())
+        removeRecoveryCopy();
     return 0;
 }
 

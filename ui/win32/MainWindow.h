@@ -21,11 +21,15 @@
 class PaginaWindow;
 class Pagina;
 class Proyecto;
+class RecoveryStore;
+class RecoveryWriter;
 
 class MainWindow : public Window, private CanvasObserver {
 public:
-    // Builds and shows the whole window with an empty project.
-    MainWindow();
+    // Builds and shows the whole window with an empty project. With a
+    // recovery folder, unsaved work is copied there every so often
+    // (RecoveryStore); without one it is not.
+    explicit MainWindow(const std::string& recoveryFolder = std::string());
     ~MainWindow() override;
 
     // What the window shows, and its canvas.
@@ -38,10 +42,18 @@ public:
     // Opens the file the program was started with, as "Abrir proyecto"
     // would; a refused file is shown as an error over a blank project.
     void openAtStart(const StartFile& file);
+    // The recovery copies, or null without a recovery folder. Copies of
+    // other editors are this thread's; this editor's own copy is written
+    // by a worker (RecoveryWriter).
+    RecoveryStore* recovery() { return recovery_.get(); }
+    // Writes the recovery copy of the project at once, on this thread;
+    // false when it could not be written.
+    bool writeRecoveryCopyNow();
 
     LRESULT onClose() override;
     LRESULT onDestroy() override;
     LRESULT onGetMinMaxInfo(MINMAXINFO* info) override;
+    LRESULT onTimer(WPARAM timerId) override;
     LRESULT onCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -70,6 +82,11 @@ private:
     // The check marks of the mode in force, and the title, which names it.
     void showMode();
     void canvasChanged(const CanvasChange& change) override;
+    // The timer's work: a copy of unsaved work, or none when all is saved.
+    void copyUnsavedWork();
+    void removeRecoveryCopy();
+    // A folder that cannot be written is said once on the status bar.
+    void showRecoveryResult(bool written);
 
     void openProject();
     void newProject();
@@ -106,4 +123,9 @@ private:
     std::vector<std::string> recentShown_;  // the paths the file menu lists, in order
     // Declared after the document: it goes before the project whose page it shows.
     std::unique_ptr<PaginaWindow> canvas_;
+    std::unique_ptr<RecoveryStore> recovery_;
+    std::unique_ptr<RecoveryWriter> recoveryWriter_;  // goes before the store
+    bool copyMayExist_ = false;  // a copy was started since the last removal
+    bool recoveryFailureShown_ = false;
+    bool sessionMayEnd_ = false;  // the user let the session end the project
 };
