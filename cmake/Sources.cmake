@@ -18,6 +18,7 @@ set(QUENDA_CORE_SOURCES
   model/ProjectCheck.cpp
   model/ProjectFile.cpp
   model/Proyecto.cpp
+  model/RegionScale.cpp
   model/Settings.cpp
   model/WindowsPath.cpp
   transfer/CardCopy.cpp
@@ -34,6 +35,7 @@ set(QUENDA_CORE_SOURCES
   ui/NameList.cpp
   ui/PaginaForm.cpp
   ui/PictureChoice.cpp
+  ui/PictureImport.cpp
   ui/ProjectDocument.cpp
   ui/ProyectoForm.cpp
   ui/Trim.cpp
@@ -72,6 +74,7 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/MainWindow.cpp
   ui/win32/PaginaDlg.cpp
   ui/win32/PaginaWindow.cpp
+  ui/win32/PicturePrompts.cpp
   ui/win32/ProjectFileDialogs.cpp
   ui/win32/ProjectPrompts.cpp
   ui/win32/ProyectoDlg.cpp
@@ -109,6 +112,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/CanvasModesTest.cpp
   tests/unit/ui/ComandoFormTest.cpp
   tests/unit/ui/PaginaFormTest.cpp
+  tests/unit/ui/PictureImportTest.cpp
   tests/unit/ui/ProjectDocumentTest.cpp
   tests/unit/ui/ProyectoFormTest.cpp
   tests/unit/ui/WindowLayoutTest.cpp
@@ -127,6 +131,7 @@ set(QUENDA_GUI_TEST_SOURCES
   tests/gui/GuiTest.cpp
   tests/gui/GuiTestMain.cpp
   tests/gui/MainWindowGuiTest.cpp
+  tests/gui/PicturesGuiTest.cpp
   tests/gui/ProjectCheckGuiTest.cpp
   tests/gui/TransferGuiDevice.cpp
   tests/gui/TransferGuiTest.cpp

@@ -7,6 +7,9 @@
 #include <functional>
 #include <memory>
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include "app/Window.h"
 #include "ui/ProjectDocument.h"
 #include "ui/WindowLayout.h"
@@ -14,6 +17,7 @@
 #include "ui/win32/StatusBar.h"
 #include "ui/win32/Toolbar.h"
 
+struct ChosenPaths;
 class PaginaWindow;
 class Pagina;
 class Proyecto;
@@ -65,6 +69,12 @@ private:
     void canvasChanged(const CanvasChange& change) override;
 
     void openProject();
+    // Shows `opened`, offering first to scale the regions of pages whose
+    // pictures were exported again at another size.
+    void showOpenedProject(std::unique_ptr<Proyecto> opened);
+    void addPicturePages(const ChosenPaths& chosen);
+    void replacePicture();
+    void dropFiles(HDROP drop);
     void newProject();
     void modifyProject();
     void addPage();

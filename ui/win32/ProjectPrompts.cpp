@@ -88,6 +88,10 @@ std::unique_ptr<Proyecto> openWithPrompts(HWND owner) {
     std::string path = askFileToOpen(owner);
     if (path.empty())
         return nullptr;
+    return openFileWithPrompts(owner, path);
+}
+
+std::unique_ptr<Proyecto> openFileWithPrompts(HWND owner, const std::string& path) {
     auto opened = std::make_unique<Proyecto>();
     try {
         readProjectFile(path, *opened);

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "model/ProjectCheck.h"
 
@@ -23,6 +24,8 @@ bool mayDropProject(HWND owner, Proyecto& project);
 // The project file the user chooses, read; null when the dialog was
 // cancelled or the file was refused.
 std::unique_ptr<Proyecto> openWithPrompts(HWND owner);
+// The project file `path`, read; null when it was refused (said here).
+std::unique_ptr<Proyecto> openFileWithPrompts(HWND owner, const std::string& path);
 // Lists the findings of the check; true with the one the user chose to see.
 // Without findings it says so and returns false.
 bool chooseFinding(HWND owner, const Proyecto& project, ProjectFinding& chosen);
