@@ -17,25 +17,23 @@ const char kAttention[] = "ATENCI\xD3N";
 
 // A saved project in `folder` with one page "Sala" on a `width` x `height`
 // picture holding one region at (10, 10)-(30, 20).
-std::string writeProject(const TempFolder& folder, int width, int height) {
-    Proyecto project;
-    project.instalacion = "Casa";
-    project.archivo = folder.path("proyecto.xml");
+std::unique_ptr<Proyecto> writeProject(const TempFolder& folder, int width, int height) {
+    auto project = std::make_unique<Proyecto>();
+    project->instalacion = "Casa";
+    project->archivo = folder.path("proyecto.xml");
     writeTestPicture(folder.path("sala.png"), width, height);
     std::unique_ptr<Pagina> page(new Pagina());
     page->nombre = "Sala";
-    page->setImagen(width, height, "sala.png", project.archivo);
+    page->setImagen(width, height, "sala.png", project->archivo);
     page->addRegion(Region{Rect{10, 10, 30, 20}, Comando()});
-    project.addPage(std::move(page));
-    writeProjectFile(project);
-    return project.archivo;
+    project->addPage(std::move(page));
+    writeProjectFile(*project);
+    return project;
 }
 
-std::unique_ptr<MainWindow> windowWithProject(const std::string& path) {
+std::unique_ptr<MainWindow> windowWithProject(const TempFolder& folder) {
     auto window = createMainWindow();
-    auto project = std::make_unique<Proyecto>();
-    readProjectFile(path, *project);
-    window->replaceProject(std::move(project));
+    window->replaceProject(writeProject(folder, 40, 30));
     return window;
 }
 
@@ -59,13 +57,11 @@ void dropFiles(HWND window, const std::vector<std::string>& paths) {
     std::wstring list;
     for (const std::string& path : paths)
         list += std::wstring(path.begin(), path.end()) + L'\0';
-    list += L'\0';
-    const size_t bytes = sizeof(DROPFILES) + list.size() * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GHND, bytes);
+    const size_t bytes = (list.size() + 1) * sizeof(wchar_t);  // with the final NUL
+    HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
     auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = TRUE;
-    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+    *drop = DROPFILES{sizeof(DROPFILES), {}, FALSE, TRUE};
+    memcpy(drop + 1, list.c_str(), bytes);
     GlobalUnlock(memory);
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
@@ -75,7 +71,7 @@ void dropFiles(HWND window, const std::vector<std::string>& paths) {
 // The dialog goes to the exports' folder first, then takes three names.
 GUI_TEST(Pictures, PagesFromPicturesThroughTheDialog) {
     TempFolder folder, exports;
-    auto window = windowWithProject(writeProject(folder, 40, 30));
+    auto window = windowWithProject(folder);
     writeTestPicture(exports.path("pag10.png"), 30, 20);
     writeTestPicture(exports.path("pag2.png"), 20, 10);
     writeTestPicture(exports.path("pag1.png"), 10, 5);
@@ -98,7 +94,7 @@ GUI_TEST(Pictures, PagesFromPicturesThroughTheDialog) {
 // dropped with them is refused in the one message.
 GUI_TEST(Pictures, DroppedPicturesMakePagesInOneStep) {
     TempFolder folder, exports;
-    auto window = windowWithProject(writeProject(folder, 40, 30));
+    auto window = windowWithProject(folder);
     writeTestPicture(exports.path("b.png"), 20, 10);
     writeTestPicture(exports.path("a.png"), 10, 5);
     writeFileBytes(exports.path("notas.txt"), "texto");
@@ -118,7 +114,7 @@ GUI_TEST(Pictures, DroppedPicturesMakePagesInOneStep) {
 
 GUI_TEST(Pictures, ReplacedPictureOfAnotherSizeScalesRegions) {
     TempFolder folder, exports;
-    auto window = windowWithProject(writeProject(folder, 40, 30));
+    auto window = windowWithProject(folder);
     writeTestPicture(exports.path("sala-nueva.png"), 80, 15);
     Answerer answerer;
     answerer.on("Abrir archivo").typeFileName(exports.path("sala-nueva.png")).click(IDOK);
@@ -133,7 +129,7 @@ GUI_TEST(Pictures, ReplacedPictureOfAnotherSizeScalesRegions) {
 // Pictures exported again at double size; the project opened by dropping it.
 GUI_TEST(Pictures, RedesignAtOpenScalesRegions) {
     TempFolder folder;
-    const std::string path = writeProject(folder, 40, 30);
+    const std::string path = writeProject(folder, 40, 30)->archivo;
     writeTestPicture(folder.path("sala.png"), 80, 60);
     auto window = createMainWindow();
     Answerer answerer;

@@ -25,6 +25,31 @@ WideText wideFilter(const char* filter) {
     return wideText(std::string(filter, static_cast<size_t>(end - filter)));
 }
 
+// The dialog's structure and the wide texts it points to, which live as
+// long as it.
+struct DialogSetup {
+    WideText filter;
+    WideText title;
+    WideText folder;
+    OPENFILENAMEW dialog = {};
+
+    DialogSetup(HWND owner, const FileDialogRequest& request, std::vector<WCHAR>& buffer)
+        : filter(wideFilter(request.filter)), title(wideText(request.title)),
+          folder(wideText(request.initialFolder)) {
+        dialog.lStructSize = sizeof dialog;
+        dialog.hwndOwner = owner;
+        dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
+        dialog.nFilterIndex = 1;
+        dialog.lpstrFile = buffer.data();
+        dialog.nMaxFile = static_cast<DWORD>(buffer.size());
+        dialog.lpstrTitle = title.c_str();
+        dialog.lpstrInitialDir = folder.c_str();
+        dialog.Flags = request.flags;
+    }
+    DialogSetup(const DialogSetup&) = delete;
+    DialogSetup& operator=(const DialogSetup&) = delete;
+};
+
 // The names of a selection never take more room than the folder and the
 // text of the name box, quotes and spaces included.
 UINT_PTR CALLBACK growingBufferHook(HWND hook, UINT message, WPARAM, LPARAM lParam) {
@@ -68,26 +93,17 @@ void ChosenPaths::add(const WCHAR* path) {
 // each ended by a NUL and the list by another.
 ChosenPaths askFilePaths(HWND owner, const FileDialogRequest& request) {
     std::vector<WCHAR> buffer(kFileNameBufferSize, 0);
-    WideText filter = wideFilter(request.filter);
-    WideText title = wideText(request.title);
-    WideText folder = wideText(request.initialFolder);
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = static_cast<DWORD>(buffer.size());
-    dialog.lpstrTitle = title.c_str();
-    dialog.lpstrInitialDir = folder.c_str();
-    dialog.Flags = request.flags | OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
+    DialogSetup setup(owner, request, buffer);
+    OPENFILENAMEW& dialog = setup.dialog;
+    dialog.Flags |= OFN_ALLOWMULTISELECT | OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLESIZING;
     dialog.lpfnHook = growingBufferHook;
     dialog.lCustData = reinterpret_cast<LPARAM>(&buffer);
     ChosenPaths chosen;
     if (!GetOpenFileNameW(&dialog)) {
         const DWORD error = CommDlgExtendedError();
         if (error != 0)
-            reportFileProblem(owner, error == FNERR_BUFFERTOOSMALL ? kPathTooLongText : kFileProblemText);
+            reportFileProblem(owner, error == FNERR_BUFFERTOOSMALL ? "Demasiados archivos elegidos a la vez"
+                                                                   : kFileProblemText);
         return chosen;
     }
     const WCHAR* first = buffer.data();
@@ -106,21 +122,10 @@ ChosenPaths askFilePaths(HWND owner, const FileDialogRequest& request) {
 
 std::string askFilePath(HWND owner, const FileDialogRequest& request) {
     std::vector<WCHAR> buffer(kFileNameBufferSize, 0);
-    WideText filter = wideFilter(request.filter);
-    WideText title = wideText(request.title);
-    WideText folder = wideText(request.initialFolder);
+    DialogSetup setup(owner, request, buffer);
+    OPENFILENAMEW& dialog = setup.dialog;
     WideText anyExtension = wideText("*");
-    OPENFILENAMEW dialog = {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = owner;
-    dialog.lpstrFilter = filter.empty() ? nullptr : filter.c_str();
-    dialog.nFilterIndex = 1;
-    dialog.lpstrFile = buffer.data();
-    dialog.nMaxFile = kFileNameBufferSize;
     dialog.lpstrDefExt = anyExtension.c_str();
-    dialog.lpstrTitle = title.c_str();
-    dialog.lpstrInitialDir = folder.c_str();
-    dialog.Flags = request.flags;
     BOOL chosen = request.save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
     if (chosen) {
         std::string path;
