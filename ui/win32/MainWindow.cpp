@@ -28,10 +28,10 @@ const int kPageMenu = 2;
 
 // Menu items and toolbar buttons whose state follows the document. "Agregar"
 // has a button only: its menu item is never disabled.
-const int kMenuItems[] = {ID_GUARDAR_PROYECTO, ID_GUARDAR_COMO,    ID_MODIFICAR_PROYECTO, ID_VERIFICAR_PROYECTO,
-                          ID_TRANSFERIR,       ID_DESHACER,        ID_REHACER,            ID_PAGINA_ELIMINAR,
-                          ID_PAGINA_EDITAR,    ID_PAGINA_DUPLICAR,    ID_PAGINA_AGREGAR_IMAGENES,
-                          ID_PAGINA_REEMPLAZAR_IMAGEN};
+const int kMenuItems[] = {ID_GUARDAR_PROYECTO,        ID_GUARDAR_COMO,    ID_MODIFICAR_PROYECTO,
+                          ID_VERIFICAR_PROYECTO,      ID_TRANSFERIR,      ID_DESHACER,
+                          ID_REHACER,                 ID_PAGINA_ELIMINAR, ID_PAGINA_EDITAR,
+                          ID_PAGINA_DUPLICAR,         ID_PAGINA_AGREGAR_IMAGENES, ID_PAGINA_REEMPLAZAR_IMAGEN};
 const int kButtons[] = {ID_GUARDAR_PROYECTO, ID_PAGINA_AGREGAR, ID_TRANSFERIR};
 
 UINT enabledFlag(bool enabled) {
