@@ -2,6 +2,7 @@
 // redesign found at open, each checked in the saved project file.
 #include "tests/gui/GuiTest.h"
 
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -14,6 +15,7 @@
 namespace {
 
 const char kAttention[] = "ATENCI\xD3N";
+const int kManyPictures = 170;
 
 // A saved project in `folder` with one page "Sala" on a `width` x `height`
 // picture holding one region at (10, 10)-(30, 20).
@@ -66,27 +68,40 @@ void dropFiles(HWND window, const std::vector<std::string>& paths) {
     SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
 }
 
+// Selects every file of the folder the file dialog shows, once it shows them.
+void selectAllFiles(HWND dialog) {
+    HWND list = nullptr;
+    for (int waited = 0; waited < 10000; waited += 100, Sleep(100)) {
+        list = FindWindowExA(FindWindowExA(dialog, nullptr, "SHELLDLL_DefView", nullptr), nullptr, "SysListView32",
+                             nullptr);
+        if (list && SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) == kManyPictures)
+            break;
+    }
+    LVITEMA item = {};
+    item.stateMask = item.state = LVIS_SELECTED;
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
+}
+
 }  // namespace
 
-// The dialog goes to the exports' folder first, then takes three names.
+// Names past the dialog's first buffer, all chosen at once in its list,
+// become pages in natural order (1, 2, ... 170, not 1, 10, 100).
 GUI_TEST(Pictures, PagesFromPicturesThroughTheDialog) {
     TempFolder folder, exports;
     auto window = windowWithProject(folder);
-    writeTestPicture(exports.path("pag10.png"), 30, 20);
-    writeTestPicture(exports.path("pag2.png"), 20, 10);
-    writeTestPicture(exports.path("pag1.png"), 10, 5);
+    const std::string stem(190, 'x');
+    std::string expected = "Sala=40x30 ";
+    for (int i = 1; i <= kManyPictures; ++i) {
+        writeTestPicture(exports.path(stem + std::to_string(i) + ".png"), i % 7 + 1, 2);
+        expected += stem + std::to_string(i) + "=" + std::to_string(i % 7 + 1) + "x2 ";
+    }
     Answerer answerer;
-    answerer.on("Abrir archivo")
-        .typeFileName(exports.dir())
-        .click(IDOK)
-        .run([](HWND) { Sleep(500); })
-        .typeFileName("\"pag10.png\" \"pag2.png\" \"pag1.png\"")
-        .click(IDOK);
+    answerer.on("Abrir archivo").typeFileName(exports.dir()).click(IDOK).run(selectAllFiles).click(IDOK);
     answerer.start();
     sendCommand(window->hwnd, ID_PAGINA_AGREGAR_IMAGENES);
     GUI_REQUIRE(answerer.finish());
-    GUI_CHECK_EQ(savedPages(*window), std::string("Sala=40x30 pag1=10x5 pag2=20x10 pag10=30x20 10,10,30,20"));
-    GUI_CHECK(fileExists(folder.path("pag10.png")));
+    GUI_CHECK_EQ(savedPages(*window), expected + "10,10,30,20");
+    GUI_CHECK(fileExists(folder.path(stem + "170.png")));
     GUI_CHECK_EQ(window->document().shownIndex(), 1);
 }
 
