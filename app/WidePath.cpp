@@ -12,6 +12,16 @@ bool narrowText(const WCHAR* text, std::string& out) {
     return cp1252FromUtf16(std::u16string(wide.begin(), wide.end()), out);
 }
 
+std::string shownText(const WCHAR* text) {
+    const int size = WideCharToMultiByte(1252, 0, text, -1, nullptr, 0, "?", nullptr);
+    if (size <= 1)
+        return std::string();
+    std::string shown(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(1252, 0, text, -1, &shown[0], size, "?", nullptr);
+    shown.resize(static_cast<size_t>(size) - 1);
+    return shown;
+}
+
 WideText fullPath(const WideText& path) {
     // Longer input is refused here: Wine cut it to another, shorter path.
     if (path.size() >= kMaxSystemPath)

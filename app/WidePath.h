@@ -12,6 +12,8 @@ using WideText = std::basic_string<WCHAR>;
 WideText wideText(const std::string& text);
 // False when `text` holds a character Windows-1252 lacks.
 bool narrowText(const WCHAR* text, std::string& out);
+// `text` with '?' for each character Windows-1252 lacks: only to be shown.
+std::string shownText(const WCHAR* text);
 
 // `path` made full against the current directory; empty when it cannot be.
 WideText fullPath(const WideText& path);

@@ -19,6 +19,7 @@ set(QUENDA_CORE_SOURCES
   model/ProjectFile.cpp
   model/Proyecto.cpp
   model/RecoveryStore.cpp
+  model/RegionScale.cpp
   model/Settings.cpp
   model/WindowsPath.cpp
   transfer/CardCopy.cpp
@@ -35,6 +36,7 @@ set(QUENDA_CORE_SOURCES
   ui/NameList.cpp
   ui/PaginaForm.cpp
   ui/PictureChoice.cpp
+  ui/PictureImport.cpp
   ui/ProjectDocument.cpp
   ui/ProyectoForm.cpp
   ui/RecentProjects.cpp
@@ -79,6 +81,7 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/MainWindow.cpp
   ui/win32/PaginaDlg.cpp
   ui/win32/PaginaWindow.cpp
+  ui/win32/PicturePrompts.cpp
   ui/win32/ProjectFileDialogs.cpp
   ui/win32/ProjectPrompts.cpp
   ui/win32/ProyectoDlg.cpp
@@ -120,6 +123,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/CanvasModesTest.cpp
   tests/unit/ui/ComandoFormTest.cpp
   tests/unit/ui/PaginaFormTest.cpp
+  tests/unit/ui/PictureImportTest.cpp
   tests/unit/ui/ProjectDocumentTest.cpp
   tests/unit/ui/ProyectoFormTest.cpp
   tests/unit/ui/RecentProjectsTest.cpp
@@ -140,6 +144,7 @@ set(QUENDA_GUI_TEST_SOURCES
   tests/gui/GuiTest.cpp
   tests/gui/GuiTestMain.cpp
   tests/gui/MainWindowGuiTest.cpp
+  tests/gui/PicturesGuiTest.cpp
   tests/gui/ProjectCheckGuiTest.cpp
   tests/gui/RecoveryGuiTest.cpp
   tests/gui/TransferGuiDevice.cpp

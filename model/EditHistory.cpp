@@ -40,6 +40,13 @@ void EditHistory::recordPageRemoval(const Proyecto& project, size_t index) {
     open(project, PagePart::Presence, index).page = std::make_unique<Pagina>(*project.paginas[index]);
 }
 
+void EditHistory::recordPagesChange(const Proyecto& project, size_t index) {
+    Step& step = open(project, PagePart::All, index);
+    step.pages.reserve(project.paginas.size());
+    for (const auto& page : project.paginas)
+        step.pages.push_back(std::make_unique<Pagina>(*page));
+}
+
 int EditHistory::undo(Proyecto& project) {
     return carry(undoable_, redoable_, project);
 }
@@ -86,6 +93,9 @@ int EditHistory::exchange(Step& step, Proyecto& project) {
             pages.erase(pages.begin() + static_cast<std::ptrdiff_t>(index));
         }
         return -1;
+    case PagePart::All:
+        std::swap(step.pages, pages);
+        return index < pages.size() ? static_cast<int>(index) : -1;
     case PagePart::None:
         break;
     }

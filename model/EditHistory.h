@@ -18,6 +18,7 @@
 #include <deque>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Pagina;
 class Proyecto;
@@ -40,6 +41,9 @@ public:
     void recordPageInsertion(const Proyecto& project, size_t index);
     // Page `index` is about to be removed (the start page may be cleared with it).
     void recordPageRemoval(const Proyecto& project, size_t index);
+    // Several pages are about to change, be inserted or removed at once; the
+    // step keeps every page, and `index` is the page it concerns.
+    void recordPagesChange(const Proyecto& project, size_t index);
 
     bool canUndo() const { return !undoable_.empty(); }
     bool canRedo() const { return !redoable_.empty(); }
@@ -56,7 +60,7 @@ public:
 
 private:
     // What a part of the project was before (or after) a change.
-    enum class PagePart { None, Content, Presence };
+    enum class PagePart { None, Content, Presence, All };
     struct Step {
         std::string instalacion;
         std::string paginaInicial;
@@ -65,6 +69,8 @@ private:
         // Content: the page as it was. Presence: the page that was at
         // pageIndex, or null when there was none there.
         std::unique_ptr<Pagina> page;
+        // All: every page as it was.
+        std::vector<std::unique_ptr<Pagina>> pages;
     };
 
     Step& open(const Proyecto& project, PagePart part, size_t index);

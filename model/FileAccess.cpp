@@ -101,9 +101,7 @@ std::string picturePath(const std::string& projectFile, const std::string& name)
     return isAbsolutePath(name) ? name : folderOf(projectFile) + name;
 }
 
-// The upper case of a Windows-1252 letter: a-z, the accented letters
-// 0xE0-0xFE (0xF7 is a sign), and the four that sit below 0xA0.
-static unsigned char upperCp1252(unsigned char c) {
+unsigned char upperCp1252(unsigned char c) {
     if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
         return static_cast<unsigned char>(c - 0x20);
     switch (c) {

@@ -81,6 +81,10 @@ bool isAbsolutePath(const std::string& name);
 // by the process's current directory, which the file dialogs move.
 std::string picturePath(const std::string& projectFile, const std::string& name);
 
+// The upper case of a Windows-1252 letter: a-z, the accented letters
+// 0xE0-0xFE (0xF7 is a sign), and the four that sit below 0xA0.
+unsigned char upperCp1252(unsigned char c);
+
 // Equal as Windows compares file names: letters of Windows-1252 match their
 // other case ("\xD1" and "\xF1", "A" and "a"); everything else byte for byte.
 bool equalIgnoringCase(const std::string& a, const std::string& b);

@@ -90,6 +90,10 @@ std::string Proyecto::copyName(const std::string& nombre) const {
     }
 }
 
+std::string Proyecto::uniqueName(const std::string& nombre) const {
+    return findPage(nombre) ? copyName(nombre) : nombre;
+}
+
 Pagina* Proyecto::duplicatePage(size_t index) {
     if (index >= paginas.size())
         return nullptr;

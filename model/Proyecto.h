@@ -34,6 +34,8 @@ public:
     // A name no page has for a copy of page `nombre`: "Inicio (2)", then
     // "Inicio (3)", ...; a name that already ends in " (n)" counts on from n.
     std::string copyName(const std::string& nombre) const;
+    // `nombre` itself while no page has it, else copyName(nombre).
+    std::string uniqueName(const std::string& nombre) const;
     // Puts a copy of page `index` right after it, named by copyName; the
     // copy, or null without such a page.
     Pagina* duplicatePage(size_t index);

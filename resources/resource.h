@@ -102,4 +102,6 @@
 #define ID_EDITAR_COPIAR        2822
 #define ID_EDITAR_PEGAR         2823
 #define ID_PAGINA_DUPLICAR      2824
+#define ID_PAGINA_AGREGAR_IMAGENES 2826
+#define ID_PAGINA_REEMPLAZAR_IMAGEN 2827
 #define ID_RECIENTE_FIRST       2840  // the recent projects, 2840 to 2847

@@ -1,6 +1,8 @@
 #include "ui/ProjectDocument.h"
 
+#include "model/FileAccess.h"
 #include "model/Proyecto.h"
+#include "model/RegionScale.h"
 #include "resources/resource.h"
 #include "ui/PaginaForm.h"
 
@@ -42,11 +44,13 @@ bool ProjectDocument::isEnabled(int commandId) const {
     case ID_GUARDAR_COMO:
     case ID_MODIFICAR_PROYECTO:
     case ID_VERIFICAR_PROYECTO:
-    case ID_PAGINA_AGREGAR: return !blank;
+    case ID_PAGINA_AGREGAR:
+    case ID_PAGINA_AGREGAR_IMAGENES: return !blank;
     case ID_TRANSFERIR:
     case ID_PAGINA_ELIMINAR:
     case ID_PAGINA_EDITAR:
-    case ID_PAGINA_DUPLICAR: return withPages;
+    case ID_PAGINA_DUPLICAR:
+    case ID_PAGINA_REEMPLAZAR_IMAGEN: return withPages;
     case ID_DESHACER: return history_.canUndo();
     case ID_REHACER: return history_.canRedo();
     case ID_EDITAR_PEGAR: return shown_ >= 0;
@@ -160,6 +164,81 @@ bool ProjectDocument::duplicateShownPage() {
     project_->duplicatePage(static_cast<size_t>(shown_));
     show(static_cast<int>(copy));
     return true;
+}
+
+void ProjectDocument::repicture(Pagina& page, const std::string& imagen, bool scale) {
+    const int32_t oldWidth = page.recordedAncho();
+    const int32_t oldHeight = page.recordedAlto();
+    page.replaceImagen(imagen, project_->archivo);
+    if (scale && oldWidth > 0 && oldHeight > 0)
+        scaleRegions(page, static_cast<uint32_t>(oldWidth), static_cast<uint32_t>(oldHeight), page.pictureWidth(),
+                     page.pictureHeight());
+}
+
+void ProjectDocument::addPicturePages(const std::vector<PictureFile>& pictures, bool scale) {
+    if (pictures.empty())
+        return;
+    auto& pages = project_->paginas;
+    size_t at = shown_ >= 0 ? static_cast<size_t>(shown_) + 1 : pages.size();
+    history_.recordPagesChange(*project_, at);
+    int firstNew = -1, firstUpdated = -1;
+    for (const PictureFile& picture : pictures) {
+        bool updated = false;
+        for (size_t i = 0; i < pages.size(); ++i) {
+            if (!equalIgnoringCase(pages[i]->imagen, picture.name))
+                continue;
+            repicture(*pages[i], pages[i]->imagen, scale);
+            if (!updated && firstUpdated < 0)
+                firstUpdated = static_cast<int>(i);
+            updated = true;
+        }
+        if (updated)
+            continue;
+        std::unique_ptr<Pagina> page(new Pagina());
+        const std::string& name = picture.name;
+        const std::string stem = name.substr(0, name.rfind('.'));
+        page->nombre = project_->uniqueName(stem.empty() ? name : stem);
+        page->setImagen(static_cast<int32_t>(picture.width), static_cast<int32_t>(picture.height), name,
+                        project_->archivo);
+        pages.insert(pages.begin() + static_cast<std::ptrdiff_t>(at), std::move(page));
+        if (firstNew < 0)
+            firstNew = static_cast<int>(at);
+        ++at;
+    }
+    show(firstNew >= 0 ? firstNew : firstUpdated);
+}
+
+bool ProjectDocument::replaceShownPicture(const std::string& imagen, bool scale) {
+    Pagina* page = shownPage();
+    if (!page)
+        return false;
+    history_.recordPageChange(*project_, static_cast<size_t>(shown_));
+    repicture(*page, imagen, scale);
+    show(shown_);
+    return true;
+}
+
+std::vector<size_t> ProjectDocument::resizedPictures() const {
+    return pagesWithResizedPictures(*project_);
+}
+
+// The recorded size becomes the picture's: the regions now match it.
+void ProjectDocument::scaleToPictures(const std::vector<size_t>& indices) {
+    if (indices.empty())
+        return;
+    history_.recordPagesChange(*project_, indices.front());
+    for (size_t index : indices) {
+        if (index >= project_->paginas.size())
+            continue;
+        Pagina& page = *project_->paginas[index];
+        if (page.ancho <= 0 || page.alto <= 0)
+            continue;
+        scaleRegions(page, static_cast<uint32_t>(page.ancho), static_cast<uint32_t>(page.alto), page.pictureWidth(),
+                     page.pictureHeight());
+        page.ancho = page.recordedAncho();
+        page.alto = page.recordedAlto();
+    }
+    show(shown_);
 }
 
 void ProjectDocument::shownPageAboutToChange() {

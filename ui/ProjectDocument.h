@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/EditHistory.h"
+#include "ui/PictureImport.h"
 #include "ui/ModoEdicion.h"
 
 class Pagina;
@@ -73,6 +74,20 @@ public:
     bool editShownPage(const PaginaForm& values);
     // Puts a copy of the page shown right after it and shows the copy.
     bool duplicateShownPage();
+    // A page of each picture, in order, right after the page shown (or at
+    // the end), named after the file and unique; a picture some pages
+    // already show updates those pages instead, scaling their regions when
+    // `scaleRegions` and the size changed. Shows the first new page (else
+    // the first updated one). One step for all.
+    void addPicturePages(const std::vector<PictureFile>& pictures, bool scaleRegions);
+    // Gives the page shown the picture `imagen` (beside the project file),
+    // scaling its regions when `scaleRegions` and the size changed.
+    bool replaceShownPicture(const std::string& imagen, bool scaleRegions);
+    // The pages whose picture changed size since the file was written.
+    std::vector<size_t> resizedPictures() const;
+    // Scales the regions of `pages` from the recorded size to their
+    // picture's, as one step.
+    void scaleToPictures(const std::vector<size_t>& pages);
     // The canvas is about to edit the page shown (regions, commands).
     void shownPageAboutToChange();
     // Undoes (redoes) one step and shows the page it concerned, or the start
@@ -83,6 +98,8 @@ public:
 private:
     bool stepThroughHistory(int (EditHistory::*step)(Proyecto&));
     void show(int index);
+    // Gives `page` the picture `imagen`, scaling its regions when asked.
+    void repicture(Pagina& page, const std::string& imagen, bool scaleRegions);
 
     std::unique_ptr<Proyecto> project_;
     EditHistory history_;

@@ -6,6 +6,7 @@
 #include <commdlg.h>
 
 #include <string>
+#include <vector>
 
 #include "resources/texts.h"
 
@@ -22,6 +23,18 @@ struct FileDialogRequest {
 // is reported to the user here, and so is a path that the program's
 // Windows-1252 text cannot hold.
 std::string askFilePath(HWND owner, const FileDialogRequest& request);
+
+// Paths chosen or dropped, as the program's text holds them; those it
+// cannot hold are kept apart, their names shown with '?' where needed.
+struct ChosenPaths {
+    std::vector<std::string> paths;
+    std::vector<std::string> unreadable;
+    void add(const WCHAR* path);
+};
+
+// Any number of files in one folder (the user may also cancel: none).
+// Its buffer grows with the selection, so no name is cut off.
+ChosenPaths askFilePaths(HWND owner, const FileDialogRequest& request);
 
 // The message box that says a file could not be chosen or copied, and why
 // when that is known.

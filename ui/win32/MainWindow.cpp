@@ -20,6 +20,7 @@
 #include "ui/win32/HelpText.h"
 #include "ui/win32/PaginaDlg.h"
 #include "ui/win32/PaginaWindow.h"
+#include "ui/win32/PicturePrompts.h"
 #include "ui/win32/ProjectPrompts.h"
 #include "ui/win32/ProyectoDlg.h"
 #include "ui/win32/RecoveryWriter.h"
@@ -35,9 +36,10 @@ const UINT kRecoveryWritten = WM_APP + 10;  // from RecoveryWriter
 
 // Menu items and toolbar buttons whose state follows the document. "Agregar"
 // has a button only: its menu item is never disabled.
-const int kMenuItems[] = {ID_GUARDAR_PROYECTO, ID_GUARDAR_COMO,    ID_MODIFICAR_PROYECTO, ID_VERIFICAR_PROYECTO,
-                          ID_TRANSFERIR,       ID_DESHACER,        ID_REHACER,            ID_PAGINA_ELIMINAR,
-                          ID_PAGINA_EDITAR,    ID_PAGINA_DUPLICAR};
+const int kMenuItems[] = {ID_GUARDAR_PROYECTO,        ID_GUARDAR_COMO,    ID_MODIFICAR_PROYECTO,
+                          ID_VERIFICAR_PROYECTO,      ID_TRANSFERIR,      ID_DESHACER,
+                          ID_REHACER,                 ID_PAGINA_ELIMINAR, ID_PAGINA_EDITAR,
+                          ID_PAGINA_DUPLICAR,         ID_PAGINA_AGREGAR_IMAGENES, ID_PAGINA_REEMPLAZAR_IMAGEN};
 const int kButtons[] = {ID_GUARDAR_PROYECTO, ID_PAGINA_AGREGAR, ID_TRANSFERIR};
 
 UINT enabledFlag(bool enabled) {
@@ -66,6 +68,7 @@ MainWindow::MainWindow(const std::string& recoveryFolder)
         recoveryWriter_.reset(new RecoveryWriter(*recovery_, hwnd, kRecoveryWritten));
         SetTimer(hwnd, kRecoveryTimer, recoveryIntervalSeconds(Settings::current()) * 1000, nullptr);
     }
+    DragAcceptFiles(hwnd, TRUE);
     ShowWindow(hwnd, SW_SHOW);
 }
 
@@ -360,6 +363,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         statusBar_.fitParent();
         return 0;
     }
+    if (message == WM_DROPFILES) {
+        dropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
     if (message == WM_DPICHANGED) {
         changeDpi(*reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -390,6 +397,11 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     case ID_PAGINA_AGREGAR: addPage(); break;
     case ID_PAGINA_ELIMINAR: deletePage(); break;
     case ID_PAGINA_EDITAR: editPage(); break;
+    case ID_PAGINA_AGREGAR_IMAGENES:
+        if (document_.isEnabled(ID_PAGINA_AGREGAR_IMAGENES))
+            addPicturePages(askPictureFiles(hwnd));
+        break;
+    case ID_PAGINA_REEMPLAZAR_IMAGEN: replacePicture(); break;
     case ID_TRANSFERIR: transfer(); break;
     case ID_AYUDA: MessageBoxA(hwnd, kHelpText, "Ayuda", MB_OK); break;
     case ID_TRANSFERIR_TCPIP: transferOverNetwork(); break;
@@ -431,6 +443,50 @@ void MainWindow::openProject() {
     if (!mayDropDocument())
         return;
     showOpened(openWithPrompts(hwnd));
+}
+
+void MainWindow::addPicturePages(const ChosenPaths& chosen) {
+    if (chosen.paths.empty() && chosen.unreadable.empty())
+        return;
+    PicturePlan plan;
+    if (preparePages(hwnd, document_.project(), chosen, plan))
+        changeDocument([&] { document_.addPicturePages(plan.pictures, plan.scaleRegions); });
+}
+
+void MainWindow::replacePicture() {
+    const Pagina* page = document_.shownPage();
+    if (!page)
+        return;
+    const std::string path = askPictureFile(hwnd);
+    PicturePlan plan;
+    if (!path.empty() && prepareReplacement(hwnd, document_.project(), *page, path, plan))
+        changeDocument([&] { document_.replaceShownPicture(plan.pictures.front().name, plan.scaleRegions); });
+}
+
+// One project file opens; anything else is taken as pictures, and what is
+// not a PNG is refused with the rest.
+void MainWindow::dropFiles(HDROP drop) {
+    ChosenPaths dropped;
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    for (UINT i = 0; i < count; ++i) {
+        std::vector<WCHAR> name(DragQueryFileW(drop, i, nullptr, 0) + 1, 0);
+        if (DragQueryFileW(drop, i, name.data(), static_cast<UINT>(name.size())) > 0)
+            dropped.add(name.data());
+    }
+    DragFinish(drop);
+    SetForegroundWindow(hwnd);
+    const bool oneProject = count == 1 && dropped.paths.size() == 1 && dropped.paths[0].size() > 4 &&
+                            equalIgnoringCase(dropped.paths[0].substr(dropped.paths[0].size() - 4), ".xml");
+    if (!oneProject) {
+        if (document_.isEnabled(ID_PAGINA_AGREGAR_IMAGENES))
+            addPicturePages(dropped);
+        else
+            MessageBoxA(hwnd, "Abra o cree un proyecto antes de agregar im\xE1genes", kAttention, MB_ICONWARNING);
+        return;
+    }
+    if (!mayDropDocument())
+        return;
+    showOpened(readWithPrompts(hwnd, dropped.paths[0]));
 }
 
 // The project in place stays until the new one has been saved.
@@ -563,6 +619,10 @@ void MainWindow::showOpened(std::unique_ptr<Proyecto> opened) {
         return;
     replaceProject(std::move(opened));
     rememberProject();
+    // Pictures exported again at another size: their pages' regions may follow.
+    const std::vector<size_t> resized = document_.resizedPictures();
+    if (!resized.empty() && userScalesResizedPages(hwnd, document_.project(), resized))
+        changeDocument([&] { document_.scaleToPictures(resized); });
 }
 
 void MainWindow::rememberProject() {

@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+#include <shellapi.h>
+
 #include "app/CommandLine.h"
 #include "app/Window.h"
 #include "ui/ProjectDocument.h"
@@ -18,6 +21,7 @@
 #include "ui/win32/StatusBar.h"
 #include "ui/win32/Toolbar.h"
 
+struct ChosenPaths;
 class PaginaWindow;
 class Pagina;
 class Proyecto;
@@ -89,6 +93,9 @@ private:
     void showRecoveryResult(bool written);
 
     void openProject();
+    void addPicturePages(const ChosenPaths& chosen);
+    void replacePicture();
+    void dropFiles(HDROP drop);
     void newProject();
     void modifyProject();
     void addPage();
