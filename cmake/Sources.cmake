@@ -36,6 +36,7 @@ set(QUENDA_CORE_SOURCES
   ui/PictureChoice.cpp
   ui/ProjectDocument.cpp
   ui/ProyectoForm.cpp
+  ui/RemoteTrial.cpp
   ui/Trim.cpp
   ui/WindowLayout.cpp
 )
@@ -111,6 +112,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/PaginaFormTest.cpp
   tests/unit/ui/ProjectDocumentTest.cpp
   tests/unit/ui/ProyectoFormTest.cpp
+  tests/unit/ui/RemoteTrialTest.cpp
   tests/unit/ui/WindowLayoutTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
