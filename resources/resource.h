@@ -98,3 +98,8 @@
 #define ID_EDITAR_COPIAR        2822
 #define ID_EDITAR_PEGAR         2823
 #define ID_PAGINA_DUPLICAR      2824
+#define ID_PROBAR_MANDO         2825
+// Keys of a test run of the pages: leave it, go back, go to the start page.
+#define ID_PRUEBA_SALIR         1070
+#define ID_PRUEBA_ATRAS         1071
+#define ID_PRUEBA_INICIO        1072
