@@ -76,6 +76,10 @@ private:
     void transferOverNetwork();
     void copyRegion();
     void pasteRegion();
+    // A test run of the pages: entering, each step and leaving.
+    void startTrial();
+    void showTrialStep(const TrialStep& step);
+    void endTrial();
 
     Toolbar toolbar_;
     StatusBar statusBar_;
