@@ -65,6 +65,7 @@ PaginaWindow::~PaginaWindow() {
 }
 
 void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
+    stopFlash();
     CanvasActions actions = editor_.setPage(page, scale, pageNames);
     fitToPage();
     perform(actions, true);
@@ -162,10 +163,7 @@ LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
 
 void PaginaWindow::setTrying(bool on) {
     trying = on;
-    KillTimer(hwnd, kFlashTimer);
-    flashedOutlines.clear();
-    flashedRegion.reset();
-    InvalidateRect(hwnd, nullptr, TRUE);
+    stopFlash();
 }
 
 void PaginaWindow::flashRegion(int32_t index) {
@@ -193,13 +191,16 @@ void PaginaWindow::flash(std::vector<Rect> outlines, const Rect* inverted) {
 }
 
 LRESULT PaginaWindow::onTimer(WPARAM timerId) {
-    if (timerId == kFlashTimer) {
-        KillTimer(hwnd, kFlashTimer);
-        flashedOutlines.clear();
-        flashedRegion.reset();
-        InvalidateRect(hwnd, nullptr, TRUE);
-    }
+    if (timerId == kFlashTimer)
+        stopFlash();
     return 0;
+}
+
+void PaginaWindow::stopFlash() {
+    KillTimer(hwnd, kFlashTimer);
+    flashedOutlines.clear();
+    flashedRegion.reset();
+    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 // Carries out what the editor asked for, in its order: the newly selected

@@ -53,6 +53,7 @@ private:
     void drawBand(const Rect& erased, const Rect& drawn);
     void drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted);
     void flash(std::vector<Rect> outlines, const Rect* inverted);
+    void stopFlash();
     void openCommandDialog(int32_t index);
     void tellObserver(const CanvasActions& actions, bool resized);
     void fitToPage();

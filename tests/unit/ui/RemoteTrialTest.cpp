@@ -3,8 +3,8 @@
 // ("Inicio" sends luz1 and jumps to "Luces", which goes back) and a few more.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -13,15 +13,8 @@
 
 namespace {
 
-Comando comando(const std::string& sector, const std::string& codigo, const std::string& pagina,
-                const std::string& tipo = "wifi", const std::string& mac = "") {
-    Comando c;
-    c.sector = sector;
-    c.codigo = codigo;
-    c.pagina = pagina;
-    c.tipoComunicacion = tipo;
-    c.btMacAddress = mac;
-    return c;
+Comando cmd(const char* sector, const char* codigo, const char* pagina, const char* tipo = "", const char* mac = "") {
+    return Comando{sector, codigo, pagina, tipo, mac};
 }
 
 struct PageSetup {
@@ -37,12 +30,8 @@ std::unique_ptr<Proyecto> project(const std::vector<PageSetup>& pages, const std
         auto page = std::make_unique<Pagina>();
         page->nombre = setup.nombre;
         page->comandoInicial = setup.inicial;
-        for (size_t i = 0; i < setup.regiones.size(); ++i) {
-            Region region;
-            region.coords = Rect{0, 40 * static_cast<int32_t>(i), 100, 40 * static_cast<int32_t>(i) + 30};
-            region.comando = setup.regiones[i];
-            page->addRegion(region);
-        }
+        for (const Comando& comando : setup.regiones)
+            page->addRegion(Region{Rect{0, 0, 10, 10}, comando});
         made->addPage(std::move(page));
     }
     return made;
@@ -52,10 +41,10 @@ std::unique_ptr<Proyecto> project(const std::vector<PageSetup>& pages, const std
 const std::vector<PageSetup> kHouse = {
     {"Inicio",
      Comando(),
-     {comando("Living", "luz1", ""), comando("", "", "Luces"),
-      comando("Dormitorio", "persiana", "Luces", "bt", "00:11:22:33:44:55"), comando("", "", "Garaje"),
-      comando("", "", "", "wifi")}},
-    {"Luces", Comando(), {comando("", "", "/back")}},
+     {cmd("Living", "luz1", "", "wifi"), cmd("", "", "Luces"),
+      cmd("Dormitorio", "persiana", "Luces", "bt", "00:11:22:33:44:55"), cmd("", "", "Garaje"),
+      cmd("", "", "", "wifi")}},
+    {"Luces", Comando(), {cmd("", "", "/back")}},
     {"Vacia", Comando(), {}},
 };
 
@@ -64,21 +53,19 @@ const std::vector<PageSetup> kHouse = {
 std::string seen(const RemoteTrial& trial, const TrialStep& step) {
     std::string text = trial.shownPage() ? trial.shownPage()->nombre : "(none)";
     text += " back:" + std::to_string(trial.historyDepth());
-    if (step.flashRegion >= 0)
-        text += " flash:" + std::to_string(step.flashRegion);
-    if (step.flashAll)
-        text += " flash:all";
-    if (!step.message.empty())
-        text += " | " + step.message;
-    return text;
+    text += step.flashRegion >= 0 ? " flash:" + std::to_string(step.flashRegion) : "";
+    text += step.flashAll ? " flash:all" : "";
+    return text + (step.message.empty() ? "" : " | " + step.message);
 }
 
+// `steps` after start(): "t1" taps region 1 ("t-" outside), "b" is the back
+// key, "h" the home key, "p2" chooses page 2 from the list.
 struct TrialCase {
     const char* what;
     std::vector<PageSetup> pages;
     const char* start;
-    std::function<TrialStep(RemoteTrial&)> steps;  // after start()
-    std::string expected;                          // as seen() writes it
+    const char* steps;
+    std::string expected;  // as seen() writes it
 };
 
 void runCases(const std::vector<TrialCase>& cases) {
@@ -87,94 +74,74 @@ void runCases(const std::vector<TrialCase>& cases) {
         auto house = project(c.pages, c.start);
         RemoteTrial trial(*house);
         TrialStep step = trial.start();
-        if (c.steps)
-            step = c.steps(trial);
+        std::istringstream steps(c.steps);
+        for (std::string one; steps >> one;) {
+            const int n = one.size() > 1 && one[1] != '-' ? one[1] - '0' : -1;
+            if (one[0] == 't')
+                step = trial.tap(n);
+            else if (one[0] == 'b')
+                step = trial.back();
+            else if (one[0] == 'h')
+                step = trial.start();
+            else if (one[0] == 'p')
+                step = trial.showPageAt(n);
+        }
         EXPECT_EQ(c.expected, seen(trial, step));
     }
 }
 
 const char kLuz1[] = "Se enviar\xED" "a el c\xF3" "digo \"luz1\" al sector \"Living\" por WiFi";
+const char kCircle[] = "Las funciones iniciales saltan en c\xEDrculo; la prueba se detuvo en \"A\"";
 
 }  // namespace
 
 TEST(RemoteTrial, WhatATapDoes) {
     runCases({
-        {"a code is described and its region flashes", kHouse, "", [](RemoteTrial& t) { return t.tap(0); },
+        {"a code is described and its region flashes", kHouse, "", "t0",
          std::string("Inicio back:0 flash:0 | ") + kLuz1},
-        {"a jump shows the page", kHouse, "", [](RemoteTrial& t) { return t.tap(1); }, "Luces back:1"},
-        {"a code and a jump: the code first, then the page", kHouse, "", [](RemoteTrial& t) { return t.tap(2); },
+        {"a jump shows the page", kHouse, "", "t1", "Luces back:1"},
+        {"a code and a jump: the code first, then the page", kHouse, "", "t2",
          "Luces back:1 | Se enviar\xED" "a el c\xF3" "digo \"persiana\" al sector \"Dormitorio\" por BlueTooth a "
          "00:11:22:33:44:55"},
-        {"a jump to a page that does not exist stays", kHouse, "", [](RemoteTrial& t) { return t.tap(3); },
+        {"a jump to a page that does not exist stays", kHouse, "", "t3",
          "Inicio back:0 | La p\xE1gina \"Garaje\" no existe"},
-        {"a region with an empty command", kHouse, "", [](RemoteTrial& t) { return t.tap(4); },
-         "Inicio back:0 | La regi\xF3n no tiene funci\xF3n"},
-        {"outside every region flashes them all", kHouse, "", [](RemoteTrial& t) { return t.tap(-1); },
-         "Inicio back:0 flash:all"},
-        {"a page without regions says so", kHouse, "Vacia", [](RemoteTrial& t) { return t.tap(-1); },
+        {"a region with an empty command", kHouse, "", "t4", "Inicio back:0 | La regi\xF3n no tiene funci\xF3n"},
+        {"outside every region flashes them all", kHouse, "", "t-", "Inicio back:0 flash:all"},
+        {"a page without regions says so", kHouse, "Vacia", "t-",
          "Vacia back:0 flash:all | La p\xE1gina no tiene regiones"},
-        {"a code without sector or medium", {{"P", Comando(), {comando("", "x", "", "")}}}, "",
-         [](RemoteTrial& t) { return t.tap(0); },
+        {"a code without sector or medium", {{"P", Comando(), {cmd("", "x", "")}}}, "", "t0",
          "P back:0 flash:0 | Se enviar\xED" "a el c\xF3" "digo \"x\" sin sector sin tipo de comunicaci\xF3n"},
     });
 }
 
 TEST(RemoteTrial, HistoryOfThePagesVisited) {
     runCases({
-        {"/back returns to the page before", kHouse, "",
-         [](RemoteTrial& t) {
-             t.tap(1);
-             return t.tap(0);
-         },
-         "Inicio back:0"},
-        {"/back with nothing to go back to stays", kHouse, "Luces", [](RemoteTrial& t) { return t.tap(0); },
-         "Luces back:0 | No hay p\xE1gina anterior"},
-        {"the back key walks back the whole way", kHouse, "",
-         [](RemoteTrial& t) {
-             t.tap(1);
-             t.showPageAt(2);
-             t.back();
-             return t.back();
-         },
-         "Inicio back:0"},
-        {"the page list jumps as a region would", kHouse, "", [](RemoteTrial& t) { return t.showPageAt(2); },
-         "Vacia back:1"},
-        {"home starts again with no history", kHouse, "",
-         [](RemoteTrial& t) {
-             t.tap(1);
-             return t.start();
-         },
-         "Inicio back:0"},
+        {"/back returns to the page before", kHouse, "", "t1 t0", "Inicio back:0"},
+        {"/back with nothing to go back to stays", kHouse, "Luces", "t0", "Luces back:0 | No hay p\xE1gina anterior"},
+        {"the back key walks back the whole way", kHouse, "", "t1 p2 b b", "Inicio back:0"},
+        {"the page list jumps as a region would", kHouse, "", "p2", "Vacia back:1"},
+        {"home starts again with no history", kHouse, "", "t1 h", "Inicio back:0"},
     });
 }
 
-TEST(RemoteTrial, StartPage) {
+TEST(RemoteTrial, StartPageAndStartCommands) {
+    const Comando toB = cmd("", "", "B");
     runCases({
-        {"none named: the first page", kHouse, "", nullptr, "Inicio back:0"},
-        {"the page named", kHouse, "Luces", nullptr, "Luces back:0"},
-        {"a name no page has: the first page, said", kHouse, "Garaje", nullptr,
+        {"a name no page has: the first page, said", kHouse, "Garaje", "",
          "Inicio back:0 | La p\xE1gina inicial \"Garaje\" no existe; se empieza por la primera"},
-        {"no pages at all", {}, "", nullptr, "(none) back:0 | El proyecto no tiene p\xE1ginas"},
-    });
-}
-
-TEST(RemoteTrial, StartCommands) {
-    const Comando toB = comando("", "", "B");
-    runCases({
-        {"a code is described on entry", {{"A", comando("Living", "luz1", ""), {}}}, "", nullptr,
+        {"no pages at all", {}, "", "", "(none) back:0 | El proyecto no tiene p\xE1ginas"},
+        {"a code is described on entry", {{"A", cmd("Living", "luz1", "", "wifi"), {}}}, "", "",
          std::string("A back:0 | Al entrar en \"A\": ") + kLuz1},
-        {"a jump replaces the page", {{"A", toB, {}}, {"B", Comando(), {}}}, "", nullptr, "B back:0"},
-        {"a circle stops once every page had its jump",
-         {{"A", toB, {}}, {"B", comando("", "", "A"), {}}}, "", nullptr,
-         "A back:0 | Las funciones iniciales saltan en c\xEDrculo; la prueba se detuvo en \"A\""},
-        {"a page that jumps to itself stops too", {{"A", comando("", "", "A"), {}}}, "", nullptr,
-         "A back:0 | Las funciones iniciales saltan en c\xEDrculo; la prueba se detuvo en \"A\""},
+        {"a jump replaces the page", {{"A", toB, {}}, {"B", Comando(), {}}}, "", "", "B back:0"},
+        {"a circle stops once every page had its jump", {{"A", toB, {}}, {"B", cmd("", "", "A"), {}}}, "", "",
+         std::string("A back:0 | ") + kCircle},
+        {"a page that jumps to itself stops too", {{"A", cmd("", "", "A"), {}}}, "", "",
+         std::string("A back:0 | ") + kCircle},
         {"/back on entry returns at once",
-         {{"X", Comando(), {comando("", "", "A")}}, {"A", comando("", "", "/back"), {}}}, "",
-         [](RemoteTrial& t) { return t.tap(0); }, "X back:0"},
-        {"/back on entry with nothing to go back to", {{"A", comando("", "", "/back"), {}}}, "", nullptr,
+         {{"X", Comando(), {cmd("", "", "A")}}, {"A", cmd("", "", "/back"), {}}}, "", "t0", "X back:0"},
+        {"/back on entry with nothing to go back to", {{"A", cmd("", "", "/back"), {}}}, "", "",
          "A back:0 | No hay p\xE1gina anterior"},
-        {"a start jump to a page that does not exist", {{"A", comando("", "", "Z"), {}}}, "", nullptr,
+        {"a start jump to a page that does not exist", {{"A", cmd("", "", "Z"), {}}}, "", "",
          "A back:0 | La p\xE1gina \"Z\" no existe"},
     });
 }
