@@ -5,7 +5,7 @@
 namespace {
 
 const char kBack[] = "/back";
-const char kLeaveHint[] = "Esc o F5 para salir";
+const char kLeaveHint[] = " (Esc o F5: salir)";
 
 void say(TrialStep& step, const std::string& text) {
     if (!step.message.empty())
@@ -51,7 +51,7 @@ int RemoteTrial::indexOf(const std::string& name) const {
 }
 
 std::string RemoteTrial::statusText(const TrialStep& step) {
-    return step.message.empty() ? std::string("Probando el mando. ") + kLeaveHint : step.message + ". " + kLeaveHint;
+    return (step.message.empty() ? std::string("Probando el mando") : step.message) + kLeaveHint;
 }
 
 TrialStep RemoteTrial::start() {

@@ -215,8 +215,7 @@ void MainWindow::canvasChanged(const CanvasChange& change) {
     if (change.mode) {
         document_.setMode(*change.mode);
         showMode();
-        if (!document_.trial())
-            statusBar_.setMode(modeInfo(*change.mode).titleText);
+        statusBar_.setMode(modeInfo(*change.mode).titleText);
     }
     if (change.tapped && document_.trial())
         showTrialStep(document_.trial()->tap(*change.tapped));
@@ -460,8 +459,6 @@ void MainWindow::pasteRegion() {
 void MainWindow::startTrial() {
     const TrialStep first = document_.startTrial();
     canvas_->setTrying(true);
-    statusBar_.setMode("Prueba");
-    statusBar_.setSelection(nullptr);
     updateMenus();
     showTrialStep(first);
 }
@@ -479,7 +476,7 @@ void MainWindow::showTrialStep(const TrialStep& step) {
         canvas_->flashRegion(step.flashRegion);
     else if (step.flashAll)
         canvas_->flashAllRegions();
-    statusBar_.setMessage(RemoteTrial::statusText(step));
+    statusBar_.setWholeBarText(RemoteTrial::statusText(step));
     SetWindowTextA(hwnd, document_.title().c_str());
 }
 
@@ -489,7 +486,7 @@ void MainWindow::endTrial() {
         return;
     const ModoEdicion mode = document_.endTrial();
     canvas_->setTrying(false);
-    statusBar_.setMessage("");
+    statusBar_.setWholeBarText("");
     showOnCanvas(document_.shownPage());
     if (mode != ModoEdicion::NORMAL)
         SendMessageA(canvas_->hwnd, WM_COMMAND, MAKEWPARAM(modeInfo(mode).commandId, 0), 0);
