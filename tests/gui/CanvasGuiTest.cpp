@@ -512,8 +512,9 @@ GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
     auto window = createMainWindow();
     window->replaceProject(std::move(project));
     HWND main = window->hwnd, canvas = window->canvas().hwnd;
-    sendCommand(main, ID_PAGE_FIRST + 1);  // edit "Luces", its region selected
+    sendCommand(main, ID_PAGE_FIRST + 1);  // edit "Luces", its region selected, aligning
     click(canvas, 150, 130);
+    sendCommand(main, ID_MODO_ALINEARSUP);
     pumpFor(100);
 
     typeKey(VK_F5);
@@ -526,7 +527,7 @@ GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Probando - Casa - Inicio"));
 
     typeKey(VK_ESCAPE);
-    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Luces - modo normal"));
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Luces - alineando borde superior"));
     GUI_CHECK(menuItemEnabled(main, ID_PAGINA_ELIMINAR));
     for (const auto& page : window->document().project().paginas)
         GUI_CHECK(page->regiones[0].coords == (Rect{100, 100, 200, 160}));
