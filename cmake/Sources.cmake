@@ -40,6 +40,7 @@ set(QUENDA_CORE_SOURCES
   ui/ProjectDocument.cpp
   ui/ProyectoForm.cpp
   ui/RecentProjects.cpp
+  ui/RemoteTrial.cpp
   ui/Trim.cpp
   ui/WindowLayout.cpp
   ui/WindowPlace.cpp
@@ -127,6 +128,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/ProjectDocumentTest.cpp
   tests/unit/ui/ProyectoFormTest.cpp
   tests/unit/ui/RecentProjectsTest.cpp
+  tests/unit/ui/RemoteTrialTest.cpp
   tests/unit/ui/WindowLayoutTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of

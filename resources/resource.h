@@ -102,6 +102,11 @@
 #define ID_EDITAR_COPIAR        2822
 #define ID_EDITAR_PEGAR         2823
 #define ID_PAGINA_DUPLICAR      2824
+#define ID_PROBAR_MANDO         2825
 #define ID_PAGINA_AGREGAR_IMAGENES 2826
 #define ID_PAGINA_REEMPLAZAR_IMAGEN 2827
 #define ID_RECIENTE_FIRST       2840  // the recent projects, 2840 to 2847
+// Keys of a test run of the pages: leave it, go back, go to the start page.
+#define ID_PRUEBA_SALIR         1070
+#define ID_PRUEBA_ATRAS         1071
+#define ID_PRUEBA_INICIO        1072

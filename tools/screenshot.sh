@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
 # Takes docs/screenshot.png: the editor with a sample project (one page and
 # its regions) on a virtual Wine desktop under Xvfb, driven with xdotool
-# the way a user would open the project.
+# the way a user would open the project. With "trial" after the output file,
+# it takes the picture during a test run of the pages instead, just after a
+# tap on the first button.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${QUENDA_BUILD:-$root/build}"
 out="${1:-$root/docs/screenshot.png}"
+scene="${2:-edit}"
 size=640x560
 
 if ! grep -qx 'QUENDA_WINDOWS:BOOL=ON' "$build/CMakeCache.txt" 2>/dev/null; then
@@ -67,6 +70,15 @@ xdotool type --window "$dialog" "$dos_path" 2>/dev/null
 xdotool key --window "$dialog" Return 2>/dev/null
 wait_for '^Quenda - Casa - Sal' >/dev/null
 sleep 2
+if [ "$scene" = trial ]; then
+  xdotool key --window "$main" F5 2>/dev/null
+  wait_for '^Quenda - Probando - Casa - Sal' >/dev/null
+  sleep 1
+  # The first button, inside the canvas under the menu and the toolbar.
+  read -r left top < <(xdotool getwindowgeometry "$main" | awk '/Position/ {split($2, p, ","); print p[1], p[2]}')
+  xdotool mousemove $((left + 130)) $((top + 140)) click 1 2>/dev/null
+  sleep 0.15
+fi
 
 mkdir -p "$(dirname "$out")"
 import -window root "$out"

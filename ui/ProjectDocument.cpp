@@ -5,8 +5,35 @@
 #include "model/RegionScale.h"
 #include "resources/resource.h"
 #include "ui/PaginaForm.h"
+#include "ui/RecentProjects.h"
 
 namespace {
+
+// Saving, leaving, help, the page items and the run's own keys. "Nuevo
+// proyecto", "Abrir proyecto" and the recent projects end the run before they
+// do anything else.
+bool isEnabledWhileTrying(int commandId, int pageCount) {
+    switch (commandId) {
+    case ID_NUEVO_PROYECTO:
+    case ID_ABRIR_PROYECTO:
+    case ID_GUARDAR_PROYECTO:
+    case ID_GUARDAR_COMO:
+    case ID_TRANSFERIR:
+    case ID_TRANSFERIR_TCPIP:
+    case IDM_EXIT:
+    case IDM_ABOUT:
+    case ID_AYUDA:
+    case ID_PROBAR_MANDO:
+    case ID_PRUEBA_SALIR:
+    case ID_PRUEBA_ATRAS:
+    case ID_PRUEBA_INICIO: return true;
+    default:
+        // A recent project opens as "Abrir proyecto" does, ending the run.
+        if (commandId >= ID_RECIENTE_FIRST && commandId < ID_RECIENTE_FIRST + static_cast<int>(kRecentLimit))
+            return true;
+        return commandId >= ID_PAGE_FIRST && commandId < ID_PAGE_FIRST + pageCount;
+    }
+}
 
 // A picture that cannot be loaded leaves a new page this blank size.
 const int32_t kFallbackWidth = 400;
@@ -34,6 +61,8 @@ std::vector<std::string> ProjectDocument::otherPageNames() const {
 }
 
 bool ProjectDocument::isEnabled(int commandId) const {
+    if (trial_)
+        return isEnabledWhileTrying(commandId, static_cast<int>(project_->paginas.size()));
     const bool blank = project_->isBlank();
     const bool withPages = !project_->paginas.empty();
     ModoEdicion mode;
@@ -54,6 +83,10 @@ bool ProjectDocument::isEnabled(int commandId) const {
     case ID_DESHACER: return history_.canUndo();
     case ID_REHACER: return history_.canRedo();
     case ID_EDITAR_PEGAR: return shown_ >= 0;
+    case ID_PROBAR_MANDO: return withPages;
+    case ID_PRUEBA_SALIR:
+    case ID_PRUEBA_ATRAS:
+    case ID_PRUEBA_INICIO: return false;
     default: return true;
     }
 }
@@ -62,7 +95,8 @@ bool ProjectDocument::isChecked(int commandId) const {
     ModoEdicion mode;
     if (modeForCommand(commandId, mode))
         return mode == mode_;
-    return shown_ >= 0 && commandId == ID_PAGE_FIRST + shown_;
+    const int page = trial_ ? trial_->shownIndex() : shown_;
+    return page >= 0 && commandId == ID_PAGE_FIRST + page;
 }
 
 // Undoing the removal of the last page needs "Editar" without pages.
@@ -76,9 +110,14 @@ bool ProjectDocument::pageMenuEnabled() const {
 
 std::string ProjectDocument::title() const {
     std::string text = "Quenda";
+    if (trial_)
+        text += " - Probando";
     if (!project_->instalacion.empty())
         text += " - " + project_->instalacion;
-    if (const Pagina* page = shownPage())
+    if (trial_) {
+        if (const Pagina* page = trial_->shownPage())
+            text += " - " + page->nombre;
+    } else if (const Pagina* page = shownPage())
         text += " - " + page->nombre + " - " + modeInfo(mode_).titleText;
     return text;
 }
@@ -106,6 +145,7 @@ bool ProjectDocument::showPageAt(int index) {
 }
 
 void ProjectDocument::replaceProject(std::unique_ptr<Proyecto> replacement) {
+    endTrial();
     project_ = std::move(replacement);
     history_.clear();
     showStartPage();
@@ -261,4 +301,19 @@ bool ProjectDocument::stepThroughHistory(int (EditHistory::*step)(Proyecto&)) {
     else
         showStartPage();
     return true;
+}
+
+TrialStep ProjectDocument::startTrial() {
+    endTrial();
+    modeBeforeTrial_ = mode_;
+    trial_.reset(new RemoteTrial(*project_));
+    return trial_->start();
+}
+
+ModoEdicion ProjectDocument::endTrial() {
+    if (trial_) {
+        trial_.reset();
+        mode_ = modeBeforeTrial_;
+    }
+    return mode_;
 }

@@ -15,6 +15,7 @@
 #include "model/EditHistory.h"
 #include "ui/PictureImport.h"
 #include "ui/ModoEdicion.h"
+#include "ui/RemoteTrial.h"
 
 class Pagina;
 class PaginaForm;
@@ -38,15 +39,19 @@ public:
     std::vector<std::string> otherPageNames() const;
 
     // Menu items and toolbar buttons by command id; page items are 1500 + i.
-    // Ids with no rule of their own are always enabled.
+    // Ids with no rule of their own are always enabled, but while the pages
+    // are being tried only what leaves the project as it is.
     bool isEnabled(int commandId) const;
-    // The page item of the page shown and the item of the edit mode in force.
+    // The page item of the page shown (the page tried, while trying) and the
+    // item of the edit mode in force.
     bool isChecked(int commandId) const;
     // The top-level "Editar" and "Página" menus.
     bool editMenuEnabled() const;
     bool pageMenuEnabled() const;
 
-    // "Quenda", then the installation and, with a page shown, the page and the mode.
+    // "Quenda", then the installation and, with a page shown, the page and
+    // the mode; while trying, "Probando" before the installation and the page
+    // tried.
     std::string title() const;
     // The edit mode the canvas is in; showing a page resets it to NORMAL,
     // as the canvas does.
@@ -95,6 +100,15 @@ public:
     bool undo();
     bool redo();
 
+    // --- Trying the pages as the remote control shows them ---
+    // Starts a run from the start page; the page shown and its mode wait
+    // for its end. The project must not change until then.
+    TrialStep startTrial();
+    // The run, or null when none is going on.
+    RemoteTrial* trial() const { return trial_.get(); }
+    // Ends the run, if any; the mode the page shown was in before it.
+    ModoEdicion endTrial();
+
 private:
     bool stepThroughHistory(int (EditHistory::*step)(Proyecto&));
     void show(int index);
@@ -105,4 +119,6 @@ private:
     EditHistory history_;
     int shown_ = -1;
     ModoEdicion mode_ = ModoEdicion::NORMAL;
+    std::unique_ptr<RemoteTrial> trial_;
+    ModoEdicion modeBeforeTrial_ = ModoEdicion::NORMAL;
 };

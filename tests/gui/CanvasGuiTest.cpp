@@ -487,3 +487,48 @@ GUI_TEST(Canvas, DrawnRegionIsUndoneWithCtrlZAndRedoneWithCtrlY) {
     GUI_CHECK(!menuItemEnabled(main, ID_REHACER));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Inicio - modo normal"));
 }
+
+// ---- trying the pages ------------------------------------------------------------
+
+GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
+    TempFolder folder;
+    writeTestPicture(folder.path("inicio.png"), 640, 400);
+    writeTestPicture(folder.path("luces.png"), 640, 400);
+    auto project = std::make_unique<Proyecto>();
+    project->instalacion = "Casa";
+    project->archivo = folder.path("casa.xml");
+    const char* const names[] = {"Inicio", "Luces"};
+    const char* const jumps[] = {"Luces", "/back"};
+    for (int i = 0; i < 2; ++i) {
+        auto page = std::make_unique<Pagina>();
+        page->nombre = names[i];
+        page->setImagen(640, 400, folder.path(i == 0 ? "inicio.png" : "luces.png"));
+        Region region;
+        region.coords = Rect{100, 100, 200, 160};
+        region.comando.pagina = jumps[i];
+        page->addRegion(region);
+        project->addPage(std::move(page));
+    }
+    auto window = createMainWindow();
+    window->replaceProject(std::move(project));
+    HWND main = window->hwnd, canvas = window->canvas().hwnd;
+    sendCommand(main, ID_PAGE_FIRST + 1);  // edit "Luces", its region selected, aligning
+    click(canvas, 150, 130);
+    sendCommand(main, ID_MODO_ALINEARSUP);
+    pumpFor(100);
+
+    typeKey(VK_F5);
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Probando - Casa - Inicio"));
+    GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_ELIMINAR));
+    click(canvas, 150, 130);
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Probando - Casa - Luces"));
+    typeKey(VK_RIGHT);
+    click(canvas, 150, 130);
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Probando - Casa - Inicio"));
+
+    typeKey(VK_ESCAPE);
+    GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Luces - alineando borde superior"));
+    GUI_CHECK(menuItemEnabled(main, ID_PAGINA_ELIMINAR));
+    for (const auto& page : window->document().project().paginas)
+        GUI_CHECK(page->regiones[0].coords == (Rect{100, 100, 200, 160}));
+}

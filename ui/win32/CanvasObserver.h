@@ -21,6 +21,9 @@ struct CanvasChange {
     // unset when nothing is selected.
     bool selectionChanged = false;
     std::optional<Rect> selection;
+    // While the pages are tried, a left click: the region under it, or -1
+    // outside every region.
+    std::optional<int32_t> tapped;
 };
 
 class CanvasObserver {

@@ -122,6 +122,7 @@ LRESULT MainWindow::onTimer(WPARAM timerId) {
 }
 
 void MainWindow::replaceProject(std::unique_ptr<Proyecto> replacement) {
+    endTrial();
     changeDocument([&] { document_.replaceProject(std::move(replacement)); });
 }
 
@@ -255,6 +256,9 @@ void MainWindow::updateMenus() {
         EnableMenuItem(menu, mode, enabledFlag(document_.isEnabled(mode)));
         toolbar_.enable(mode, document_.isEnabled(mode));
     }
+    // Only a test run greys the menu item of "Agregar".
+    EnableMenuItem(menu, ID_PAGINA_AGREGAR, enabledFlag(!document_.trial()));
+    EnableMenuItem(menu, ID_PROBAR_MANDO, enabledFlag(document_.isEnabled(ID_PROBAR_MANDO)));
     updateClipboardItems();
     DrawMenuBar(hwnd);
 }
@@ -264,7 +268,8 @@ void MainWindow::updateMenus() {
 // opens or an accelerator looks at them.
 void MainWindow::updateClipboardItems() {
     Region selected;
-    const bool canCopy = canvas_ && canvas_->editor().selectedRegion(selected);
+    const bool canCopy =
+        document_.isEnabled(ID_EDITAR_COPIAR) && canvas_ && canvas_->editor().selectedRegion(selected);
     const bool canPaste = document_.isEnabled(ID_EDITAR_PEGAR) && clipboardHasRegion();
     HMENU menu = GetMenu(hwnd);
     EnableMenuItem(menu, ID_EDITAR_COPIAR, MF_BYCOMMAND | (canCopy ? MF_ENABLED : MF_GRAYED));
@@ -291,6 +296,8 @@ void MainWindow::canvasChanged(const CanvasChange& change) {
         showMode();
         statusBar_.setMode(modeInfo(*change.mode).titleText);
     }
+    if (change.tapped && document_.trial())
+        showTrialStep(document_.trial()->tap(*change.tapped));
     // The step is recorded before the edit, so "Deshacer" is ready when it ends.
     if (change.pageAboutToChange) {
         document_.shownPageAboutToChange();
@@ -379,6 +386,10 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     const int id = LOWORD(wParam);
     const int pageCount = static_cast<int>(document_.project().paginas.size());
+    // Menu items greyed during a test run still come as keys.
+    if (document_.trial() && !document_.isEnabled(id))
+        return 0;
+    RemoteTrial* trial = document_.trial();
     switch (id) {
     case IDM_ABOUT: MessageBoxA(hwnd, "Quenda V" QUENDA_VERSION_TEXT, "Acerca del Quenda", MB_OK); break;
     case IDM_EXIT: onClose(); break;
@@ -419,8 +430,25 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
         if (document_.shownPage())
             changeDocument([this] { document_.duplicateShownPage(); });
         break;
+    case ID_PROBAR_MANDO:
+        if (trial)
+            endTrial();
+        else if (document_.isEnabled(ID_PROBAR_MANDO))
+            startTrial();
+        break;
+    case ID_PRUEBA_SALIR: endTrial(); break;
+    case ID_PRUEBA_ATRAS:
+        if (trial)
+            showTrialStep(trial->back());
+        break;
+    case ID_PRUEBA_INICIO:
+        if (trial)
+            showTrialStep(trial->start());
+        break;
     default:
-        if (id >= ID_PAGE_FIRST && id < ID_PAGE_FIRST + pageCount) {
+        if (trial && id >= ID_PAGE_FIRST && id < ID_PAGE_FIRST + pageCount) {
+            showTrialStep(trial->showPageAt(id - ID_PAGE_FIRST));
+        } else if (id >= ID_PAGE_FIRST && id < ID_PAGE_FIRST + pageCount) {
             document_.showPageAt(id - ID_PAGE_FIRST);
             showChosenPage();
         } else if (id >= ID_RECIENTE_FIRST && id < ID_RECIENTE_FIRST + static_cast<int>(kRecentLimit)) {
@@ -440,6 +468,7 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
 // ---- commands ---------------------------------------------------------------
 
 void MainWindow::openProject() {
+    endTrial();
     if (!mayDropDocument())
         return;
     showOpened(openWithPrompts(hwnd));
@@ -466,6 +495,8 @@ void MainWindow::replacePicture() {
 // One project file opens; anything else is taken as pictures, and what is
 // not a PNG is refused with the rest.
 void MainWindow::dropFiles(HDROP drop) {
+    // Pages or a project arrive: a test run of the pages ends first.
+    endTrial();
     ChosenPaths dropped;
     const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
     for (UINT i = 0; i < count; ++i) {
@@ -491,6 +522,7 @@ void MainWindow::dropFiles(HDROP drop) {
 
 // The project in place stays until the new one has been saved.
 void MainWindow::newProject() {
+    endTrial();
     if (!mayDropDocument())
         return;
     ProyectoDlg dialog(hwnd, "", "", nullptr);
@@ -688,4 +720,45 @@ void MainWindow::storePlace() {
         OffsetRect(&rect, work.left, work.top);
     }
     storeWindowPlace(Settings::current(), WindowPlace{rect.left, rect.top});
+}
+
+// ---- trying the pages -------------------------------------------------------
+
+void MainWindow::startTrial() {
+    const TrialStep first = document_.startTrial();
+    canvas_->setTrying(true);
+    updateMenus();
+    showTrialStep(first);
+}
+
+void MainWindow::showTrialStep(const TrialStep& step) {
+    const RemoteTrial* trial = document_.trial();
+    if (!trial)
+        return;
+    if (step.pageChanged) {
+        const int shown = trial->shownIndex();
+        showOnCanvas(shown >= 0 ? document_.project().paginas[static_cast<size_t>(shown)].get() : nullptr);
+        markPageItems();
+    }
+    if (step.flashRegion >= 0)
+        canvas_->flashRegion(step.flashRegion);
+    else if (step.flashAll)
+        canvas_->flashAllRegions();
+    statusBar_.setWholeBarText(RemoteTrial::statusText(step));
+    SetWindowTextA(hwnd, document_.title().c_str());
+}
+
+// The page edited before comes back in its mode; its selection does not.
+void MainWindow::endTrial() {
+    if (!document_.trial())
+        return;
+    const ModoEdicion mode = document_.endTrial();
+    canvas_->setTrying(false);
+    statusBar_.setWholeBarText("");
+    showOnCanvas(document_.shownPage());
+    if (mode != ModoEdicion::NORMAL)
+        SendMessageA(canvas_->hwnd, WM_COMMAND, MAKEWPARAM(modeInfo(mode).commandId, 0), 0);
+    markPageItems();
+    updateMenus();
+    InvalidateRect(hwnd, nullptr, TRUE);
 }

@@ -107,6 +107,10 @@ private:
     void transferOverNetwork();
     void copyRegion();
     void pasteRegion();
+    // A test run of the pages: entering, each step and leaving.
+    void startTrial();
+    void showTrialStep(const TrialStep& step);
+    void endTrial();
 
     // The recent projects: the file menu lists them, opening and saving
     // put the project first.

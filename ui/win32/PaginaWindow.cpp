@@ -8,6 +8,9 @@
 
 namespace {
 
+const UINT_PTR kFlashTimer = 1;
+const UINT kFlashMilliseconds = 500;
+
 uint32_t tickCount() {
     return GetTickCount();
 }
@@ -62,6 +65,7 @@ PaginaWindow::~PaginaWindow() {
 }
 
 void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
+    stopFlash();
     CanvasActions actions = editor_.setPage(page, scale, pageNames);
     fitToPage();
     perform(actions, true);
@@ -93,47 +97,110 @@ LRESULT PaginaWindow::onPaint(HDC dc, PAINTSTRUCT) {
         if (plan.info && plan.bits)
             SetDIBitsToDevice(dc, 0, 0, plan.width, plan.height, 0, 0, 0, plan.height, plan.bits,
                               static_cast<const BITMAPINFO*>(plan.info), DIB_RGB_COLORS);
-        HGDIOBJ oldPen = SelectObject(dc, outlinePen);
-        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-        int oldMix = SetROP2(dc, R2_XORPEN);
-        for (const Rect& r : plan.outlines)
-            Rectangle(dc, r.left, r.top, r.right, r.bottom);
-        if (plan.hasInverted) {
-            // White through XOR inverts: the selected region shows as a negative.
-            SelectObject(dc, GetStockObject(WHITE_BRUSH));
-            SelectObject(dc, GetStockObject(WHITE_PEN));
-            Rectangle(dc, plan.inverted.left, plan.inverted.top, plan.inverted.right, plan.inverted.bottom);
-        }
-        SetROP2(dc, oldMix);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
+        if (trying)
+            drawOutlines(dc, flashedOutlines, flashedRegion ? &*flashedRegion : nullptr);
+        else
+            drawOutlines(dc, plan.outlines, plan.hasInverted ? &plan.inverted : nullptr);
     });
     return 0;
 }
 
+void PaginaWindow::drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted) {
+    HGDIOBJ oldPen = SelectObject(dc, outlinePen);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    int oldMix = SetROP2(dc, R2_XORPEN);
+    for (const Rect& r : outlines)
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    if (inverted) {
+        // White through XOR inverts: the region shows as a negative.
+        SelectObject(dc, GetStockObject(WHITE_BRUSH));
+        SelectObject(dc, GetStockObject(WHITE_PEN));
+        Rectangle(dc, inverted->left, inverted->top, inverted->right, inverted->bottom);
+    }
+    SetROP2(dc, oldMix);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+}
+
 LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
+    if (trying) {
+        guarded([&] {
+            CanvasChange change;
+            change.tapped = editor_.hitTest(x, y);
+            observer.canvasChanged(change);
+        });
+        return 0;
+    }
     guarded([&] { perform(editor_.leftDown(x, y, (keys & MK_CONTROL) != 0)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onLButtonUp(int x, int y, WPARAM) {
-    guarded([&] { perform(editor_.leftUp(x, y)); });
+    if (!trying)
+        guarded([&] { perform(editor_.leftUp(x, y)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onRButtonDown(int x, int y, WPARAM) {
-    guarded([&] { perform(editor_.rightDown(x, y)); });
+    if (!trying)
+        guarded([&] { perform(editor_.rightDown(x, y)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM keys) {
-    guarded([&] { perform(editor_.mouseMove(x, y, (keys & MK_LBUTTON) != 0)); });
+    if (!trying)
+        guarded([&] { perform(editor_.mouseMove(x, y, (keys & MK_LBUTTON) != 0)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
-    guarded([&] { perform(editor_.command(LOWORD(wParam))); });
+    if (!trying)
+        guarded([&] { perform(editor_.command(LOWORD(wParam))); });
     return 0;
+}
+
+// ---- trying the pages ---------------------------------------------------------
+
+void PaginaWindow::setTrying(bool on) {
+    trying = on;
+    stopFlash();
+}
+
+void PaginaWindow::flashRegion(int32_t index) {
+    const PaginaEscalada* shown = editor_.scaledPage();
+    if (shown && index >= 0 && static_cast<size_t>(index) < shown->regions().size())
+        flash({}, &shown->regions()[static_cast<size_t>(index)].coords);
+}
+
+void PaginaWindow::flashAllRegions() {
+    std::vector<Rect> outlines;
+    if (const PaginaEscalada* shown = editor_.scaledPage())
+        for (const Region& region : shown->regions())
+            outlines.push_back(region.coords);
+    flash(std::move(outlines), nullptr);
+}
+
+void PaginaWindow::flash(std::vector<Rect> outlines, const Rect* inverted) {
+    flashedOutlines = std::move(outlines);
+    if (inverted)
+        flashedRegion = *inverted;
+    else
+        flashedRegion.reset();
+    InvalidateRect(hwnd, nullptr, TRUE);
+    SetTimer(hwnd, kFlashTimer, kFlashMilliseconds, nullptr);
+}
+
+LRESULT PaginaWindow::onTimer(WPARAM timerId) {
+    if (timerId == kFlashTimer)
+        stopFlash();
+    return 0;
+}
+
+void PaginaWindow::stopFlash() {
+    KillTimer(hwnd, kFlashTimer);
+    flashedOutlines.clear();
+    flashedRegion.reset();
+    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 // Carries out what the editor asked for, in its order: the newly selected

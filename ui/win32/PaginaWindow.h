@@ -29,12 +29,21 @@ public:
     // Adds `region` (picture pixels) to the page shown, selected.
     void pasteRegion(const Region& region);
 
+    // While the pages are tried the canvas edits nothing and hides the
+    // outlines; a left click is reported as a tap.
+    void setTrying(bool on);
+    // Shows region `index` inverted, or the outlines of every region, for
+    // a moment.
+    void flashRegion(int32_t index);
+    void flashAllRegions();
+
     LRESULT onPaint(HDC dc, PAINTSTRUCT paint) override;
     LRESULT onLButtonDown(int x, int y, WPARAM keys) override;
     LRESULT onLButtonUp(int x, int y, WPARAM keys) override;
     LRESULT onRButtonDown(int x, int y, WPARAM keys) override;
     LRESULT onMouseMove(int x, int y, WPARAM keys) override;
     LRESULT onCommand(WPARAM wParam, LPARAM lParam) override;
+    LRESULT onTimer(WPARAM timerId) override;
 
     // The editing state, for the main window's tests.
     const CanvasEditor& editor() const { return editor_; }
@@ -42,6 +51,9 @@ public:
 private:
     void perform(const CanvasActions& actions, bool resized = false);
     void drawBand(const Rect& erased, const Rect& drawn);
+    void drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted);
+    void flash(std::vector<Rect> outlines, const Rect* inverted);
+    void stopFlash();
     void openCommandDialog(int32_t index);
     void tellObserver(const CanvasActions& actions, bool resized);
     void fitToPage();
@@ -54,4 +66,7 @@ private:
     HCURSOR modeCursors[kModeCount];
     std::optional<Rect> toldSelection;  // the selection the observer last heard of
     PaintPlan plan;  // kept between paints so that its storage is reused
+    bool trying = false;
+    std::vector<Rect> flashedOutlines;
+    std::optional<Rect> flashedRegion;
 };

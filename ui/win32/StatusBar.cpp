@@ -49,6 +49,14 @@ void StatusBar::setMessage(const std::string& text) {
     setPart(kMessagePart, text);
 }
 
+void StatusBar::setWholeBarText(const std::string& text) {
+    if (!hwnd)
+        return;
+    SendMessageA(hwnd, SB_SIMPLE, text.empty() ? FALSE : TRUE, 0);
+    if (!text.empty())
+        SendMessageA(hwnd, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 void StatusBar::setPart(int part, const std::string& text) {
     if (hwnd)
         SendMessageA(hwnd, SB_SETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));

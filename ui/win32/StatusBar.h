@@ -22,6 +22,9 @@ public:
     void setSelection(const Rect* region);
     // The message part, replacing the message before; "" empties it.
     void setMessage(const std::string& text);
+    // One text across the whole bar in place of the parts; "" brings the
+    // parts back as they were.
+    void setWholeBarText(const std::string& text);
 
     // Height of the bar's window, 0 without one.
     int height() const;

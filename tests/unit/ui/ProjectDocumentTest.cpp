@@ -230,3 +230,32 @@ TEST(ProjectDocument, PageDialogValuesAndUndoSteps) {
     document.replaceProject(project(kThree));  // another project takes no history along
     EXPECT_FALSE(document.isEnabled(ID_REHACER));
 }
+
+TEST(ProjectDocument, TryingThePagesGreysEditingAndGivesTheEditedPageBack) {
+    ProjectDocument document;
+    document.replaceProject(project(kThree, "Dos"));
+    document.showPageAt(2);
+    document.setMode(ModoEdicion::ALINEARSUP);
+    ASSERT_TRUE(document.isEnabled(ID_PROBAR_MANDO));
+    document.startTrial();
+    EXPECT_EQ("Quenda - Probando - Casa - Dos", document.title());
+    EXPECT_EQ(std::vector<int>{1}, checkedPageItems(document));
+    const int greyed[] = {ID_MODIFICAR_PROYECTO, ID_VERIFICAR_PROYECTO, ID_PAGINA_AGREGAR, ID_PAGINA_ELIMINAR,
+                          ID_PAGINA_EDITAR,      ID_PAGINA_DUPLICAR,    ID_DESHACER,       ID_REHACER,
+                          ID_EDITAR_COPIAR,      ID_EDITAR_PEGAR,       ID_MODO_NORMAL,    ID_KEY_LEFT,
+                          ID_KEY_DELETE,         ID_KEY_CTRL_SHIFT_UP};
+    for (int id : greyed)
+        EXPECT_FALSE(document.isEnabled(id)) << id;
+    const int offered[] = {ID_GUARDAR_PROYECTO, ID_NUEVO_PROYECTO, ID_ABRIR_PROYECTO, IDM_EXIT,
+                           ID_PROBAR_MANDO,     ID_PRUEBA_ATRAS,   ID_PAGE_FIRST + 2};
+    for (int id : offered)
+        EXPECT_TRUE(document.isEnabled(id)) << id;
+    EXPECT_FALSE(document.isEnabled(ID_PAGE_FIRST + 3));
+
+    document.setMode(ModoEdicion::NORMAL);  // as the canvas reports for each page tried
+    EXPECT_EQ(ModoEdicion::ALINEARSUP, document.endTrial());
+    EXPECT_EQ(nullptr, document.trial());
+    EXPECT_EQ(2, document.shownIndex());
+    EXPECT_TRUE(document.isEnabled(ID_PAGINA_ELIMINAR));
+    EXPECT_FALSE(document.isEnabled(ID_PRUEBA_ATRAS));
+}
