@@ -3,7 +3,6 @@
 #include "app/Window.h"
 
 HINSTANCE instanceHandle = nullptr;
-Dialog* currentDialog = nullptr;
 POINT cascadePosition = {80, 32};
 
 ATOM registerWindowClass(HCURSOR cursor, HBRUSH brush) {

@@ -4,8 +4,6 @@
 #include <windows.h>
 
 extern HINSTANCE instanceHandle;
-class Dialog;
-extern Dialog* currentDialog;
 extern POINT cascadePosition;  // where the next dialog opens; starts at (80, 32)
 
 // The class of every window the program makes.
