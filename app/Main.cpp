@@ -1,10 +1,10 @@
 // Entry routine: class, accelerators, the main window and the message loop.
 #include <windows.h>
 
-#include "app/Application.h"
-#include "app/RegistrySettings.h"
-#include "app/Win32FileAccess.h"
-#include "resources/resource.h"
+#include "win32/Application.h"
+#include "model/win32/RegistrySettings.h"
+#include "model/win32/Win32FileAccess.h"
+#include "base/resource.h"
 #include "ui/win32/MainWindow.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {

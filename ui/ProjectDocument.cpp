@@ -1,7 +1,7 @@
 #include "ui/ProjectDocument.h"
 
 #include "model/Proyecto.h"
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "ui/PaginaForm.h"
 
 namespace {

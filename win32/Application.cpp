@@ -1,6 +1,6 @@
-#include "app/Application.h"
+#include "win32/Application.h"
 
-#include "app/Window.h"
+#include "win32/Window.h"
 
 HINSTANCE instanceHandle = nullptr;
 POINT cascadePosition = {80, 32};

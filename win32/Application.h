@@ -1,4 +1,5 @@
-// Process-wide state of the program.
+// Process-wide state of the window framework: module, window class, the
+// cascade of dialog positions and the message loop.
 #pragma once
 
 #include <windows.h>

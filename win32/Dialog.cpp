@@ -1,6 +1,6 @@
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 
-#include "app/Application.h"
+#include "win32/Application.h"
 
 #include <exception>
 #include <vector>

@@ -1,6 +1,6 @@
-#include "app/Window.h"
+#include "win32/Window.h"
 
-#include "app/Application.h"
+#include "win32/Application.h"
 
 #include <exception>
 

@@ -6,9 +6,9 @@
 #include <stdexcept>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/Dialog.h"
-#include "app/Window.h"
+#include "win32/Application.h"
+#include "win32/Dialog.h"
+#include "win32/Window.h"
 #include "tests/gui/GuiTestResources.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "app/WidePath.h"
-#include "resources/texts.h"
+#include "model/win32/WidePath.h"
+#include "base/texts.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "resources/texts.h"
+#include "base/texts.h"
 
 struct FileDialogRequest {
     bool save = false;

@@ -2,11 +2,11 @@
 
 #include <vector>
 
-#include "app/Application.h"
+#include "win32/Application.h"
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
-#include "resources/resource.h"
-#include "resources/texts.h"
+#include "base/resource.h"
+#include "base/texts.h"
 #include "resources/version.h"
 #include "transfer/win32/SubirProyectoDlg.h"
 #include "transfer/win32/TransferirDlg.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/Window.h"
+#include "win32/Window.h"
 #include "ui/ProjectDocument.h"
 #include "ui/WindowLayout.h"
 #include "ui/win32/CanvasObserver.h"

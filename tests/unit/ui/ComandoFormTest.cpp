@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "ui/ComandoForm.h"
-#include "ui/Trim.h"
+#include "base/Trim.h"
 
 namespace {
 
