@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include "app/WidePath.h"
-#include "resources/texts.h"
+#include "model/win32/WidePath.h"
+#include "base/texts.h"
 
 namespace {
 

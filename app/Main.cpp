@@ -1,11 +1,11 @@
 // Entry routine: class, accelerators, the main window and the message loop.
 #include <windows.h>
 
-#include "app/Application.h"
+#include "win32/Application.h"
 #include "app/CommandLine.h"
-#include "app/RegistrySettings.h"
-#include "app/Win32FileAccess.h"
-#include "resources/resource.h"
+#include "model/win32/RegistrySettings.h"
+#include "model/win32/Win32FileAccess.h"
+#include "base/resource.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/RecoveryOffer.h"
 

@@ -30,7 +30,7 @@
 #include <vector>
 
 #include "model/EditHistory.h"
-#include "model/PaginaEscalada.h"
+#include "ui/PaginaEscalada.h"
 #include "model/PictureCache.h"
 #include "model/PosixFileAccess.h"
 #include "model/ProjectCheck.h"

@@ -5,12 +5,13 @@
 # The portable core: plain C++17, built by g++ for the unit tests and tools
 # and by MinGW-w64 for the program.
 set(QUENDA_CORE_SOURCES
+  base/NameList.cpp
+  base/Trim.cpp
   model/EditHistory.cpp
   model/FileAccess.cpp
   model/Imagen.cpp
   model/MissingPictureCarry.cpp
   model/Pagina.cpp
-  model/PaginaEscalada.cpp
   model/PictureCache.cpp
   model/PictureCarry.cpp
   model/PngChunks.cpp
@@ -33,7 +34,7 @@ set(QUENDA_CORE_SOURCES
   transfer/TransferProgress.cpp
   ui/CanvasEditor.cpp
   ui/ComandoForm.cpp
-  ui/NameList.cpp
+  ui/PaginaEscalada.cpp
   ui/PaginaForm.cpp
   ui/PictureChoice.cpp
   ui/PictureImport.cpp
@@ -41,42 +42,36 @@ set(QUENDA_CORE_SOURCES
   ui/ProyectoForm.cpp
   ui/RecentProjects.cpp
   ui/RemoteTrial.cpp
-  ui/Trim.cpp
   ui/WindowLayout.cpp
   ui/WindowPlace.cpp
 )
-# The core's platform halves: sockets over POSIX (Linux) or Winsock (Windows),
-# lock files and folder listings over POSIX or Win32.
+# The core's platform halves, each in a posix/ or win32/ folder of its room:
+# sockets over POSIX (Linux) or Winsock (Windows), and the lock file that
+# tells a running editor's recovery copy from an abandoned one.
 set(QUENDA_POSIX_SOURCES
   model/PosixProcessLock.cpp
-  transfer/PosixSockets.cpp
+  transfer/posix/PosixSockets.cpp
 )
 set(QUENDA_WINDOWS_SOURCES
   model/WindowsProcessLock.cpp
-  transfer/WinsockSockets.cpp
+  transfer/win32/WinsockSockets.cpp
 )
 
 # The Win32 layer of quenda.exe, all but its entry routine (the program's
 # own list): the GUI test program links the same with an entry routine of
 # its own.
 set(QUENDA_WIN32_SOURCES
-  app/Application.cpp
   app/CommandLine.cpp
-  app/Dialog.cpp
-  app/RegistrySettings.cpp
-  app/WidePath.cpp
-  app/Win32FileAccess.cpp
-  app/Window.cpp
+  model/win32/RegistrySettings.cpp
+  model/win32/WidePath.cpp
+  model/win32/Win32FileAccess.cpp
   transfer/win32/DialogStatusObserver.cpp
   transfer/win32/DireccionDlg.cpp
   transfer/win32/ElevatedCommand.cpp
-  transfer/win32/FolderChooser.cpp
   transfer/win32/SubirProyecto.cpp
   transfer/win32/SubirProyectoDlg.cpp
-  transfer/win32/Thread.cpp
   transfer/win32/TransferirDlg.cpp
   ui/win32/ComandoDlg.cpp
-  ui/win32/DialogRefusal.cpp
   ui/win32/Dpi.cpp
   ui/win32/FileDialog.cpp
   ui/win32/MainWindow.cpp
@@ -93,6 +88,12 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/StatusBar.cpp
   ui/win32/Toolbar.cpp
   ui/win32/VerificarDlg.cpp
+  win32/Application.cpp
+  win32/Dialog.cpp
+  win32/DialogRefusal.cpp
+  win32/FolderChooser.cpp
+  win32/Thread.cpp
+  win32/Window.cpp
 )
 set(QUENDA_PROGRAM_SOURCES
   app/Main.cpp
@@ -100,11 +101,11 @@ set(QUENDA_PROGRAM_SOURCES
 
 # GoogleTest unit tests of the core (Linux).
 set(QUENDA_UNIT_TEST_SOURCES
+  tests/unit/base/TrimTest.cpp
   tests/unit/model/EditHistoryTest.cpp
   tests/unit/model/FileAccessTest.cpp
   tests/unit/model/ImagenTest.cpp
   tests/unit/model/ModelProyectoTest.cpp
-  tests/unit/model/PaginaEscaladaTest.cpp
   tests/unit/model/PictureLocationTest.cpp
   tests/unit/model/PictureOnDemandTest.cpp
   tests/unit/model/PictureViewTest.cpp
@@ -123,6 +124,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/CanvasEditorTest.cpp
   tests/unit/ui/CanvasModesTest.cpp
   tests/unit/ui/ComandoFormTest.cpp
+  tests/unit/ui/PaginaEscaladaTest.cpp
   tests/unit/ui/PaginaFormTest.cpp
   tests/unit/ui/PictureImportTest.cpp
   tests/unit/ui/ProjectDocumentTest.cpp

@@ -40,7 +40,7 @@ function(quenda_windres output script)
     VERBATIM)
 endfunction()
 quenda_windres(${CMAKE_BINARY_DIR}/quenda_rc.o ${CMAKE_SOURCE_DIR}/resources/quenda.rc
-  ${CMAKE_SOURCE_DIR}/resources/resource.h ${CMAKE_SOURCE_DIR}/resources/version.h
+  ${CMAKE_SOURCE_DIR}/base/resource.h ${CMAKE_SOURCE_DIR}/resources/version.h
   ${CMAKE_SOURCE_DIR}/resources/quenda.manifest ${QUENDA_PICTURES_DIR}/quenda.ico)
 
 add_executable(quenda WIN32 ${QUENDA_PROGRAM_SOURCES} $<TARGET_OBJECTS:quenda_win32> ${CMAKE_BINARY_DIR}/quenda_rc.o)
@@ -62,8 +62,8 @@ if(QUENDA_WINDOWS_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
   set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(${QUENDA_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-  add_executable(quenda_windows_tests ${QUENDA_WINDOWS_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/app/Win32FileAccess.cpp
-                                      ${CMAKE_SOURCE_DIR}/app/WidePath.cpp)
+  add_executable(quenda_windows_tests ${QUENDA_WINDOWS_TEST_SOURCES} ${CMAKE_SOURCE_DIR}/model/win32/Win32FileAccess.cpp
+                                      ${CMAKE_SOURCE_DIR}/model/win32/WidePath.cpp)
   target_link_libraries(quenda_windows_tests PRIVATE quenda_core gtest gtest_main)
   target_link_options(quenda_windows_tests PRIVATE ${QUENDA_STATIC_LINK})
 endif()

@@ -9,7 +9,7 @@
 #include <tinyxml2.h>
 
 #include "FileAccess.h"
-#include "resources/texts.h"
+#include "base/texts.h"
 
 using tinyxml2::XMLDocument;
 using tinyxml2::XMLElement;

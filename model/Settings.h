@@ -1,5 +1,5 @@
 // Per-user settings: a few named values the editor keeps between runs. The
-// program keeps them in the registry (app/RegistrySettings); tests and any
+// program keeps them in the registry (model/win32/RegistrySettings); tests and any
 // build without one keep them in memory. Every value name lives here, so a
 // reader sees at once what the editor stores.
 #pragma once

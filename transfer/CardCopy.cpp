@@ -3,7 +3,7 @@
 #include "model/FileAccess.h"
 #include "model/Proyecto.h"
 #include "transfer/PictureNames.h"
-#include "ui/NameList.h"
+#include "base/NameList.h"
 
 const char kDeviceProjectName[] = "trdev.xml";
 

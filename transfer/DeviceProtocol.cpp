@@ -7,7 +7,7 @@
 #include "model/BigEndian.h"
 #include "model/FileAccess.h"
 #include "model/PngChunks.h"
-#include "resources/texts.h"
+#include "base/texts.h"
 #include "transfer/TransferProgress.h"
 
 const char kDiscoveryText[] = "<GETPROYECTO>";

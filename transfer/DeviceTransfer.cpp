@@ -5,7 +5,7 @@
 #include <mutex>
 
 #include "model/FileAccess.h"
-#include "resources/texts.h"
+#include "base/texts.h"
 #include "transfer/DeviceProtocol.h"
 #include "transfer/TransferObserver.h"
 #include "transfer/TransferProgress.h"

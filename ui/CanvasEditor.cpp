@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "resources/resource.h"
+#include "base/resource.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "model/PaginaEscalada.h"
+#include "ui/PaginaEscalada.h"
 #include "model/Region.h"
 #include "ui/ModoEdicion.h"
 

@@ -1,7 +1,7 @@
 #include "ComandoForm.h"
 
-#include "resources/resource.h"
-#include "ui/Trim.h"
+#include "base/resource.h"
+#include "base/Trim.h"
 
 const char kNoJumpEntry[] = "--------";
 const char kBackTarget[] = "/back";

@@ -4,7 +4,7 @@
 // Portable: no windowing system.
 #pragma once
 
-#include "resources/resource.h"
+#include "base/resource.h"
 
 enum class ModoEdicion {
     NORMAL = 0,

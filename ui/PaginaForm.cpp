@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "ui/ComandoForm.h"
-#include "ui/Trim.h"
+#include "base/Trim.h"
 
 PaginaForm::PaginaForm(const std::string& nombre, const std::string& orientaciones,
                        const std::string& imagen, const Comando* comando,

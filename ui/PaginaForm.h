@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/Comando.h"
-#include "ui/FormCheck.h"
+#include "base/FormCheck.h"
 
 class PaginaForm {
 public:

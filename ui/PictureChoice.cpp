@@ -2,7 +2,7 @@
 
 #include "model/FileAccess.h"
 #include "model/Proyecto.h"
-#include "ui/NameList.h"
+#include "base/NameList.h"
 
 namespace {
 

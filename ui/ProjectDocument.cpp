@@ -3,7 +3,7 @@
 #include "model/FileAccess.h"
 #include "model/Proyecto.h"
 #include "model/RegionScale.h"
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "ui/PaginaForm.h"
 #include "ui/RecentProjects.h"
 

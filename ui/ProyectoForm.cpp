@@ -1,7 +1,7 @@
 #include "ProyectoForm.h"
 
-#include "resources/resource.h"
-#include "ui/Trim.h"
+#include "base/resource.h"
+#include "base/Trim.h"
 
 ProyectoForm::ProyectoForm(const std::string& instalacion, const std::string& paginaInicial,
                            const std::vector<std::string>* pageNames)

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/FormCheck.h"
+#include "base/FormCheck.h"
 
 class ProyectoForm {
 public:

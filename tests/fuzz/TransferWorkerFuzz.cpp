@@ -18,7 +18,7 @@
 #include "model/BigEndian.h"
 #include "model/PngChunks.h"
 #include "model/Proyecto.h"
-#include "resources/texts.h"
+#include "base/texts.h"
 #include "tests/unit/support/MemoryFileAccess.h"
 #include "tests/unit/support/PngEncoder.h"
 #include "tests/unit/support/TestData.h"

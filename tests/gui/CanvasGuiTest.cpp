@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
+#include "win32/Application.h"
 #include "model/Pagina.h"
 #include "model/Proyecto.h"
 #include "ui/win32/MainWindow.h"

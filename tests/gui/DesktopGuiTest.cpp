@@ -3,7 +3,7 @@
 #include "tests/gui/GuiTest.h"
 
 #include "app/CommandLine.h"
-#include "app/WidePath.h"
+#include "model/win32/WidePath.h"
 #include "model/Settings.h"
 #include "ui/win32/MainWindow.h"
 

@@ -1,5 +1,5 @@
 // Helpers of the dialog GUI tests (see DialogsGuiTest.h).
-#include "app/Win32FileAccess.h"
+#include "model/win32/Win32FileAccess.h"
 
 #include "tests/gui/DialogsGuiTest.h"
 

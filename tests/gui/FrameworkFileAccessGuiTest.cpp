@@ -3,7 +3,7 @@
 // characters.
 #include "tests/gui/GuiTest.h"
 
-#include "app/Win32FileAccess.h"
+#include "model/win32/Win32FileAccess.h"
 #include "model/Proyecto.h"
 #include "tests/windows/FolderTree.h"
 #include "ui/win32/MainWindow.h"

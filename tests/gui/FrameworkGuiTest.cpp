@@ -2,11 +2,13 @@
 // cascade of dialog positions.
 #include "tests/gui/GuiTest.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
-#include "app/Application.h"
-#include "app/Dialog.h"
-#include "app/Window.h"
+#include "win32/Application.h"
+#include "win32/Dialog.h"
+#include "win32/Window.h"
 #include "tests/gui/GuiTestResources.h"
 
 namespace {
@@ -16,8 +18,6 @@ class RecordingWindow : public Window {
 public:
     RecordingWindow() : Window(nullptr, "Registro", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200) {}
 
-    LRESULT onUserNonZero() override { ++userNonZero; return 11; }
-    LRESULT onUserZero() override { ++userZero; return 22; }
     LRESULT onMouseMove(int x, int y, WPARAM keys) override {
         lastX = x;
         lastY = y;
@@ -34,10 +34,17 @@ public:
     LRESULT onTimer(WPARAM id) override {
         if (id == 7)
             throw std::runtime_error("handler failed");
-        throw 42;  // not even a std::exception
+        if (id == 8)
+            throw 42;  // not even a std::exception
+        return 33;
+    }
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+        messages.push_back(message);
+        return Window::onMessage(message, wParam, lParam);
     }
 
-    int userNonZero = 0, userZero = 0, paints = 0, minMaxInfos = 0;
+    int paints = 0, minMaxInfos = 0;
+    std::vector<UINT> messages;
     int lastX = 0, lastY = 0;
     WPARAM lastKeys = 0;
     HDC paintDc = nullptr;
@@ -105,23 +112,37 @@ GUI_TEST(Framework, WindowClass) {
     GUI_CHECK_EQ(brush.lbColor, static_cast<COLORREF>(PALETTERGB(192, 192, 192)));
 }
 
-GUI_TEST(Framework, AttachedAtCreateOnly) {
+GUI_TEST(Framework, BoundFromNcCreateToNcDestroy) {
     RecordingWindow window;
     GUI_REQUIRE(window.hwnd != nullptr);
     GUI_CHECK(GetWindowLongPtrA(window.hwnd, 0) == reinterpret_cast<LONG_PTR>(&window));
-    // WM_GETMINMAXINFO came during CreateWindowExA, before WM_CREATE: the
-    // object only sees the ones sent after its constructor.
-    GUI_CHECK_EQ(window.minMaxInfos, 0);
+    // The handlers of the subclass take effect once its constructor ran.
     SetWindowPos(window.hwnd, nullptr, 0, 0, 320, 220, SWP_NOMOVE | SWP_NOZORDER);
     GUI_CHECK(window.minMaxInfos > 0);
+
+    // A finished object given as the creation parameter sees the creation
+    // itself, from WM_NCCREATE on, and lets go of the window at its end.
+    HWND first = window.hwnd;
+    window.messages.clear();
+    HWND second = CreateWindowExA(0, kWindowClassName, "segunda", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+                                  nullptr, instanceHandle, &window);
+    GUI_REQUIRE(second != nullptr);
+    GUI_CHECK(window.hwnd == second);
+    GUI_REQUIRE(!window.messages.empty());
+    GUI_CHECK_EQ(window.messages.front(), static_cast<UINT>(WM_NCCREATE));
+    GUI_CHECK(std::count(window.messages.begin(), window.messages.end(), WM_CREATE) == 1);
+    GUI_CHECK_EQ(windowTitle(second), std::string("segunda"));
+    DestroyWindow(second);
+    GUI_CHECK(window.hwnd == nullptr);
+    window.hwnd = first;
 }
 
-GUI_TEST(Framework, NullCreationParameterLeavesWindowUnattached) {
-    HWND bare = CreateWindowExA(0, "QUENDADEFWINCLASS", "suelta", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
+GUI_TEST(Framework, WindowWithoutObjectGetsDefaults) {
+    HWND bare = CreateWindowExA(0, kWindowClassName, "suelta", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
                                 nullptr, instanceHandle, nullptr);
     GUI_REQUIRE(bare != nullptr);
     GUI_CHECK_EQ(GetWindowLongPtrA(bare, 0), static_cast<LONG_PTR>(0));
-    GUI_CHECK_EQ(SendMessageA(bare, WM_USER, 5, 0), static_cast<LRESULT>(0));
+    GUI_CHECK_EQ(windowTitle(bare), std::string("suelta"));
     // DefWindowProcA answers WM_CLOSE by destroying the window.
     SendMessageA(bare, WM_CLOSE, 0, 0);
     GUI_CHECK(!IsWindow(bare));
@@ -129,15 +150,11 @@ GUI_TEST(Framework, NullCreationParameterLeavesWindowUnattached) {
 
 GUI_TEST(Framework, MessagesReachTheirHandlers) {
     RecordingWindow window;
-    GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_USER, 5, 99), static_cast<LRESULT>(11));
-    GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_USER, 0, 99), static_cast<LRESULT>(22));
-    GUI_CHECK_EQ(window.userNonZero, 1);
-    GUI_CHECK_EQ(window.userZero, 1);
-
     SendMessageA(window.hwnd, WM_MOUSEMOVE, MK_CONTROL, MAKELPARAM(16, 65535));
     GUI_CHECK_EQ(window.lastX, 16);
     GUI_CHECK_EQ(window.lastY, -1);
     GUI_CHECK_EQ(window.lastKeys, static_cast<WPARAM>(MK_CONTROL));
+    GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_TIMER, 3, 0), static_cast<LRESULT>(33));
 
     // Unhandled messages get DefWindowProcA: the window text comes back.
     GUI_CHECK_EQ(windowTitle(window.hwnd), std::string("Registro"));
@@ -164,7 +181,7 @@ GUI_TEST(Framework, ExceptionsStopAtTheWindowProcedure) {
     GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_TIMER, 7, 0), static_cast<LRESULT>(0));
     GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_TIMER, 8, 0), static_cast<LRESULT>(0));
     GUI_CHECK(IsWindow(window.hwnd));
-    GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_USER, 1, 0), static_cast<LRESULT>(11));
+    GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_TIMER, 9, 0), static_cast<LRESULT>(33));
 }
 
 GUI_TEST(Framework, CloseAndDestructorDestroyTheWindow) {
@@ -207,7 +224,6 @@ GUI_TEST(Framework, NestedDialogsCascade) {
     GUI_CHECK_EQ(outer.innerResults.size(), static_cast<size_t>(2));
     GUI_CHECK_EQ(cascadePosition.x, 80);
     GUI_CHECK_EQ(cascadePosition.y, 32);
-    GUI_CHECK(currentDialog == nullptr);
 
     Answerer again;
     waitGone(again.on("Prueba 1").click(IDCANCEL));
@@ -267,16 +283,54 @@ GUI_TEST(Framework, MissingTemplateLeavesCascadeAlone) {
     INT_PTR result = missing.runModal();
     GUI_CHECK(result == 0 || result == -1);
     GUI_CHECK(missing.positionReleased);
+    GUI_CHECK(missing.hwnd == nullptr);  // no window was ever bound to it
     GUI_CHECK_EQ(cascadePosition.x, 80);
     GUI_CHECK_EQ(cascadePosition.y, 32);
-    GUI_CHECK(currentDialog == nullptr);
 }
 
-GUI_TEST(Framework, DialogProcedureIdleWithoutDialog) {
-    GUI_REQUIRE(currentDialog == nullptr);
-    GUI_CHECK_EQ(Dialog::sharedDialogProc(nullptr, WM_INITDIALOG, 0, 0), static_cast<INT_PTR>(0));
-    GUI_CHECK_EQ(Dialog::sharedDialogProc(nullptr, WM_COMMAND, IDOK, 0), static_cast<INT_PTR>(0));
+GUI_TEST(Framework, EachDialogWindowReachesItsOwnObject) {
+    // While the inner dialog runs, a message to the outer window reaches
+    // the outer object, and a window with no object gets nothing.
+    class Counting : public NestingDialog {
+    public:
+        explicit Counting(HWND parent, int depth, Counting* inner = nullptr)
+            : NestingDialog(parent, depth), inner(inner) {}
+        INT_PTR onMessage(UINT message, WPARAM, LPARAM) override {
+            if (message != WM_USER + 51)
+                return 0;
+            ++received;
+            return 1;
+        }
+        INT_PTR onCommand(WPARAM wParam, WORD, WORD) override {
+            if (LOWORD(wParam) != IDC_GUITEST_NESTED || !inner)
+                return 0;
+            inner->parent = hwnd;
+            innerResults.push_back(static_cast<int>(inner->runModal()));
+            return 1;
+        }
+        Counting* inner;
+        int received = 0;
+    };
+    Counting inner(nullptr, 2);
+    Counting outer(nullptr, 1, &inner);
+    Answerer answerer;
+    answerer.on("Prueba 1").click(IDC_GUITEST_NESTED);
+    waitGone(answerer.on("Prueba 2").run([](HWND) {
+        SendMessageA(FindWindowA(nullptr, "Prueba 1"), WM_USER + 51, 0, 0);
+    }).click(IDCANCEL));
+    waitGone(answerer.on("Prueba 1").click(IDOK));
+    answerer.start();
+    GUI_CHECK_EQ(outer.runModal(), static_cast<INT_PTR>(IDOK));
+    GUI_REQUIRE(answerer.finish());
+    GUI_CHECK_EQ(outer.received, 1);
+    GUI_CHECK_EQ(inner.received, 0);
+
+    HWND bare = CreateWindowExA(0, kWindowClassName, "", 0, 0, 0, 10, 10, nullptr, nullptr, instanceHandle, nullptr);
+    GUI_REQUIRE(bare != nullptr);
+    GUI_CHECK_EQ(Dialog::sharedDialogProc(bare, WM_COMMAND, IDOK, 0), static_cast<INT_PTR>(0));
+    GUI_CHECK_EQ(Dialog::sharedDialogProc(bare, WM_INITDIALOG, 0, 0), static_cast<INT_PTR>(0));
     GUI_CHECK_EQ(cascadePosition.x, 80);
+    DestroyWindow(bare);
 }
 
 GUI_TEST(Framework, DestructorGivesTheStepBack) {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "app/Application.h"
+#include "win32/Application.h"
 #include "tests/unit/support/PngEncoder.h"
 #include "tests/windows/FolderTree.h"
 #include "ui/win32/MainWindow.h"

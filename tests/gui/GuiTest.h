@@ -51,7 +51,7 @@
 #include <string>
 #include <vector>
 
-#include "resources/resource.h"
+#include "base/resource.h"
 
 class MainWindow;
 

@@ -5,9 +5,9 @@
 #include <map>
 #include <string>
 
-#include "app/Application.h"
-#include "app/RegistrySettings.h"
-#include "app/Win32FileAccess.h"
+#include "win32/Application.h"
+#include "model/win32/RegistrySettings.h"
+#include "model/win32/Win32FileAccess.h"
 #include "ui/win32/RegionClipboard.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/WidePath.h"
+#include "model/win32/WidePath.h"
 
 // Folders of long names nested in `dir` (which ends with a backslash) until
 // the path, with its trailing backslash, is `length` characters long.

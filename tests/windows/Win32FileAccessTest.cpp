@@ -9,11 +9,11 @@
 
 #include <string>
 
-#include "app/Win32FileAccess.h"
-#include "app/WidePath.h"
+#include "model/win32/Win32FileAccess.h"
+#include "model/win32/WidePath.h"
 #include "model/ProjectFile.h"
 #include "model/WindowsPath.h"
-#include "resources/texts.h"
+#include "base/texts.h"
 #include "tests/windows/FolderTree.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "transfer/TransferProgress.h"
 
 void DialogStatusObserver::setStatus(const std::string& text) {

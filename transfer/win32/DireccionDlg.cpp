@@ -1,8 +1,8 @@
 #include "transfer/win32/DireccionDlg.h"
 
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "transfer/DeviceAddress.h"
-#include "ui/win32/DialogRefusal.h"
+#include "win32/DialogRefusal.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 
 class DireccionDlg : public Dialog {
 public:

@@ -7,7 +7,7 @@
 
 #include "transfer/DeviceTransfer.h"
 #include "transfer/win32/DialogStatusObserver.h"
-#include "transfer/win32/Thread.h"
+#include "win32/Thread.h"
 
 class Proyecto;
 class SubirProyectoDlg;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "model/Settings.h"
-#include "resources/resource.h"
-#include "resources/texts.h"
+#include "base/resource.h"
+#include "base/texts.h"
 #include "transfer/DeviceAddress.h"
 #include "transfer/DeviceTransfer.h"
 #include "transfer/TransferProgress.h"

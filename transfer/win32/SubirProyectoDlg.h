@@ -4,7 +4,7 @@
 // offers the firewall rule.
 #pragma once
 
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 
 class Proyecto;
 class SubirProyecto;

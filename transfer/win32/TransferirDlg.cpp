@@ -2,10 +2,10 @@
 
 #include "model/FileAccess.h"
 #include "model/Proyecto.h"
-#include "resources/resource.h"
-#include "resources/texts.h"
+#include "base/resource.h"
+#include "base/texts.h"
 #include "transfer/CardCopy.h"
-#include "transfer/win32/FolderChooser.h"
+#include "win32/FolderChooser.h"
 
 // The method chosen last in this run: true for "TCP/IP".
 static bool rememberedTcpIp = true;

@@ -2,7 +2,7 @@
 // owner) or a copy onto the device's SD card.
 #pragma once
 
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 
 class Proyecto;
 

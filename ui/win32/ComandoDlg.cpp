@@ -1,7 +1,7 @@
 #include "ui/win32/ComandoDlg.h"
 
-#include "resources/resource.h"
-#include "ui/win32/DialogRefusal.h"
+#include "base/resource.h"
+#include "win32/DialogRefusal.h"
 
 ComandoDlg::ComandoDlg(HWND owner, const Comando& comando, const std::vector<std::string>* pageNames)
     : Dialog(owner, IDD_COMANDO), ComandoForm(comando, pageNames) {}

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 #include "model/Comando.h"
 #include "ui/ComandoForm.h"
 

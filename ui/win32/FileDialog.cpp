@@ -7,8 +7,8 @@
 #include <new>
 #include <vector>
 
-#include "app/WidePath.h"
-#include "resources/texts.h"
+#include "model/win32/WidePath.h"
+#include "base/texts.h"
 
 namespace {
 

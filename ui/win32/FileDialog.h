@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "resources/texts.h"
+#include "base/texts.h"
 
 struct FileDialogRequest {
     bool save = false;

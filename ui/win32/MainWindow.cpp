@@ -3,14 +3,14 @@
 #include <ctime>
 #include <vector>
 
-#include "app/Application.h"
+#include "win32/Application.h"
 #include "model/FileAccess.h"
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
 #include "model/RecoveryStore.h"
 #include "model/Settings.h"
-#include "resources/resource.h"
-#include "resources/texts.h"
+#include "base/resource.h"
+#include "base/texts.h"
 #include "resources/version.h"
 #include "transfer/win32/SubirProyectoDlg.h"
 #include "transfer/win32/TransferirDlg.h"

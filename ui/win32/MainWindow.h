@@ -13,7 +13,7 @@
 #include <shellapi.h>
 
 #include "app/CommandLine.h"
-#include "app/Window.h"
+#include "win32/Window.h"
 #include "ui/ProjectDocument.h"
 #include "ui/RecentProjects.h"
 #include "ui/WindowLayout.h"

@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "app/WidePath.h"
+#include "model/win32/WidePath.h"
 #include "model/FileAccess.h"
-#include "resources/resource.h"
-#include "resources/texts.h"
+#include "base/resource.h"
+#include "base/texts.h"
 #include "ui/PictureChoice.h"
 #include "ui/win32/ComandoDlg.h"
-#include "ui/win32/DialogRefusal.h"
+#include "win32/DialogRefusal.h"
 #include "ui/win32/FileDialog.h"
 
 namespace {

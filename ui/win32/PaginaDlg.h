@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 #include "model/Comando.h"
 #include "ui/PaginaForm.h"
 #include "ui/PictureChoice.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/Application.h"
+#include "win32/Application.h"
 #include "model/Pagina.h"
 #include "ui/win32/ComandoDlg.h"
 

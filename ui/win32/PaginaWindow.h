@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Window.h"
+#include "win32/Window.h"
 #include "ui/CanvasEditor.h"
 #include "ui/win32/CanvasObserver.h"
 

@@ -2,8 +2,8 @@
 
 #include "model/FileAccess.h"
 #include "model/Proyecto.h"
-#include "resources/texts.h"
-#include "ui/NameList.h"
+#include "base/texts.h"
+#include "base/NameList.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "ui/win32/ProjectFileDialogs.h"
 
 #include "model/ProjectFile.h"
-#include "resources/texts.h"
+#include "base/texts.h"
 #include "ui/win32/FileDialog.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
 #include "model/ProyectoException.h"
-#include "resources/texts.h"
-#include "ui/NameList.h"
+#include "base/texts.h"
+#include "base/NameList.h"
 #include "ui/win32/ProjectFileDialogs.h"
 #include "ui/win32/VerificarDlg.h"
 

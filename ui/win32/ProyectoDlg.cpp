@@ -1,7 +1,7 @@
 #include "ui/win32/ProyectoDlg.h"
 
-#include "resources/resource.h"
-#include "ui/win32/DialogRefusal.h"
+#include "base/resource.h"
+#include "win32/DialogRefusal.h"
 
 ProyectoDlg::ProyectoDlg(HWND owner, const std::string& instalacion, const std::string& paginaInicial,
                          const std::vector<std::string>* pageNames)

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 #include "ui/ProyectoForm.h"
 
 // The edited values are ProyectoForm's fields: instalacion, paginaInicial,

@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/WidePath.h"
+#include "model/win32/WidePath.h"
 #include "model/FileAccess.h"
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
 #include "model/ProyectoException.h"
 #include "model/RecoveryStore.h"
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/ProjectPrompts.h"
 #include "ui/win32/RecuperarDlg.h"

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "transfer/win32/Thread.h"
+#include "win32/Thread.h"
 
 class Proyecto;
 class RecoveryStore;

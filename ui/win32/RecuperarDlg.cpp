@@ -1,6 +1,6 @@
 #include "ui/win32/RecuperarDlg.h"
 
-#include "resources/resource.h"
+#include "base/resource.h"
 
 RecuperarDlg::RecuperarDlg(HWND owner, const std::string& description, const std::string& archivo,
                            bool recoverable)

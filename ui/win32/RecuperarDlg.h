@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 
 class RecuperarDlg : public Dialog {
 public:

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "app/Application.h"
-#include "resources/resource.h"
+#include "win32/Application.h"
+#include "base/resource.h"
 #include "ui/win32/Dpi.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "app/Application.h"
-#include "resources/resource.h"
+#include "win32/Application.h"
+#include "base/resource.h"
 #include "ui/ModoEdicion.h"
 #include "ui/WindowLayout.h"
 #include "ui/win32/Dpi.h"

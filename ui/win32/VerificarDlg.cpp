@@ -1,6 +1,6 @@
 #include "ui/win32/VerificarDlg.h"
 
-#include "resources/resource.h"
+#include "base/resource.h"
 
 VerificarDlg::VerificarDlg(HWND owner, const std::vector<std::string>& lines, Use use)
     : Dialog(owner, use == Use::Browse ? IDD_VERIFICAR : IDD_VERIFICAR_TRANSFERIR), chosen(-1), lines_(lines) {}

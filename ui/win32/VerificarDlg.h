@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 
 class VerificarDlg : public Dialog {
 public:

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <functional>
 
-#include "model/PaginaEscalada.h"
+#include "ui/PaginaEscalada.h"
 #include "support/MemoryFileAccess.h"
 #include "support/PngFile.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/Pagina.h"
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "ui/CanvasEditor.h"
 
 namespace {

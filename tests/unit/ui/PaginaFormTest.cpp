@@ -3,7 +3,7 @@
 #include <set>
 
 #include "model/FileAccess.h"
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "ui/PaginaForm.h"
 #include "ui/PictureChoice.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "model/Proyecto.h"
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "ui/PaginaForm.h"
 #include "ui/ProjectDocument.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "resources/resource.h"
+#include "base/resource.h"
 #include "ui/ProyectoForm.h"
 
 TEST(ProyectoForm, StartPageSelection) {

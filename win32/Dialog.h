@@ -14,8 +14,9 @@ public:
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
-    // 1 after close(1) (OK), 2 after close(2) (Cancel), 0 or -1 when the
-    // dialog cannot be created.
+    // Runs the dialog with this object bound to its window. 1 after close(1)
+    // (OK), 2 after close(2) (Cancel), 0 or -1 when the dialog cannot be
+    // created.
     INT_PTR runModal();
     void close(INT_PTR result);
     std::string getItemText(int controlId) const;
@@ -26,7 +27,7 @@ public:
     virtual INT_PTR onCommand(WPARAM, WORD, WORD) { return 0; }
     virtual INT_PTR onMessage(UINT, WPARAM, LPARAM) { return 0; }
 
-    HWND hwnd;
+    HWND hwnd;  // the dialog window, from WM_INITDIALOG on
     HWND parent;
     HINSTANCE instance;
     const char* templateName;

@@ -5,11 +5,13 @@
 
 class Window {
 public:
-    // Creates the system window of class kWindowClassName; the object is
-    // attached to it at WM_CREATE, so handlers of a subclass take effect only
-    // once this constructor has returned.
+    // Creates the system window of class kWindowClassName and binds this
+    // object to it at WM_NCCREATE, the first message that carries the
+    // creation parameter. The messages of CreateWindowExA reach the object
+    // while it is still only a Window, so they get the handlers of this
+    // class; a subclass's handlers take effect once this constructor returns.
     Window(Window* owner, const char* title, DWORD style, int x, int y, int width, int height);
-    virtual ~Window();  // destroys the system window
+    virtual ~Window();  // destroys the system window if it still exists
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
@@ -19,18 +21,13 @@ public:
     virtual LRESULT onGetMinMaxInfo(MINMAXINFO*) { return 1; }
     virtual LRESULT onLButtonDown(int, int, WPARAM) { return 0; }
     virtual LRESULT onLButtonUp(int, int, WPARAM) { return 0; }
-    virtual LRESULT onLButtonDblClk(int, int, WPARAM) { return 0; }
     virtual LRESULT onRButtonDown(int, int, WPARAM) { return 0; }
-    virtual LRESULT onRButtonUp(int, int, WPARAM) { return 0; }
-    virtual LRESULT onRButtonDblClk(int, int, WPARAM) { return 0; }
     virtual LRESULT onMouseMove(int, int, WPARAM) { return 0; }
     virtual LRESULT onTimer(WPARAM) { return 0; }
-    virtual LRESULT onSetFocus(WPARAM) { return 0; }
-    virtual LRESULT onUserNonZero() { return 0; }
-    virtual LRESULT onUserZero() { return 0; }
     virtual LRESULT onCommand(WPARAM, LPARAM) { return 0; }
     virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+    // The system window from WM_NCCREATE until WM_NCDESTROY, null otherwise.
     HWND hwnd;
     Window* owner;
 

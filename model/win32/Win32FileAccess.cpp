@@ -1,8 +1,8 @@
-#include "app/Win32FileAccess.h"
+#include "model/win32/Win32FileAccess.h"
 
 #include <windows.h>
 
-#include "app/WidePath.h"
+#include "model/win32/WidePath.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "ui/FormCheck.h"
+#include "base/FormCheck.h"
 
 // Shows the message and puts the focus back where the fix is needed; the
 // dialog stays open so nothing typed is lost.

@@ -1,4 +1,4 @@
-#include "ui/NameList.h"
+#include "base/NameList.h"
 
 const size_t kListedNamesMax = 20;
 

@@ -1,6 +1,6 @@
-#include "app/Dialog.h"
+#include "win32/Dialog.h"
 
-#include "app/Application.h"
+#include "win32/Application.h"
 
 #include <exception>
 #include <vector>
@@ -30,12 +30,8 @@ Dialog::~Dialog() {
 }
 
 INT_PTR Dialog::runModal() {
-    Dialog* outer = currentDialog;
-    currentDialog = this;
     const char* resource = templateId == -1 ? templateName : MAKEINTRESOURCEA(templateId & 0xFFFF);
-    INT_PTR result = DialogBoxParamA(instance, resource, parent, dialogProc, 0);
-    currentDialog = outer;
-    return result;
+    return DialogBoxParamA(instance, resource, parent, dialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 void Dialog::close(INT_PTR result) {
@@ -79,17 +75,26 @@ static INT_PTR dispatchCommand(Dialog& dialog, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-INT_PTR CALLBACK Dialog::sharedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    // Each window keeps its own object: while a nested dialog is up, what
-    // its owner receives (a worker's messages, say) must reach the owner.
-    Dialog* dialog = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
-    if (!dialog) {
-        dialog = currentDialog;
-        if (!dialog)
-            return 0;
-        SetWindowLongPtrA(window, DWLP_USER, reinterpret_cast<LONG_PTR>(dialog));
-    }
+// The object comes with WM_INITDIALOG (the parameter of runModal) and is
+// kept with its window (DWLP_USER), so that each dialog window reaches its
+// own object: while a nested dialog is up, what its owner receives (a
+// worker's messages, say) still reaches the owner. The few messages before
+// WM_INITDIALOG get the system's defaults.
+static Dialog* bind(HWND window, UINT message, LPARAM lParam) {
+    if (message != WM_INITDIALOG)
+        return reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    Dialog* dialog = reinterpret_cast<Dialog*>(lParam);
+    if (!dialog)
+        return nullptr;
+    SetWindowLongPtrA(window, DWLP_USER, lParam);
     dialog->hwnd = window;
+    return dialog;
+}
+
+INT_PTR CALLBACK Dialog::sharedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dialog* dialog = bind(window, message, lParam);
+    if (!dialog)
+        return 0;
     // No C++ exception may unwind through the system's frames.
     try {
         switch (message) {

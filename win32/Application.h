@@ -1,11 +1,10 @@
-// Process-wide state of the program.
+// Process-wide state of the window framework: module, window class, the
+// cascade of dialog positions and the message loop.
 #pragma once
 
 #include <windows.h>
 
 extern HINSTANCE instanceHandle;
-class Dialog;
-extern Dialog* currentDialog;
 extern POINT cascadePosition;  // where the next dialog opens; starts at (80, 32)
 
 // The class of every window the program makes.

@@ -1,4 +1,5 @@
-// Resource and control ids shared by the resource script and the Win32 code.
+// Resource, control and command ids: the resource script, the Win32 code
+// and the portable rules that name a control or a command share them.
 #pragma once
 
 // Menus, accelerators, icon, bitmaps, cursors

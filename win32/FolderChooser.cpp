@@ -1,11 +1,11 @@
-#include "transfer/win32/FolderChooser.h"
+#include "win32/FolderChooser.h"
 
 #include <ole2.h>
 #include <shlobj.h>
 
 #include <vector>
 
-#include "app/WidePath.h"
+#include "model/win32/WidePath.h"
 #include "model/WindowsPath.h"
 
 // The path of the chosen item, whole at any length the system allows.

@@ -1,4 +1,4 @@
-#include "app/WidePath.h"
+#include "model/win32/WidePath.h"
 
 #include "model/WindowsPath.h"
 

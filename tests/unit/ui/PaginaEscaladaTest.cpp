@@ -2,7 +2,7 @@
 
 #include <FreeImage.h>
 
-#include "model/PaginaEscalada.h"
+#include "ui/PaginaEscalada.h"
 #include "support/PngFile.h"
 #include "support/TempFolder.h"
 

@@ -1,4 +1,4 @@
-#include "app/RegistrySettings.h"
+#include "model/win32/RegistrySettings.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "app/Window.h"
+#include "win32/Window.h"
 
-#include "app/Application.h"
+#include "win32/Application.h"
 
 #include <exception>
 
@@ -11,12 +11,14 @@ static Window* attachedWindow(HWND window) {
 
 Window::Window(Window* owner, const char* title, DWORD style, int x, int y, int width, int height)
     : hwnd(nullptr), owner(owner) {
-    hwnd = CreateWindowExA(0, kWindowClassName, title, style, x, y, width, height,
-                           owner ? owner->hwnd : nullptr, nullptr, instanceHandle, this);
+    // windowProc sets hwnd at WM_NCCREATE; a creation that fails after it
+    // (WM_CREATE answered -1) has already cleared it again at WM_NCDESTROY.
+    CreateWindowExA(0, kWindowClassName, title, style, x, y, width, height, owner ? owner->hwnd : nullptr,
+                    nullptr, instanceHandle, this);
 }
 
 Window::~Window() {
-    if (hwnd && IsWindow(hwnd))
+    if (hwnd)
         DestroyWindow(hwnd);
 }
 
@@ -55,28 +57,43 @@ static LRESULT dispatch(Window* object, HWND window, UINT message, WPARAM wParam
     case WM_GETMINMAXINFO: return object->onGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
     case WM_LBUTTONDOWN: return object->onLButtonDown(mouseX(lParam), mouseY(lParam), wParam);
     case WM_LBUTTONUP: return object->onLButtonUp(mouseX(lParam), mouseY(lParam), wParam);
-    case WM_LBUTTONDBLCLK: return object->onLButtonDblClk(mouseX(lParam), mouseY(lParam), wParam);
     case WM_RBUTTONDOWN: return object->onRButtonDown(mouseX(lParam), mouseY(lParam), wParam);
-    case WM_RBUTTONUP: return object->onRButtonUp(mouseX(lParam), mouseY(lParam), wParam);
-    case WM_RBUTTONDBLCLK: return object->onRButtonDblClk(mouseX(lParam), mouseY(lParam), wParam);
     case WM_MOUSEMOVE: return object->onMouseMove(mouseX(lParam), mouseY(lParam), wParam);
     case WM_TIMER: return object->onTimer(wParam);
-    case WM_SETFOCUS: return object->onSetFocus(wParam);
-    case WM_USER: return wParam != 0 ? object->onUserNonZero() : object->onUserZero();
     case WM_COMMAND: return object->onCommand(wParam, lParam);
     default: return object->onMessage(message, wParam, lParam);
     }
 }
 
+// The object travels in the creation parameter and is kept in window long
+// 0 from WM_NCCREATE to WM_NCDESTROY; a window created without one gets the
+// system defaults only.
+static Window* bind(HWND window, UINT message, LPARAM lParam) {
+    if (message != WM_NCCREATE)
+        return attachedWindow(window);
+    Window* object = static_cast<Window*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
+    if (!object)
+        return nullptr;
+    SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(object));
+    object->hwnd = window;
+    return object;
+}
+
+static void unbind(Window* object, HWND window) {
+    SetWindowLongPtrA(window, 0, 0);
+    if (object->hwnd == window)
+        object->hwnd = nullptr;
+}
+
 LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* object = attachedWindow(window);
-    if (!object) {
-        if (message != WM_CREATE)
-            return DefWindowProcA(window, message, wParam, lParam);
-        // A null creation parameter leaves the window unattached for good.
-        const CREATESTRUCTA* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-        return 0;
+    Window* object = bind(window, message, lParam);
+    if (!object)
+        return DefWindowProcA(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        // The last message of the window: after it the handle may name
+        // another window, so the object lets go of it.
+        unbind(object, window);
+        return DefWindowProcA(window, message, wParam, lParam);
     }
     // No C++ exception may unwind through the system's frames; a handler
     // that fails is answered as if it had done nothing.

@@ -1,9 +1,8 @@
-#include "app/Application.h"
+#include "win32/Application.h"
 
-#include "app/Window.h"
+#include "win32/Window.h"
 
 HINSTANCE instanceHandle = nullptr;
-Dialog* currentDialog = nullptr;
 POINT cascadePosition = {80, 32};
 
 ATOM registerWindowClass(HCURSOR cursor, HBRUSH brush) {

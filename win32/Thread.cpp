@@ -1,4 +1,4 @@
-#include "transfer/win32/Thread.h"
+#include "win32/Thread.h"
 
 Thread::Thread() : threadId(0), threadHandle(nullptr) {}
 

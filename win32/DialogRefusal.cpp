@@ -1,4 +1,4 @@
-#include "ui/win32/DialogRefusal.h"
+#include "win32/DialogRefusal.h"
 
 void showRefusal(HWND dialog, const FormCheck& check) {
     MessageBoxA(dialog, check.message.c_str(), "", MB_OK);

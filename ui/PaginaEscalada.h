@@ -8,9 +8,9 @@
 #include <memory>
 #include <vector>
 
-#include "Imagen.h"
-#include "Pagina.h"
-#include "Region.h"
+#include "model/Imagen.h"
+#include "model/Pagina.h"
+#include "model/Region.h"
 
 class PaginaEscalada {
 public:
