@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "win32/Application.h"
-#include "app/CommandLine.h"
+#include "win32/CommandLine.h"
 #include "model/win32/RegistrySettings.h"
 #include "model/win32/Win32FileAccess.h"
 #include "base/resource.h"

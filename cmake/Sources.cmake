@@ -49,11 +49,11 @@ set(QUENDA_CORE_SOURCES
 # sockets over POSIX (Linux) or Winsock (Windows), and the lock file that
 # tells a running editor's recovery copy from an abandoned one.
 set(QUENDA_POSIX_SOURCES
-  model/PosixProcessLock.cpp
+  model/posix/PosixProcessLock.cpp
   transfer/posix/PosixSockets.cpp
 )
 set(QUENDA_WINDOWS_SOURCES
-  model/WindowsProcessLock.cpp
+  model/win32/WindowsProcessLock.cpp
   transfer/win32/WinsockSockets.cpp
 )
 
@@ -61,7 +61,6 @@ set(QUENDA_WINDOWS_SOURCES
 # own list): the GUI test program links the same with an entry routine of
 # its own.
 set(QUENDA_WIN32_SOURCES
-  app/CommandLine.cpp
   model/win32/RegistrySettings.cpp
   model/win32/WidePath.cpp
   model/win32/Win32FileAccess.cpp
@@ -89,6 +88,7 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/Toolbar.cpp
   ui/win32/VerificarDlg.cpp
   win32/Application.cpp
+  win32/CommandLine.cpp
   win32/Dialog.cpp
   win32/DialogRefusal.cpp
   win32/FolderChooser.cpp

@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "win32/CommandLine.h"
 
 #include <shellapi.h>
 

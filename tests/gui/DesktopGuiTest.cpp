@@ -2,7 +2,7 @@
 // recent projects of the file menu, the window's place between runs.
 #include "tests/gui/GuiTest.h"
 
-#include "app/CommandLine.h"
+#include "win32/CommandLine.h"
 #include "model/win32/WidePath.h"
 #include "model/Settings.h"
 #include "ui/win32/MainWindow.h"

@@ -12,7 +12,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/CommandLine.h"
+#include "win32/CommandLine.h"
 #include "win32/Window.h"
 #include "ui/ProjectDocument.h"
 #include "ui/RecentProjects.h"
