@@ -35,32 +35,20 @@ const std::string kId = "0123456789abcdef";
 }  // namespace
 
 TEST(RecoveryNames, TellTheFilesOfACopyFromAnyOther) {
-    struct Case {
-        std::string name;
-        bool ours;
-    } cases[] = {
-        {recoveryCopyName(kId), true},
-        {recoveryLockName(kId), true},
-        {recoveryCopyName(kId) + ".quenda-tmp", true},
+    const std::pair<std::string, bool> cases[] = {
+        {recoveryCopyName(kId), true}, {recoveryLockName(kId), true}, {recoveryCopyName(kId) + ".quenda-tmp", true},
         {"quenda-0123456789ABCDEF.recuperacion", false},  // ids are written in lower case
-        {"quenda-0123.recuperacion", false},
-        {"quenda-0123456789abcdef.xml", false},
-        {"otro-0123456789abcdef.recuperacion", false},
-        {"quenda-../../0123456789.bloqueo", false},
+        {"quenda-0123.recuperacion", false}, {"quenda-0123456789abcdef.xml", false},
+        {"otro-0123456789abcdef.recuperacion", false}, {"quenda-../../0123456789.bloqueo", false},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, ours] : cases) {
         std::string id;
-        EXPECT_EQ(c.ours, recoveryIdOf(c.name, id)) << c.name;
-        if (c.ours) {
-            EXPECT_EQ(kId, id) << c.name;
-        }
+        EXPECT_EQ(ours, recoveryIdOf(name, id) && id == kId) << name;
     }
 }
 
 TEST(RecoveryHeader, ReadsBackWhatWasWrittenAndRefusesDamage) {
-    RecoveryHeader written;
-    written.archivo = "C:\\Usuarios\\Jos\xE9\\casa.xml";
-    written.hora = 1796684400;
+    const RecoveryHeader written{"C:\\Usuarios\\Jos\xE9\\casa.xml", 1796684400};
     const std::string text = recoveryCopyText(written, "<tabrino/>\r\n");
     RecoveryHeader read;
     std::string project;

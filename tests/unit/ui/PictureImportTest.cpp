@@ -19,7 +19,7 @@
 
 namespace {
 
-std::string names(const std::vector<std::string>& list) {
+std::string joined(const std::vector<std::string>& list) {
     std::string text;
     for (const std::string& name : list)
         text += (text.empty() ? "" : ",") + name;
@@ -27,19 +27,13 @@ std::string names(const std::vector<std::string>& list) {
 }
 
 std::string pictureNames(const std::vector<PictureFile>& pictures) {
-    std::vector<std::string> list;
-    for (const PictureFile& picture : pictures)
-        list.push_back(picture.name + "=" + std::to_string(picture.width) + "x" + std::to_string(picture.height));
-    return names(list);
+    std::string text;
+    for (const PictureFile& p : pictures)
+        text += (text.empty() ? "" : ",") + p.name + "=" + std::to_string(p.width) + "x" + std::to_string(p.height);
+    return text;
 }
 
-std::string regionOf(const Pagina& page) {
-    const Rect& r = page.regiones.at(0).coords;
-    return "[" + std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom) + "]";
-}
-
-// A project saved as project.xml in its own folder, and a folder of exports.
+// A project saved as proyecto.xml in its own folder, and a folder of exports.
 struct Folders {
     TempFolder project;
     TempFolder exports;
@@ -49,31 +43,35 @@ struct Folders {
         made->instalacion = "Casa";
         made->archivo = project.file("proyecto.xml");
     }
-    void addPage(const std::string& nombre, const std::string& imagen, int width, int height) {
-        writePng(project.file(imagen), width, height);
+    // A 40x30 page with one region at {10, 10, 30, 20}.
+    void addPage(const std::string& nombre, const std::string& imagen) {
+        writePng(project.file(imagen), 40, 30);
         auto page = std::make_unique<Pagina>();
         page->nombre = nombre;
-        page->setImagen(width, height, imagen, made->archivo);
+        page->setImagen(40, 30, imagen, made->archivo);
         page->addRegion(Region{Rect{10, 10, 30, 20}, Comando()});
         made->addPage(std::move(page));
+    }
+    PictureImport choose(const std::vector<std::string>& names) const {
+        std::vector<std::string> paths;
+        for (const std::string& name : names)
+            paths.push_back(exports.file(name));
+        return PictureImport(paths, *made, FileAccess::current());
     }
 };
 
 }  // namespace
 
+// Each row is in strictly ascending order, every pair both ways.
 TEST(PictureImport, NaturalOrderOfNames) {
-    struct Case {
-        const char* a;
-        const char* b;
-        bool less;
-    } cases[] = {
-        {"pag2.png", "pag10.png", true},   {"pag10.png", "pag2.png", false}, {"Pag1.png", "pag2.png", true},
-        {"pag02.png", "pag3.png", true},   {"a.png", "B.png", true},         {"\xE1rbol", "\xC1rbol2", true},
-        {"pag1", "pag1.png", true},        {"x99999999999999999999", "x100000000000000000000", true},
-        {"A.png", "a.png", true},          {"a.png", "a.png", false},
+    const std::vector<std::vector<std::string>> ascending = {
+        {"A.png", "a.png", "B.png"},  {"Pag1.png", "pag2.png", "pag10.png"}, {"pag02.png", "pag3.png"},
+        {"\xE1rbol", "\xC1rbol2"},    {"pag1", "pag1.png"}, {"x99999999999999999999", "x100000000000000000000"},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(naturalLess(c.a, c.b), c.less) << c.a << " < " << c.b;
+    for (const std::vector<std::string>& row : ascending)
+        for (size_t i = 0; i < row.size(); ++i)
+            for (size_t j = 0; j < row.size(); ++j)
+                EXPECT_EQ(naturalLess(row[i], row[j]), i < j) << row[i] << " < " << row[j];
 }
 
 TEST(PictureImport, RegionsScaleEdgeByEdgeInsideThePicture) {
@@ -96,23 +94,21 @@ TEST(PictureImport, RegionsScaleEdgeByEdgeInsideThePicture) {
 
 TEST(PictureImport, RefusesWhatCannotBeAPageAndAsksBeforeReplacing) {
     Folders folders;
-    folders.addPage("Sala", "sala.png", 40, 30);
+    folders.addPage("Sala", "sala.png");
     writePng(folders.exports.file("pag10.png"), 20, 10);
     writePng(folders.exports.file("pag2.png"), 8, 6);
     writePng(folders.exports.file("sala.png"), 80, 60);  // re-exported at double size
     std::ofstream(folders.exports.file("notas.png")) << "not a picture";
     writePng(folders.project.file("pag2.png"), 5, 5);  // another file of that name
-    PictureImport import({folders.exports.file("pag10.png"), folders.exports.file("pag2.png"),
-                          folders.exports.file("sala.png"), folders.exports.file("notas.png"),
-                          folders.exports.file("ausente.png"), folders.exports.file("CON.png")},
-                         *folders.made, FileAccess::current());
-    EXPECT_EQ(names(import.refusals()),
+    PictureImport import =
+        folders.choose({"pag10.png", "pag2.png", "sala.png", "notas.png", "ausente.png", "CON.png"});
+    EXPECT_EQ(joined(import.refusals()),
               "ausente.png: no es una imagen PNG que el programa pueda usar,"
               "CON.png: nombre de archivo no admitido,"
               "notas.png: no es una imagen PNG que el programa pueda usar");
-    EXPECT_EQ(names(import.conflictingNames()), "pag2.png,sala.png");
+    EXPECT_EQ(joined(import.conflictingNames()), "pag2.png,sala.png");
     import.setConflictAnswer(ReplaceAnswer::Replace);
-    EXPECT_EQ(names(import.resizedPages(*folders.made)), "Sala");
+    EXPECT_EQ(joined(import.resizedPages(*folders.made)), "Sala");
     // A file that goes away before it is copied is refused then.
     std::remove(folders.exports.file("pag10.png").c_str());
     import.copy();
@@ -120,45 +116,46 @@ TEST(PictureImport, RefusesWhatCannotBeAPageAndAsksBeforeReplacing) {
     EXPECT_EQ(pictureNames(import.pictures()), "pag2.png=8x6,sala.png=80x60");
 
     writePng(folders.exports.file("pag2.png"), 9, 9);
-    PictureImport kept({folders.exports.file("pag2.png")}, *folders.made, FileAccess::current());
-    kept.setConflictAnswer(ReplaceAnswer::Keep);
-    kept.copy();
-    EXPECT_EQ(pictureNames(kept.pictures()), "pag2.png=8x6");
-    PictureImport stopped({folders.exports.file("pag2.png")}, *folders.made, FileAccess::current());
-    stopped.setConflictAnswer(ReplaceAnswer::Stop);
-    EXPECT_TRUE(stopped.pictures().empty());
+    for (const auto& [answer, expected] :
+         {std::pair<ReplaceAnswer, std::string>{ReplaceAnswer::Keep, "pag2.png=8x6"}, {ReplaceAnswer::Stop, ""}}) {
+        PictureImport again = folders.choose({"pag2.png"});
+        again.setConflictAnswer(answer);
+        again.copy();
+        EXPECT_EQ(pictureNames(again.pictures()), expected);
+    }
 }
 
 TEST(PictureImport, PagesFromPicturesAreOneUndoStep) {
     Folders folders;
-    folders.addPage("Sala", "sala.png", 40, 30);
-    folders.addPage("Patio", "patio.png", 40, 30);
-    folders.addPage("pag1", "otra.png", 40, 30);
+    folders.addPage("Sala", "sala.png");
+    folders.addPage("Patio", "patio.png");
+    folders.addPage("pag1", "otra.png");
     writePng(folders.project.file("pag1.png"), 8, 6);
     writePng(folders.project.file("pag3.png"), 8, 6);
     writePng(folders.project.file("sala.png"), 80, 15);
     ProjectDocument document;
     document.replaceProject(std::move(folders.made));
     ASSERT_TRUE(document.showPageAt(0));
+    auto pageNames = [&] { return joined(document.project().pageNames()); };
+    auto firstRegion = [&] { return document.project().paginas[0]->regiones.at(0).coords; };
     document.addPicturePages({{"pag1.png", 8, 6}, {"pag3.png", 8, 6}, {"sala.png", 80, 15}}, true);
-    EXPECT_EQ(names(document.project().pageNames()), "Sala,pag1 (2),pag3,Patio,pag1");
+    EXPECT_EQ(pageNames(), "Sala,pag1 (2),pag3,Patio,pag1");
     EXPECT_EQ(document.shownIndex(), 1);
-    const Pagina& updated = *document.project().paginas[0];
-    EXPECT_EQ(regionOf(updated), "[20,5,60,10]");
-    EXPECT_EQ(updated.pictureWidth(), 80u);
+    EXPECT_EQ(firstRegion(), (Rect{20, 5, 60, 10}));
+    EXPECT_EQ(document.project().paginas[0]->pictureWidth(), 80u);
     EXPECT_EQ(document.project().paginas[2]->pictureHeight(), 6u);
     ASSERT_TRUE(document.undo());
-    EXPECT_EQ(names(document.project().pageNames()), "Sala,Patio,pag1");
-    EXPECT_EQ(regionOf(*document.project().paginas[0]), "[10,10,30,20]");
+    EXPECT_EQ(pageNames(), "Sala,Patio,pag1");
+    EXPECT_EQ(firstRegion(), (Rect{10, 10, 30, 20}));
     ASSERT_TRUE(document.redo());
-    EXPECT_EQ(names(document.project().pageNames()), "Sala,pag1 (2),pag3,Patio,pag1");
+    EXPECT_EQ(pageNames(), "Sala,pag1 (2),pag3,Patio,pag1");
 }
 
 // A page with no recorded size has nothing to compare.
 TEST(PictureImport, PagesWhosePictureHasAnotherSizeThanRecorded) {
     Folders folders;
     for (const char* name : {"a", "b", "c"})
-        folders.addPage(name, std::string(name) + ".png", 40, 30);
+        folders.addPage(name, std::string(name) + ".png");
     folders.made->paginas[2]->ancho = 0;
     writePng(folders.project.file("a.png"), 80, 60);
     writePng(folders.project.file("c.png"), 80, 60);

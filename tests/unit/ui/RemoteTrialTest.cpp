@@ -1,6 +1,6 @@
 // A test run of the pages without a window: what each tap, the back and home
-// keys and the start commands show, over the worked example's two pages
-// ("Inicio" sends luz1 and jumps to "Luces", which goes back) and a few more.
+// keys and the start commands show, over a small house ("Inicio" sends luz1
+// and jumps to "Luces", which goes back) and a few more pages.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -37,7 +37,7 @@ std::unique_ptr<Proyecto> project(const std::vector<PageSetup>& pages, const std
     return made;
 }
 
-// The worked example, with three more regions on "Inicio" and a page without any.
+// Five kinds of region on "Inicio", one going back on "Luces", none on "Vacia".
 const std::vector<PageSetup> kHouse = {
     {"Inicio",
      Comando(),
@@ -62,10 +62,10 @@ std::string seen(const RemoteTrial& trial, const TrialStep& step) {
 // key, "h" the home key, "p2" chooses page 2 from the list.
 struct TrialCase {
     const char* what;
-    std::vector<PageSetup> pages;
-    const char* start;
     const char* steps;
     std::string expected;  // as seen() writes it
+    std::vector<PageSetup> pages = kHouse;
+    const char* start = "";
 };
 
 void runCases(const std::vector<TrialCase>& cases) {
@@ -77,14 +77,10 @@ void runCases(const std::vector<TrialCase>& cases) {
         std::istringstream steps(c.steps);
         for (std::string one; steps >> one;) {
             const int n = one.size() > 1 && one[1] != '-' ? one[1] - '0' : -1;
-            if (one[0] == 't')
-                step = trial.tap(n);
-            else if (one[0] == 'b')
-                step = trial.back();
-            else if (one[0] == 'h')
-                step = trial.start();
-            else if (one[0] == 'p')
-                step = trial.showPageAt(n);
+            step = one[0] == 't'   ? trial.tap(n)
+                   : one[0] == 'b' ? trial.back()
+                   : one[0] == 'h' ? trial.start()
+                                   : trial.showPageAt(n);
         }
         EXPECT_EQ(c.expected, seen(trial, step));
     }
@@ -97,51 +93,49 @@ const char kCircle[] = "Las funciones iniciales saltan en c\xEDrculo; la prueba 
 
 TEST(RemoteTrial, WhatATapDoes) {
     runCases({
-        {"a code is described and its region flashes", kHouse, "", "t0",
-         std::string("Inicio back:0 flash:0 | ") + kLuz1},
-        {"a jump shows the page", kHouse, "", "t1", "Luces back:1"},
-        {"a code and a jump: the code first, then the page", kHouse, "", "t2",
+        {"a code is described and its region flashes", "t0", std::string("Inicio back:0 flash:0 | ") + kLuz1},
+        {"a jump shows the page", "t1", "Luces back:1"},
+        {"a code and a jump: the code first, then the page", "t2",
          "Luces back:1 | Se enviar\xED" "a el c\xF3" "digo \"persiana\" al sector \"Dormitorio\" por BlueTooth a "
          "00:11:22:33:44:55"},
-        {"a jump to a page that does not exist stays", kHouse, "", "t3",
-         "Inicio back:0 | La p\xE1gina \"Garaje\" no existe"},
-        {"a region with an empty command", kHouse, "", "t4", "Inicio back:0 | La regi\xF3n no tiene funci\xF3n"},
-        {"outside every region flashes them all", kHouse, "", "t-", "Inicio back:0 flash:all"},
-        {"a page without regions says so", kHouse, "Vacia", "t-",
-         "Vacia back:0 flash:all | La p\xE1gina no tiene regiones"},
-        {"a code without sector or medium", {{"P", Comando(), {cmd("", "x", "")}}}, "", "t0",
-         "P back:0 flash:0 | Se enviar\xED" "a el c\xF3" "digo \"x\" sin sector sin tipo de comunicaci\xF3n"},
+        {"a jump to a page that does not exist stays", "t3", "Inicio back:0 | La p\xE1gina \"Garaje\" no existe"},
+        {"a region with an empty command", "t4", "Inicio back:0 | La regi\xF3n no tiene funci\xF3n"},
+        {"outside every region flashes them all", "t-", "Inicio back:0 flash:all"},
+        {"a page without regions says so", "t-", "Vacia back:0 flash:all | La p\xE1gina no tiene regiones", kHouse,
+         "Vacia"},
+        {"a code without sector or medium", "t0",
+         "P back:0 flash:0 | Se enviar\xED" "a el c\xF3" "digo \"x\" sin sector sin tipo de comunicaci\xF3n",
+         {{"P", Comando(), {cmd("", "x", "")}}}},
     });
 }
 
 TEST(RemoteTrial, HistoryOfThePagesVisited) {
     runCases({
-        {"/back returns to the page before", kHouse, "", "t1 t0", "Inicio back:0"},
-        {"/back with nothing to go back to stays", kHouse, "Luces", "t0", "Luces back:0 | No hay p\xE1gina anterior"},
-        {"the back key walks back the whole way", kHouse, "", "t1 p2 b b", "Inicio back:0"},
-        {"the page list jumps as a region would", kHouse, "", "p2", "Vacia back:1"},
-        {"home starts again with no history", kHouse, "", "t1 h", "Inicio back:0"},
+        {"/back returns to the page before", "t1 t0", "Inicio back:0"},
+        {"/back with nothing to go back to stays", "t0", "Luces back:0 | No hay p\xE1gina anterior", kHouse, "Luces"},
+        {"the back key walks back the whole way", "t1 p2 b b", "Inicio back:0"},
+        {"the page list jumps as a region would", "p2", "Vacia back:1"},
+        {"home starts again with no history", "t1 h", "Inicio back:0"},
     });
 }
 
 TEST(RemoteTrial, StartPageAndStartCommands) {
     const Comando toB = cmd("", "", "B");
+    const std::string circle = std::string("A back:0 | ") + kCircle;
     runCases({
-        {"a name no page has: the first page, said", kHouse, "Garaje", "",
-         "Inicio back:0 | La p\xE1gina inicial \"Garaje\" no existe; se empieza por la primera"},
-        {"no pages at all", {}, "", "", "(none) back:0 | El proyecto no tiene p\xE1ginas"},
-        {"a code is described on entry", {{"A", cmd("Living", "luz1", "", "wifi"), {}}}, "", "",
-         std::string("A back:0 | Al entrar en \"A\": ") + kLuz1},
-        {"a jump replaces the page", {{"A", toB, {}}, {"B", Comando(), {}}}, "", "", "B back:0"},
-        {"a circle stops once every page had its jump", {{"A", toB, {}}, {"B", cmd("", "", "A"), {}}}, "", "",
-         std::string("A back:0 | ") + kCircle},
-        {"a page that jumps to itself stops too", {{"A", cmd("", "", "A"), {}}}, "", "",
-         std::string("A back:0 | ") + kCircle},
-        {"/back on entry returns at once",
-         {{"X", Comando(), {cmd("", "", "A")}}, {"A", cmd("", "", "/back"), {}}}, "", "t0", "X back:0"},
-        {"/back on entry with nothing to go back to", {{"A", cmd("", "", "/back"), {}}}, "", "",
-         "A back:0 | No hay p\xE1gina anterior"},
-        {"a start jump to a page that does not exist", {{"A", cmd("", "", "Z"), {}}}, "", "",
-         "A back:0 | La p\xE1gina \"Z\" no existe"},
+        {"a name no page has: the first page, said", "",
+         "Inicio back:0 | La p\xE1gina inicial \"Garaje\" no existe; se empieza por la primera", kHouse, "Garaje"},
+        {"no pages at all", "", "(none) back:0 | El proyecto no tiene p\xE1ginas", {}},
+        {"a code is described on entry", "", std::string("A back:0 | Al entrar en \"A\": ") + kLuz1,
+         {{"A", cmd("Living", "luz1", "", "wifi"), {}}}},
+        {"a jump replaces the page", "", "B back:0", {{"A", toB, {}}, {"B", Comando(), {}}}},
+        {"a circle stops once every page had its jump", "", circle, {{"A", toB, {}}, {"B", cmd("", "", "A"), {}}}},
+        {"a page that jumps to itself stops too", "", circle, {{"A", cmd("", "", "A"), {}}}},
+        {"/back on entry returns at once", "t0", "X back:0",
+         {{"X", Comando(), {cmd("", "", "A")}}, {"A", cmd("", "", "/back"), {}}}},
+        {"/back on entry with nothing to go back to", "", "A back:0 | No hay p\xE1gina anterior",
+         {{"A", cmd("", "", "/back"), {}}}},
+        {"a start jump to a page that does not exist", "", "A back:0 | La p\xE1gina \"Z\" no existe",
+         {{"A", cmd("", "", "Z"), {}}}},
     });
 }
