@@ -2,21 +2,12 @@
 
 #include <algorithm>
 
+#include "model/FileAccess.h"
 #include "model/Settings.h"
 
 namespace {
 
 const char kSeparator = '|';
-
-// Windows-1252 letters folded to capitals: A-Z and the accented ones
-// (0xE0-0xFE to 0xC0-0xDE, the division sign excepted).
-unsigned char foldCase(unsigned char c) {
-    if (c >= 'a' && c <= 'z')
-        return static_cast<unsigned char>(c - 'a' + 'A');
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return static_cast<unsigned char>(c - 0x20);
-    return c;
-}
 
 bool isSeparator(char c) {
     return c == '\\' || c == '/';
@@ -79,7 +70,7 @@ size_t namesToShow(const std::vector<std::vector<std::string>>& names, size_t wh
     for (; count < own.size(); ++count) {
         bool shared = false;
         for (size_t other = 0; other < names.size() && !shared; ++other)
-            shared = other != which && samePath(lastNames(names[other], count), lastNames(own, count));
+            shared = other != which && equalIgnoringCase(lastNames(names[other], count), lastNames(own, count));
         if (!shared)
             break;
     }
@@ -87,13 +78,6 @@ size_t namesToShow(const std::vector<std::vector<std::string>>& names, size_t wh
 }
 
 }  // namespace
-
-bool samePath(const std::string& a, const std::string& b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return foldCase(static_cast<unsigned char>(x)) == foldCase(static_cast<unsigned char>(y));
-           });
-}
 
 std::vector<std::string> splitRecent(const std::string& text) {
     std::vector<std::string> paths;
@@ -104,7 +88,7 @@ std::vector<std::string> splitRecent(const std::string& text) {
             end = text.size();
         std::string path = text.substr(start, end - start);
         const bool listed = std::any_of(paths.begin(), paths.end(),
-                                        [&](const std::string& other) { return samePath(other, path); });
+                                        [&](const std::string& other) { return equalIgnoringCase(other, path); });
         if (!path.empty() && !listed)
             paths.push_back(path);
         start = end + 1;
@@ -154,7 +138,7 @@ void RecentProjects::add(const std::string& path) {
 void RecentProjects::remove(const std::string& path) {
     std::vector<std::string> listed = paths();
     listed.erase(std::remove_if(listed.begin(), listed.end(),
-                                [&](const std::string& other) { return samePath(other, path); }),
+                                [&](const std::string& other) { return equalIgnoringCase(other, path); }),
                  listed.end());
     store(listed);
 }

@@ -11,9 +11,6 @@
 
 class Settings;
 
-// Windows paths name one file whatever the case of their letters.
-bool samePath(const std::string& a, const std::string& b);
-
 // The stored text as a list: empty entries and repeats dropped, at most
 // kRecentLimit kept.
 std::vector<std::string> splitRecent(const std::string& text);

@@ -64,8 +64,8 @@ UINT_PTR CALLBACK growingBufferHook(HWND hook, UINT message, WPARAM, LPARAM lPar
         return 0;
     HWND explorer = GetParent(hook);
     const LRESULT folder = SendMessageW(explorer, CDM_GETFOLDERPATH, 0, 0);
-    const LRESULT spec = SendMessageW(explorer, CDM_GETSPEC, 0, 0);
-    const size_t needed = static_cast<size_t>((folder > 0 ? folder : 0) + (spec > 0 ? spec : 0)) + 2;
+    const LRESULT nameBox = SendMessageW(explorer, CDM_GETSPEC, 0, 0);
+    const size_t needed = static_cast<size_t>((folder > 0 ? folder : 0) + (nameBox > 0 ? nameBox : 0)) + 2;
     auto* buffer = reinterpret_cast<std::vector<WCHAR>*>(dialog->lCustData);
     if (needed <= buffer->size())
         return 0;

@@ -10,17 +10,9 @@
 #include "ui/win32/ComandoDlg.h"
 #include "win32/DialogRefusal.h"
 #include "ui/win32/FileDialog.h"
+#include "ui/win32/PicturePrompts.h"
 
 namespace {
-
-// Empty when the user cancelled or the dialog failed (reported there).
-std::string askPicturePath(HWND dialog) {
-    FileDialogRequest request;
-    request.title = kOpenFileTitle;
-    request.filter = "Archivos (*.png)\0*.png\0";
-    request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    return askFilePath(dialog, request);
-}
 
 // At any length; empty when it holds characters outside Windows-1252.
 std::string currentDirectory() {
@@ -101,7 +93,7 @@ INT_PTR PaginaDlg::onCommand(WPARAM wParam, WORD, WORD) {
 // The field gets the bare name at once; the picture is copied beside the
 // project file on OK, so that Cancel leaves the folder as it was.
 void PaginaDlg::choosePicture(HWND dialog) {
-    std::string chosen = askPicturePath(dialog);
+    std::string chosen = askPictureFile(dialog);
     if (chosen.empty())
         return;
     // A project not saved yet has no folder of its own.

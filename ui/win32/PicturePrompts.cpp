@@ -7,7 +7,14 @@
 
 namespace {
 
-const char kPngFilter[] = "Archivos (*.png)\0*.png\0";
+// Existing PNG files; the current directory stays where it was.
+FileDialogRequest pictureRequest() {
+    FileDialogRequest request;
+    request.title = kOpenFileTitle;
+    request.filter = "Archivos (*.png)\0*.png\0";
+    request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    return request;
+}
 
 enum class ScaleAnswer { Scale, Keep, Cancel };
 
@@ -66,19 +73,11 @@ bool finish(HWND owner, PictureImport& import, PicturePlan& plan) {
 }  // namespace
 
 ChosenPaths askPictureFiles(HWND owner) {
-    FileDialogRequest request;
-    request.title = kOpenFileTitle;
-    request.filter = kPngFilter;
-    request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    return askFilePaths(owner, request);
+    return askFilePaths(owner, pictureRequest());
 }
 
 std::string askPictureFile(HWND owner) {
-    FileDialogRequest request;
-    request.title = kOpenFileTitle;
-    request.filter = kPngFilter;
-    request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
-    return askFilePath(owner, request);
+    return askFilePath(owner, pictureRequest());
 }
 
 bool preparePages(HWND owner, const Proyecto& project, const ChosenPaths& chosen, PicturePlan& plan) {

@@ -21,7 +21,8 @@ struct PicturePlan {
 
 // PNG files chosen in the file dialog, any number of them.
 ChosenPaths askPictureFiles(HWND owner);
-// A single PNG file; empty when cancelled.
+// A single PNG file; empty when cancelled or the dialog failed (reported
+// there).
 std::string askPictureFile(HWND owner);
 
 // Asks what `chosen` raises, copies the pictures beside `project` and lists
