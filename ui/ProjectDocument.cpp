@@ -79,11 +79,11 @@ bool ProjectDocument::isEnabled(int commandId) const {
     case ID_PAGINA_ELIMINAR:
     case ID_PAGINA_EDITAR:
     case ID_PAGINA_DUPLICAR:
-    case ID_PAGINA_REEMPLAZAR_IMAGEN: return withPages;
+    case ID_PAGINA_REEMPLAZAR_IMAGEN:
+    case ID_PROBAR_MANDO: return withPages;
     case ID_DESHACER: return history_.canUndo();
     case ID_REHACER: return history_.canRedo();
     case ID_EDITAR_PEGAR: return shown_ >= 0;
-    case ID_PROBAR_MANDO: return withPages;
     case ID_PRUEBA_SALIR:
     case ID_PRUEBA_ATRAS:
     case ID_PRUEBA_INICIO: return false;

@@ -1,10 +1,10 @@
 #include "ui/RemoteTrial.h"
 
 #include "model/Proyecto.h"
+#include "ui/ComandoForm.h"
 
 namespace {
 
-const char kBack[] = "/back";
 const char kLeaveHint[] = " (Esc o F5: salir)";
 
 void say(TrialStep& step, const std::string& text) {
@@ -118,7 +118,7 @@ TrialStep RemoteTrial::showPageAt(int index) {
 void RemoteTrial::run(const Comando& comando, TrialStep& step) {
     if (!comando.codigo.empty())
         say(step, sentText(comando));
-    if (comando.pagina == kBack)
+    if (comando.pagina == kBackTarget)
         goBack(step);
     else if (!comando.pagina.empty())
         jumpTo(comando.pagina, step);
@@ -164,7 +164,7 @@ void RemoteTrial::enter(int index, TrialStep& step) {
             return;
         }
         int next = -1;
-        if (start.pagina == kBack) {
+        if (start.pagina == kBackTarget) {
             if (history_.empty()) {
                 say(step, "No hay p\xE1gina anterior");
                 return;
