@@ -22,6 +22,11 @@ std::vector<PagePicture> picturesOfPages(const Proyecto& project, const Pagina* 
     return pictures;
 }
 
+std::string pictureChooserFolder(const std::string& lastChosen, const std::string& projectFile) {
+    const std::string last = folderOf(lastChosen);
+    return last.empty() ? folderOf(projectFile) : last;
+}
+
 PictureChoice::PictureChoice(const std::string& chosenPath, const std::string& projectFolder,
                              FileAccess& files)
     : chosenPath_(chosenPath), projectFolder_(projectFolder), name_(baseNameOf(chosenPath)) {

@@ -19,6 +19,11 @@ struct PagePicture {
 // The pictures of `project`'s pages, in page order, all but `except`'s.
 std::vector<PagePicture> picturesOfPages(const Proyecto& project, const Pagina* except);
 
+// The folder a picture chooser opens in: the one of the picture chosen
+// last (the next page's picture is most likely beside it), else the
+// project file's; "" when there is neither.
+std::string pictureChooserFolder(const std::string& lastChosen, const std::string& projectFile);
+
 class PictureChoice {
 public:
     // `projectFolder` with or without a trailing backslash; `files` answers

@@ -111,6 +111,20 @@ std::vector<std::string> PictureImport::conflictingNames() const {
     return names;
 }
 
+std::vector<std::string> PictureImport::pagesUsingConflicts(const Proyecto& project, const Pagina* except) const {
+    std::vector<std::string> names;
+    for (const auto& page : project.paginas) {
+        if (page.get() == except)
+            continue;
+        for (const Chosen& chosen : chosen_)
+            if (chosen.conflicts && equalIgnoringCase(page->imagen, chosen.picture.name)) {
+                names.push_back(page->nombre);
+                break;
+            }
+    }
+    return names;
+}
+
 void PictureImport::setConflictAnswer(ReplaceAnswer answer) {
     if (answer == ReplaceAnswer::Stop) {
         chosen_.clear();

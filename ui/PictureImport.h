@@ -17,6 +17,7 @@
 #include "model/PictureCarry.h"
 
 class FileAccess;
+class Pagina;
 class Proyecto;
 
 // "pag2" before "pag10": runs of digits compare by value, the rest as
@@ -44,6 +45,9 @@ public:
 
     // Names whose file beside the project already exists with other bytes.
     std::vector<std::string> conflictingNames() const;
+    // Names of `project`'s pages, but `except`, that show one of those files:
+    // replacing it changes their picture too.
+    std::vector<std::string> pagesUsingConflicts(const Proyecto& project, const Pagina* except) const;
     // Replace copies over them, Keep uses the files already there, Stop
     // gives up the whole import: pictures() is then empty.
     void setConflictAnswer(ReplaceAnswer answer);

@@ -1,6 +1,7 @@
 #include "ui/ProjectDocument.h"
 
 #include "model/FileAccess.h"
+#include "model/PictureCache.h"
 #include "model/Proyecto.h"
 #include "model/RegionScale.h"
 #include "base/resource.h"
@@ -148,6 +149,9 @@ void ProjectDocument::replaceProject(std::unique_ptr<Proyecto> replacement) {
     endTrial();
     project_ = std::move(replacement);
     history_.clear();
+    // No page of the old project, nor of its history, is shown again: its
+    // decoded pictures would only hold memory until pushed out.
+    PictureCache::shared().clear();
     showStartPage();
 }
 
@@ -206,11 +210,14 @@ bool ProjectDocument::duplicateShownPage() {
     return true;
 }
 
+// Regions follow only a picture whose size really changed: scaling to the
+// same size would still clamp and reorder them.
 void ProjectDocument::repicture(Pagina& page, const std::string& imagen, bool scale) {
     const int32_t oldWidth = page.recordedAncho();
     const int32_t oldHeight = page.recordedAlto();
     page.replaceImagen(imagen, project_->archivo);
-    if (scale && oldWidth > 0 && oldHeight > 0)
+    const bool resized = oldWidth != page.recordedAncho() || oldHeight != page.recordedAlto();
+    if (scale && resized && oldWidth > 0 && oldHeight > 0)
         scaleRegions(page, static_cast<uint32_t>(oldWidth), static_cast<uint32_t>(oldHeight), page.pictureWidth(),
                      page.pictureHeight());
 }
@@ -252,8 +259,17 @@ bool ProjectDocument::replaceShownPicture(const std::string& imagen, bool scale)
     Pagina* page = shownPage();
     if (!page)
         return false;
-    history_.recordPageChange(*project_, static_cast<size_t>(shown_));
+    std::vector<Pagina*> sharing;
+    for (const auto& other : project_->paginas)
+        if (other.get() != page && equalIgnoringCase(other->imagen, imagen))
+            sharing.push_back(other.get());
+    if (sharing.empty())
+        history_.recordPageChange(*project_, static_cast<size_t>(shown_));
+    else
+        history_.recordPagesChange(*project_, static_cast<size_t>(shown_));
     repicture(*page, imagen, scale);
+    for (Pagina* other : sharing)
+        repicture(*other, other->imagen, scale);
     show(shown_);
     return true;
 }

@@ -67,7 +67,7 @@ public:
 
     // --- Changes, each one undoable step (replacing the project excepted) ---
     // Takes `replacement` in place of the project, forgets the history and
-    // shows the start page.
+    // the decoded pictures, and shows the start page.
     void replaceProject(std::unique_ptr<Proyecto> replacement);
     // The installation name and start page; the start page is shown after.
     void modifyProject(const std::string& instalacion, const std::string& paginaInicial);
@@ -86,7 +86,9 @@ public:
     // the first updated one). One step for all.
     void addPicturePages(const std::vector<PictureFile>& pictures, bool scaleRegions);
     // Gives the page shown the picture `imagen` (beside the project file),
-    // scaling its regions when `scaleRegions` and the size changed.
+    // scaling its regions when `scaleRegions` and the size changed; the
+    // other pages that show `imagen` (its file was written over) are
+    // brought up to date the same way, in the same step.
     bool replaceShownPicture(const std::string& imagen, bool scaleRegions);
     // The pages whose picture changed size since the file was written.
     std::vector<size_t> resizedPictures() const;

@@ -657,9 +657,6 @@ GUI_TEST(MainWindow, SaveAsTakesThePicturesAlongAndFollowsAFailedSave) {
     HWND main = window->hwnd;
     GUI_CHECK(!menuItemEnabled(main, ID_GUARDAR_COMO));
     GUI_REQUIRE(openThroughDialog(*window, path));
-    GUI_CHECK_EQ(menuItemText(main, ID_GUARDAR_COMO), std::string("Guardar como..."));
-    GUI_CHECK_EQ(GetMenuItemID(topMenu(main, 0), 2), static_cast<UINT>(ID_GUARDAR_PROYECTO));
-    GUI_CHECK_EQ(GetMenuItemID(topMenu(main, 0), 3), static_cast<UINT>(ID_GUARDAR_COMO));
     GUI_CHECK(menuItemEnabled(main, ID_GUARDAR_COMO));
 
     // The file cannot be written: the error, then the save dialog.
@@ -684,7 +681,8 @@ GUI_TEST(MainWindow, SaveAsTakesThePicturesAlongAndFollowsAFailedSave) {
     back.on("Guardar como").typeFileName(third.path("casa.xml")).click(IDOK);
     back.on("ERROR").click(IDOK);
     back.start();
-    sendCommand(main, ID_GUARDAR_COMO);
+    pressKey('S', true, true);
+    pumpFor(300);
     GUI_REQUIRE(back.finish());
     GUI_CHECK_EQ(join(back.seen(1).texts),
                  std::string("No se pudieron copiar estas im\xE1genes junto al proyecto:\nfalta.png\n"));
@@ -747,15 +745,6 @@ GUI_TEST(MainWindow, UndoItemsFollowTheHistoryAndTheUndonePageIsShown) {
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
     HWND main = window->hwnd;
-    HMENU editMenu = topMenu(main, 1);
-    int items = GetMenuItemCount(editMenu);
-    GUI_CHECK_EQ(menuItemText(main, ID_DESHACER), std::string("Deshacer"));
-    GUI_CHECK_EQ(menuItemText(main, ID_REHACER), std::string("Rehacer"));
-    // Separator, Deshacer, Rehacer, then the clipboard's separator, Copiar,
-    // Pegar, and the test run's separator and item.
-    items -= 2;
-    GUI_CHECK_EQ(GetMenuItemID(editMenu, items - 4), static_cast<UINT>(ID_REHACER));
-    GUI_CHECK_EQ(GetMenuItemID(editMenu, items - 6), 0u);  // the separator
     GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
     GUI_CHECK(!menuItemEnabled(main, ID_REHACER));
 

@@ -37,5 +37,7 @@ inline constexpr char kHelpText[] =
     "Ctrl-Shift-Flechas: redimensionan achicando la regi\xF3n selecconada\n"
     "Delete elimina la regi\xF3n seleccionada\n"
     "\n"
+    "Ctrl+N: nuevo proyecto. Ctrl+O: abrir. Ctrl+S: guardar. Ctrl+May\xFAs+S: guardar como\n"
+    "\n"
     "Mientras hay cambios sin guardar, cada minuto se escribe una copia de recuperaci\xF3n en "
     "%LOCALAPPDATA%\\Quenda\\recuperacion, que se ofrece al iniciar si Quenda se cerr\xF3 sin guardar.\n";

@@ -410,7 +410,7 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     case ID_PAGINA_EDITAR: editPage(); break;
     case ID_PAGINA_AGREGAR_IMAGENES:
         if (document_.isEnabled(ID_PAGINA_AGREGAR_IMAGENES))
-            addPicturePages(askPictureFiles(hwnd));
+            addPicturePages(askPictureFiles(hwnd, document_.project().archivo));
         break;
     case ID_PAGINA_REEMPLAZAR_IMAGEN: replacePicture(); break;
     case ID_TRANSFERIR: transfer(); break;
@@ -486,7 +486,7 @@ void MainWindow::replacePicture() {
     const Pagina* page = document_.shownPage();
     if (!page)
         return;
-    const std::string path = askPictureFile(hwnd);
+    const std::string path = askPictureFile(hwnd, document_.project().archivo);
     PicturePlan plan;
     if (!path.empty() && prepareReplacement(hwnd, document_.project(), *page, path, plan))
         changeDocument([&] { document_.replaceShownPicture(plan.pictures.front().name, plan.scaleRegions); });

@@ -93,7 +93,7 @@ INT_PTR PaginaDlg::onCommand(WPARAM wParam, WORD, WORD) {
 // The field gets the bare name at once; the picture is copied beside the
 // project file on OK, so that Cancel leaves the folder as it was.
 void PaginaDlg::choosePicture(HWND dialog) {
-    std::string chosen = askPictureFile(dialog);
+    std::string chosen = askPictureFile(dialog, projectFolder_);
     if (chosen.empty())
         return;
     // A project not saved yet has no folder of its own.

@@ -4,25 +4,32 @@
 #include "model/Proyecto.h"
 #include "base/texts.h"
 #include "base/NameList.h"
+#include "ui/PictureChoice.h"
 
 namespace {
 
-// Existing PNG files; the current directory stays where it was.
-FileDialogRequest pictureRequest() {
+// The picture chosen last in this run, wherever it was chosen.
+std::string lastPictureChosen;
+
+// Existing PNG files, from `folder`; the current directory stays where it was.
+FileDialogRequest pictureRequest(const std::string& folder) {
     FileDialogRequest request;
     request.title = kOpenFileTitle;
     request.filter = "Archivos (*.png)\0*.png\0";
+    request.initialFolder = folder.c_str();
     request.flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
     return request;
 }
 
 enum class ScaleAnswer { Scale, Keep, Cancel };
 
-ReplaceAnswer askReplaceAll(HWND owner, const std::vector<std::string>& names) {
-    const std::string text = "Junto al proyecto ya hay archivos con estos nombres y otro contenido:\n" +
-                             nameListText(names) +
-                             "\nS\xED: reemplazarlos todos (no podr\xE1 deshacerlo)\n"
-                             "No: conservar los que ya est\xE1n\nCancelar: no agregar nada";
+ReplaceAnswer askReplaceAll(HWND owner, const std::vector<std::string>& names,
+                            const std::vector<std::string>& pagesUsing) {
+    std::string text = "Junto al proyecto ya hay archivos con estos nombres y otro contenido:\n" + nameListText(names);
+    if (!pagesUsing.empty())
+        text += "Tambi\xE9n los usan estas p\xE1ginas:\n" + nameListText(pagesUsing);
+    text += "\nS\xED: reemplazarlos todos (no podr\xE1 deshacerlo)\n"
+            "No: conservar los que ya est\xE1n\nCancelar: no agregar nada";
     const int answer = MessageBoxA(owner, text.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONWARNING);
     return answer == IDYES ? ReplaceAnswer::Replace : answer == IDNO ? ReplaceAnswer::Keep : ReplaceAnswer::Stop;
 }
@@ -52,14 +59,24 @@ bool hasFolder(HWND owner, const Proyecto& project) {
     return false;
 }
 
-// Answers the replace question when it arises; false after Cancel.
-bool settleConflicts(HWND owner, PictureImport& import) {
+// Answers the replace question when it arises, naming the pages, but
+// `except`, whose picture would change with it; false after Cancel.
+bool settleConflicts(HWND owner, const Proyecto& project, const Pagina* except, PictureImport& import) {
     const std::vector<std::string> conflicts = import.conflictingNames();
     if (conflicts.empty())
         return true;
-    const ReplaceAnswer answer = askReplaceAll(owner, conflicts);
+    const ReplaceAnswer answer = askReplaceAll(owner, conflicts, import.pagesUsingConflicts(project, except));
     import.setConflictAnswer(answer);
     return answer != ReplaceAnswer::Stop;
+}
+
+// The scale question for `resized`, when there are any; false after Cancel.
+bool settleScale(HWND owner, const std::vector<std::string>& resized, PicturePlan& plan) {
+    if (resized.empty())
+        return true;
+    const ScaleAnswer answer = askScale(owner, resized, true);
+    plan.scaleRegions = answer == ScaleAnswer::Scale;
+    return answer != ScaleAnswer::Cancel;
 }
 
 // Copies and hands over what is left; the refusals are listed either way.
@@ -72,12 +89,20 @@ bool finish(HWND owner, PictureImport& import, PicturePlan& plan) {
 
 }  // namespace
 
-ChosenPaths askPictureFiles(HWND owner) {
-    return askFilePaths(owner, pictureRequest());
+ChosenPaths askPictureFiles(HWND owner, const std::string& projectFile) {
+    const std::string folder = pictureChooserFolder(lastPictureChosen, projectFile);
+    ChosenPaths chosen = askFilePaths(owner, pictureRequest(folder));
+    if (!chosen.paths.empty())
+        lastPictureChosen = chosen.paths.front();
+    return chosen;
 }
 
-std::string askPictureFile(HWND owner) {
-    return askFilePath(owner, pictureRequest());
+std::string askPictureFile(HWND owner, const std::string& projectFile) {
+    const std::string folder = pictureChooserFolder(lastPictureChosen, projectFile);
+    const std::string chosen = askFilePath(owner, pictureRequest(folder));
+    if (!chosen.empty())
+        lastPictureChosen = chosen;
+    return chosen;
 }
 
 bool preparePages(HWND owner, const Proyecto& project, const ChosenPaths& chosen, PicturePlan& plan) {
@@ -86,35 +111,27 @@ bool preparePages(HWND owner, const Proyecto& project, const ChosenPaths& chosen
     PictureImport import(chosen.paths, project, FileAccess::current());
     for (const std::string& name : chosen.unreadable)
         import.refuse(name, "su nombre tiene caracteres que el programa no admite");
-    if (!settleConflicts(owner, import))
-        return false;
-    const std::vector<std::string> resized = import.resizedPages(project);
-    if (!resized.empty()) {
-        const ScaleAnswer answer = askScale(owner, resized, true);
-        if (answer == ScaleAnswer::Cancel)
-            return false;
-        plan.scaleRegions = answer == ScaleAnswer::Scale;
-    }
-    return finish(owner, import, plan);
+    return settleConflicts(owner, project, nullptr, import) &&
+           settleScale(owner, import.resizedPages(project), plan) && finish(owner, import, plan);
 }
 
+// The page takes the picture, and so do the other pages that show a file
+// written over: the scale question covers every one whose size changes.
 bool prepareReplacement(HWND owner, const Proyecto& project, const Pagina& page, const std::string& path,
                         PicturePlan& plan) {
     if (!hasFolder(owner, project))
         return false;
     PictureImport import({path}, project, FileAccess::current());
-    if (!settleConflicts(owner, import))
+    if (!settleConflicts(owner, project, &page, import))
         return false;
     const std::vector<PictureFile> pictures = import.pictures();
-    if (!pictures.empty() && page.recordedAncho() > 0 && page.recordedAlto() > 0 &&
+    std::vector<std::string> resized = import.resizedPages(project);
+    if (!pictures.empty() && !equalIgnoringCase(page.imagen, pictures[0].name) && page.recordedAncho() > 0 &&
+        page.recordedAlto() > 0 &&
         (pictures[0].width != static_cast<uint32_t>(page.recordedAncho()) ||
-         pictures[0].height != static_cast<uint32_t>(page.recordedAlto()))) {
-        const ScaleAnswer answer = askScale(owner, {page.nombre}, true);
-        if (answer == ScaleAnswer::Cancel)
-            return false;
-        plan.scaleRegions = answer == ScaleAnswer::Scale;
-    }
-    return finish(owner, import, plan);
+         pictures[0].height != static_cast<uint32_t>(page.recordedAlto())))
+        resized.insert(resized.begin(), page.nombre);
+    return settleScale(owner, resized, plan) && finish(owner, import, plan);
 }
 
 bool userScalesResizedPages(HWND owner, const Proyecto& project, const std::vector<size_t>& pages) {

@@ -19,11 +19,12 @@ struct PicturePlan {
     bool scaleRegions = false;
 };
 
-// PNG files chosen in the file dialog, any number of them.
-ChosenPaths askPictureFiles(HWND owner);
+// PNG files chosen in the file dialog, any number of them. The dialog opens
+// where the last picture was chosen, else beside `projectFile`.
+ChosenPaths askPictureFiles(HWND owner, const std::string& projectFile);
 // A single PNG file; empty when cancelled or the dialog failed (reported
 // there).
-std::string askPictureFile(HWND owner);
+std::string askPictureFile(HWND owner, const std::string& projectFile);
 
 // Asks what `chosen` raises, copies the pictures beside `project` and lists
 // what was not taken. False when the user cancelled or nothing is left.

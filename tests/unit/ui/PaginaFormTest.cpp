@@ -205,3 +205,18 @@ TEST(PictureChoice, CaseIsIgnoredForEveryWindows1252Letter) {
     ExistingFiles files({});
     EXPECT_TRUE(PictureChoice("Z:\\Pa\xD1o\\\xC1rbol.png", "z:\\pa\xF1o", files).alreadyInPlace());
 }
+
+TEST(PictureChoice, ChoosersOpenWhereTheLastPictureWasElseBesideTheProject) {
+    const struct {
+        const char* last;
+        const char* project;
+        const char* folder;
+    } rows[] = {
+        {"", "C:\\Casa\\casa.xml", "C:\\Casa\\"},
+        {"D:\\Exportadas\\sala.png", "C:\\Casa\\casa.xml", "D:\\Exportadas\\"},
+        {"D:\\Exportadas\\sala.png", "", "D:\\Exportadas\\"},
+        {"", "", ""},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(pictureChooserFolder(row.last, row.project), row.folder) << row.last << " | " << row.project;
+}

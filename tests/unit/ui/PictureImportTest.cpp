@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/FileAccess.h"
+#include "model/PictureCache.h"
 #include "model/Proyecto.h"
 #include "model/RegionScale.h"
 #include "tests/unit/support/PngFile.h"
@@ -162,4 +163,43 @@ TEST(PictureImport, PagesWhosePictureHasAnotherSizeThanRecorded) {
     for (auto& page : folders.made->paginas)
         page->setImagen(page->ancho, page->alto, page->imagen, folders.made->archivo);
     EXPECT_EQ(pagesWithResizedPictures(*folders.made), std::vector<size_t>{0});
+}
+
+// A file written over changes every page that shows it, as one step; a page
+// whose picture keeps its size keeps its regions exactly as they were.
+TEST(PictureImport, AFileWrittenOverReachesEveryPageThatShowsIt) {
+    Folders folders;
+    folders.addPage("A", "a.png");
+    folders.addPage("B", "b.png");
+    folders.addPage("C", "b.png");
+    folders.made->paginas[2]->regiones[0].coords = Rect{30, 20, 10, 10};  // as a hand-edited file may hold it
+    writePng(folders.exports.file("b.png"), 80, 60);
+    EXPECT_EQ(joined(folders.choose({"b.png"}).pagesUsingConflicts(*folders.made, folders.made->paginas[0].get())),
+              "B,C");
+    writePng(folders.project.file("b.png"), 80, 60);
+    ProjectDocument document;
+    document.replaceProject(std::move(folders.made));
+    ASSERT_TRUE(document.showPageAt(0));
+    auto regions = [&] {
+        std::string text;
+        for (const auto& page : document.project().paginas) {
+            const Rect& r = page->regiones.at(0).coords;
+            text += page->imagen + ":" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                    std::to_string(r.right) + "," + std::to_string(r.bottom) + " ";
+        }
+        return text;
+    };
+    ASSERT_TRUE(document.replaceShownPicture("b.png", true));
+    EXPECT_EQ(regions(), "b.png:20,20,60,40 b.png:20,20,60,40 b.png:20,20,60,40 ");
+    ASSERT_TRUE(document.undo());
+    EXPECT_EQ(regions(), "a.png:10,10,30,20 b.png:10,10,30,20 b.png:30,20,10,10 ");
+    // The same size again: nothing to scale, nothing put in order.
+    writePng(folders.project.file("b.png"), 40, 30);
+    document.addPicturePages({{"b.png", 40, 30}}, true);
+    EXPECT_EQ(regions(), "a.png:10,10,30,20 b.png:10,10,30,20 b.png:30,20,10,10 ");
+    // Another project shows none of these pictures again: they are let go.
+    document.project().paginas[0]->picture();
+    EXPECT_GT(PictureCache::shared().bytesHeld(), 0u);
+    document.replaceProject(std::make_unique<Proyecto>());
+    EXPECT_EQ(PictureCache::shared().bytesHeld(), 0u);
 }
