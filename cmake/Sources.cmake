@@ -46,13 +46,15 @@ set(QUENDA_CORE_SOURCES
   ui/WindowPlace.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
-# sockets over POSIX (Linux) or Winsock (Windows), and the lock file that
-# tells a running editor's recovery copy from an abandoned one.
+# sockets over POSIX (Linux) or Winsock (Windows), the lock file that
+# tells a running editor's recovery copy from an abandoned one, and on
+# Windows the wide paths these reach files by.
 set(QUENDA_POSIX_SOURCES
   model/posix/PosixProcessLock.cpp
   transfer/posix/PosixSockets.cpp
 )
 set(QUENDA_WINDOWS_SOURCES
+  model/win32/WidePath.cpp
   model/win32/WindowsProcessLock.cpp
   transfer/win32/WinsockSockets.cpp
 )
@@ -62,7 +64,6 @@ set(QUENDA_WINDOWS_SOURCES
 # its own.
 set(QUENDA_WIN32_SOURCES
   model/win32/RegistrySettings.cpp
-  model/win32/WidePath.cpp
   model/win32/Win32FileAccess.cpp
   transfer/win32/DialogStatusObserver.cpp
   transfer/win32/DireccionDlg.cpp

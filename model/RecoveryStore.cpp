@@ -171,6 +171,7 @@ bool RecoveryStore::writeCopy(const Proyecto& project, int64_t now) {
 }
 
 void RecoveryStore::removeCopy() {
+    dropSuperseded();
     if (!hasCopy_)
         return;
     files_.remove(copyPath());
@@ -212,4 +213,15 @@ void RecoveryStore::discard(const std::string& id) {
 
 void RecoveryStore::giveUp(const std::string& id) {
     claimed_.erase(id);
+}
+
+void RecoveryStore::supersede(const std::string& id) {
+    if (claimed_.count(id))
+        superseded_.push_back(id);
+}
+
+void RecoveryStore::dropSuperseded() {
+    for (const std::string& id : superseded_)
+        discard(id);
+    superseded_.clear();
 }

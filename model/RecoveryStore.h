@@ -80,6 +80,13 @@ public:
     void discard(const std::string& id);
     // Lets go of a claimed copy, left for a later start.
     void giveUp(const std::string& id);
+    // The work of a claimed copy is now this editor's, but its own copy of
+    // that work is not written yet: the old copy stays, and stays held, so
+    // that no other editor offers the same work meanwhile.
+    void supersede(const std::string& id);
+    // Deletes the superseded copies: this editor's own copy now holds their
+    // work, or the work was saved or dropped (removeCopy does this too).
+    void dropSuperseded();
 
 private:
     std::string pathOf(const std::string& name) const;
@@ -92,4 +99,5 @@ private:
     bool hasCopy_ = false;
     std::string lastText_;  // what the copy holds, to skip rewriting it
     std::map<std::string, std::unique_ptr<ProcessLock>> claimed_;
+    std::vector<std::string> superseded_;
 };

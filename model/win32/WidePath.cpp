@@ -1,6 +1,35 @@
 #include "model/win32/WidePath.h"
 
+#include <mutex>
+#include <vector>
+
 #include "model/WindowsPath.h"
+
+namespace {
+
+// The real folders behind the stand-ins "<1>", "<2>"... Made on the user
+// interface thread, read by the recovery writer's too.
+std::mutex standInsGuard;
+std::vector<WideText> standIns;
+
+std::string standInName(size_t index) {
+    return "<" + std::to_string(index + 1) + ">";
+}
+
+// `path` with its stand-in replaced by the real folder; as it was otherwise.
+WideText realWidePath(const std::string& path) {
+    if (path.size() > 2 && path[0] == '<') {
+        std::lock_guard<std::mutex> lock(standInsGuard);
+        for (size_t i = 0; i < standIns.size(); ++i) {
+            const std::string name = standInName(i);
+            if (path.compare(0, name.size(), name) == 0)
+                return standIns[i] + wideText(path.substr(name.size()));
+        }
+    }
+    return wideText(path);
+}
+
+}  // namespace
 
 WideText wideText(const std::string& text) {
     std::u16string utf16 = utf16FromCp1252(text);
@@ -40,7 +69,7 @@ WideText fullPath(const WideText& path) {
 static std::u16string extendedPath(const std::string& path) {
     if (path.empty())
         return std::u16string();
-    WideText full = fullPath(wideText(path));
+    WideText full = fullPath(realWidePath(path));
     return extendedLengthForm(std::u16string(full.begin(), full.end()));
 }
 
@@ -55,4 +84,17 @@ bool pathBeyondSystemLimits(const std::string& path) {
     if (extended.empty())
         return path.size() >= kMaxSystemPath;
     return !withinSystemLimits(extended);
+}
+
+std::string standInFor(const WideText& folder) {
+    std::lock_guard<std::mutex> lock(standInsGuard);
+    for (size_t i = 0; i < standIns.size(); ++i)
+        if (standIns[i] == folder)
+            return standInName(i);
+    standIns.push_back(folder);
+    return standInName(standIns.size() - 1);
+}
+
+std::string shownPath(const std::string& path) {
+    return shownText(realWidePath(path).c_str());
 }

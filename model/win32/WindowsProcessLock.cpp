@@ -4,32 +4,7 @@
 #include <windows.h>
 
 #include "model/ProcessLock.h"
-
-namespace {
-
-// Paths are Windows-1252 text, as everywhere in the program.
-std::wstring wide(const std::string& text) {
-    std::wstring out;
-    const int length = MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (length <= 0)
-        return out;
-    out.resize(static_cast<size_t>(length));
-    MultiByteToWideChar(1252, 0, text.data(), static_cast<int>(text.size()), &out[0], length);
-    return out;
-}
-
-bool narrow(const wchar_t* text, std::string& out) {
-    BOOL lossy = FALSE;
-    const int length = WideCharToMultiByte(1252, 0, text, -1, nullptr, 0, nullptr, &lossy);
-    if (length <= 0 || lossy)
-        return false;
-    out.resize(static_cast<size_t>(length));
-    WideCharToMultiByte(1252, 0, text, -1, &out[0], length, nullptr, nullptr);
-    out.resize(static_cast<size_t>(length - 1));
-    return true;
-}
-
-}  // namespace
+#include "model/win32/WidePath.h"
 
 ProcessLock::~ProcessLock() {
     release();
@@ -37,7 +12,7 @@ ProcessLock::~ProcessLock() {
 
 bool ProcessLock::hold(const std::string& path) {
     release();
-    HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+    HANDLE file = CreateFileW(systemPath(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -60,12 +35,12 @@ std::vector<std::string> filesInFolder(const std::string& folder) {
     if (!pattern.empty() && pattern.back() != '\\' && pattern.back() != '/')
         pattern += '\\';
     WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW(wide(pattern + "*").c_str(), &found);
+    HANDLE search = FindFirstFileW(systemPath(pattern + "*").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return names;
     do {
         std::string name;
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && narrow(found.cFileName, name))
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && narrowText(found.cFileName, name))
             names.push_back(name);
     } while (FindNextFileW(search, &found));
     FindClose(search);

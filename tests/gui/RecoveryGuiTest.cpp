@@ -5,6 +5,7 @@
 #include <ctime>
 #include <memory>
 
+#include "base/texts.h"
 #include "model/FileAccess.h"
 #include "model/ProcessLock.h"
 #include "model/ProjectFile.h"
@@ -78,6 +79,35 @@ GUI_TEST(Recovery, AnEditIsCopiedAndASaveRemovesTheCopy) {
     sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
     GUI_CHECK(copiesIn(rec).empty());
     GUI_CHECK(readFileBytes(path).find("instalacion=\"Casa nueva\"") != std::string::npos);
+    // Work dropped for a project from the command line: its copy goes at once.
+    window->document().modifyProject("Casa tirada", "");
+    GUI_REQUIRE(pumpUntil([&] { return copiesIn(rec).size() == 1; }, 4000));
+    Answerer drop;
+    drop.on(kAttention).click(IDNO);
+    drop.start();
+    Proyecto other;
+    other.archivo = folder.path("otro.xml");
+    writeProjectFile(other);
+    StartFile start;
+    start.path = other.archivo;
+    window->openAtStart(start);
+    GUI_REQUIRE(drop.finish());
+    GUI_CHECK(copiesIn(rec).empty());
+
+    // Work dropped at log-off is not copied any more while the session ends.
+    window->document().modifyProject("Casa de salida", "");
+    GUI_REQUIRE(pumpUntil([&] { return copiesIn(rec).size() == 1; }, 4000));
+    Answerer logOff;
+    logOff.on(kAttention).click(IDNO);
+    logOff.start();
+    GUI_CHECK(SendMessageA(window->hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    GUI_REQUIRE(logOff.finish());
+    window->document().modifyProject("Casa cambiada", "");
+    pumpFor(2500);
+    GUI_REQUIRE(copiesIn(rec).size() == 1);
+    GUI_CHECK(readFileBytes(copiesIn(rec)[0]).find("Casa cambiada") == std::string::npos);
+    SendMessageA(window->hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    GUI_CHECK(copiesIn(rec).empty());
 }
 
 GUI_TEST(Recovery, CopiesLeftByACrashAreOfferedAtStart) {

@@ -11,7 +11,10 @@
 
 #include "model/win32/Win32FileAccess.h"
 #include "model/win32/WidePath.h"
+#include "model/ProcessLock.h"
 #include "model/ProjectFile.h"
+#include "model/Proyecto.h"
+#include "model/RecoveryStore.h"
 #include "model/WindowsPath.h"
 #include "base/texts.h"
 #include "tests/windows/FolderTree.h"
@@ -162,4 +165,29 @@ TEST(Win32FileAccess, AProjectPathBeyondTheSystemsReachIsSaidToBeTooLong) {
         }
     }
     FileAccess::install(nullptr);
+}
+
+// The user's own folder on an account named in Japanese: the program's text
+// cannot name it, its stand-in reaches it for the copies, the locks and the
+// listing alike, and messages show it with '?' for what they cannot write.
+TEST(Win32FileAccess, AFolderTheProgramCannotNameIsReachedThroughItsStandIn) {
+    WindowsFolder folder;
+    const WideText real = wideText(folder.path("")) + L"\u6771\u4eac";
+    ASSERT_TRUE(CreateDirectoryW(real.c_str(), nullptr));
+    const std::string standIn = standInFor(real);
+    const std::string rec = standIn + "\\Quenda\\recuperacion\\";
+    Win32FileAccess files;
+    Proyecto project;
+    project.instalacion = "Casa";
+    RecoveryStore store(rec, files);
+    ASSERT_TRUE(store.writeCopy(project, 1));
+    const std::string copyName = baseNameOf(store.copyPath());
+    EXPECT_NE(GetFileAttributesW((real + L"\\Quenda\\recuperacion\\" + wideText(copyName)).c_str()),
+              INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(filesInFolder(rec).size(), 2u);  // the copy and its lock
+    EXPECT_TRUE(RecoveryStore(rec, files).claimAbandoned().empty());
+    EXPECT_EQ(shownPath(rec), folder.path("??\\Quenda\\recuperacion\\"));
+    store.removeCopy();
+    EXPECT_FALSE(files.exists(rec + copyName));
+    removeFolderTree(standIn + "\\");
 }

@@ -9,6 +9,7 @@
 #include "model/Proyecto.h"
 #include "model/RecoveryStore.h"
 #include "model/Settings.h"
+#include "model/win32/WidePath.h"
 #include "base/resource.h"
 #include "base/texts.h"
 #include "resources/version.h"
@@ -66,7 +67,7 @@ MainWindow::MainWindow(const std::string& recoveryFolder)
     if (!recoveryFolder.empty()) {
         recovery_.reset(new RecoveryStore(recoveryFolder, FileAccess::current()));
         recoveryWriter_.reset(new RecoveryWriter(*recovery_, hwnd, kRecoveryWritten));
-        SetTimer(hwnd, kRecoveryTimer, recoveryIntervalSeconds(Settings::current()) * 1000, nullptr);
+        startRecoveryTimer();
     }
     DragAcceptFiles(hwnd, TRUE);
     ShowWindow(hwnd, SW_SHOW);
@@ -86,6 +87,17 @@ void MainWindow::copyUnsavedWork() {
     // With a write still under way the next tick copies what is new.
     if (recoveryWriter_->start(document_.project(), static_cast<int64_t>(std::time(nullptr))))
         copyMayExist_ = true;
+}
+
+void MainWindow::startRecoveryTimer() {
+    SetTimer(hwnd, kRecoveryTimer, recoveryIntervalSeconds(Settings::current()) * 1000, nullptr);
+}
+
+// Saving, opening or starting another project, or undoing back to the saved
+// state leave nothing to recover.
+void MainWindow::dropCopyOfSavedWork() {
+    if (copyMayExist_ && !document_.project().hasUnsavedChanges())
+        removeRecoveryCopy();
 }
 
 void MainWindow::removeRecoveryCopy() {
@@ -112,7 +124,8 @@ void MainWindow::showRecoveryResult(bool written) {
         return;
     recoveryFailureShown_ = !written;
     statusBar_.setMessage(written ? std::string()
-                                  : "No se puede escribir la copia de recuperaci\xF3n en " + recovery_->folder());
+                                  : "No se puede escribir la copia de recuperaci\xF3n en " +
+                                        shownPath(recovery_->folder()));
 }
 
 LRESULT MainWindow::onTimer(WPARAM timerId) {
@@ -135,6 +148,7 @@ void MainWindow::openAtStart(const StartFile& file) {
     if (file.path.empty() || !mayDropDocument())
         return;
     showOpened(readWithPrompts(hwnd, file.path));
+    dropCopyOfSavedWork();
 }
 
 // ---- showing the document ---------------------------------------------------
@@ -339,6 +353,9 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Logging off or shutting down ends the project as closing does.
     if (message == WM_QUERYENDSESSION) {
         sessionMayEnd_ = mayDropDocument();
+        // Work the user chose to drop is not copied again meanwhile.
+        if (sessionMayEnd_ && recovery_)
+            KillTimer(hwnd, kRecoveryTimer);
         return sessionMayEnd_ ? TRUE : FALSE;
     }
     // The session ends without closing the window: the process may end after
@@ -349,10 +366,16 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             storePlace();
             if (sessionMayEnd_)
                 removeRecoveryCopy();
+        } else if (sessionMayEnd_ && recovery_) {
+            startRecoveryTimer();  // another program kept the session going
         }
         return 0;
     }
     if (message == kRecoveryWritten) {
+        if (wParam) {
+            recoveryWriter_->wait();
+            recovery_->dropSuperseded();
+        }
         showRecoveryResult(wParam != 0);
         return 0;
     }
@@ -372,6 +395,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_DROPFILES) {
         dropFiles(reinterpret_cast<HDROP>(wParam));
+        dropCopyOfSavedWork();
         return 0;
     }
     if (message == WM_DPICHANGED) {
@@ -458,10 +482,7 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
-    // Saving, opening or starting another project, or undoing back to the
-    // saved state leave nothing to recover.
-    if (copyMayExist_ && !document_.project().hasUnsavedChanges())
-        removeRecoveryCopy();
+    dropCopyOfSavedWork();
     return 0;
 }
 

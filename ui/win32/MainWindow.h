@@ -88,6 +88,8 @@ private:
     void canvasChanged(const CanvasChange& change) override;
     // The timer's work: a copy of unsaved work, or none when all is saved.
     void copyUnsavedWork();
+    void startRecoveryTimer();
+    void dropCopyOfSavedWork();
     void removeRecoveryCopy();
     // A folder that cannot be written is said once on the status bar.
     void showRecoveryResult(bool written);

@@ -85,11 +85,11 @@ void offerOne(MainWindow& window, RecoveryStore& store, const std::string& id) {
     } else if (answer == IDOK && copy.project && mayDropProject(window.hwnd, window.document().project())) {
         window.replaceProject(std::move(copy.project));
         // Our own copy first, then the old one goes: the work is never
-        // only in memory.
+        // only in memory. Until ours is written the old one stays ours.
         if (window.writeRecoveryCopyNow())
             store.discard(id);
         else
-            store.giveUp(id);
+            store.supersede(id);
     } else {
         store.giveUp(id);
     }
@@ -97,12 +97,15 @@ void offerOne(MainWindow& window, RecoveryStore& store, const std::string& id) {
 
 }  // namespace
 
+// An account named in another script has a folder the program's text cannot
+// write: it is reached through a stand-in, not given up.
 std::string userRecoveryFolder() {
     WCHAR path[MAX_PATH];
     std::string folder;
-    if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK ||
-        !narrowText(path, folder))
+    if (SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path) != S_OK)
         return std::string();
+    if (!narrowText(path, folder))
+        folder = standInFor(path);
     return folder + "\\Quenda\\recuperacion\\";
 }
 

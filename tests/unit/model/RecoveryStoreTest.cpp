@@ -99,6 +99,30 @@ TEST(RecoveryStore, ACopyIsOfferedOnlyOnceItsEditorIsGoneAndToOneEditorOnly) {
     EXPECT_TRUE(filesInFolder(rec).empty());
 }
 
+// Work taken over from a crashed editor's copy: that copy stays held until
+// the new owner's own copy holds the work (or it was saved or dropped).
+TEST(RecoveryStore, ACopyWhoseWorkWasTakenOverStaysHeldUntilItsOwnerLetsItGo) {
+    for (const bool ownCopyWritten : {true, false}) {
+        TempFolder folder;
+        RecoveryStore(folder.path(), FileAccess::current()).writeCopy(*editedProject("", "Perdida"), 1);
+        RecoveryStore taker(folder.path(), FileAccess::current());
+        const std::vector<std::string> claimed = taker.claimAbandoned();
+        ASSERT_EQ(1u, claimed.size());
+        taker.supersede(claimed[0]);
+        RecoveryStore other(folder.path(), FileAccess::current());
+        EXPECT_TRUE(other.claimAbandoned().empty());
+        EXPECT_TRUE(FileAccess::current().exists(folder.file(recoveryCopyName(claimed[0]))));
+        if (ownCopyWritten) {
+            ASSERT_TRUE(taker.writeCopy(*editedProject("", "Perdida"), 2));
+            taker.dropSuperseded();
+        } else {
+            taker.removeCopy();  // saved or dropped
+        }
+        EXPECT_FALSE(FileAccess::current().exists(folder.file(recoveryCopyName(claimed[0]))));
+        EXPECT_TRUE(other.claimAbandoned().empty());
+    }
+}
+
 TEST(RecoveryStore, LeftoversWithoutACopyAreClearedAndOtherFilesKept) {
     TempFolder folder;
     RecoveryStore own(folder.path(), FileAccess::current());
