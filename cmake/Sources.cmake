@@ -42,6 +42,7 @@ set(QUENDA_CORE_SOURCES
   ui/ProyectoForm.cpp
   ui/RecentProjects.cpp
   ui/RemoteTrial.cpp
+  ui/StatusLayout.cpp
   ui/WindowLayout.cpp
   ui/WindowPlace.cpp
 )
@@ -131,6 +132,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/ProyectoFormTest.cpp
   tests/unit/ui/RecentProjectsTest.cpp
   tests/unit/ui/RemoteTrialTest.cpp
+  tests/unit/ui/StatusLayoutTest.cpp
   tests/unit/ui/WindowLayoutTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
