@@ -47,13 +47,16 @@ set(QUENDA_CORE_SOURCES
   ui/WindowPlace.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
-# sockets over POSIX (Linux) or Winsock (Windows), and the lock file that
-# tells a running editor's recovery copy from an abandoned one.
+# sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells
+# a running editor's recovery copy from an abandoned one, and the few calls
+# of PosixFileAccess that differ in MinGW-w64's C runtime.
 set(QUENDA_POSIX_SOURCES
+  model/posix/PosixDescriptorCalls.cpp
   model/posix/PosixProcessLock.cpp
   transfer/posix/PosixSockets.cpp
 )
 set(QUENDA_WINDOWS_SOURCES
+  model/win32/WindowsDescriptorCalls.cpp
   model/win32/WindowsProcessLock.cpp
   transfer/win32/WinsockSockets.cpp
 )
