@@ -42,19 +42,23 @@ set(QUENDA_CORE_SOURCES
   ui/ProyectoForm.cpp
   ui/RecentProjects.cpp
   ui/RemoteTrial.cpp
+  ui/StatusLayout.cpp
   ui/WindowLayout.cpp
   ui/WindowPlace.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
-# sockets over POSIX (Linux) or Winsock (Windows), the lock file that
-# tells a running editor's recovery copy from an abandoned one, and on
-# Windows the wide paths these reach files by.
+# sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells
+# a running editor's recovery copy from an abandoned one, the few calls of
+# PosixFileAccess that differ in MinGW-w64's C runtime, and on Windows the
+# wide paths files are reached by.
 set(QUENDA_POSIX_SOURCES
+  model/posix/PosixDescriptorCalls.cpp
   model/posix/PosixProcessLock.cpp
   transfer/posix/PosixSockets.cpp
 )
 set(QUENDA_WINDOWS_SOURCES
   model/win32/WidePath.cpp
+  model/win32/WindowsDescriptorCalls.cpp
   model/win32/WindowsProcessLock.cpp
   transfer/win32/WinsockSockets.cpp
 )
@@ -132,6 +136,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/ProyectoFormTest.cpp
   tests/unit/ui/RecentProjectsTest.cpp
   tests/unit/ui/RemoteTrialTest.cpp
+  tests/unit/ui/StatusLayoutTest.cpp
   tests/unit/ui/WindowLayoutTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of

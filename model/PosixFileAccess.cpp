@@ -6,23 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// The Windows program builds this file too, with MinGW-w64's C runtime, as
-// the fallback before its Win32 file access is installed: there files must
-// open in binary mode, descriptors are never inherited by an exec, and the
-// flush to disk has another name.
-#ifdef _WIN32
-#include <direct.h>
-#include <io.h>
-const int kOpenFlags = O_BINARY;
-const char kSeparators[] = "\\/";
-static int syncToDisk(int fd) { return ::_commit(fd); }
-static int makeFolder(const std::string& path) { return ::_mkdir(path.c_str()); }
-#else
-const int kOpenFlags = O_CLOEXEC;
-const char kSeparators[] = "/";
-static int syncToDisk(int fd) { return ::fsync(fd); }
-static int makeFolder(const std::string& path) { return ::mkdir(path.c_str(), 0777); }
-#endif
+#include "model/DescriptorCalls.h"
 
 namespace {
 
@@ -77,7 +61,7 @@ private:
 }  // namespace
 
 std::unique_ptr<InputFile> PosixFileAccess::openRead(const std::string& path) {
-    int fd = ::open(path.c_str(), O_RDONLY | kOpenFlags);
+    int fd = ::open(path.c_str(), O_RDONLY | kDescriptorOpenFlags);
     if (fd < 0)
         return nullptr;
     struct stat info;
@@ -89,7 +73,7 @@ std::unique_ptr<InputFile> PosixFileAccess::openRead(const std::string& path) {
 }
 
 std::unique_ptr<OutputFile> PosixFileAccess::create(const std::string& path) {
-    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | kOpenFlags, 0644);
+    int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | kDescriptorOpenFlags, 0644);
     if (fd < 0)
         return nullptr;
     return std::make_unique<PosixOutputFile>(fd);
@@ -103,8 +87,8 @@ bool PosixFileAccess::exists(const std::string& path) {
 // Each folder along the path is made in turn; those there already (the
 // root, a drive) fail harmlessly. What counts is the folder at the end.
 bool PosixFileAccess::createFolders(const std::string& folder) {
-    for (size_t end = folder.find_first_of(kSeparators, 1); end != std::string::npos;
-         end = folder.find_first_of(kSeparators, end + 1))
+    for (size_t end = folder.find_first_of(kPathSeparators, 1); end != std::string::npos;
+         end = folder.find_first_of(kPathSeparators, end + 1))
         makeFolder(folder.substr(0, end));
     makeFolder(folder);
     struct stat info;

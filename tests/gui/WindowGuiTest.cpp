@@ -98,6 +98,28 @@ GUI_TEST(Window, StatusBarShowsModeAndSelectedRegionAsItMoves) {
     GUI_CHECK_EQ(statusPart(window->hwnd, 0), std::string("igualando altura"));
 }
 
+// On the narrowest canvas the message part has room left, and a message
+// too long for it is readable whole across the bar, then back in its part.
+GUI_TEST(Window, LongMessageShowsWholeAcrossTheBarForAWhile) {
+    TempFolder folder;
+    auto window = showPicture(folder, 200, 100, nullptr);
+    HWND bar = GetDlgItem(window->hwnd, IDC_STATUSBAR);
+    int ends[3] = {};
+    GUI_REQUIRE(SendMessageA(bar, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(ends)) == 3);
+    GUI_CHECK(ends[2] - ends[1] > 0);
+    GUI_CHECK_EQ(ends[2], rectWidth(clientRect(bar)));
+    const std::string message(90, 'm');
+    window->statusBar().setMessage(message);
+    GUI_CHECK(SendMessageA(bar, SB_ISSIMPLE, 0, 0));
+    GUI_CHECK_EQ(statusPart(window->hwnd, 0), message);  // a simple bar's text is part 0's
+    GUI_CHECK(pumpUntil([bar] { return !SendMessageA(bar, SB_ISSIMPLE, 0, 0); }, 10000));
+    GUI_CHECK_EQ(statusPart(window->hwnd, 2), message);
+    // The test run's text across the bar stays over a long message.
+    window->statusBar().setWholeBarText("Inicio");
+    window->statusBar().setMessage(message + "m");
+    GUI_CHECK_EQ(statusPart(window->hwnd, 0), std::string("Inicio"));
+}
+
 GUI_TEST(Dpi144, WholePageAndLargerIconsAt144Dpi) {
     auto probe = createMainWindow();
     GUI_REQUIRE(windowDpi(probe->hwnd) == 144);

@@ -190,6 +190,7 @@ void MainWindow::markPageItems() {
 // The canvas reports NORMAL for the page it takes, and with it the title.
 void MainWindow::showOnCanvas(Pagina* page) {
     const double scale = page ? canvasScale(*page) : 1.0;
+    statusBar_.setPictureSize(page ? page->pictureWidth() : 0, page ? page->pictureHeight() : 0);
     canvas_->setPage(page, scale, document_.project().pageNames());
 }
 

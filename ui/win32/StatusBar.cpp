@@ -6,15 +6,18 @@
 
 #include "win32/Application.h"
 #include "base/resource.h"
+#include "ui/ModoEdicion.h"
 #include "ui/win32/Dpi.h"
 
 namespace {
 
-enum Part { kModePart, kSelectionPart, kMessagePart, kPartCount };
-
-// Widths of the mode and selection parts at 96 DPI; the message takes the rest.
-const int kModeWidth = 170;
-const int kSelectionWidth = 230;
+// What a part takes besides its text at 96 DPI: its edges, the indent of
+// its text and the gap to the next part.
+const int kPartMargin = 10;
+// How long a message too long for its part covers the whole bar.
+const UINT kWholeMessageMs = 5000;
+const UINT_PTR kWholeMessageTimer = 1;
+const char kBarProperty[] = "QuendaStatusBar";
 
 std::string selectionText(const Rect& region) {
     const int32_t left = std::min(region.left, region.right), top = std::min(region.top, region.bottom);
@@ -24,9 +27,21 @@ std::string selectionText(const Rect& region) {
            "  alto " + std::to_string(height);
 }
 
+// Every number of the selection with as many digits as the picture's
+// longer side (three at least; a picture's side never has ten).
+std::string longestSelectionText(uint32_t pictureSide) {
+    const size_t digits = std::min<size_t>(9, std::max<size_t>(3, std::to_string(pictureSide).size()));
+    const int32_t number = std::stoi(std::string(digits, '8'));
+    return selectionText(Rect{number, number, 2 * number, 2 * number});
+}
+
 }  // namespace
 
 StatusBar::~StatusBar() {
+    if (hwnd) {
+        KillTimer(hwnd, kWholeMessageTimer);
+        RemovePropA(hwnd, kBarProperty);
+    }
     if (font)
         DeleteObject(font);
 }
@@ -34,27 +49,64 @@ StatusBar::~StatusBar() {
 void StatusBar::create(HWND parent) {
     hwnd = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR)), instanceHandle, nullptr);
+    if (hwnd)
+        SetPropA(hwnd, kBarProperty, this);
     fitParent();
 }
 
 void StatusBar::setMode(const char* modeText) {
-    setPart(kModePart, modeText);
+    setPart(StatusLayout::kMode, modeText);
 }
 
 void StatusBar::setSelection(const Rect* region) {
-    setPart(kSelectionPart, region ? selectionText(*region) : std::string());
+    setPart(StatusLayout::kSelection, region ? selectionText(*region) : std::string());
+}
+
+void StatusBar::setPictureSize(uint32_t width, uint32_t height) {
+    const uint32_t side = std::max(width, height);
+    if (side == pictureSide)
+        return;
+    pictureSide = side;
+    partsMeasured = false;
+    fitParent();
 }
 
 void StatusBar::setMessage(const std::string& text) {
-    setPart(kMessagePart, text);
+    message = text;
+    setPart(StatusLayout::kMessage, text);
+    if (!hwnd)
+        return;
+    RECT bar = {};
+    GetClientRect(hwnd, &bar);
+    messageShownWhole = !text.empty() && !layout.messageFits(textWidth(text), bar.right);
+    if (messageShownWhole)
+        SetTimer(hwnd, kWholeMessageTimer, kWholeMessageMs, &StatusBar::endWholeMessage);
+    showWholeOrParts();
+}
+
+void CALLBACK StatusBar::endWholeMessage(HWND bar, UINT, UINT_PTR timerId, DWORD) {
+    KillTimer(bar, timerId);
+    if (auto* self = static_cast<StatusBar*>(GetPropA(bar, kBarProperty))) {
+        self->messageShownWhole = false;
+        self->showWholeOrParts();
+    }
 }
 
 void StatusBar::setWholeBarText(const std::string& text) {
+    wholeBarText = text;
+    showWholeOrParts();
+}
+
+// The test run's text first, then a message too long for its part.
+void StatusBar::showWholeOrParts() {
     if (!hwnd)
         return;
-    SendMessageA(hwnd, SB_SIMPLE, text.empty() ? FALSE : TRUE, 0);
-    if (!text.empty())
-        SendMessageA(hwnd, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
+    std::string whole = wholeBarText;
+    if (whole.empty() && messageShownWhole)
+        whole = message;
+    SendMessageA(hwnd, SB_SIMPLE, whole.empty() ? FALSE : TRUE, 0);
+    if (!whole.empty())
+        SendMessageA(hwnd, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(whole.c_str()));
 }
 
 void StatusBar::setPart(int part, const std::string& text) {
@@ -67,6 +119,29 @@ int StatusBar::height() const {
     if (!hwnd || !GetWindowRect(hwnd, &r))
         return 0;
     return r.bottom - r.top;
+}
+
+int StatusBar::textWidth(const std::string& text) const {
+    HDC dc = GetDC(hwnd);
+    if (!dc)
+        return 0;
+    // The bar's own font, or the system's when it has none.
+    HFONT barFont = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    HGDIOBJ before = barFont ? SelectObject(dc, barFont) : nullptr;
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (before)
+        SelectObject(dc, before);
+    ReleaseDC(hwnd, dc);
+    return size.cx;
+}
+
+void StatusBar::measureParts(UINT dpi) {
+    int modeWidth = 0;
+    for (int i = 0; i < kModeCount; ++i)
+        modeWidth = std::max(modeWidth, textWidth(modeInfo(modeAt(i)).titleText));
+    layout = StatusLayout(modeWidth, textWidth(longestSelectionText(pictureSide)), scaledForDpi(kPartMargin, dpi));
+    partsMeasured = true;
 }
 
 void StatusBar::fitParent() {
@@ -82,9 +157,15 @@ void StatusBar::fitParent() {
             font = larger;
         }
         fontDpi = dpi;
+        partsMeasured = false;
     }
+    if (!partsMeasured)
+        measureParts(dpi);
     SendMessageA(hwnd, WM_SIZE, 0, 0);
-    const int modeEnd = scaledForDpi(kModeWidth, dpi);
-    int ends[kPartCount] = {modeEnd, modeEnd + scaledForDpi(kSelectionWidth, dpi), -1};
-    SendMessageA(hwnd, SB_SETPARTS, kPartCount, reinterpret_cast<LPARAM>(ends));
+    RECT bar = {};
+    GetClientRect(hwnd, &bar);
+    std::array<int32_t, StatusLayout::kPartCount> ends = layout.partEnds(bar.right);
+    int parts[StatusLayout::kPartCount];
+    std::copy(ends.begin(), ends.end(), parts);
+    SendMessageA(hwnd, SB_SETPARTS, StatusLayout::kPartCount, reinterpret_cast<LPARAM>(parts));
 }

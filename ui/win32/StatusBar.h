@@ -1,12 +1,17 @@
 // The status bar under the canvas: the edit mode, the selected region's
 // place and size in picture pixels, and a message any feature may show.
+// The parts are sized from their texts in the bar's font (StatusLayout); a
+// message longer than its part is shown whole across the bar for a few
+// seconds first.
 #pragma once
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "model/Region.h"
+#include "ui/StatusLayout.h"
 
 class StatusBar {
 public:
@@ -20,10 +25,13 @@ public:
     void setMode(const char* modeText);
     // The selected region in picture pixels, or null when none is selected.
     void setSelection(const Rect* region);
+    // The shown page's picture size (0 x 0 without one): the selection
+    // part is as wide as its longest text for that picture.
+    void setPictureSize(uint32_t width, uint32_t height);
     // The message part, replacing the message before; "" empties it.
     void setMessage(const std::string& text);
     // One text across the whole bar in place of the parts; "" brings the
-    // parts back as they were.
+    // parts back as they were. It wins over a message shown whole.
     void setWholeBarText(const std::string& text);
 
     // Height of the bar's window, 0 without one.
@@ -35,8 +43,18 @@ public:
     HWND hwnd = nullptr;
 
 private:
+    static void CALLBACK endWholeMessage(HWND bar, UINT, UINT_PTR timerId, DWORD);
     void setPart(int part, const std::string& text);
+    void measureParts(UINT dpi);
+    int textWidth(const std::string& text) const;
+    void showWholeOrParts();
 
     HFONT font = nullptr;
     UINT fontDpi = 0;
+    uint32_t pictureSide = 0;
+    bool partsMeasured = false;
+    StatusLayout layout;
+    std::string message;
+    std::string wholeBarText;
+    bool messageShownWhole = false;
 };
