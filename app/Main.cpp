@@ -8,8 +8,12 @@
 #include "base/resource.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/RecoveryOffer.h"
+#include "transfer/win32/FirewallJob.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    // Started elevated by the firewall step: that alone, without a window.
+    if (isFirewallJob(GetCommandLineW()))
+        return runFirewallJob();
     // Read first: a relative path means the current directory at start.
     const StartFile startFile = startFileFrom(GetCommandLineW());
     startApplication(instance);

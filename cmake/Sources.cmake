@@ -72,6 +72,8 @@ set(QUENDA_WIN32_SOURCES
   transfer/win32/DialogStatusObserver.cpp
   transfer/win32/DireccionDlg.cpp
   transfer/win32/ElevatedCommand.cpp
+  transfer/win32/FirewallJob.cpp
+  transfer/win32/FirewallReadBack.cpp
   transfer/win32/SubirProyecto.cpp
   transfer/win32/SubirProyectoDlg.cpp
   transfer/win32/TransferirDlg.cpp
@@ -123,6 +125,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/tools/ResourceArtTest.cpp
   tests/unit/transfer/CardCopyTest.cpp
   tests/unit/transfer/DeviceAddressTest.cpp
+  tests/unit/transfer/FirewallRuleTest.cpp
   tests/unit/transfer/TransferEmulatorTest.cpp
   tests/unit/transfer/TransferProtocolTest.cpp
   tests/unit/transfer/TransferWorkerTest.cpp

@@ -22,7 +22,7 @@ add_compile_definitions(FREEIMAGE_LIB NOMINMAX)
 include_directories(${CMAKE_SOURCE_DIR} ${QUENDA_WINDOWS_LIBS}/include)
 set(QUENDA_IMAGE_LIBS ${QUENDA_WINDOWS_LIBS}/lib/libfreeimage.a ${QUENDA_WINDOWS_LIBS}/lib/libpng16.a
                       ${QUENDA_WINDOWS_LIBS}/lib/libtinyxml2.a ${QUENDA_WINDOWS_LIBS}/lib/libz.a)
-set(QUENDA_SYSTEM_LIBS comctl32 comdlg32 shell32 ole32 gdi32 user32 ws2_32)
+set(QUENDA_SYSTEM_LIBS comctl32 comdlg32 shell32 ole32 oleaut32 gdi32 user32 ws2_32)
 # Nothing but Windows' own DLLs at run time (the C and C++ runtimes and
 # winpthreads go into the executable).
 set(QUENDA_STATIC_LINK -static -static-libgcc -static-libstdc++)

@@ -181,5 +181,6 @@ int DeviceTransfer::run() {
         failure += kConnectHint;
     state_->observer.setStatus(kErrorPrefix + failure);
     state_->observer.setButtonLabel(kOkLabel);
+    state_->observer.transferFailed();
     return -1;
 }

@@ -20,4 +20,6 @@ public:
     virtual void deviceFound(const std::string&) {}
     // The device at `address` said "<FIN>": the transfer is complete.
     virtual void deviceServed(const std::string&) {}
+    // The exchange ended with the error just shown.
+    virtual void transferFailed() {}
 };

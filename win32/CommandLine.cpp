@@ -18,6 +18,19 @@ WideText firstArgument(const WCHAR* commandLine) {
     return first;
 }
 
+// `path` in the system's long or short form; empty when there is none.
+WideText pathForm(DWORD(WINAPI* form)(LPCWSTR, LPWSTR, DWORD), const WideText& path) {
+    const DWORD size = form(path.c_str(), nullptr, 0);
+    if (size == 0)
+        return WideText();
+    WideText result(size, WCHAR());
+    const DWORD length = form(path.c_str(), &result[0], size);
+    if (length == 0 || length >= size)
+        return WideText();
+    result.resize(length);
+    return result;
+}
+
 }  // namespace
 
 StartFile startFileFrom(const WCHAR* commandLine) {
@@ -26,16 +39,22 @@ StartFile startFileFrom(const WCHAR* commandLine) {
     if (given.empty())
         return file;
     WideText full = fullPath(given);
-    // A file dropped on the program may come by its short 8.3 name.
-    WCHAR longName[MAX_PATH];
-    const DWORD longLength = full.empty() ? 0 : GetLongPathNameW(full.c_str(), longName, MAX_PATH);
-    if (longLength > 0 && longLength < MAX_PATH)
-        full.assign(longName, longLength);
-    if (full.empty())
+    if (full.empty()) {
         file.refusal = kFileProblemText;
-    else if (!narrowText(full.c_str(), file.path))
+        return file;
+    }
+    // A file dropped on the program may come by its short 8.3 name.
+    const WideText longName = pathForm(GetLongPathNameW, full);
+    if (!longName.empty())
+        full = longName;
+    if (narrowText(full.c_str(), file.path))
+        return file;
+    // The short form the system gave a name Windows-1252 cannot write may be
+    // one it can.
+    const WideText shortName = pathForm(GetShortPathNameW, full);
+    if (shortName.empty() || !narrowText(shortName.c_str(), file.path)) {
         file.refusal = kPathCharactersText;
-    if (file.refusal)
         file.path.clear();
+    }
     return file;
 }

@@ -48,6 +48,18 @@ GUI_TEST(Desktop, TheFirstFileOfTheCommandLineOpensMadeFullOrShowsWhyNot) {
     GUI_CHECK(answerer.finish());
     GUI_CHECK_EQ(windowTitle(blank->hwnd), std::string("Quenda"));
     GUI_CHECK_EQ(storedRecent(), spaced);
+    // A long name Windows-1252 cannot write opens by the short form the system gives.
+    const WideText odd = wideText(folder.dir()) + L"\u0141\u00F3d\u017A";
+    GUI_REQUIRE(CreateDirectoryW(odd.c_str(), nullptr));
+    GUI_REQUIRE(CopyFileW(wideText(spaced).c_str(), (odd + L"\\casa.xml").c_str(), FALSE));
+    const StartFile shortForm = startFileFrom((L"quenda.exe \"" + odd + L"\\casa.xml\"").c_str());
+    GUI_REQUIRE(!shortForm.refusal);
+    auto opened = createMainWindow();
+    opened->openAtStart(shortForm);
+    GUI_CHECK_EQ(windowTitle(opened->hwnd), std::string("Quenda - Casa"));
+    // The folder's name is beyond TempFolder's Windows-1252 clean-up.
+    DeleteFileW((odd + L"\\casa.xml").c_str());
+    RemoveDirectoryW(odd.c_str());
 }
 
 GUI_TEST(Desktop, RecentProjectsFollowOpeningAndAGoneFileMayLeave) {

@@ -8,6 +8,7 @@
 
 #include "model/Proyecto.h"
 #include "model/Settings.h"
+#include "transfer/Sockets.h"
 #include "transfer/win32/ElevatedCommand.h"
 #include "tests/gui/DialogsGuiTest.h"
 #include "tests/gui/TransferGuiDevice.h"
@@ -189,8 +190,8 @@ GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
             status = controlText(progress, IDC_SUBIR_ESTADO);
             button = controlText(progress, IDCANCEL);
             cancelledAt = GetTickCount();
+            pressKey(VK_RETURN);
         })
-        .click(IDCANCEL)
         .run([&](HWND progress) {
             // The worker has ended once its socket is closed.
             portFreed = waitFor([] { return udpPortFree(9835); }, 3000);
@@ -357,6 +358,15 @@ bool closeProgress(HWND progress) {
     return waitFor([progress] { return !IsWindowVisible(progress); }, 10000);
 }
 
+// Enter closes the progress dialog (or, failing that, its button does).
+bool pressEnterCloses(HWND progress) {
+    pressKey(VK_RETURN);
+    const bool closed = waitFor([progress] { return !IsWindowVisible(progress); }, 5000);
+    if (!closed)
+        closeProgress(progress);
+    return closed;
+}
+
 std::string rememberedSetting() {
     std::string stored;
     Settings::current().readText(setting::kDireccionesDispositivo, stored);
@@ -371,17 +381,23 @@ GUI_TEST(Transfer, ATypedAddressTransfersEveryFileAndIsRemembered) {
     GuiDevice device("quiet");
     GUI_REQUIRE(device.started());
     std::string status;
-    bool connectEnabled = true;
+    bool connectEnabled = true, closedByEnter = false;
     transferWith(*opened.window, [&](Answerer& answerer) {
-        answerer.on(kTransferTitle).click(IDC_SUBIR_CONECTAR);
+        // From the keyboard: back from the right-hand button to "Conectar a dirección...".
+        answerer.on(kTransferTitle).run([](HWND) {
+            Sleep(500);
+            pressKey(VK_TAB, false, true);
+            pressKey(VK_RETURN);
+        });
         answerer.on(kAddressTitle).type(IDC_DIRECCION_COMBO, " 127.0.0.1 ").click(IDOK);
         answerer.on(kTransferTitle).run([&](HWND progress) {
             waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
             status = controlText(progress, IDC_SUBIR_ESTADO);
             connectEnabled = IsWindowEnabled(GetDlgItem(progress, IDC_SUBIR_CONECTAR)) != FALSE;
-            closeProgress(progress);
+            closedByEnter = pressEnterCloses(progress);
         });
     });
+    GUI_CHECK(closedByEnter);
     GUI_CHECK_EQ(status, std::string(kDoneText));
     GUI_CHECK(!connectEnabled);
     GUI_CHECK(device.finish(10000));
@@ -394,8 +410,10 @@ GUI_TEST(Transfer, ATypedAddressTransfersEveryFileAndIsRemembered) {
 GUI_TEST(Transfer, ARefusedConnectionToATypedAddressEndsWithTheErrorInTime) {
     OpenedProject opened;
     GUI_REQUIRE(opened.ready);
-    std::string status, refusal;
+    std::string status, refusal, rememberedAfterError, secondStatus;
     DWORD acceptedAt = 0, endedAt = 0;
+    bool connectEnabled = false;
+    std::unique_ptr<GuiDevice> device;
     transferWith(*opened.window, [&](Answerer& answerer) {
         answerer.on(kTransferTitle).click(IDC_SUBIR_CONECTAR);
         // Read as octal by the system: refused, and the dialog stays.
@@ -409,6 +427,16 @@ GUI_TEST(Transfer, ARefusedConnectionToATypedAddressEndsWithTheErrorInTime) {
                     10000);
             endedAt = GetTickCount();
             status = controlText(progress, IDC_SUBIR_ESTADO);
+            rememberedAfterError = rememberedSetting();
+            connectEnabled = IsWindowEnabled(GetDlgItem(progress, IDC_SUBIR_CONECTAR)) != FALSE;
+            // Another try in the same dialog, now with a device listening.
+            device.reset(new GuiDevice("quiet"));
+            Sleep(1000);
+        }).click(IDC_SUBIR_CONECTAR);
+        answerer.on(kAddressTitle).type(IDC_DIRECCION_COMBO, "127.0.0.1").click(IDOK);
+        answerer.on(kTransferTitle).run([&](HWND progress) {
+            waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) == kDoneText; }, 20000);
+            secondStatus = controlText(progress, IDC_SUBIR_ESTADO);
             closeProgress(progress);
         });
     });
@@ -417,7 +445,10 @@ GUI_TEST(Transfer, ARefusedConnectionToATypedAddressEndsWithTheErrorInTime) {
     // Within the connect limit (a refusal ends at once).
     std::printf("connect error shown %lu ms after Aceptar\n", static_cast<unsigned long>(endedAt - acceptedAt));
     GUI_CHECK(endedAt - acceptedAt < 5000);
-    GUI_CHECK_EQ(rememberedSetting(), std::string(""));
+    GUI_CHECK_EQ(rememberedAfterError, std::string(""));
+    GUI_CHECK(connectEnabled);
+    GUI_CHECK_EQ(secondStatus, std::string(kDoneText));
+    GUI_CHECK(device && device->finish(10000));
 }
 
 GUI_TEST(Transfer, AfterFifteenSecondsTheHintOffersTheFirewallStep) {
@@ -425,7 +456,7 @@ GUI_TEST(Transfer, AfterFifteenSecondsTheHintOffersTheFirewallStep) {
     GUI_REQUIRE(opened.ready);
     RecordingLauncher launcher;
     ElevatedLauncher::install(&launcher);
-    bool hintShown = false, hiddenBefore = false;
+    bool hintShown = false, hiddenBefore = false, firewallEnabled = false;
     RECT before = {}, after = {};
     std::string result;
     transferWith(*opened.window, [&](Answerer& answerer) {
@@ -440,6 +471,7 @@ GUI_TEST(Transfer, AfterFifteenSecondsTheHintOffersTheFirewallStep) {
         }).click(IDC_SUBIR_FIREWALL).run([&](HWND progress) {
             waitFor([progress] { return !controlText(progress, IDC_SUBIR_FIREWALL_RESULTADO).empty(); }, 5000);
             result = controlText(progress, IDC_SUBIR_FIREWALL_RESULTADO);
+            firewallEnabled = IsWindowEnabled(GetDlgItem(progress, IDC_SUBIR_FIREWALL)) != FALSE;
             closeProgress(progress);
         });
     });
@@ -449,13 +481,38 @@ GUI_TEST(Transfer, AfterFifteenSecondsTheHintOffersTheFirewallStep) {
     GUI_CHECK(after.bottom - after.top > before.bottom - before.top);
     GUI_REQUIRE(launcher.requests.size() == 1);
     const ElevatedRequest& request = launcher.requests[0];
-    char program[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, program, MAX_PATH);
-    GUI_CHECK_EQ(request.verb, std::string("runas"));
-    GUI_CHECK(request.program.size() > 10 && request.program.substr(request.program.size() - 10) == "\\netsh.exe");
-    GUI_CHECK_EQ(request.parameters, std::string("-f \"%SCRIPT%\""));
-    const std::string allow = "advfirewall firewall add rule name=\"Quenda (dispositivo)\" dir=in action=allow program=\"" +
-                              std::string(program) + "\" protocol=udp localport=9835 remoteip=localsubnet profile=any enable=yes\r\n";
-    GUI_CHECK_EQ(request.script, allow + "advfirewall firewall delete rule name=all dir=in program=\"" + program + "\"\r\n" + allow);
-    GUI_CHECK_EQ(result, std::string("Regla creada: el firewall deja pasar el aviso del dispositivo."));
+    // This program itself, by its full wide path, with the step's one parameter.
+    WCHAR program[1024] = L"";
+    GetModuleFileNameW(nullptr, program, 1024);
+    const std::u16string parameter(kFirewallParameter);
+    GUI_CHECK(request.verb == L"runas");
+    GUI_CHECK(request.program == program);
+    GUI_CHECK(request.parameters == WideText(parameter.begin(), parameter.end()));
+    // Nothing made the rule, so the firewall cannot show it.
+    const std::u16string programPath(program, program + lstrlenW(program));
+    GUI_CHECK_EQ(result, firewallOutcomeText({ElevatedOutcome::Finished, 0, {}}, programPath));
+    GUI_CHECK(firewallEnabled);
+}
+
+GUI_TEST(Transfer, AWorkerEndedBeforeAnyAnnouncementOffersNoHintAndEnterCloses) {
+    OpenedProject opened;
+    GUI_REQUIRE(opened.ready);
+    net::Handle taken = net::openUdp();
+    GUI_REQUIRE(taken != net::kNoSocket && net::bindAnyAddress(taken, 9835));
+    bool failed = false, hintShown = true, connectEnabled = true, closedByEnter = false;
+    transferWith(*opened.window, [&](Answerer& answerer) {
+        answerer.on(kTransferTitle).run([&](HWND progress) {
+            failed = waitFor([&] { return controlText(progress, IDC_SUBIR_ESTADO) != kWaitingText; }, 5000);
+            // Past the hint's delay.
+            hintShown = waitFor([progress] { return IsWindowVisible(GetDlgItem(progress, IDC_SUBIR_AVISO)) != FALSE; },
+                                17000);
+            connectEnabled = IsWindowEnabled(GetDlgItem(progress, IDC_SUBIR_CONECTAR)) != FALSE;
+            closedByEnter = pressEnterCloses(progress);
+        });
+    });
+    net::closeSocket(taken);
+    GUI_CHECK(failed);
+    GUI_CHECK(!hintShown);
+    GUI_CHECK(!connectEnabled);
+    GUI_CHECK(closedByEnter);
 }

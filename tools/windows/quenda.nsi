@@ -79,7 +79,12 @@ Section "Uninstall"
   nsExec::ExecToStack '"$SYSDIR\netsh.exe" advfirewall firewall show rule name="${FIREWALL_RULE}"'
   Pop $0
   Pop $1
+  ; A silent uninstall asks nothing: the rule stays, and its details say how
+  ; to remove it.
   ${If} $0 == 0
+  ${AndIf} ${Silent}
+    DetailPrint "La regla del firewall $\"${FIREWALL_RULE}$\" sigue en su sitio: con /S no se pide permiso de administrador. Para quitarla, desde una consola abierta como administrador: netsh advfirewall firewall delete rule name=$\"${FIREWALL_RULE}$\""
+  ${ElseIf} $0 == 0
     ClearErrors
     ExecShellWait "runas" "$SYSDIR\netsh.exe" 'advfirewall firewall delete rule name="${FIREWALL_RULE}"' SW_HIDE
     ${If} ${Errors}

@@ -25,3 +25,7 @@ void DialogStatusObserver::deviceFound(const std::string& address) {
 void DialogStatusObserver::deviceServed(const std::string& address) {
     SendMessageA(dialog_, WM_DEVICE_SERVED, 0, reinterpret_cast<LPARAM>(&address));
 }
+
+void DialogStatusObserver::transferFailed() {
+    SendMessageA(dialog_, WM_TRANSFER_FAILED, 0, 0);
+}

@@ -11,6 +11,7 @@
 // Sent to the dialog, the address (a const std::string*) in LPARAM.
 const UINT WM_DEVICE_FOUND = WM_APP + 1;
 const UINT WM_DEVICE_SERVED = WM_APP + 2;
+const UINT WM_TRANSFER_FAILED = WM_APP + 3;
 
 class DialogStatusObserver : public TransferObserver {
 public:
@@ -21,6 +22,7 @@ public:
     void setProgress(const TransferProgress& progress) override;
     void deviceFound(const std::string& address) override;
     void deviceServed(const std::string& address) override;
+    void transferFailed() override;
 
 private:
     HWND dialog_;

@@ -6,16 +6,15 @@
 
 #include <windows.h>
 
-#include <string>
+#include "model/win32/WidePath.h"
+#include "transfer/FirewallRule.h"
 
+// Everything the elevated program gets is in here: no file is written for it.
 struct ElevatedRequest {
-    std::string verb;        // "runas"
-    std::string program;     // full path of the program
-    std::string parameters;  // its command line, with "%SCRIPT%" for the script's path
-    std::string script;      // text written to a temporary file for it
+    WideText verb;        // L"runas"
+    WideText program;     // full path of the program
+    WideText parameters;  // its whole command line after the program
 };
-
-enum class ElevatedOutcome { Finished, Refused, Failed };
 
 class ElevatedLauncher {
 public:
@@ -30,5 +29,8 @@ public:
     static void install(ElevatedLauncher* launcher);
 };
 
-// The firewall step's request for this program (netsh from the system folder).
+// This program's full path, however long.
+WideText thisProgramPath();
+// The firewall step's request: this program, elevated, with the one
+// parameter that makes it run netsh (FirewallJob.h).
 ElevatedRequest firewallRequest();

@@ -13,6 +13,7 @@
 #include "transfer/TransferProgress.h"
 #include "transfer/win32/DireccionDlg.h"
 #include "transfer/win32/ElevatedCommand.h"
+#include "transfer/win32/FirewallReadBack.h"
 #include "transfer/win32/SubirProyecto.h"
 
 namespace {
@@ -39,21 +40,6 @@ void rememberDevice(const std::string& address) {
     std::string stored;
     Settings::current().readText(setting::kDireccionesDispositivo, stored);
     Settings::current().writeText(setting::kDireccionesDispositivo, rememberAddress(stored, address));
-}
-
-std::string firewallOutcomeText(ElevatedOutcome outcome, DWORD exitCode) {
-    const std::string unchanged = ": el firewall queda como estaba.";
-    switch (outcome) {
-    case ElevatedOutcome::Finished:
-        if (exitCode == 0)
-            return "Regla creada: el firewall deja pasar el aviso del dispositivo.";
-        return "netsh no pudo crear la regla (c\xF3" "digo " + std::to_string(exitCode) + ")" + unchanged;
-    case ElevatedOutcome::Refused:
-        return "Windows no dio permiso" + unchanged;
-    case ElevatedOutcome::Failed:
-        break;
-    }
-    return "No se pudo ejecutar netsh" + unchanged;
 }
 
 // Moves `control` down by `pixels`.
@@ -85,17 +71,29 @@ void SubirProyectoDlg::stopWorker() {
 
 INT_PTR SubirProyectoDlg::onInitDialog() {
     SendDlgItemMessageA(hwnd, IDC_SUBIR_PROGRESO, PBM_SETRANGE32, 0, kProgressScale);
-    worker = new (std::nothrow) SubirProyecto(this, hwnd, project);
-    if (!worker || !worker->start()) {
-        stopWorker();
-        // Without a worker nothing would ever replace "Esperando conexiÃ³n".
-        SetDlgItemTextA(hwnd, IDC_SUBIR_ESTADO, (std::string(kErrorPrefix) + "create thread").c_str());
-        SetDlgItemTextA(hwnd, IDCANCEL, kOkLabel);
-        EnableWindow(GetDlgItem(hwnd, IDC_SUBIR_CONECTAR), FALSE);
+    cancelLabel_ = getItemText(IDCANCEL);
+    // The right-hand button, the default one, has the focus: Enter cancels.
+    focusRightButton();
+    if (!startWorker())
         return FALSE;
-    }
     SetTimer(hwnd, kHintTimer, kHintDelayMs, nullptr);
     return FALSE;
+}
+
+bool SubirProyectoDlg::startWorker() {
+    worker = new (std::nothrow) SubirProyecto(this, hwnd, project);
+    if (worker && worker->start())
+        return true;
+    stopWorker();
+    workerNotStarted();
+    return false;
+}
+
+// Without a worker nothing would ever replace "Esperando conexión".
+void SubirProyectoDlg::workerNotStarted() {
+    SetDlgItemTextA(hwnd, IDC_SUBIR_ESTADO, (std::string(kErrorPrefix) + "create thread").c_str());
+    SetDlgItemTextA(hwnd, IDCANCEL, kOkLabel);
+    disableButton(IDC_SUBIR_CONECTAR);
 }
 
 INT_PTR SubirProyectoDlg::onCommand(WPARAM wParam, WORD, WORD) {
@@ -112,7 +110,7 @@ INT_PTR SubirProyectoDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         if (wParam != kHintTimer)
             return 0;
         KillTimer(hwnd, kHintTimer);
-        if (!connected_)
+        if (!connected_ && !ended_)
             showHint();
         return 1;
     case WM_DEVICE_FOUND:
@@ -120,6 +118,9 @@ INT_PTR SubirProyectoDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         return 1;
     case WM_DEVICE_SERVED:
         rememberDevice(*reinterpret_cast<const std::string*>(lParam));
+        return 1;
+    case WM_TRANSFER_FAILED:
+        transferFailed();
         return 1;
     default:
         return 0;
@@ -131,8 +132,23 @@ void SubirProyectoDlg::askForAddress() {
     addressDialog_ = &dialog;
     INT_PTR result = dialog.runModal();
     addressDialog_ = nullptr;
-    if (result == IDOK && worker && !connected_)
+    // The focus came back to this button, disabled meanwhile by an announcement.
+    if (!IsWindowEnabled(GetDlgItem(hwnd, IDC_SUBIR_CONECTAR)))
+        focusRightButton();
+    if (result != IDOK || connected_)
+        return;
+    if (ended_) {
+        // The last typed address failed: a new worker tries this one.
+        stopWorker();
+        ended_ = false;
+        SetDlgItemTextA(hwnd, IDCANCEL, cancelLabel_.c_str());
+        if (!startWorker())
+            return;
+    }
+    if (worker) {
+        typedAttempt_ = true;
         worker->connectToAddress(dialog.address);
+    }
 }
 
 // The announcement came (or the typed address is being tried): nothing
@@ -140,9 +156,39 @@ void SubirProyectoDlg::askForAddress() {
 void SubirProyectoDlg::deviceFound() {
     connected_ = true;
     KillTimer(hwnd, kHintTimer);
-    EnableWindow(GetDlgItem(hwnd, IDC_SUBIR_CONECTAR), FALSE);
+    disableButton(IDC_SUBIR_CONECTAR);
     if (addressDialog_)
         addressDialog_->close(IDCANCEL);
+}
+
+// The error is on the status line. An ended transfer waits for nothing, but
+// after a typed address failed another may be tried.
+void SubirProyectoDlg::transferFailed() {
+    ended_ = true;
+    KillTimer(hwnd, kHintTimer);
+    if (typedAttempt_) {
+        typedAttempt_ = false;
+        connected_ = false;
+        EnableWindow(GetDlgItem(hwnd, IDC_SUBIR_CONECTAR), TRUE);
+        return;
+    }
+    if (!connected_)
+        disableButton(IDC_SUBIR_FIREWALL);
+    disableButton(IDC_SUBIR_CONECTAR);
+}
+
+// A disabled button keeps no focus: it goes to the right-hand button, which
+// Enter then presses.
+void SubirProyectoDlg::disableButton(int control) {
+    HWND button = GetDlgItem(hwnd, control);
+    const bool focused = GetFocus() == button;
+    EnableWindow(button, FALSE);
+    if (focused || !GetFocus())
+        focusRightButton();
+}
+
+void SubirProyectoDlg::focusRightButton() {
+    SendMessageA(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd, IDCANCEL)), TRUE);
 }
 
 void SubirProyectoDlg::showHint() {
@@ -162,14 +208,21 @@ void SubirProyectoDlg::showHint() {
 }
 
 void SubirProyectoDlg::allowInFirewall() {
-    HWND button = GetDlgItem(hwnd, IDC_SUBIR_FIREWALL);
-    EnableWindow(button, FALSE);
+    disableButton(IDC_SUBIR_FIREWALL);
+    FirewallStepResult result;
     DWORD exitCode = 0;
-    ElevatedOutcome outcome = ElevatedLauncher::current().run(hwnd, firewallRequest(), exitCode);
-    SetDlgItemTextA(hwnd, IDC_SUBIR_FIREWALL_RESULTADO, firewallOutcomeText(outcome, exitCode).c_str());
+    result.outcome = ElevatedLauncher::current().run(hwnd, firewallRequest(), exitCode);
+    result.exitCode = exitCode;
+    // netsh's word is not enough: the rule must be there for this program.
+    if (result.outcome == ElevatedOutcome::Finished && exitCode == 0)
+        result.rulePrograms = programsOfFirewallRule();
+    const WideText program = thisProgramPath();
+    const std::u16string programPath(program.begin(), program.end());
+    SetDlgItemTextA(hwnd, IDC_SUBIR_FIREWALL_RESULTADO, firewallOutcomeText(result, programPath).c_str());
     ShowWindow(GetDlgItem(hwnd, IDC_SUBIR_FIREWALL_RESULTADO), SW_SHOW);
     // Once the rule is in place there is nothing more to allow.
-    EnableWindow(button, !(outcome == ElevatedOutcome::Finished && exitCode == 0));
+    if (!firewallRuleMade(result, programPath))
+        EnableWindow(GetDlgItem(hwnd, IDC_SUBIR_FIREWALL), TRUE);
 }
 
 // Also the "OK" button once the worker has ended, Escape and the close box.

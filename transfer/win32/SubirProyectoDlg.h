@@ -4,6 +4,8 @@
 // offers the firewall rule.
 #pragma once
 
+#include <string>
+
 #include "win32/Dialog.h"
 
 class Proyecto;
@@ -23,12 +25,20 @@ public:
     INT_PTR onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    bool startWorker();
+    void workerNotStarted();
     void stopWorker();
     void askForAddress();
     void deviceFound();
+    void transferFailed();
     void showHint();
     void allowInFirewall();
+    void disableButton(int control);
+    void focusRightButton();
 
     bool connected_ = false;
+    bool typedAttempt_ = false;  // the worker connects to a typed address
+    bool ended_ = false;         // the worker failed and has ended
+    std::string cancelLabel_;    // the right-hand button's, while waiting
     Dialog* addressDialog_ = nullptr;  // while open
 };

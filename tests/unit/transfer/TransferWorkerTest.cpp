@@ -64,6 +64,8 @@ public:
         std::lock_guard<std::mutex> guard(lock_);
         return served_;
     }
+    void transferFailed() override { failed = true; }
+    std::atomic<bool> failed{false};
 
 private:
     std::mutex lock_;
@@ -176,6 +178,7 @@ protected:
         EXPECT_EQ(-1, result());
         EXPECT_EQ(kError + text, observer.lastStatus());
         EXPECT_EQ(std::vector<std::string>{"OK"}, observer.labels());
+        EXPECT_TRUE(observer.failed);
     }
     // The worker hangs up without sending anything more.
     void expectClosedWithNothingSent() {
@@ -441,6 +444,7 @@ TEST_F(TransferWorker, ATypedAddressIsConnectedToWithoutAnyAnnouncement) {
     ASSERT_TRUE(device.sendFrame("<FIN>"));
     EXPECT_EQ(0, result());
     EXPECT_EQ("127.0.0.1", observer.served());
+    EXPECT_FALSE(observer.failed);
 }
 
 // A listener whose queue of connections is full: the system drops further
@@ -485,6 +489,7 @@ TEST(TransferConnect, AnUnansweredConnectGivesUpAfterTheLimitAndAStopEndsItAtOnc
         }
         ASSERT_EQ(std::future_status::ready, done.wait_for(std::chrono::milliseconds(kWait + 3000)));
         auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+        EXPECT_EQ(!stop, observer.failed.load());
         std::printf("%s after %lld ms\n", stop ? "stopped" : "gave up", static_cast<long long>(ms.count()));
         if (stop) {
             EXPECT_EQ(0, done.get());
