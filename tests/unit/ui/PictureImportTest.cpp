@@ -85,7 +85,8 @@ TEST(PictureImport, RegionsScaleEdgeByEdgeInsideThePicture) {
         {{30, 40, 10, 20}, 100, 100, 100, 100, {10, 20, 30, 40}},    // corners put in order
         {{-50, -5, 500, 90}, 100, 100, 50, 50, {0, 0, 50, 45}},      // never outside
         {{10, 10, 11, 11}, 1000, 1000, 10, 10, {0, 0, 1, 1}},        // never below a pixel
-        {{999, 999, 1000, 1000}, 1000, 1000, 10, 10, {9, 9, 10, 10}},
+        {{999, 999, 1000, 1000}, 1000, 1000, 10, 20, {9, 19, 10, 20}},
+        {{999, 999, 1000, 1000}, 1000, 1000, 20, 10, {19, 9, 20, 10}},
         {{1, 2, 3, 4}, 0, 100, 50, 50, {1, 2, 3, 4}},                // no size: as it was
     };
     for (const Case& c : cases)
@@ -154,12 +155,13 @@ TEST(PictureImport, PagesFromPicturesAreOneUndoStep) {
 // A page with no recorded size has nothing to compare.
 TEST(PictureImport, PagesWhosePictureHasAnotherSizeThanRecorded) {
     Folders folders;
-    for (const char* name : {"a", "b", "c"})
+    for (const char* name : {"a", "b", "c", "d"})
         folders.addPage(name, std::string(name) + ".png");
     folders.made->paginas[2]->ancho = 0;
     writePng(folders.project.file("a.png"), 80, 60);
     writePng(folders.project.file("c.png"), 80, 60);
+    writePng(folders.project.file("d.png"), 40, 60);  // only taller
     for (auto& page : folders.made->paginas)
         page->setImagen(page->ancho, page->alto, page->imagen, folders.made->archivo);
-    EXPECT_EQ(pagesWithResizedPictures(*folders.made), std::vector<size_t>{0});
+    EXPECT_EQ(pagesWithResizedPictures(*folders.made), (std::vector<size_t>{0, 3}));
 }
