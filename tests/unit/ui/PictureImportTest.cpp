@@ -96,25 +96,30 @@ TEST(PictureImport, RegionsScaleEdgeByEdgeInsideThePicture) {
 TEST(PictureImport, RefusesWhatCannotBeAPageAndAsksBeforeReplacing) {
     Folders folders;
     folders.addPage("Sala", "sala.png");
+    folders.addPage("Patio", "patio.png");
     writePng(folders.exports.file("pag10.png"), 20, 10);
     writePng(folders.exports.file("pag2.png"), 8, 6);
-    writePng(folders.exports.file("sala.png"), 80, 60);  // re-exported at double size
+    writePng(folders.exports.file("sala.png"), 40, 60);  // re-exported taller
+    writePng(folders.exports.file("patio.png"), 80, 30);  // ... and wider
+    writePng(folders.exports.file("Luz.png"), 8, 6);
     std::ofstream(folders.exports.file("notas.png")) << "not a picture";
     writePng(folders.project.file("pag2.png"), 5, 5);  // another file of that name
     PictureImport import =
-        folders.choose({"pag10.png", "pag2.png", "sala.png", "notas.png", "ausente.png", "CON.png"});
+        folders.choose({"pag10.png", "pag2.png", "sala.png", "patio.png", "notas.png", "ausente.png", "CON.png",
+                        "Luz.png", "luz.png"});
     EXPECT_EQ(joined(import.refusals()),
               "ausente.png: no es una imagen PNG que el programa pueda usar,"
               "CON.png: nombre de archivo no admitido,"
+              "luz.png: otro archivo elegido tiene el mismo nombre,"
               "notas.png: no es una imagen PNG que el programa pueda usar");
-    EXPECT_EQ(joined(import.conflictingNames()), "pag2.png,sala.png");
+    EXPECT_EQ(joined(import.conflictingNames()), "pag2.png,patio.png,sala.png");
     import.setConflictAnswer(ReplaceAnswer::Replace);
-    EXPECT_EQ(joined(import.resizedPages(*folders.made)), "Sala");
+    EXPECT_EQ(joined(import.resizedPages(*folders.made)), "Sala,Patio");
     // A file that goes away before it is copied is refused then.
     std::remove(folders.exports.file("pag10.png").c_str());
     import.copy();
     EXPECT_EQ(import.refusals().back(), "pag10.png: no se pudo copiar junto al proyecto");
-    EXPECT_EQ(pictureNames(import.pictures()), "pag2.png=8x6,sala.png=80x60");
+    EXPECT_EQ(pictureNames(import.pictures()), "Luz.png=8x6,pag2.png=8x6,patio.png=80x30,sala.png=40x60");
 
     writePng(folders.exports.file("pag2.png"), 9, 9);
     for (const auto& [answer, expected] :
