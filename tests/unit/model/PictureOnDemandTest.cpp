@@ -99,7 +99,9 @@ TEST_F(OpenProject, AFileReplacedIsShownAsItIsNow) {
     page(0).replaceImagen("a.png", project.archivo);
     EXPECT_NE(before, page(2).picture());
     EXPECT_EQ(8u, FreeImage_GetBPP(page(2).picture()->bitmap()));
-    // Replaced behind the program's back by one of another size.
+    // Replaced behind the program's back by one of another height, then width.
+    disk.files["Z:\\casa\\a.png"] = pngBytes(64, 10);
+    EXPECT_EQ(10u, page(2).picture()->height());
     disk.files["Z:\\casa\\a.png"] = pngBytes(20, 10);
     EXPECT_EQ(20u, page(2).picture()->width());
     EXPECT_EQ(20, page(2).recordedAncho());
@@ -111,15 +113,17 @@ TEST(PictureCacheBudget, DropsTheLeastRecentlyShownButNeverTheOneShown) {
     for (const char* name : {"a.png", "b.png", "c.png"})
         disk.files[name] = pngBytes(100, 100);
     PictureCache cache(1);
-    const size_t one = cache.picture("a.png", 100, 100)->memorySize();
+    std::shared_ptr<const Imagen> a = cache.picture("a.png", 100, 100);
+    const size_t one = a->memorySize();
     EXPECT_EQ(1u, cache.count());  // over the budget, but shown
     cache.setBudget(2 * one);
     cache.picture("b.png", 100, 100);
     cache.picture("a.png", 100, 100);
-    cache.picture("c.png", 100, 100);  // b was shown least recently
+    std::shared_ptr<const Imagen> c = cache.picture("c.png", 100, 100);  // b was shown least recently
     EXPECT_EQ(2u, cache.count());
     EXPECT_EQ(2 * one, cache.bytesHeld());
-    std::shared_ptr<const Imagen> a = cache.picture("a.png", 100, 100);
+    EXPECT_EQ(c, cache.picture("c.png", 100, 100));
+    EXPECT_EQ(a, cache.picture("a.png", 100, 100));
     cache.picture("b.png", 100, 100);  // c goes
     EXPECT_EQ(a, cache.picture("a.png", 100, 100));
     EXPECT_EQ(nullptr, cache.picture("d.png", 100, 100));

@@ -75,6 +75,8 @@ TEST(RecoveryStore, ACopyIsOfferedOnlyOnceItsEditorIsGoneAndToOneEditorOnly) {
     auto project = editedProject(folder.file("casa.xml"), "Casa editada");
     auto running = std::make_unique<RecoveryStore>(rec, FileAccess::current());
     ASSERT_TRUE(running->writeCopy(*project, 1796684400));
+    running->removeCopy();  // as a save does: the same text written again must come back
+    ASSERT_TRUE(running->writeCopy(*project, 1796684400));
     EXPECT_TRUE(project->hasUnsavedChanges());
 
     RecoveryStore starting(rec, FileAccess::current());
@@ -88,6 +90,7 @@ TEST(RecoveryStore, ACopyIsOfferedOnlyOnceItsEditorIsGoneAndToOneEditorOnly) {
 
     RecoveryHeader header;
     std::string text;
+    EXPECT_FALSE(third.readAbandoned(claimed[0], header, text));  // another's claim
     ASSERT_TRUE(starting.readAbandoned(claimed[0], header, text));
     EXPECT_EQ(project->archivo, header.archivo);
     EXPECT_EQ(1796684400, header.hora);
@@ -156,7 +159,8 @@ TEST(RecoveryStore, AFullDiskKeepsThePreviousCopyAndRemovingDeletesIt) {
     std::string first, after;
     ASSERT_TRUE(readWholeFile(fillsUp, store.copyPath(), first));
     project->instalacion = std::string(500, 'x');
-    EXPECT_FALSE(store.writeCopy(*project, 2));
+    for (int64_t now : {2, 3})  // the copy that failed is tried again
+        EXPECT_FALSE(store.writeCopy(*project, now));
     ASSERT_TRUE(readWholeFile(fillsUp, store.copyPath(), after));
     EXPECT_EQ(first, after);
 

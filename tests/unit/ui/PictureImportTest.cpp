@@ -86,7 +86,8 @@ TEST(PictureImport, RegionsScaleEdgeByEdgeInsideThePicture) {
         {{30, 40, 10, 20}, 100, 100, 100, 100, {10, 20, 30, 40}},    // corners put in order
         {{-50, -5, 500, 90}, 100, 100, 50, 50, {0, 0, 50, 45}},      // never outside
         {{10, 10, 11, 11}, 1000, 1000, 10, 10, {0, 0, 1, 1}},        // never below a pixel
-        {{999, 999, 1000, 1000}, 1000, 1000, 10, 10, {9, 9, 10, 10}},
+        {{999, 999, 1000, 1000}, 1000, 1000, 10, 20, {9, 19, 10, 20}},
+        {{999, 999, 1000, 1000}, 1000, 1000, 20, 10, {19, 9, 20, 10}},
         {{1, 2, 3, 4}, 0, 100, 50, 50, {1, 2, 3, 4}},                // no size: as it was
     };
     for (const Case& c : cases)
@@ -96,25 +97,30 @@ TEST(PictureImport, RegionsScaleEdgeByEdgeInsideThePicture) {
 TEST(PictureImport, RefusesWhatCannotBeAPageAndAsksBeforeReplacing) {
     Folders folders;
     folders.addPage("Sala", "sala.png");
+    folders.addPage("Patio", "patio.png");
     writePng(folders.exports.file("pag10.png"), 20, 10);
     writePng(folders.exports.file("pag2.png"), 8, 6);
-    writePng(folders.exports.file("sala.png"), 80, 60);  // re-exported at double size
+    writePng(folders.exports.file("sala.png"), 40, 60);  // re-exported taller
+    writePng(folders.exports.file("patio.png"), 80, 30);  // ... and wider
+    writePng(folders.exports.file("Luz.png"), 8, 6);
     std::ofstream(folders.exports.file("notas.png")) << "not a picture";
     writePng(folders.project.file("pag2.png"), 5, 5);  // another file of that name
     PictureImport import =
-        folders.choose({"pag10.png", "pag2.png", "sala.png", "notas.png", "ausente.png", "CON.png"});
+        folders.choose({"pag10.png", "pag2.png", "sala.png", "patio.png", "notas.png", "ausente.png", "CON.png",
+                        "Luz.png", "luz.png"});
     EXPECT_EQ(joined(import.refusals()),
               "ausente.png: no es una imagen PNG que el programa pueda usar,"
               "CON.png: nombre de archivo no admitido,"
+              "luz.png: otro archivo elegido tiene el mismo nombre,"
               "notas.png: no es una imagen PNG que el programa pueda usar");
-    EXPECT_EQ(joined(import.conflictingNames()), "pag2.png,sala.png");
+    EXPECT_EQ(joined(import.conflictingNames()), "pag2.png,patio.png,sala.png");
     import.setConflictAnswer(ReplaceAnswer::Replace);
-    EXPECT_EQ(joined(import.resizedPages(*folders.made)), "Sala");
+    EXPECT_EQ(joined(import.resizedPages(*folders.made)), "Sala,Patio");
     // A file that goes away before it is copied is refused then.
     std::remove(folders.exports.file("pag10.png").c_str());
     import.copy();
     EXPECT_EQ(import.refusals().back(), "pag10.png: no se pudo copiar junto al proyecto");
-    EXPECT_EQ(pictureNames(import.pictures()), "pag2.png=8x6,sala.png=80x60");
+    EXPECT_EQ(pictureNames(import.pictures()), "Luz.png=8x6,pag2.png=8x6,patio.png=80x30,sala.png=40x60");
 
     writePng(folders.exports.file("pag2.png"), 9, 9);
     for (const auto& [answer, expected] :
@@ -155,14 +161,15 @@ TEST(PictureImport, PagesFromPicturesAreOneUndoStep) {
 // A page with no recorded size has nothing to compare.
 TEST(PictureImport, PagesWhosePictureHasAnotherSizeThanRecorded) {
     Folders folders;
-    for (const char* name : {"a", "b", "c"})
+    for (const char* name : {"a", "b", "c", "d"})
         folders.addPage(name, std::string(name) + ".png");
     folders.made->paginas[2]->ancho = 0;
     writePng(folders.project.file("a.png"), 80, 60);
     writePng(folders.project.file("c.png"), 80, 60);
+    writePng(folders.project.file("d.png"), 40, 60);  // only taller
     for (auto& page : folders.made->paginas)
         page->setImagen(page->ancho, page->alto, page->imagen, folders.made->archivo);
-    EXPECT_EQ(pagesWithResizedPictures(*folders.made), std::vector<size_t>{0});
+    EXPECT_EQ(pagesWithResizedPictures(*folders.made), (std::vector<size_t>{0, 3}));
 }
 
 // A file written over changes every page that shows it, as one step; a page

@@ -243,11 +243,13 @@ TEST(ProjectDocument, TryingThePagesGreysEditingAndGivesTheEditedPageBack) {
     const int greyed[] = {ID_MODIFICAR_PROYECTO, ID_VERIFICAR_PROYECTO, ID_PAGINA_AGREGAR, ID_PAGINA_ELIMINAR,
                           ID_PAGINA_EDITAR,      ID_PAGINA_DUPLICAR,    ID_DESHACER,       ID_REHACER,
                           ID_EDITAR_COPIAR,      ID_EDITAR_PEGAR,       ID_MODO_NORMAL,    ID_KEY_LEFT,
-                          ID_KEY_DELETE,         ID_KEY_CTRL_SHIFT_UP};
+                          ID_KEY_DELETE,         ID_KEY_CTRL_SHIFT_UP,  ID_PAGINA_AGREGAR_IMAGENES,
+                          ID_PAGINA_REEMPLAZAR_IMAGEN};
     for (int id : greyed)
         EXPECT_FALSE(document.isEnabled(id)) << id;
     const int offered[] = {ID_GUARDAR_PROYECTO, ID_NUEVO_PROYECTO, ID_ABRIR_PROYECTO, IDM_EXIT,
-                           ID_PROBAR_MANDO,     ID_PRUEBA_ATRAS,   ID_PAGE_FIRST + 2};
+                           ID_PROBAR_MANDO,     ID_PRUEBA_ATRAS,   ID_PAGE_FIRST + 2, ID_RECIENTE_FIRST,
+                           ID_PRUEBA_SALIR,     ID_PRUEBA_INICIO,  ID_TRANSFERIR};
     for (int id : offered)
         EXPECT_TRUE(document.isEnabled(id)) << id;
     EXPECT_FALSE(document.isEnabled(ID_PAGE_FIRST + 3));

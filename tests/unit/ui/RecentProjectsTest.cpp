@@ -30,11 +30,11 @@ TEST(RecentProjects, OpeningPutsThePathFirstOnceTheNinthFallsOffAndAnotherEditor
     RecentProjects recent(store), otherEditor(store);
     for (const char* path : {"1", "2", "3", "4", "5", "6", "7", "8"})
         recent.add(path);
-    otherEditor.add("9");
+    otherEditor.add("C:\\Nueve.xml");
     for (const char* path : {"5", "", "x|y"})
         recent.add(path);
-    EXPECT_EQ("5|9|8|7|6|4|3|2", store.values[setting::kRecientes]);
-    recent.remove("9");
+    EXPECT_EQ("5|C:\\Nueve.xml|8|7|6|4|3|2", store.values[setting::kRecientes]);
+    recent.remove("c:\\NUEVE.XML");
     recent.remove("absent");
     EXPECT_EQ((Paths{"5", "8", "7", "6", "4", "3", "2"}), otherEditor.paths());
 }
