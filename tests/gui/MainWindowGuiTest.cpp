@@ -588,6 +588,7 @@ GUI_TEST(MainWindow, HelpText) {
         "Ctrl Flechas: redimensionan agrandando la región selecconada\n"
         "Ctrl-Shift-Flechas: redimensionan achicando la región selecconada\n"
         "Delete elimina la región seleccionada\n\n"
+        "Ctrl+N: nuevo proyecto. Ctrl+O: abrir. Ctrl+S: guardar. Ctrl+Mayús+S: guardar como\n\n"
         "Mientras hay cambios sin guardar, cada minuto se escribe una copia de recuperación en "
         "%LOCALAPPDATA%\\Quenda\\recuperacion, que se ofrece al iniciar si Quenda se cerró sin guardar.\n");
     GUI_REQUIRE(answerer.seen(0).texts.size() == 1u);

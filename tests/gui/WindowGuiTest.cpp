@@ -114,6 +114,30 @@ GUI_TEST(Window, LongMessageShowsWholeAcrossTheBarForAWhile) {
     GUI_CHECK_EQ(statusPart(window->hwnd, 0), message);  // a simple bar's text is part 0's
     GUI_CHECK(pumpUntil([bar] { return !SendMessageA(bar, SB_ISSIMPLE, 0, 0); }, 10000));
     GUI_CHECK_EQ(statusPart(window->hwnd, 2), message);
+    // After that its part's tooltip still holds it whole.
+    struct Search {
+        HWND bar;
+        std::string text;
+    } search{bar, ""};
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM found) {
+        auto* s = reinterpret_cast<Search*>(found);
+        char name[32] = "", text[256] = "";
+        GetClassNameA(w, name, sizeof name);
+        TOOLINFOA tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = s->bar;
+        tool.uId = 1;
+        tool.lpszText = text;
+        if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) {
+            SendMessageA(w, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+            if (text[0])
+                s->text = text;
+        }
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&search));
+    // (Wine hands back at most the first 80 characters of a tip.)
+    GUI_CHECK(search.text.size() >= 79u);
+    GUI_CHECK_EQ(search.text, message.substr(0, search.text.size()));
     // The test run's text across the bar stays over a long message.
     window->statusBar().setWholeBarText("Inicio");
     window->statusBar().setMessage(message + "m");

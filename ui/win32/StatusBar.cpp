@@ -18,6 +18,9 @@ const int kPartMargin = 10;
 const UINT kWholeMessageMs = 5000;
 const UINT_PTR kWholeMessageTimer = 1;
 const char kBarProperty[] = "QuendaStatusBar";
+const UINT_PTR kMessageTool = 1;
+// Long messages wrap in the tooltip at this width (96 DPI).
+const int kTipWidth = 400;
 
 std::string selectionText(const Rect& region) {
     const int32_t left = std::min(region.left, region.right), top = std::min(region.top, region.bottom);
@@ -49,8 +52,20 @@ StatusBar::~StatusBar() {
 void StatusBar::create(HWND parent) {
     hwnd = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR)), instanceHandle, nullptr);
-    if (hwnd)
-        SetPropA(hwnd, kBarProperty, this);
+    if (!hwnd)
+        return;
+    SetPropA(hwnd, kBarProperty, this);
+    tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0,
+                          0, hwnd, nullptr, instanceHandle, nullptr);
+    if (tip) {
+        TOOLINFOA tool = {};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_SUBCLASS;
+        tool.hwnd = hwnd;
+        tool.uId = kMessageTool;
+        tool.lpszText = const_cast<char*>("");
+        SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    }
     fitParent();
 }
 
@@ -82,6 +97,22 @@ void StatusBar::setMessage(const std::string& text) {
     if (messageShownWhole)
         SetTimer(hwnd, kWholeMessageTimer, kWholeMessageMs, &StatusBar::endWholeMessage);
     showWholeOrParts();
+    updateMessageTip();
+}
+
+// The tool covers the message part; an empty text shows no tooltip.
+void StatusBar::updateMessageTip() {
+    if (!tip)
+        return;
+    TOOLINFOA tool = {};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd;
+    tool.uId = kMessageTool;
+    SendMessageA(hwnd, SB_GETRECT, StatusLayout::kMessage, reinterpret_cast<LPARAM>(&tool.rect));
+    SendMessageA(tip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = const_cast<char*>(message.c_str());
+    SendMessageA(tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, scaledForDpi(kTipWidth, fontDpi ? fontDpi : USER_DEFAULT_SCREEN_DPI));
 }
 
 void CALLBACK StatusBar::endWholeMessage(HWND bar, UINT, UINT_PTR timerId, DWORD) {
@@ -168,4 +199,5 @@ void StatusBar::fitParent() {
     int parts[StatusLayout::kPartCount];
     std::copy(ends.begin(), ends.end(), parts);
     SendMessageA(hwnd, SB_SETPARTS, StatusLayout::kPartCount, reinterpret_cast<LPARAM>(parts));
+    updateMessageTip();
 }

@@ -2,7 +2,7 @@
 // place and size in picture pixels, and a message any feature may show.
 // The parts are sized from their texts in the bar's font (StatusLayout); a
 // message longer than its part is shown whole across the bar for a few
-// seconds first.
+// seconds first, and stays whole in the tooltip of its part, however long.
 #pragma once
 
 #include <windows.h>
@@ -48,7 +48,10 @@ private:
     void measureParts(UINT dpi);
     int textWidth(const std::string& text) const;
     void showWholeOrParts();
+    // The tooltip of the message part holds the message, "" for none.
+    void updateMessageTip();
 
+    HWND tip = nullptr;
     HFONT font = nullptr;
     UINT fontDpi = 0;
     uint32_t pictureSide = 0;
