@@ -33,12 +33,14 @@ set(QUENDA_CORE_SOURCES
   transfer/SocketHolder.cpp
   transfer/TransferProgress.cpp
   ui/CanvasEditor.cpp
+  ui/CommandTable.cpp
   ui/ComandoForm.cpp
   ui/PaginaEscalada.cpp
   ui/PaginaForm.cpp
   ui/PictureChoice.cpp
   ui/PictureImport.cpp
   ui/ProjectDocument.cpp
+  ui/ProjectEditor.cpp
   ui/ProyectoForm.cpp
   ui/RecentProjects.cpp
   ui/RemoteTrial.cpp

@@ -5,36 +5,10 @@
 #include "model/Proyecto.h"
 #include "model/RegionScale.h"
 #include "base/resource.h"
+#include "ui/CommandTable.h"
 #include "ui/PaginaForm.h"
-#include "ui/RecentProjects.h"
 
 namespace {
-
-// Saving, leaving, help, the page items and the run's own keys. "Nuevo
-// proyecto", "Abrir proyecto" and the recent projects end the run before they
-// do anything else.
-bool isEnabledWhileTrying(int commandId, int pageCount) {
-    switch (commandId) {
-    case ID_NUEVO_PROYECTO:
-    case ID_ABRIR_PROYECTO:
-    case ID_GUARDAR_PROYECTO:
-    case ID_GUARDAR_COMO:
-    case ID_TRANSFERIR:
-    case ID_TRANSFERIR_TCPIP:
-    case IDM_EXIT:
-    case IDM_ABOUT:
-    case ID_AYUDA:
-    case ID_PROBAR_MANDO:
-    case ID_PRUEBA_SALIR:
-    case ID_PRUEBA_ATRAS:
-    case ID_PRUEBA_INICIO: return true;
-    default:
-        // A recent project opens as "Abrir proyecto" does, ending the run.
-        if (commandId >= ID_RECIENTE_FIRST && commandId < ID_RECIENTE_FIRST + static_cast<int>(kRecentLimit))
-            return true;
-        return commandId >= ID_PAGE_FIRST && commandId < ID_PAGE_FIRST + pageCount;
-    }
-}
 
 // A picture that cannot be loaded leaves a new page this blank size.
 const int32_t kFallbackWidth = 400;
@@ -61,35 +35,31 @@ std::vector<std::string> ProjectDocument::otherPageNames() const {
     return names;
 }
 
+// The command table says when each command can be chosen; an id it does not
+// know (the canvas's) can be chosen, but not while the pages are tried.
 bool ProjectDocument::isEnabled(int commandId) const {
-    if (trial_)
-        return isEnabledWhileTrying(commandId, static_cast<int>(project_->paginas.size()));
-    const bool blank = project_->isBlank();
-    const bool withPages = !project_->paginas.empty();
-    ModoEdicion mode;
-    if (modeForCommand(commandId, mode))
-        return withPages;
-    switch (commandId) {
-    case ID_GUARDAR_PROYECTO:
-    case ID_GUARDAR_COMO:
-    case ID_MODIFICAR_PROYECTO:
-    case ID_VERIFICAR_PROYECTO:
-    case ID_PAGINA_AGREGAR:
-    case ID_PAGINA_AGREGAR_IMAGENES: return !blank;
-    case ID_TRANSFERIR:
-    case ID_PAGINA_ELIMINAR:
-    case ID_PAGINA_EDITAR:
-    case ID_PAGINA_DUPLICAR:
-    case ID_PAGINA_REEMPLAZAR_IMAGEN:
-    case ID_PROBAR_MANDO: return withPages;
-    case ID_DESHACER: return history_.canUndo();
-    case ID_REHACER: return history_.canRedo();
-    case ID_EDITAR_PEGAR: return shown_ >= 0;
-    case ID_PRUEBA_SALIR:
-    case ID_PRUEBA_ATRAS:
-    case ID_PRUEBA_INICIO: return false;
-    default: return true;
+    const CommandRow* row = commandRow(commandId);
+    if (!row)
+        return !trial_;
+    if (trial_ && !row->whileTrying)
+        return false;
+    if (row->availability == Availability::ExistingPage)
+        return commandId - row->firstId < static_cast<int>(project_->paginas.size());
+    return trial_ || isAvailable(row->availability);
+}
+
+bool ProjectDocument::isAvailable(Availability availability) const {
+    switch (availability) {
+    case Availability::Always: return true;
+    case Availability::NotBlank: return !project_->isBlank();
+    case Availability::WithPages: return !project_->paginas.empty();
+    case Availability::CanUndo: return history_.canUndo();
+    case Availability::CanRedo: return history_.canRedo();
+    case Availability::PageShown: return shown_ >= 0;
+    case Availability::ExistingPage: return false;
+    case Availability::OnlyTrying: return trial_ != nullptr;
     }
+    return false;
 }
 
 bool ProjectDocument::isChecked(int commandId) const {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/EditHistory.h"
+#include "ui/CommandTable.h"
 #include "ui/PictureImport.h"
 #include "ui/ModoEdicion.h"
 #include "ui/RemoteTrial.h"
@@ -38,10 +39,11 @@ public:
     // The names of every page but the one shown (the names it may not take).
     std::vector<std::string> otherPageNames() const;
 
-    // Menu items and toolbar buttons by command id; page items are 1500 + i.
-    // Ids with no rule of their own are always enabled, but while the pages
-    // are being tried only what leaves the project as it is.
+    // Menu items, toolbar buttons and keys by command id, by the rule of the
+    // command table; page items are 1500 + i. While the pages are tried
+    // only what leaves the project as it is.
     bool isEnabled(int commandId) const;
+    bool isAvailable(Availability availability) const;
     // The page item of the page shown (the page tried, while trying) and the
     // item of the edit mode in force.
     bool isChecked(int commandId) const;

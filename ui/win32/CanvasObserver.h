@@ -3,28 +3,7 @@
 // belong to its owner, which learns what changed through this one call.
 #pragma once
 
-#include <optional>
-
-#include "ui/ModoEdicion.h"
-
-#include "model/Region.h"
-
-// Each member names one thing that changed; unset members changed nothing.
-struct CanvasChange {
-    std::optional<ModoEdicion> mode;  // the mode now in force: chosen, or NORMAL for a new page
-    bool resized = false;             // the canvas took a new size
-    // The page shown is about to be edited (once per drag, key or dialog):
-    // the moment to keep it as it was, for undo.
-    bool pageAboutToChange = false;
-    // The selection moved, changed size or went to another region or none
-    // (every drag step and key): the selected region in picture pixels,
-    // unset when nothing is selected.
-    bool selectionChanged = false;
-    std::optional<Rect> selection;
-    // While the pages are tried, a left click: the region under it, or -1
-    // outside every region.
-    std::optional<int32_t> tapped;
-};
+#include "ui/CanvasChange.h"
 
 class CanvasObserver {
 public:
