@@ -56,7 +56,7 @@ PaginaWindow::PaginaWindow(int y, Window* parent, CanvasObserver& observer)
         change.pageAboutToChange = true;
         this->observer.canvasChanged(change);
     });
-    ShowWindow(hwnd, SW_SHOW);
+    ShowWindow(hwnd(), SW_SHOW);
 }
 
 PaginaWindow::~PaginaWindow() {
@@ -84,11 +84,11 @@ void PaginaWindow::fitToPage() {
     int32_t width, height;
     editor_.canvasSize(width, height);
     RECT outer = {}, client = {};
-    GetWindowRect(hwnd, &outer);
-    GetClientRect(hwnd, &client);
+    GetWindowRect(hwnd(), &outer);
+    GetClientRect(hwnd(), &client);
     width += (outer.right - outer.left) - client.right;
     height += (outer.bottom - outer.top) - client.bottom;
-    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 LRESULT PaginaWindow::onPaint(HDC dc, PAINTSTRUCT) {
@@ -186,8 +186,8 @@ void PaginaWindow::flash(std::vector<Rect> outlines, const Rect* inverted) {
         flashedRegion = *inverted;
     else
         flashedRegion.reset();
-    InvalidateRect(hwnd, nullptr, TRUE);
-    SetTimer(hwnd, kFlashTimer, kFlashMilliseconds, nullptr);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    SetTimer(hwnd(), kFlashTimer, kFlashMilliseconds, nullptr);
 }
 
 LRESULT PaginaWindow::onTimer(WPARAM timerId) {
@@ -197,10 +197,10 @@ LRESULT PaginaWindow::onTimer(WPARAM timerId) {
 }
 
 void PaginaWindow::stopFlash() {
-    KillTimer(hwnd, kFlashTimer);
+    KillTimer(hwnd(), kFlashTimer);
     flashedOutlines.clear();
     flashedRegion.reset();
-    InvalidateRect(hwnd, nullptr, TRUE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 // Carries out what the editor asked for, in its order: the newly selected
@@ -212,11 +212,11 @@ void PaginaWindow::perform(const CanvasActions& actions, bool resized) {
     if (actions.releaseCapture)
         ReleaseCapture();
     if (actions.capture)
-        SetCapture(hwnd);
+        SetCapture(hwnd());
     if (actions.drawBand)
         drawBand(actions.erasedBand, actions.drawnBand);
     if (actions.repaint)
-        InvalidateRect(hwnd, nullptr, TRUE);
+        InvalidateRect(hwnd(), nullptr, TRUE);
     if (actions.commandDialog >= 0)
         openCommandDialog(actions.commandDialog);
     tellObserver(actions, resized);
@@ -225,7 +225,7 @@ void PaginaWindow::perform(const CanvasActions& actions, bool resized) {
 // The rubber band is drawn straight onto the window: XOR twice restores the
 // picture, so the old band is erased without a repaint.
 void PaginaWindow::drawBand(const Rect& erased, const Rect& drawn) {
-    HDC dc = GetDC(hwnd);
+    HDC dc = GetDC(hwnd());
     if (!dc)
         return;
     HGDIOBJ oldPen = SelectObject(dc, outlinePen);
@@ -236,7 +236,7 @@ void PaginaWindow::drawBand(const Rect& erased, const Rect& drawn) {
     SetROP2(dc, oldMix);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
-    ReleaseDC(hwnd, dc);
+    ReleaseDC(hwnd(), dc);
 }
 
 void PaginaWindow::openCommandDialog(int32_t index) {
@@ -244,7 +244,7 @@ void PaginaWindow::openCommandDialog(int32_t index) {
     if (!shown || index < 0 || static_cast<size_t>(index) >= shown->regions().size())
         return;
     std::vector<std::string> names = editor_.pageNames();
-    ComandoDlg dialog(hwnd, shown->regions()[static_cast<size_t>(index)].comando, &names);
+    ComandoDlg dialog(hwnd(), shown->regions()[static_cast<size_t>(index)].comando, &names);
     if (dialog.runModal() == 1 && editor_.scaledPage() == shown)
         editor_.setRegionCommand(index, dialog.comando());
 }

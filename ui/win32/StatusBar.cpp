@@ -38,19 +38,19 @@ std::string longestSelectionText(uint32_t pictureSide) {
 }  // namespace
 
 StatusBar::~StatusBar() {
-    if (hwnd) {
-        KillTimer(hwnd, kWholeMessageTimer);
-        RemovePropA(hwnd, kBarProperty);
+    if (hwnd_) {
+        KillTimer(hwnd_, kWholeMessageTimer);
+        RemovePropA(hwnd_, kBarProperty);
     }
     if (font)
         DeleteObject(font);
 }
 
 void StatusBar::create(HWND parent) {
-    hwnd = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+    hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR)), instanceHandle, nullptr);
-    if (hwnd)
-        SetPropA(hwnd, kBarProperty, this);
+    if (hwnd_)
+        SetPropA(hwnd_, kBarProperty, this);
     fitParent();
 }
 
@@ -74,13 +74,13 @@ void StatusBar::setPictureSize(uint32_t width, uint32_t height) {
 void StatusBar::setMessage(const std::string& text) {
     message = text;
     setPart(StatusLayout::kMessage, text);
-    if (!hwnd)
+    if (!hwnd_)
         return;
     RECT bar = {};
-    GetClientRect(hwnd, &bar);
+    GetClientRect(hwnd_, &bar);
     messageShownWhole = !text.empty() && !layout.messageFits(textWidth(text), bar.right);
     if (messageShownWhole)
-        SetTimer(hwnd, kWholeMessageTimer, kWholeMessageMs, &StatusBar::endWholeMessage);
+        SetTimer(hwnd_, kWholeMessageTimer, kWholeMessageMs, &StatusBar::endWholeMessage);
     showWholeOrParts();
 }
 
@@ -99,40 +99,40 @@ void StatusBar::setWholeBarText(const std::string& text) {
 
 // The test run's text first, then a message too long for its part.
 void StatusBar::showWholeOrParts() {
-    if (!hwnd)
+    if (!hwnd_)
         return;
     std::string whole = wholeBarText;
     if (whole.empty() && messageShownWhole)
         whole = message;
-    SendMessageA(hwnd, SB_SIMPLE, whole.empty() ? FALSE : TRUE, 0);
+    SendMessageA(hwnd_, SB_SIMPLE, whole.empty() ? FALSE : TRUE, 0);
     if (!whole.empty())
-        SendMessageA(hwnd, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(whole.c_str()));
+        SendMessageA(hwnd_, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(whole.c_str()));
 }
 
 void StatusBar::setPart(int part, const std::string& text) {
-    if (hwnd)
-        SendMessageA(hwnd, SB_SETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));
+    if (hwnd_)
+        SendMessageA(hwnd_, SB_SETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 int StatusBar::height() const {
     RECT r;
-    if (!hwnd || !GetWindowRect(hwnd, &r))
+    if (!hwnd_ || !GetWindowRect(hwnd_, &r))
         return 0;
     return r.bottom - r.top;
 }
 
 int StatusBar::textWidth(const std::string& text) const {
-    HDC dc = GetDC(hwnd);
+    HDC dc = GetDC(hwnd_);
     if (!dc)
         return 0;
     // The bar's own font, or the system's when it has none.
-    HFONT barFont = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    HFONT barFont = reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
     HGDIOBJ before = barFont ? SelectObject(dc, barFont) : nullptr;
     SIZE size = {};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     if (before)
         SelectObject(dc, before);
-    ReleaseDC(hwnd, dc);
+    ReleaseDC(hwnd_, dc);
     return size.cx;
 }
 
@@ -145,13 +145,13 @@ void StatusBar::measureParts(UINT dpi) {
 }
 
 void StatusBar::fitParent() {
-    if (!hwnd)
+    if (!hwnd_)
         return;
-    const UINT dpi = windowDpi(GetParent(hwnd));
+    const UINT dpi = windowDpi(GetParent(hwnd_));
     if (dpi != fontDpi) {
         // The bar takes its height from its font: a new font first.
         if (HFONT larger = createStatusFont(dpi)) {
-            SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(larger), FALSE);
+            SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(larger), FALSE);
             if (font)
                 DeleteObject(font);
             font = larger;
@@ -161,11 +161,11 @@ void StatusBar::fitParent() {
     }
     if (!partsMeasured)
         measureParts(dpi);
-    SendMessageA(hwnd, WM_SIZE, 0, 0);
+    SendMessageA(hwnd_, WM_SIZE, 0, 0);
     RECT bar = {};
-    GetClientRect(hwnd, &bar);
+    GetClientRect(hwnd_, &bar);
     std::array<int32_t, StatusLayout::kPartCount> ends = layout.partEnds(bar.right);
     int parts[StatusLayout::kPartCount];
     std::copy(ends.begin(), ends.end(), parts);
-    SendMessageA(hwnd, SB_SETPARTS, StatusLayout::kPartCount, reinterpret_cast<LPARAM>(parts));
+    SendMessageA(hwnd_, SB_SETPARTS, StatusLayout::kPartCount, reinterpret_cast<LPARAM>(parts));
 }

@@ -40,7 +40,7 @@ public:
     // with parts, font and height for the DPI of its screen.
     void fitParent();
 
-    HWND hwnd = nullptr;
+    HWND hwnd() const { return hwnd_; }
 
 private:
     static void CALLBACK endWholeMessage(HWND bar, UINT, UINT_PTR timerId, DWORD);
@@ -49,6 +49,7 @@ private:
     int textWidth(const std::string& text) const;
     void showWholeOrParts();
 
+    HWND hwnd_ = nullptr;
     HFONT font = nullptr;
     UINT fontDpi = 0;
     uint32_t pictureSide = 0;
