@@ -38,30 +38,30 @@ void guarded(Handler handler) {
 PaginaWindow::PaginaWindow(int y, Window* parent, CanvasObserver& observer)
     : Window(parent, "Pagina", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER, 0, y, CW_USEDEFAULT,
              CW_USEDEFAULT),
-      observer(observer),
+      observer_(observer),
       editor_(tickCount, GetDoubleClickTime() >> 1) {
-    sizeNS = LoadCursorA(nullptr, IDC_SIZENS);
-    sizeWE = LoadCursorA(nullptr, IDC_SIZEWE);
-    sizeNESW = LoadCursorA(nullptr, IDC_SIZENESW);
-    sizeNWSE = LoadCursorA(nullptr, IDC_SIZENWSE);
-    sizeAll = LoadCursorA(nullptr, IDC_SIZEALL);
-    arrow = LoadCursorA(nullptr, IDC_ARROW);
+    sizeNS_ = LoadCursorA(nullptr, IDC_SIZENS);
+    sizeWE_ = LoadCursorA(nullptr, IDC_SIZEWE);
+    sizeNESW_ = LoadCursorA(nullptr, IDC_SIZENESW);
+    sizeNWSE_ = LoadCursorA(nullptr, IDC_SIZENWSE);
+    sizeAll_ = LoadCursorA(nullptr, IDC_SIZEALL);
+    arrow_ = LoadCursorA(nullptr, IDC_ARROW);
     for (int i = 0; i < kModeCount; ++i) {
         int resource = modeInfo(modeAt(i)).cursorResource;
-        modeCursors[i] = resource ? LoadCursorA(instanceHandle, MAKEINTRESOURCEA(resource)) : nullptr;
+        modeCursors_[i] = resource ? LoadCursorA(instanceHandle, MAKEINTRESOURCEA(resource)) : nullptr;
     }
-    outlinePen = createOutlinePen();
+    outlinePen_ = createOutlinePen();
     editor_.setBeforeChange([this] {
         CanvasChange change;
         change.pageAboutToChange = true;
-        this->observer.canvasChanged(change);
+        observer_.canvasChanged(change);
     });
     ShowWindow(hwnd(), SW_SHOW);
 }
 
 PaginaWindow::~PaginaWindow() {
-    if (outlinePen)
-        DeleteObject(outlinePen);
+    if (outlinePen_)
+        DeleteObject(outlinePen_);
 }
 
 void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
@@ -93,20 +93,20 @@ void PaginaWindow::fitToPage() {
 
 LRESULT PaginaWindow::onPaint(HDC dc, PAINTSTRUCT) {
     guarded([&] {
-        editor_.paintPlan(plan);
-        if (plan.info && plan.bits)
-            SetDIBitsToDevice(dc, 0, 0, plan.width, plan.height, 0, 0, 0, plan.height, plan.bits,
-                              static_cast<const BITMAPINFO*>(plan.info), DIB_RGB_COLORS);
-        if (trying)
-            drawOutlines(dc, flashedOutlines, flashedRegion ? &*flashedRegion : nullptr);
+        editor_.paintPlan(plan_);
+        if (plan_.info && plan_.bits)
+            SetDIBitsToDevice(dc, 0, 0, plan_.width, plan_.height, 0, 0, 0, plan_.height, plan_.bits,
+                              static_cast<const BITMAPINFO*>(plan_.info), DIB_RGB_COLORS);
+        if (trying_)
+            drawOutlines(dc, flashedOutlines_, flashedRegion_ ? &*flashedRegion_ : nullptr);
         else
-            drawOutlines(dc, plan.outlines, plan.hasInverted ? &plan.inverted : nullptr);
+            drawOutlines(dc, plan_.outlines, plan_.hasInverted ? &plan_.inverted : nullptr);
     });
     return 0;
 }
 
 void PaginaWindow::drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted) {
-    HGDIOBJ oldPen = SelectObject(dc, outlinePen);
+    HGDIOBJ oldPen = SelectObject(dc, outlinePen_);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     int oldMix = SetROP2(dc, R2_XORPEN);
     for (const Rect& r : outlines)
@@ -123,11 +123,11 @@ void PaginaWindow::drawOutlines(HDC dc, const std::vector<Rect>& outlines, const
 }
 
 LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
-    if (trying) {
+    if (trying_) {
         guarded([&] {
             CanvasChange change;
             change.tapped = editor_.hitTest(x, y);
-            observer.canvasChanged(change);
+            observer_.canvasChanged(change);
         });
         return 0;
     }
@@ -136,25 +136,25 @@ LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
 }
 
 LRESULT PaginaWindow::onLButtonUp(int x, int y, WPARAM) {
-    if (!trying)
+    if (!trying_)
         guarded([&] { perform(editor_.leftUp(x, y)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onRButtonDown(int x, int y, WPARAM) {
-    if (!trying)
+    if (!trying_)
         guarded([&] { perform(editor_.rightDown(x, y)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM keys) {
-    if (!trying)
+    if (!trying_)
         guarded([&] { perform(editor_.mouseMove(x, y, (keys & MK_LBUTTON) != 0)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
-    if (!trying)
+    if (!trying_)
         guarded([&] { perform(editor_.command(LOWORD(wParam))); });
     return 0;
 }
@@ -162,7 +162,7 @@ LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
 // ---- trying the pages ---------------------------------------------------------
 
 void PaginaWindow::setTrying(bool on) {
-    trying = on;
+    trying_ = on;
     stopFlash();
 }
 
@@ -181,11 +181,11 @@ void PaginaWindow::flashAllRegions() {
 }
 
 void PaginaWindow::flash(std::vector<Rect> outlines, const Rect* inverted) {
-    flashedOutlines = std::move(outlines);
+    flashedOutlines_ = std::move(outlines);
     if (inverted)
-        flashedRegion = *inverted;
+        flashedRegion_ = *inverted;
     else
-        flashedRegion.reset();
+        flashedRegion_.reset();
     InvalidateRect(hwnd(), nullptr, TRUE);
     SetTimer(hwnd(), kFlashTimer, kFlashMilliseconds, nullptr);
 }
@@ -198,8 +198,8 @@ LRESULT PaginaWindow::onTimer(WPARAM timerId) {
 
 void PaginaWindow::stopFlash() {
     KillTimer(hwnd(), kFlashTimer);
-    flashedOutlines.clear();
-    flashedRegion.reset();
+    flashedOutlines_.clear();
+    flashedRegion_.reset();
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -228,7 +228,7 @@ void PaginaWindow::drawBand(const Rect& erased, const Rect& drawn) {
     HDC dc = GetDC(hwnd());
     if (!dc)
         return;
-    HGDIOBJ oldPen = SelectObject(dc, outlinePen);
+    HGDIOBJ oldPen = SelectObject(dc, outlinePen_);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     int oldMix = SetROP2(dc, R2_XORPEN);
     Rectangle(dc, erased.left, erased.top, erased.right, erased.bottom);
@@ -257,23 +257,23 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
     Region selected;
     if (editor_.selectedRegion(selected))
         change.selection = selected.coords;
-    change.selectionChanged = !(change.selection == toldSelection);
-    toldSelection = change.selection;
+    change.selectionChanged = !(change.selection == toldSelection_);
+    toldSelection_ = change.selection;
     if (change.mode || change.resized || change.selectionChanged)
-        observer.canvasChanged(change);
+        observer_.canvasChanged(change);
 }
 
 HCURSOR PaginaWindow::cursorHandle(CanvasCursor cursor) const {
     switch (cursor) {
-    case CanvasCursor::SizeNS: return sizeNS;
-    case CanvasCursor::SizeWE: return sizeWE;
-    case CanvasCursor::SizeNESW: return sizeNESW;
-    case CanvasCursor::SizeNWSE: return sizeNWSE;
-    case CanvasCursor::SizeAll: return sizeAll;
+    case CanvasCursor::SizeNS: return sizeNS_;
+    case CanvasCursor::SizeWE: return sizeWE_;
+    case CanvasCursor::SizeNESW: return sizeNESW_;
+    case CanvasCursor::SizeNWSE: return sizeNWSE_;
+    case CanvasCursor::SizeAll: return sizeAll_;
     case CanvasCursor::Mode: {
-        HCURSOR shape = modeCursors[static_cast<int>(editor_.mode())];
-        return shape ? shape : arrow;
+        HCURSOR shape = modeCursors_[static_cast<int>(editor_.mode())];
+        return shape ? shape : arrow_;
     }
-    default: return arrow;
+    default: return arrow_;
     }
 }

@@ -42,8 +42,8 @@ StatusBar::~StatusBar() {
         KillTimer(hwnd_, kWholeMessageTimer);
         RemovePropA(hwnd_, kBarProperty);
     }
-    if (font)
-        DeleteObject(font);
+    if (font_)
+        DeleteObject(font_);
 }
 
 void StatusBar::create(HWND parent) {
@@ -64,22 +64,22 @@ void StatusBar::setSelection(const Rect* region) {
 
 void StatusBar::setPictureSize(uint32_t width, uint32_t height) {
     const uint32_t side = std::max(width, height);
-    if (side == pictureSide)
+    if (side == pictureSide_)
         return;
-    pictureSide = side;
-    partsMeasured = false;
+    pictureSide_ = side;
+    partsMeasured_ = false;
     fitParent();
 }
 
 void StatusBar::setMessage(const std::string& text) {
-    message = text;
+    message_ = text;
     setPart(StatusLayout::kMessage, text);
     if (!hwnd_)
         return;
     RECT bar = {};
     GetClientRect(hwnd_, &bar);
-    messageShownWhole = !text.empty() && !layout.messageFits(textWidth(text), bar.right);
-    if (messageShownWhole)
+    messageShownWhole_ = !text.empty() && !layout_.messageFits(textWidth(text), bar.right);
+    if (messageShownWhole_)
         SetTimer(hwnd_, kWholeMessageTimer, kWholeMessageMs, &StatusBar::endWholeMessage);
     showWholeOrParts();
 }
@@ -87,13 +87,13 @@ void StatusBar::setMessage(const std::string& text) {
 void CALLBACK StatusBar::endWholeMessage(HWND bar, UINT, UINT_PTR timerId, DWORD) {
     KillTimer(bar, timerId);
     if (auto* self = static_cast<StatusBar*>(GetPropA(bar, kBarProperty))) {
-        self->messageShownWhole = false;
+        self->messageShownWhole_ = false;
         self->showWholeOrParts();
     }
 }
 
 void StatusBar::setWholeBarText(const std::string& text) {
-    wholeBarText = text;
+    wholeBarText_ = text;
     showWholeOrParts();
 }
 
@@ -101,9 +101,9 @@ void StatusBar::setWholeBarText(const std::string& text) {
 void StatusBar::showWholeOrParts() {
     if (!hwnd_)
         return;
-    std::string whole = wholeBarText;
-    if (whole.empty() && messageShownWhole)
-        whole = message;
+    std::string whole = wholeBarText_;
+    if (whole.empty() && messageShownWhole_)
+        whole = message_;
     SendMessageA(hwnd_, SB_SIMPLE, whole.empty() ? FALSE : TRUE, 0);
     if (!whole.empty())
         SendMessageA(hwnd_, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(whole.c_str()));
@@ -140,31 +140,31 @@ void StatusBar::measureParts(UINT dpi) {
     int modeWidth = 0;
     for (int i = 0; i < kModeCount; ++i)
         modeWidth = std::max(modeWidth, textWidth(modeInfo(modeAt(i)).titleText));
-    layout = StatusLayout(modeWidth, textWidth(longestSelectionText(pictureSide)), scaledForDpi(kPartMargin, dpi));
-    partsMeasured = true;
+    layout_ = StatusLayout(modeWidth, textWidth(longestSelectionText(pictureSide_)), scaledForDpi(kPartMargin, dpi));
+    partsMeasured_ = true;
 }
 
 void StatusBar::fitParent() {
     if (!hwnd_)
         return;
     const UINT dpi = windowDpi(GetParent(hwnd_));
-    if (dpi != fontDpi) {
+    if (dpi != fontDpi_) {
         // The bar takes its height from its font: a new font first.
         if (HFONT larger = createStatusFont(dpi)) {
             SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(larger), FALSE);
-            if (font)
-                DeleteObject(font);
-            font = larger;
+            if (font_)
+                DeleteObject(font_);
+            font_ = larger;
         }
-        fontDpi = dpi;
-        partsMeasured = false;
+        fontDpi_ = dpi;
+        partsMeasured_ = false;
     }
-    if (!partsMeasured)
+    if (!partsMeasured_)
         measureParts(dpi);
     SendMessageA(hwnd_, WM_SIZE, 0, 0);
     RECT bar = {};
     GetClientRect(hwnd_, &bar);
-    std::array<int32_t, StatusLayout::kPartCount> ends = layout.partEnds(bar.right);
+    std::array<int32_t, StatusLayout::kPartCount> ends = layout_.partEnds(bar.right);
     int parts[StatusLayout::kPartCount];
     std::copy(ends.begin(), ends.end(), parts);
     SendMessageA(hwnd_, SB_SETPARTS, StatusLayout::kPartCount, reinterpret_cast<LPARAM>(parts));

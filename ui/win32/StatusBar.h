@@ -50,12 +50,12 @@ private:
     void showWholeOrParts();
 
     HWND hwnd_ = nullptr;
-    HFONT font = nullptr;
-    UINT fontDpi = 0;
-    uint32_t pictureSide = 0;
-    bool partsMeasured = false;
-    StatusLayout layout;
-    std::string message;
-    std::string wholeBarText;
-    bool messageShownWhole = false;
+    HFONT font_ = nullptr;
+    UINT fontDpi_ = 0;
+    uint32_t pictureSide_ = 0;
+    bool partsMeasured_ = false;
+    StatusLayout layout_;
+    std::string message_;
+    std::string wholeBarText_;
+    bool messageShownWhole_ = false;
 };

@@ -34,8 +34,8 @@ TBBUTTON modeButton(int commandId, int image) {
 }  // namespace
 
 Toolbar::~Toolbar() {
-    if (icons)
-        ImageList_Destroy(icons);
+    if (icons_)
+        ImageList_Destroy(icons_);
 }
 
 void Toolbar::create(HWND parent) {
@@ -82,7 +82,7 @@ void Toolbar::check(int commandId) const {
 
 void Toolbar::useIconsFor(UINT dpi) {
     const int size = toolbarIconSize(dpi);
-    if (!hwnd_ || size == iconSize)
+    if (!hwnd_ || size == iconSize_)
         return;
     const int strip = size == 32 ? IDB_TOOLBAR32 : size == 24 ? IDB_TOOLBAR24 : IDB_TOOLBAR;
     HIMAGELIST list = ImageList_LoadImageA(instanceHandle, MAKEINTRESOURCEA(strip), size, 0, CLR_NONE,
@@ -91,10 +91,10 @@ void Toolbar::useIconsFor(UINT dpi) {
         return;
     SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
     // The list the bar made from its bitmap is the bar's to destroy; ours is ours.
-    if (icons)
-        ImageList_Destroy(icons);
-    icons = list;
-    iconSize = size;
+    if (icons_)
+        ImageList_Destroy(icons_);
+    icons_ = list;
+    iconSize_ = size;
     // The margins around the icon are those the bar gives 16-pixel ones.
     SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
     SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(size + 7, size + 6));

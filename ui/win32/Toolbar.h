@@ -35,6 +35,6 @@ public:
 
 private:
     HWND hwnd_ = nullptr;
-    int iconSize = 16;           // the size the buttons show
-    HIMAGELIST icons = nullptr;  // ours once the size changed; the bar's own before
+    int iconSize_ = 16;           // the size the buttons show
+    HIMAGELIST icons_ = nullptr;  // ours once the size changed; the bar's own before
 };
