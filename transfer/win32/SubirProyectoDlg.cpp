@@ -54,7 +54,7 @@ void moveDown(HWND dialog, int control, int pixels) {
 }  // namespace
 
 SubirProyectoDlg::SubirProyectoDlg(HWND owner, Proyecto* project)
-    : Dialog(owner, IDD_SUBIRPROYECTO), project(project), worker(nullptr) {
+    : Dialog(owner, IDD_SUBIRPROYECTO), project(project) {
     // The template's progress bar needs its class registered.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
@@ -65,8 +65,7 @@ SubirProyectoDlg::~SubirProyectoDlg() {
 }
 
 void SubirProyectoDlg::stopWorker() {
-    delete worker;
-    worker = nullptr;
+    worker_.reset();
 }
 
 INT_PTR SubirProyectoDlg::onInitDialog() {
@@ -81,8 +80,8 @@ INT_PTR SubirProyectoDlg::onInitDialog() {
 }
 
 bool SubirProyectoDlg::startWorker() {
-    worker = new (std::nothrow) SubirProyecto(this, hwnd(), project);
-    if (worker && worker->start())
+    worker_.reset(new (std::nothrow) SubirProyecto(this, hwnd(), project));
+    if (worker_ && worker_->start())
         return true;
     stopWorker();
     workerNotStarted();
@@ -145,9 +144,9 @@ void SubirProyectoDlg::askForAddress() {
         if (!startWorker())
             return;
     }
-    if (worker) {
+    if (worker_) {
         typedAttempt_ = true;
-        worker->connectToAddress(dialog.address);
+        worker_->connectToAddress(dialog.address);
     }
 }
 
