@@ -1,6 +1,8 @@
 // Entry routine: class, accelerators, the main window and the message loop.
 #include <windows.h>
 
+#include <memory>
+
 #include "win32/Application.h"
 #include "win32/CommandLine.h"
 #include "model/win32/RegistrySettings.h"
@@ -24,9 +26,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     Settings::install(&settings);
 
     HACCEL accelerators = LoadAcceleratorsA(instanceHandle, MAKEINTRESOURCEA(IDR_ACCELERATORS));
-    MainWindow* mainWindow = nullptr;
+    std::unique_ptr<MainWindow> mainWindow;
     try {
-        mainWindow = new MainWindow(userRecoveryFolder());
+        mainWindow = std::make_unique<MainWindow>(userRecoveryFolder());
     } catch (...) {
         return 1;
     }
@@ -34,7 +36,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     offerRecoveryCopies(*mainWindow);
     mainWindow->openAtStart(startFile);
     int exitCode = runMessageLoop(accelerators);
-    delete mainWindow;
+    // Before the file access it uses goes.
+    mainWindow.reset();
     FileAccess::install(nullptr);
     return exitCode;
 }

@@ -6,37 +6,37 @@
 #include <vector>
 
 Dialog::Dialog(HWND parent, int templateId)
-    : hwnd(nullptr),
-      parent(parent),
-      instance(instanceHandle),
-      templateName(nullptr),
-      templateId(templateId),
-      dialogProc(&Dialog::sharedDialogProc),
-      positionReleased(true),
-      cascadeStep(20) {}
+    : hwnd_(nullptr),
+      parent_(parent),
+      instance_(instanceHandle),
+      templateName_(nullptr),
+      templateId_(templateId),
+      dialogProc_(&Dialog::sharedDialogProc),
+      positionReleased_(true),
+      cascadeStep_(20) {}
 
 // The step taken at WM_INITDIALOG is given back exactly once, by close() or
 // here, so that the next dialog opens where this one did.
-static void releasePosition(Dialog& dialog) {
-    if (dialog.positionReleased)
+void Dialog::releasePosition() {
+    if (positionReleased_)
         return;
-    cascadePosition.x -= dialog.cascadeStep;
-    cascadePosition.y -= dialog.cascadeStep;
-    dialog.positionReleased = true;
+    cascadePosition.x -= cascadeStep_;
+    cascadePosition.y -= cascadeStep_;
+    positionReleased_ = true;
 }
 
 Dialog::~Dialog() {
-    releasePosition(*this);
+    releasePosition();
 }
 
 INT_PTR Dialog::runModal() {
-    const char* resource = templateId == -1 ? templateName : MAKEINTRESOURCEA(templateId & 0xFFFF);
-    return DialogBoxParamA(instance, resource, parent, dialogProc, reinterpret_cast<LPARAM>(this));
+    const char* resource = templateId_ == -1 ? templateName_ : MAKEINTRESOURCEA(templateId_ & 0xFFFF);
+    return DialogBoxParamA(instance_, resource, parent_, dialogProc_, reinterpret_cast<LPARAM>(this));
 }
 
 void Dialog::close(INT_PTR result) {
-    releasePosition(*this);
-    EndDialog(hwnd, result);
+    releasePosition();
+    EndDialog(hwnd_, result);
 }
 
 INT_PTR Dialog::onOk() {
@@ -50,7 +50,7 @@ INT_PTR Dialog::onCancel() {
 }
 
 std::string Dialog::getItemText(int controlId) const {
-    HWND control = GetDlgItem(hwnd, controlId);
+    HWND control = GetDlgItem(hwnd_, controlId);
     int length = GetWindowTextLengthA(control);
     if (length < 0)
         length = 0;
@@ -59,12 +59,12 @@ std::string Dialog::getItemText(int controlId) const {
     return std::string(buffer.data());
 }
 
-static INT_PTR initDialog(Dialog& dialog) {
-    SetWindowPos(dialog.hwnd, nullptr, cascadePosition.x, cascadePosition.y, 0, 0, SWP_NOSIZE);
-    cascadePosition.x += dialog.cascadeStep;
-    cascadePosition.y += dialog.cascadeStep;
-    dialog.positionReleased = false;
-    return dialog.onInitDialog();
+INT_PTR Dialog::initDialog() {
+    SetWindowPos(hwnd_, nullptr, cascadePosition.x, cascadePosition.y, 0, 0, SWP_NOSIZE);
+    cascadePosition.x += cascadeStep_;
+    cascadePosition.y += cascadeStep_;
+    positionReleased_ = false;
+    return onInitDialog();
 }
 
 static INT_PTR dispatchCommand(Dialog& dialog, WPARAM wParam, LPARAM lParam) {
@@ -80,14 +80,14 @@ static INT_PTR dispatchCommand(Dialog& dialog, WPARAM wParam, LPARAM lParam) {
 // own object: while a nested dialog is up, what its owner receives (a
 // worker's messages, say) still reaches the owner. The few messages before
 // WM_INITDIALOG get the system's defaults.
-static Dialog* bind(HWND window, UINT message, LPARAM lParam) {
+Dialog* Dialog::bind(HWND window, UINT message, LPARAM lParam) {
     if (message != WM_INITDIALOG)
         return reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
     Dialog* dialog = reinterpret_cast<Dialog*>(lParam);
     if (!dialog)
         return nullptr;
     SetWindowLongPtrA(window, DWLP_USER, lParam);
-    dialog->hwnd = window;
+    dialog->hwnd_ = window;
     return dialog;
 }
 
@@ -98,7 +98,7 @@ INT_PTR CALLBACK Dialog::sharedDialogProc(HWND window, UINT message, WPARAM wPar
     // No C++ exception may unwind through the system's frames.
     try {
         switch (message) {
-        case WM_INITDIALOG: return initDialog(*dialog);
+        case WM_INITDIALOG: return dialog->initDialog();
         case WM_COMMAND: return dispatchCommand(*dialog, wParam, lParam);
         default: return dialog->onMessage(message, wParam, lParam);
         }

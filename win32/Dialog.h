@@ -27,14 +27,25 @@ public:
     virtual INT_PTR onCommand(WPARAM, WORD, WORD) { return 0; }
     virtual INT_PTR onMessage(UINT, WPARAM, LPARAM) { return 0; }
 
-    HWND hwnd;  // the dialog window, from WM_INITDIALOG on
-    HWND parent;
-    HINSTANCE instance;
-    const char* templateName;
-    int templateId;
-    DLGPROC dialogProc;
-    bool positionReleased;
-    int cascadeStep;
+    HWND hwnd() const { return hwnd_; }  // the dialog window, from WM_INITDIALOG on
+    HWND parent() const { return parent_; }
+    int templateId() const { return templateId_; }
+    // False from WM_INITDIALOG until the dialog gave its cascade step back.
+    bool positionReleased() const { return positionReleased_; }
 
     static INT_PTR CALLBACK sharedDialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static Dialog* bind(HWND window, UINT message, LPARAM lParam);
+    INT_PTR initDialog();
+    void releasePosition();
+
+    HWND hwnd_;
+    HWND parent_;
+    HINSTANCE instance_;
+    const char* templateName_;
+    int templateId_;
+    DLGPROC dialogProc_;
+    bool positionReleased_;
+    int cascadeStep_;
 };

@@ -10,25 +10,25 @@ static Window* attachedWindow(HWND window) {
 }
 
 Window::Window(Window* owner, const char* title, DWORD style, int x, int y, int width, int height)
-    : hwnd(nullptr), owner(owner) {
-    // windowProc sets hwnd at WM_NCCREATE; a creation that fails after it
+    : hwnd_(nullptr), owner_(owner) {
+    // windowProc sets hwnd_ at WM_NCCREATE; a creation that fails after it
     // (WM_CREATE answered -1) has already cleared it again at WM_NCDESTROY.
-    CreateWindowExA(0, kWindowClassName, title, style, x, y, width, height, owner ? owner->hwnd : nullptr,
+    CreateWindowExA(0, kWindowClassName, title, style, x, y, width, height, owner ? owner->hwnd_ : nullptr,
                     nullptr, instanceHandle, this);
 }
 
 Window::~Window() {
-    if (hwnd)
-        DestroyWindow(hwnd);
+    if (hwnd_)
+        DestroyWindow(hwnd_);
 }
 
 LRESULT Window::onClose() {
-    DestroyWindow(hwnd);
+    DestroyWindow(hwnd_);
     return 0;
 }
 
 LRESULT Window::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 // Mouse coordinates are signed: a capture can report points left of or
@@ -68,21 +68,21 @@ static LRESULT dispatch(Window* object, HWND window, UINT message, WPARAM wParam
 // The object travels in the creation parameter and is kept in window long
 // 0 from WM_NCCREATE to WM_NCDESTROY; a window created without one gets the
 // system defaults only.
-static Window* bind(HWND window, UINT message, LPARAM lParam) {
+Window* Window::bind(HWND window, UINT message, LPARAM lParam) {
     if (message != WM_NCCREATE)
         return attachedWindow(window);
     Window* object = static_cast<Window*>(reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpCreateParams);
     if (!object)
         return nullptr;
     SetWindowLongPtrA(window, 0, reinterpret_cast<LONG_PTR>(object));
-    object->hwnd = window;
+    object->hwnd_ = window;
     return object;
 }
 
-static void unbind(Window* object, HWND window) {
+void Window::unbind(Window* object, HWND window) {
     SetWindowLongPtrA(window, 0, 0);
-    if (object->hwnd == window)
-        object->hwnd = nullptr;
+    if (object->hwnd_ == window)
+        object->hwnd_ = nullptr;
 }
 
 LRESULT CALLBACK Window::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

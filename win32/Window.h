@@ -28,8 +28,14 @@ public:
     virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // The system window from WM_NCCREATE until WM_NCDESTROY, null otherwise.
-    HWND hwnd;
-    Window* owner;
+    HWND hwnd() const { return hwnd_; }
 
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static Window* bind(HWND window, UINT message, LPARAM lParam);
+    static void unbind(Window* object, HWND window);
+
+    HWND hwnd_;
+    Window* owner_;
 };

@@ -52,12 +52,12 @@ struct Scene {
         project->addPage(std::move(page));
         window->replaceProject(std::move(project));
         pumpFor(150);
-        canvas = window->canvas().hwnd;
+        canvas = window->canvas().hwnd();
     }
 
     // Saves with "Guardar proyecto" and returns the regions as the file holds them.
     std::vector<Box> savedRegions() {
-        sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
+        sendCommand(window->hwnd(), ID_GUARDAR_PROYECTO);
         std::string xml = readFileBytes(folder.path("casa.xml"));
         std::vector<Box> boxes;
         const std::string open = "<coords>";
@@ -155,12 +155,12 @@ COLORREF pixelAt(HWND canvas, int x, int y) {
 
 GUI_TEST(Canvas, ShowsThePageAtItsSizeWithTitle) {
     Scene scene(640, 400, {});
-    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - modo normal"));
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd()), std::string("Quenda - Casa - Inicio - modo normal"));
     RECT canvasRect = clientRect(scene.canvas);
     GUI_CHECK_EQ(rectWidth(canvasRect), 640);
     GUI_CHECK_EQ(rectHeight(canvasRect), 400);
-    GUI_CHECK(menuItemChecked(scene.window->hwnd, ID_MODO_NORMAL));
-    GUI_CHECK(toolbarButtonChecked(scene.window->hwnd, ID_MODO_NORMAL));
+    GUI_CHECK(menuItemChecked(scene.window->hwnd(), ID_MODO_NORMAL));
+    GUI_CHECK(toolbarButtonChecked(scene.window->hwnd(), ID_MODO_NORMAL));
 }
 
 GUI_TEST(Canvas, SmallPictureGetsTheMinimumCanvas) {
@@ -234,7 +234,7 @@ GUI_TEST(Canvas, DragReleasedOutsideTheWindowEndsThere) {
     Scene scene(640, 400, {{100, 100, 200, 160}});
     POINT outside = {700, 130};
     ClientToScreen(scene.canvas, &outside);
-    RECT mainRect = windowRect(scene.window->hwnd);
+    RECT mainRect = windowRect(scene.window->hwnd());
     GUI_REQUIRE(outside.x >= mainRect.right && outside.x < GetSystemMetrics(SM_CXSCREEN));
     press(scene.canvas, 150, 130);
     GUI_CHECK_EQ(GetCapture(), scene.canvas);
@@ -262,7 +262,7 @@ GUI_TEST(Canvas, UndoDuringADragReleasesThePointer) {
     pumpFor(GetDoubleClickTime() / 2 + 150);
     moveTo(scene.canvas, 170, 140);
     GUI_CHECK_EQ(GetCapture(), scene.canvas);
-    sendCommand(scene.window->hwnd, ID_DESHACER);
+    sendCommand(scene.window->hwnd(), ID_DESHACER);
     GUI_CHECK(GetCapture() != scene.canvas);
     GUI_CHECK_EQ(scene.window->canvas().editor().dragZone(), 0);
     release(scene.canvas, 170, 140);
@@ -339,13 +339,13 @@ GUI_TEST(Canvas, CtrlClickOpensTheDialogAndCancelKeepsTheCommand) {
 GUI_TEST(Canvas, AlignTopLinesRegionsUpWithTheSelectedOne) {
     Scene scene(640, 400, {{10, 10, 110, 60}, {200, 40, 260, 70}, {300, 90, 320, 95}});
     click(scene.canvas, 50, 30);
-    sendCommand(scene.window->hwnd, ID_MODO_ALINEARSUP);  // as the "Editar" menu does
+    sendCommand(scene.window->hwnd(), ID_MODO_ALINEARSUP);  // as the "Editar" menu does
     pumpFor(100);
-    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - alineando borde superior"));
-    GUI_CHECK(menuItemChecked(scene.window->hwnd, ID_MODO_ALINEARSUP));
-    GUI_CHECK(!menuItemChecked(scene.window->hwnd, ID_MODO_NORMAL));
-    GUI_CHECK(toolbarButtonChecked(scene.window->hwnd, ID_MODO_ALINEARSUP));
-    GUI_CHECK(!toolbarButtonChecked(scene.window->hwnd, ID_MODO_NORMAL));
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd()), std::string("Quenda - Casa - Inicio - alineando borde superior"));
+    GUI_CHECK(menuItemChecked(scene.window->hwnd(), ID_MODO_ALINEARSUP));
+    GUI_CHECK(!menuItemChecked(scene.window->hwnd(), ID_MODO_NORMAL));
+    GUI_CHECK(toolbarButtonChecked(scene.window->hwnd(), ID_MODO_ALINEARSUP));
+    GUI_CHECK(!toolbarButtonChecked(scene.window->hwnd(), ID_MODO_NORMAL));
     moveTo(scene.canvas, 230, 50);
     GUI_CHECK_EQ(GetCursor(), LoadCursorA(instanceHandle, MAKEINTRESOURCEA(IDC_CUR_ALINEARSUP)));
     click(scene.canvas, 230, 50);
@@ -361,10 +361,10 @@ GUI_TEST(Canvas, EqualSizeFromTheToolbarButton) {
     Scene scene(640, 400, {{10, 10, 110, 60}, {200, 40, 260, 70}});
     click(scene.canvas, 50, 30);
     // A toolbar button click reaches the main window as this WM_COMMAND.
-    SendMessageA(scene.window->hwnd, WM_COMMAND, MAKEWPARAM(ID_MODO_IGUALARTAMANNO, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(toolbarOf(scene.window->hwnd)));
+    SendMessageA(scene.window->hwnd(), WM_COMMAND, MAKEWPARAM(ID_MODO_IGUALARTAMANNO, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(toolbarOf(scene.window->hwnd())));
     pumpFor(100);
-    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - igualando tama\xF1o"));
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd()), std::string("Quenda - Casa - Inicio - igualando tama\xF1o"));
     click(scene.canvas, 230, 50);
     std::vector<Box> saved = scene.savedRegions();
     GUI_REQUIRE(saved.size() == 2);
@@ -384,7 +384,7 @@ GUI_TEST(Canvas, ArrowKeysEditTheSelectedRegionAndDeleteRemovesIt) {
     std::vector<Box> saved = scene.savedRegions();
     GUI_REQUIRE(saved.size() == 2);
     GUI_CHECK_EQ(saved[0], (Box{102, 101, 203, 160}));
-    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - modo normal"));
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd()), std::string("Quenda - Casa - Inicio - modo normal"));
     typeKey(VK_DELETE);
     saved = scene.savedRegions();
     GUI_REQUIRE(saved.size() == 1);
@@ -395,14 +395,14 @@ GUI_TEST(Canvas, ArrowKeysEditTheSelectedRegionAndDeleteRemovesIt) {
 GUI_TEST(Canvas, KeysDoNothingOutsideNormalMode) {
     Scene scene(640, 400, {{100, 100, 200, 160}});
     click(scene.canvas, 150, 130);
-    sendCommand(scene.window->hwnd, ID_MODO_IGUALARALTO);
+    sendCommand(scene.window->hwnd(), ID_MODO_IGUALARALTO);
     pumpFor(100);
     typeKey(VK_RIGHT);
     typeKey(VK_DELETE);
     std::vector<Box> saved = scene.savedRegions();
     GUI_REQUIRE(saved.size() == 1);
     GUI_CHECK_EQ(saved[0], (Box{100, 100, 200, 160}));
-    GUI_CHECK_EQ(windowTitle(scene.window->hwnd), std::string("Quenda - Casa - Inicio - igualando altura"));
+    GUI_CHECK_EQ(windowTitle(scene.window->hwnd()), std::string("Quenda - Casa - Inicio - igualando altura"));
 }
 
 // ---- a picture larger than the screen --------------------------------------------
@@ -414,10 +414,10 @@ GUI_TEST(Canvas, LargePictureIsHalvedAndEditsAreStoredInPicturePixels) {
     int room = 0;
     {
         Scene probe(640, 400, {});
-        room = rectWidth(work) - (rectWidth(windowRect(probe.window->hwnd)) - 640);
+        room = rectWidth(work) - (rectWidth(windowRect(probe.window->hwnd())) - 640);
     }
     Scene scene(2 * room, 800, {{101, 50, 300, 151}});
-    RECT mainRect = windowRect(scene.window->hwnd);
+    RECT mainRect = windowRect(scene.window->hwnd());
     GUI_CHECK_EQ(mainRect.left, work.left);
     GUI_CHECK_EQ(mainRect.top, work.top);
     GUI_CHECK_EQ(rectWidth(mainRect), rectWidth(work));
@@ -466,7 +466,7 @@ GUI_TEST(Canvas, CrowdedPageRepaints) {
 GUI_TEST(Canvas, DrawnRegionIsUndoneWithCtrlZAndRedoneWithCtrlY) {
     Scene scene(640, 400, {});
     scene.window->document().project().takeSnapshot();
-    HWND main = scene.window->hwnd;
+    HWND main = scene.window->hwnd();
     press(scene.canvas, 50, 60);
     moveTo(scene.canvas, 100, 90);
     release(scene.canvas, 150, 120);
@@ -511,7 +511,7 @@ GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
     }
     auto window = createMainWindow();
     window->replaceProject(std::move(project));
-    HWND main = window->hwnd, canvas = window->canvas().hwnd;
+    HWND main = window->hwnd(), canvas = window->canvas().hwnd();
     sendCommand(main, ID_PAGE_FIRST + 1);  // edit "Luces", its region selected, aligning
     click(canvas, 150, 130);
     sendCommand(main, ID_MODO_ALINEARSUP);

@@ -33,7 +33,7 @@ struct TwoPages {
         window->replaceProject(std::move(project));
         pumpFor(100);
     }
-    HWND main() const { return window->hwnd; }
+    HWND main() const { return window->hwnd(); }
     Proyecto& project() const { return window->document().project(); }
     // Menu state as the menu opening (or an accelerator) finds it.
     bool itemEnabled(int commandId) const {

@@ -34,7 +34,7 @@ GUI_TEST(Desktop, TheFirstFileOfTheCommandLineOpensMadeFullOrShowsWhyNot) {
         GUI_CHECK_EQ(file.path, spaced);
         auto window = createMainWindow();
         window->openAtStart(file);
-        GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa"));
+        GUI_CHECK_EQ(windowTitle(window->hwnd()), std::string("Quenda - Casa"));
         GUI_CHECK_EQ(storedRecent(), spaced);
     }
     GUI_CHECK(startFileFrom(L"quenda.exe").path.empty());
@@ -46,7 +46,7 @@ GUI_TEST(Desktop, TheFirstFileOfTheCommandLineOpensMadeFullOrShowsWhyNot) {
     answerer.start();
     blank->openAtStart(startFileFrom(L"quenda.exe nota.xml"));
     GUI_CHECK(answerer.finish());
-    GUI_CHECK_EQ(windowTitle(blank->hwnd), std::string("Quenda"));
+    GUI_CHECK_EQ(windowTitle(blank->hwnd()), std::string("Quenda"));
     GUI_CHECK_EQ(storedRecent(), spaced);
     // A long name Windows-1252 cannot write opens by the short form the system gives.
     const WideText odd = wideText(folder.dir()) + L"\u0141\u00F3d\u017A";
@@ -56,7 +56,7 @@ GUI_TEST(Desktop, TheFirstFileOfTheCommandLineOpensMadeFullOrShowsWhyNot) {
     GUI_REQUIRE(!shortForm.refusal);
     auto opened = createMainWindow();
     opened->openAtStart(shortForm);
-    GUI_CHECK_EQ(windowTitle(opened->hwnd), std::string("Quenda - Casa"));
+    GUI_CHECK_EQ(windowTitle(opened->hwnd()), std::string("Quenda - Casa"));
     // The folder's name is beyond TempFolder's Windows-1252 clean-up.
     DeleteFileW((odd + L"\\casa.xml").c_str());
     RemoveDirectoryW(odd.c_str());
@@ -71,32 +71,32 @@ GUI_TEST(Desktop, RecentProjectsFollowOpeningAndAGoneFileMayLeave) {
     Answerer opener;
     opener.on("Abrir archivo").typeFileName(b).click(IDOK);
     opener.start();
-    sendCommand(window->hwnd, ID_ABRIR_PROYECTO);
+    sendCommand(window->hwnd(), ID_ABRIR_PROYECTO);
     GUI_REQUIRE(opener.finish());
     GUI_CHECK_EQ(storedRecent(), b + "|" + a);
-    sendCommand(window->hwnd, ID_RECIENTE_FIRST + 1);
-    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - A"));
+    sendCommand(window->hwnd(), ID_RECIENTE_FIRST + 1);
+    GUI_CHECK_EQ(windowTitle(window->hwnd()), std::string("Quenda - A"));
     GUI_CHECK_EQ(storedRecent(), a + "|" + b);
-    GUI_CHECK(menuItemText(window->hwnd, ID_RECIENTE_FIRST + 1).find("b.xml") != std::string::npos);
+    GUI_CHECK(menuItemText(window->hwnd(), ID_RECIENTE_FIRST + 1).find("b.xml") != std::string::npos);
     DeleteFileA(b.c_str());
     Answerer answerer;
     answerer.on("ATENCI\xD3N").click(IDYES);
     answerer.start();
-    sendCommand(window->hwnd, ID_RECIENTE_FIRST + 1);
+    sendCommand(window->hwnd(), ID_RECIENTE_FIRST + 1);
     GUI_CHECK(answerer.finish());
-    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - A"));
+    GUI_CHECK_EQ(windowTitle(window->hwnd()), std::string("Quenda - A"));
     GUI_CHECK_EQ(storedRecent(), a);
-    GUI_CHECK(!menuItemExists(window->hwnd, ID_RECIENTE_FIRST + 1));
+    GUI_CHECK(!menuItemExists(window->hwnd(), ID_RECIENTE_FIRST + 1));
 }
 
 GUI_TEST(Desktop, TheWindowReturnsWhereItWasClosedWhenThatIsOnAScreen) {
     auto closed = createMainWindow();
-    SetWindowPos(closed->hwnd, nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SendMessageA(closed->hwnd, WM_CLOSE, 0, 0);
+    SetWindowPos(closed->hwnd(), nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageA(closed->hwnd(), WM_CLOSE, 0, 0);
     auto restored = createMainWindow();
-    GUI_CHECK_EQ(windowRect(restored->hwnd).left, 70L);
-    GUI_CHECK_EQ(windowRect(restored->hwnd).top, 80L);
+    GUI_CHECK_EQ(windowRect(restored->hwnd()).left, 70L);
+    GUI_CHECK_EQ(windowRect(restored->hwnd()).top, 80L);
     Settings::current().writeText(setting::kVentanaX, "-30000");
     auto offScreen = createMainWindow();
-    GUI_CHECK(windowRect(offScreen->hwnd).left > -30000);
+    GUI_CHECK(windowRect(offScreen->hwnd()).left > -30000);
 }

@@ -90,7 +90,7 @@ GUI_TEST(FileAccess, ProjectIsSavedDeepInAFolderPastTheOldLimit) {
     for (const char* instalacion : {"Casa", "Otra"}) {
         window->document().project().archivo = path;
         window->document().project().instalacion = instalacion;
-        sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
+        sendCommand(window->hwnd(), ID_GUARDAR_PROYECTO);
         GUI_CHECK(!window->document().project().hasUnsavedChanges());
         GUI_CHECK(readWholeFile(files, path, bytes));
         GUI_CHECK(bytes.find("instalacion=\"" + std::string(instalacion) + "\"") != std::string::npos);

@@ -58,8 +58,8 @@ public:
     explicit NestingDialog(HWND parent, int depth = 1) : Dialog(parent, IDD_GUITEST), depth(depth) {}
 
     INT_PTR onInitDialog() override {
-        SetWindowTextA(hwnd, ("Prueba " + std::to_string(depth)).c_str());
-        SetDlgItemTextA(hwnd, IDC_GUITEST_EDIT, initialText.c_str());
+        SetWindowTextA(hwnd(), ("Prueba " + std::to_string(depth)).c_str());
+        SetDlgItemTextA(hwnd(), IDC_GUITEST_EDIT, initialText.c_str());
         return 1;
     }
     INT_PTR onOk() override {
@@ -72,7 +72,7 @@ public:
     INT_PTR onCommand(WPARAM wParam, WORD, WORD) override {
         if (LOWORD(wParam) != IDC_GUITEST_NESTED)
             return 0;
-        NestingDialog inner(hwnd, depth + 1);
+        NestingDialog inner(hwnd(), depth + 1);
         innerResults.push_back(static_cast<int>(inner.runModal()));
         return 1;
     }
@@ -114,27 +114,27 @@ GUI_TEST(Framework, WindowClass) {
 
 GUI_TEST(Framework, BoundFromNcCreateToNcDestroy) {
     RecordingWindow window;
-    GUI_REQUIRE(window.hwnd != nullptr);
-    GUI_CHECK(GetWindowLongPtrA(window.hwnd, 0) == reinterpret_cast<LONG_PTR>(&window));
+    GUI_REQUIRE(window.hwnd() != nullptr);
+    GUI_CHECK(GetWindowLongPtrA(window.hwnd(), 0) == reinterpret_cast<LONG_PTR>(&window));
     // The handlers of the subclass take effect once its constructor ran.
-    SetWindowPos(window.hwnd, nullptr, 0, 0, 320, 220, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(window.hwnd(), nullptr, 0, 0, 320, 220, SWP_NOMOVE | SWP_NOZORDER);
     GUI_CHECK(window.minMaxInfos > 0);
 
     // A finished object given as the creation parameter sees the creation
     // itself, from WM_NCCREATE on, and lets go of the window at its end.
-    HWND first = window.hwnd;
+    HWND first = window.hwnd();
     window.messages.clear();
     HWND second = CreateWindowExA(0, kWindowClassName, "segunda", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr,
                                   nullptr, instanceHandle, &window);
     GUI_REQUIRE(second != nullptr);
-    GUI_CHECK(window.hwnd == second);
+    GUI_CHECK(window.hwnd() == second);
     GUI_REQUIRE(!window.messages.empty());
     GUI_CHECK_EQ(window.messages.front(), static_cast<UINT>(WM_NCCREATE));
     GUI_CHECK(std::count(window.messages.begin(), window.messages.end(), WM_CREATE) == 1);
     GUI_CHECK_EQ(windowTitle(second), std::string("segunda"));
     DestroyWindow(second);
-    GUI_CHECK(window.hwnd == nullptr);
-    window.hwnd = first;
+    GUI_CHECK(window.hwnd() == nullptr);
+    DestroyWindow(first);  // the object let go of it for the second
 }
 
 GUI_TEST(Framework, WindowWithoutObjectGetsDefaults) {
@@ -150,52 +150,52 @@ GUI_TEST(Framework, WindowWithoutObjectGetsDefaults) {
 
 GUI_TEST(Framework, MessagesReachTheirHandlers) {
     RecordingWindow window;
-    SendMessageA(window.hwnd, WM_MOUSEMOVE, MK_CONTROL, MAKELPARAM(16, 65535));
+    SendMessageA(window.hwnd(), WM_MOUSEMOVE, MK_CONTROL, MAKELPARAM(16, 65535));
     GUI_CHECK_EQ(window.lastX, 16);
     GUI_CHECK_EQ(window.lastY, -1);
     GUI_CHECK_EQ(window.lastKeys, static_cast<WPARAM>(MK_CONTROL));
-    GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_TIMER, 3, 0), static_cast<LRESULT>(33));
+    GUI_CHECK_EQ(SendMessageA(window.hwnd(), WM_TIMER, 3, 0), static_cast<LRESULT>(33));
 
     // Unhandled messages get DefWindowProcA: the window text comes back.
-    GUI_CHECK_EQ(windowTitle(window.hwnd), std::string("Registro"));
+    GUI_CHECK_EQ(windowTitle(window.hwnd()), std::string("Registro"));
 }
 
 GUI_TEST(Framework, PaintIsBracketed) {
     RecordingWindow window;
-    ShowWindow(window.hwnd, SW_SHOW);
+    ShowWindow(window.hwnd(), SW_SHOW);
     pumpFor(100);
     int before = window.paints;
     RECT dirty = {5, 6, 50, 60};
-    InvalidateRect(window.hwnd, &dirty, TRUE);
-    UpdateWindow(window.hwnd);
+    InvalidateRect(window.hwnd(), &dirty, TRUE);
+    UpdateWindow(window.hwnd());
     GUI_CHECK_EQ(window.paints, before + 1);
     GUI_CHECK(window.paintDc != nullptr);
     GUI_CHECK(window.paintRect.right >= 50 && window.paintRect.bottom >= 60);
     // EndPaint validated the area: nothing is left to paint.
     RECT left = {};
-    GUI_CHECK(!GetUpdateRect(window.hwnd, &left, FALSE));
+    GUI_CHECK(!GetUpdateRect(window.hwnd(), &left, FALSE));
 }
 
 GUI_TEST(Framework, ExceptionsStopAtTheWindowProcedure) {
     RecordingWindow window;
-    GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_TIMER, 7, 0), static_cast<LRESULT>(0));
-    GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_TIMER, 8, 0), static_cast<LRESULT>(0));
-    GUI_CHECK(IsWindow(window.hwnd));
-    GUI_CHECK_EQ(SendMessageA(window.hwnd, WM_TIMER, 9, 0), static_cast<LRESULT>(33));
+    GUI_CHECK_EQ(SendMessageA(window.hwnd(), WM_TIMER, 7, 0), static_cast<LRESULT>(0));
+    GUI_CHECK_EQ(SendMessageA(window.hwnd(), WM_TIMER, 8, 0), static_cast<LRESULT>(0));
+    GUI_CHECK(IsWindow(window.hwnd()));
+    GUI_CHECK_EQ(SendMessageA(window.hwnd(), WM_TIMER, 9, 0), static_cast<LRESULT>(33));
 }
 
 GUI_TEST(Framework, CloseAndDestructorDestroyTheWindow) {
     HWND closed;
     {
         RecordingWindow window;
-        closed = window.hwnd;
+        closed = window.hwnd();
         SendMessageA(closed, WM_CLOSE, 0, 0);
         GUI_CHECK(!IsWindow(closed));
     }
     HWND deleted;
     {
         RecordingWindow window;
-        deleted = window.hwnd;
+        deleted = window.hwnd();
         GUI_CHECK(IsWindow(deleted));
     }
     GUI_CHECK(!IsWindow(deleted));
@@ -282,8 +282,8 @@ GUI_TEST(Framework, MissingTemplateLeavesCascadeAlone) {
     Dialog missing(nullptr, 4321);
     INT_PTR result = missing.runModal();
     GUI_CHECK(result == 0 || result == -1);
-    GUI_CHECK(missing.positionReleased);
-    GUI_CHECK(missing.hwnd == nullptr);  // no window was ever bound to it
+    GUI_CHECK(missing.positionReleased());
+    GUI_CHECK(missing.hwnd() == nullptr);  // no window was ever bound to it
     GUI_CHECK_EQ(cascadePosition.x, 80);
     GUI_CHECK_EQ(cascadePosition.y, 32);
 }
@@ -293,8 +293,7 @@ GUI_TEST(Framework, EachDialogWindowReachesItsOwnObject) {
     // the outer object, and a window with no object gets nothing.
     class Counting : public NestingDialog {
     public:
-        explicit Counting(HWND parent, int depth, Counting* inner = nullptr)
-            : NestingDialog(parent, depth), inner(inner) {}
+        explicit Counting(HWND parent, int depth) : NestingDialog(parent, depth) {}
         INT_PTR onMessage(UINT message, WPARAM, LPARAM) override {
             if (message != WM_USER + 51)
                 return 0;
@@ -302,17 +301,17 @@ GUI_TEST(Framework, EachDialogWindowReachesItsOwnObject) {
             return 1;
         }
         INT_PTR onCommand(WPARAM wParam, WORD, WORD) override {
-            if (LOWORD(wParam) != IDC_GUITEST_NESTED || !inner)
+            if (LOWORD(wParam) != IDC_GUITEST_NESTED || depth > 1)
                 return 0;
-            inner->parent = hwnd;
-            innerResults.push_back(static_cast<int>(inner->runModal()));
+            Counting inner(hwnd(), depth + 1);
+            innerResults.push_back(static_cast<int>(inner.runModal()));
+            innerReceived = inner.received;
             return 1;
         }
-        Counting* inner;
         int received = 0;
+        int innerReceived = -1;
     };
-    Counting inner(nullptr, 2);
-    Counting outer(nullptr, 1, &inner);
+    Counting outer(nullptr, 1);
     Answerer answerer;
     answerer.on("Prueba 1").click(IDC_GUITEST_NESTED);
     waitGone(answerer.on("Prueba 2").run([](HWND) {
@@ -323,7 +322,7 @@ GUI_TEST(Framework, EachDialogWindowReachesItsOwnObject) {
     GUI_CHECK_EQ(outer.runModal(), static_cast<INT_PTR>(IDOK));
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(outer.received, 1);
-    GUI_CHECK_EQ(inner.received, 0);
+    GUI_CHECK_EQ(outer.innerReceived, 0);
 
     HWND bare = CreateWindowExA(0, kWindowClassName, "", 0, 0, 0, 10, 10, nullptr, nullptr, instanceHandle, nullptr);
     GUI_REQUIRE(bare != nullptr);
@@ -345,13 +344,13 @@ GUI_TEST(Framework, DestructorGivesTheStepBack) {
             EndsItself() : NestingDialog(nullptr) {}
             INT_PTR onMessage(UINT message, WPARAM, LPARAM) override {
                 if (message == WM_USER + 50)
-                    EndDialog(hwnd, 9);
+                    EndDialog(hwnd(), 9);
                 return 0;
             }
         } dialog;
         GUI_CHECK_EQ(dialog.runModal(), static_cast<INT_PTR>(9));
         GUI_CHECK_EQ(cascadePosition.x, 100);
-        GUI_CHECK(!dialog.positionReleased);
+        GUI_CHECK(!dialog.positionReleased());
     }
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(cascadePosition.x, 80);

@@ -11,8 +11,8 @@
 //     GUI_TEST(MainWindow, StartUpState) {
 //         auto window = createMainWindow();
 //         pumpFor(200);                          // let posted messages land
-//         GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda"));
-//         GUI_CHECK(!menuItemEnabled(window->hwnd, ID_GUARDAR_PROYECTO));
+//         GUI_CHECK_EQ(windowTitle(window->hwnd()), std::string("Quenda"));
+//         GUI_CHECK(!menuItemEnabled(window->hwnd(), ID_GUARDAR_PROYECTO));
 //     }
 //
 // GUI_CHECK / GUI_CHECK_EQ record a failure and go on; GUI_REQUIRE stops the
@@ -31,7 +31,7 @@
 //     answerer.on("Proyecto").type(IDC_PROYECTO_INSTALACION, "Casa").click(IDOK);
 //     answerer.on("Guardar como").typeFileName(folder.path("casa.xml")).click(IDOK);
 //     answerer.start();
-//     sendCommand(window->hwnd, ID_NUEVO_PROYECTO);  // returns when the dialogs end
+//     sendCommand(window->hwnd(), ID_NUEVO_PROYECTO);  // returns when the dialogs end
 //     GUI_REQUIRE(answerer.finish());                 // every step found its window
 //
 // Keys typed with pressKey go through the real input queue and the message

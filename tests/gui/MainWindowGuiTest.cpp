@@ -48,7 +48,7 @@ bool openThroughDialog(MainWindow& window, const std::string& path) {
     Answerer answerer;
     answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
     answerer.start();
-    sendCommand(window.hwnd, ID_ABRIR_PROYECTO);
+    sendCommand(window.hwnd(), ID_ABRIR_PROYECTO);
     bool answered = answerer.finish();
     pumpFor(100);
     return answered;
@@ -85,10 +85,10 @@ std::string joinIds(const std::vector<int>& ids) {
 
 // The client area holds toolbar, canvas and status bar exactly.
 void checkFitsCanvas(MainWindow& window) {
-    RECT client = clientRect(window.hwnd);
-    RECT canvas = windowRect(window.canvas().hwnd);
-    RECT toolbar = windowRect(toolbarOf(window.hwnd));
-    RECT status = windowRect(GetDlgItem(window.hwnd, IDC_STATUSBAR));
+    RECT client = clientRect(window.hwnd());
+    RECT canvas = windowRect(window.canvas().hwnd());
+    RECT toolbar = windowRect(toolbarOf(window.hwnd()));
+    RECT status = windowRect(GetDlgItem(window.hwnd(), IDC_STATUSBAR));
     GUI_CHECK_EQ(rectWidth(client), rectWidth(canvas));
     GUI_CHECK_EQ(rectHeight(client), rectHeight(canvas) + rectHeight(toolbar) + rectHeight(status));
 }
@@ -110,7 +110,7 @@ std::string cp1252(const std::string& utf8) {
 GUI_TEST(MainWindow, StartUpState) {
     auto window = createMainWindow();
     pumpFor(200);
-    HWND main = window->hwnd;
+    HWND main = window->hwnd();
     GUI_CHECK(IsWindowVisible(main));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda"));
     // Which commands a blank project offers is the document's rule; here,
@@ -129,7 +129,7 @@ GUI_TEST(MainWindow, StartUpState) {
     GUI_CHECK(toolbarButtonChecked(main, ID_MODO_NORMAL));
 
     // No page: a 400 x 200 canvas below the toolbar, the window around it.
-    RECT canvas = clientRect(window->canvas().hwnd);
+    RECT canvas = clientRect(window->canvas().hwnd());
     GUI_CHECK_EQ(rectWidth(canvas), 400);
     GUI_CHECK_EQ(rectHeight(canvas), 200);
     checkFitsCanvas(*window);
@@ -147,10 +147,10 @@ GUI_TEST(MainWindow, Tooltips) {
     GUI_CHECK_EQ(std::string(Toolbar::tooltipText(ID_MODIFICAR_PROYECTO)), std::string("?"));
     // What the toolbar's tooltip asks of its parent, and what it gets.
     NMTTDISPINFOA info = {};
-    info.hdr.hwndFrom = toolbarOf(window->hwnd);
+    info.hdr.hwndFrom = toolbarOf(window->hwnd());
     info.hdr.idFrom = ID_MODO_IGUALARTAMANNO;
     info.hdr.code = TTN_NEEDTEXTA;
-    GUI_CHECK_EQ(SendMessageA(window->hwnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info)), static_cast<LRESULT>(0));
+    GUI_CHECK_EQ(SendMessageA(window->hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info)), static_cast<LRESULT>(0));
     GUI_REQUIRE(info.lpszText != nullptr);
     GUI_CHECK_EQ(std::string(info.lpszText), std::string("igualar tama\xF1o"));
 }
@@ -163,7 +163,7 @@ GUI_TEST(MainWindow, NewProjectIsSavedWhereTyped) {
     answerer.on("Proyecto").type(IDC_PROYECTO_INSTALACION, "Casa").click(IDOK);
     answerer.on("Guardar como").typeFileName(path).click(IDOK);
     answerer.start();
-    sendCommand(window->hwnd, ID_NUEVO_PROYECTO);
+    sendCommand(window->hwnd(), ID_NUEVO_PROYECTO);
     GUI_REQUIRE(answerer.finish());
     pumpFor(200);
 
@@ -173,10 +173,10 @@ GUI_TEST(MainWindow, NewProjectIsSavedWhereTyped) {
     GUI_CHECK(bytes.find("<paginas/>") != std::string::npos);
     GUI_CHECK_EQ(window->document().project().archivo, path);
     GUI_CHECK(!window->document().project().hasUnsavedChanges());
-    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa"));
+    GUI_CHECK_EQ(windowTitle(window->hwnd()), std::string("Quenda - Casa"));
 
     // Menus and buttons follow the project without pages.
-    HWND main = window->hwnd;
+    HWND main = window->hwnd();
     GUI_CHECK(topMenuEnabled(main, 2));
     GUI_CHECK(!topMenuEnabled(main, 1));
     GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_ELIMINAR));
@@ -203,7 +203,7 @@ GUI_TEST(MainWindow, SaveDialogOffersXmlFilesOnly) {
         .typeFileName(folder.path("sin-extension"))
         .click(IDOK);
     answerer.start();
-    sendCommand(window->hwnd, ID_NUEVO_PROYECTO);
+    sendCommand(window->hwnd(), ID_NUEVO_PROYECTO);
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(filter, std::string("Archivos (*.xml)"));
     // A name typed without extension still gives a file that can be saved.
@@ -219,13 +219,13 @@ GUI_TEST(MainWindow, NewProjectWithCancelledSaveStaysBlank) {
     answerer.on("Proyecto").type(IDC_PROYECTO_INSTALACION, "Casa").click(IDOK);
     answerer.on("Guardar como").click(IDCANCEL);
     answerer.start();
-    sendCommand(window->hwnd, ID_NUEVO_PROYECTO);
+    sendCommand(window->hwnd(), ID_NUEVO_PROYECTO);
     GUI_REQUIRE(answerer.finish());
     pumpFor(200);
     GUI_CHECK(window->document().project().isBlank());
-    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda"));
-    GUI_CHECK(!menuItemEnabled(window->hwnd, ID_GUARDAR_PROYECTO));
-    GUI_CHECK(!toolbarButtonEnabled(window->hwnd, ID_PAGINA_AGREGAR));
+    GUI_CHECK_EQ(windowTitle(window->hwnd()), std::string("Quenda"));
+    GUI_CHECK(!menuItemEnabled(window->hwnd(), ID_GUARDAR_PROYECTO));
+    GUI_CHECK(!toolbarButtonEnabled(window->hwnd(), ID_PAGINA_AGREGAR));
 }
 
 GUI_TEST(MainWindow, OpenShowsStartPageAndFitsIt) {
@@ -239,12 +239,12 @@ GUI_TEST(MainWindow, OpenShowsStartPageAndFitsIt) {
     SetCurrentDirectoryA(temp);
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
-    HWND main = window->hwnd;
+    HWND main = window->hwnd();
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Luces - modo normal"));
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Inicio,Luces"));
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
     GUI_CHECK(window->document().shownPage() && window->document().shownPage()->nombre == "Luces");
-    RECT canvas = clientRect(window->canvas().hwnd);
+    RECT canvas = clientRect(window->canvas().hwnd());
     GUI_CHECK_EQ(rectWidth(canvas), 640);
     checkFitsCanvas(*window);
 
@@ -260,7 +260,7 @@ GUI_TEST(MainWindow, OpenShowsStartPageAndFitsIt) {
     pumpFor(100);
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Inicio - modo normal"));
-    canvas = clientRect(window->canvas().hwnd);
+    canvas = clientRect(window->canvas().hwnd());
     GUI_CHECK_EQ(rectWidth(canvas), 400);
     GUI_CHECK_EQ(rectHeight(canvas), 200);
     checkFitsCanvas(*window);
@@ -272,10 +272,10 @@ GUI_TEST(MainWindow, EditModeCommandsReachTheCanvas) {
     std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 300, 150}});
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
-    sendCommand(window->hwnd, ID_MODO_ALINEARSUP);
-    GUI_CHECK(pumpUntil([&] { return toolbarButtonChecked(window->hwnd, ID_MODO_ALINEARSUP); }, 2000));
-    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa - Inicio - alineando borde superior"));
-    GUI_CHECK(!toolbarButtonChecked(window->hwnd, ID_MODO_NORMAL));
+    sendCommand(window->hwnd(), ID_MODO_ALINEARSUP);
+    GUI_CHECK(pumpUntil([&] { return toolbarButtonChecked(window->hwnd(), ID_MODO_ALINEARSUP); }, 2000));
+    GUI_CHECK_EQ(windowTitle(window->hwnd()), std::string("Quenda - Casa - Inicio - alineando borde superior"));
+    GUI_CHECK(!toolbarButtonChecked(window->hwnd(), ID_MODO_NORMAL));
 }
 
 // Sends `command` and answers what follows: the open dialog with `path`
@@ -289,7 +289,7 @@ static std::string commandError(MainWindow& window, int command, const std::stri
     if (command == ID_GUARDAR_PROYECTO || command == ID_TRANSFERIR)
         answerer.on("Guardar como").click(IDCANCEL);
     answerer.start();
-    sendCommand(window.hwnd, command);
+    sendCommand(window.hwnd(), command);
     if (!answerer.finish())
         return "";
     return join(answerer.seen(path.empty() ? 0 : 1).texts);
@@ -314,8 +314,8 @@ GUI_TEST(MainWindow, ARejectedFileLeavesTheOpenProjectInPlace) {
     GUI_CHECK_EQ(commandError(*window, ID_ABRIR_PROYECTO, held), std::string("Archivo inv\xE1lido"));
     CloseHandle(lock);
     GUI_CHECK_EQ(window->document().project().archivo, good);
-    GUI_CHECK_EQ(join(pageItems(window->hwnd)), std::string("Inicio"));
-    GUI_CHECK_EQ(windowTitle(window->hwnd), std::string("Quenda - Casa - Inicio - modo normal"));
+    GUI_CHECK_EQ(join(pageItems(window->hwnd())), std::string("Inicio"));
+    GUI_CHECK_EQ(windowTitle(window->hwnd()), std::string("Quenda - Casa - Inicio - modo normal"));
     GUI_CHECK(!window->document().project().hasUnsavedChanges());
 }
 
@@ -325,7 +325,7 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     writeTestPicture(folder.path("cocina.png"), 500, 300);
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
-    HWND main = window->hwnd;
+    HWND main = window->hwnd();
 
     Answerer add;
     add.on("P\xE1gina").type(IDC_PAGINA_NOMBRE, "Cocina").type(IDC_PAGINA_IMAGEN, "cocina.png").click(IDOK);
@@ -339,7 +339,7 @@ GUI_TEST(MainWindow, AddEditAndDeletePage) {
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Cocina - modo normal"));
     GUI_REQUIRE(window->document().project().findPage("Cocina") != nullptr);
     GUI_CHECK_EQ(window->document().project().findPage("Cocina")->pictureWidth(), 500u);
-    GUI_CHECK_EQ(rectWidth(windowRect(window->canvas().hwnd)) >= 500, true);
+    GUI_CHECK_EQ(rectWidth(windowRect(window->canvas().hwnd())) >= 500, true);
     checkFitsCanvas(*window);
     GUI_CHECK(window->document().project().hasUnsavedChanges());
 
@@ -401,8 +401,8 @@ GUI_TEST(MainWindow, ProgramDialogsCascade) {
     answerer.on("P\xE1gina").run([](HWND) { Sleep(300); }).click(IDCANCEL);
     answerer.on("Proyecto").click(IDCANCEL);
     answerer.start();
-    sendCommand(window->hwnd, ID_PAGINA_EDITAR);
-    sendCommand(window->hwnd, ID_MODIFICAR_PROYECTO);
+    sendCommand(window->hwnd(), ID_PAGINA_EDITAR);
+    sendCommand(window->hwnd(), ID_MODIFICAR_PROYECTO);
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(answerer.seen(0).rect.left, 80);
     GUI_CHECK_EQ(answerer.seen(0).rect.top, 32);
@@ -418,12 +418,12 @@ GUI_TEST(MainWindow, PagesWithTheSameNameAreEachShownAndDeleted) {
     std::string path = writeProject(folder, "Casa", {{"Sala", "uno.png", 100, 100}, {"Sala", "dos.png", 500, 300}});
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
-    HWND main = window->hwnd;
+    HWND main = window->hwnd();
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
     // The second item shows the second page, marked alone.
     sendCommand(main, ID_PAGE_FIRST + 1);
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
-    GUI_CHECK_EQ(rectWidth(clientRect(window->canvas().hwnd)), 500);
+    GUI_CHECK_EQ(rectWidth(clientRect(window->canvas().hwnd())), 500);
     checkFitsCanvas(*window);
     // "Eliminar" removes that page, not the first of its name.
     Answerer remove;
@@ -434,7 +434,7 @@ GUI_TEST(MainWindow, PagesWithTheSameNameAreEachShownAndDeleted) {
     GUI_REQUIRE(window->document().project().paginas.size() == 1u);
     GUI_CHECK_EQ(window->document().project().paginas[0]->imagen, std::string("uno.png"));
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1500"));
-    GUI_CHECK_EQ(rectWidth(clientRect(window->canvas().hwnd)), 400);
+    GUI_CHECK_EQ(rectWidth(clientRect(window->canvas().hwnd())), 400);
 }
 
 GUI_TEST(MainWindow, CloseAsksOnlyAboutUnsavedChanges) {
@@ -447,19 +447,19 @@ GUI_TEST(MainWindow, CloseAsksOnlyAboutUnsavedChanges) {
     Answerer cancel;
     cancel.on(kAttention).click(IDCANCEL);
     cancel.start();
-    SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
+    SendMessageA(window->hwnd(), WM_CLOSE, 0, 0);
     GUI_REQUIRE(cancel.finish());
     GUI_CHECK_EQ(join(cancel.seen(0).texts),
                  std::string("El proyecto fue modificado y no guardado. Desea guardarlo?"));
-    GUI_CHECK(IsWindow(window->hwnd));
+    GUI_CHECK(IsWindow(window->hwnd()));
 
     // Yes saves, then the window goes and the loop gets its quit message.
     Answerer yes;
     yes.on(kAttention).click(IDYES);
     yes.start();
-    SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
+    SendMessageA(window->hwnd(), WM_CLOSE, 0, 0);
     GUI_REQUIRE(yes.finish());
-    GUI_CHECK(!IsWindow(window->hwnd));
+    GUI_CHECK(!IsWindow(window->hwnd()));
     GUI_CHECK(pumpUntil(quitReceived, 2000));
     GUI_CHECK_EQ(quitCode(), 0);
     GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
@@ -468,8 +468,8 @@ GUI_TEST(MainWindow, CloseAsksOnlyAboutUnsavedChanges) {
 GUI_TEST(MainWindow, CloseBlankOrSavedProjectAsksNothing) {
     {
         auto window = createMainWindow();
-        SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
-        GUI_CHECK(!IsWindow(window->hwnd));
+        SendMessageA(window->hwnd(), WM_CLOSE, 0, 0);
+        GUI_CHECK(!IsWindow(window->hwnd()));
         GUI_CHECK(pumpUntil(quitReceived, 2000));
     }
     TempFolder folder;
@@ -477,9 +477,9 @@ GUI_TEST(MainWindow, CloseBlankOrSavedProjectAsksNothing) {
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
     window->document().project().instalacion = "Otra";
-    sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);  // has a file: no dialog
-    sendCommand(window->hwnd, IDM_EXIT);
-    GUI_CHECK(!IsWindow(window->hwnd));
+    sendCommand(window->hwnd(), ID_GUARDAR_PROYECTO);  // has a file: no dialog
+    sendCommand(window->hwnd(), IDM_EXIT);
+    GUI_CHECK(!IsWindow(window->hwnd()));
     GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
 }
 
@@ -506,9 +506,9 @@ GUI_TEST(MainWindow, SaveErrorsAreShown) {
     close.on("ERROR").click(IDOK);
     close.on("Guardar como").click(IDCANCEL);
     close.start();
-    SendMessageA(window->hwnd, WM_CLOSE, 0, 0);
+    SendMessageA(window->hwnd(), WM_CLOSE, 0, 0);
     GUI_REQUIRE(close.finish());
-    GUI_CHECK(IsWindow(window->hwnd));
+    GUI_CHECK(IsWindow(window->hwnd()));
     GUI_CHECK(window->document().project().hasUnsavedChanges());
 }
 
@@ -533,7 +533,7 @@ GUI_TEST(MainWindow, TransferOfUnsavedProjectAsksForFile) {
     Answerer answerer;
     answerer.on("Guardar como").click(IDCANCEL);
     answerer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
+    sendCommand(window->hwnd(), ID_TRANSFERIR);
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK(window->document().project().archivo.empty());
     GUI_CHECK(findThreadWindow("Transferir a dispositivo", "#32770") == nullptr);
@@ -541,8 +541,8 @@ GUI_TEST(MainWindow, TransferOfUnsavedProjectAsksForFile) {
 
 GUI_TEST(MainWindow, AboutThroughTheAcceleratorTable) {
     auto window = createMainWindow();
-    SetForegroundWindow(window->hwnd);
-    SetFocus(window->hwnd);
+    SetForegroundWindow(window->hwnd());
+    SetFocus(window->hwnd());
     pumpFor(200);
     // Alt+? and Alt+/ typed on the keyboard; only the accelerator table
     // turns them into IDM_ABOUT.
@@ -564,7 +564,7 @@ GUI_TEST(MainWindow, HelpText) {
     Answerer answerer;
     answerer.on("Ayuda").click(IDOK);
     answerer.start();
-    sendCommand(window->hwnd, ID_AYUDA);
+    sendCommand(window->hwnd(), ID_AYUDA);
     GUI_REQUIRE(answerer.finish());
     const std::string expected = cp1252(
         "Modos de edición:\n"
@@ -600,7 +600,7 @@ GUI_TEST(MainWindow, UnsavedWorkIsAskedAboutBeforeNewOpenAndSessionEnd) {
     std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 100, 100}});
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
-    HWND main = window->hwnd;
+    HWND main = window->hwnd();
     window->document().project().instalacion = "Otra";
 
     // Cancel stops each of them before anything happens.
@@ -655,7 +655,7 @@ GUI_TEST(MainWindow, SaveAsTakesThePicturesAlongAndFollowsAFailedSave) {
     TempFolder folder, other, third;
     std::string path = writeProject(folder, "Casa", {{"Inicio", "inicio.png", 120, 90}});
     auto window = createMainWindow();
-    HWND main = window->hwnd;
+    HWND main = window->hwnd();
     GUI_CHECK(!menuItemEnabled(main, ID_GUARDAR_COMO));
     GUI_REQUIRE(openThroughDialog(*window, path));
     GUI_CHECK(menuItemEnabled(main, ID_GUARDAR_COMO));
@@ -705,7 +705,7 @@ GUI_TEST(MainWindow, ModifyProjectAddWithStartCommandAndCloseWithNo) {
     std::string before = readFileBytes(path);
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
-    HWND main = window->hwnd;
+    HWND main = window->hwnd();
 
     Answerer modify;
     modify.on("Proyecto").type(IDC_PROYECTO_INSTALACION, "Quinta").click(IDOK);
@@ -745,7 +745,7 @@ GUI_TEST(MainWindow, UndoItemsFollowTheHistoryAndTheUndonePageIsShown) {
     std::string path = writeProject(folder, "Casa", {{"Uno", "uno.png", 100, 100}, {"Dos", "dos.png", 300, 250}});
     auto window = createMainWindow();
     GUI_REQUIRE(openThroughDialog(*window, path));
-    HWND main = window->hwnd;
+    HWND main = window->hwnd();
     GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
     GUI_CHECK(!menuItemEnabled(main, ID_REHACER));
 
@@ -769,7 +769,7 @@ GUI_TEST(MainWindow, UndoItemsFollowTheHistoryAndTheUndonePageIsShown) {
     GUI_CHECK_EQ(join(pageItems(main)), std::string("Uno,Dos"));
     GUI_CHECK_EQ(joinIds(checkedPageItems(main)), std::string("1501"));
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Dos - modo normal"));
-    GUI_CHECK_EQ(rectHeight(clientRect(window->canvas().hwnd)), 250);
+    GUI_CHECK_EQ(rectHeight(clientRect(window->canvas().hwnd())), 250);
     GUI_CHECK(!menuItemEnabled(main, ID_DESHACER));
     GUI_CHECK(menuItemEnabled(main, ID_REHACER));
     GUI_CHECK(menuItemEnabled(main, ID_MODO_NORMAL));

@@ -42,7 +42,7 @@ std::unique_ptr<MainWindow> windowWithProject(const TempFolder& folder) {
 // The project as the editor saved it: "name=WxH" per page, then the first
 // region of the first page.
 std::string savedPages(MainWindow& window) {
-    sendCommand(window.hwnd, ID_GUARDAR_PROYECTO);
+    sendCommand(window.hwnd(), ID_GUARDAR_PROYECTO);
     Proyecto saved;
     readProjectFile(window.document().project().archivo, saved);
     std::string text;
@@ -98,7 +98,7 @@ GUI_TEST(Pictures, PagesFromPicturesThroughTheDialog) {
     Answerer answerer;
     answerer.on("Abrir archivo").typeFileName(exports.dir()).click(IDOK).run(selectAllFiles).click(IDOK);
     answerer.start();
-    sendCommand(window->hwnd, ID_PAGINA_AGREGAR_IMAGENES);
+    sendCommand(window->hwnd(), ID_PAGINA_AGREGAR_IMAGENES);
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(savedPages(*window), expected + "10,10,30,20");
     GUI_CHECK(fileExists(folder.path(stem + "170.png")));
@@ -116,14 +116,14 @@ GUI_TEST(Pictures, DroppedPicturesMakePagesInOneStep) {
     Answerer answerer;
     answerer.on("ERROR").click(IDOK);
     answerer.start();
-    dropFiles(window->hwnd, {exports.path("b.png"), exports.path("notas.txt"), exports.path("a.png")});
+    dropFiles(window->hwnd(), {exports.path("b.png"), exports.path("notas.txt"), exports.path("a.png")});
     GUI_REQUIRE(answerer.finish());
     std::string message;
     for (const std::string& text : answerer.seen(0).texts)
         message += text;
     GUI_CHECK(message.find("notas.txt") != std::string::npos);
     GUI_CHECK_EQ(savedPages(*window), std::string("Sala=40x30 a=10x5 b=20x10 10,10,30,20"));
-    sendCommand(window->hwnd, ID_DESHACER);
+    sendCommand(window->hwnd(), ID_DESHACER);
     GUI_CHECK_EQ(window->document().project().paginas.size(), 1u);
 }
 
@@ -135,7 +135,7 @@ GUI_TEST(Pictures, ReplacedPictureOfAnotherSizeScalesRegions) {
     answerer.on("Abrir archivo").typeFileName(exports.path("sala-nueva.png")).click(IDOK);
     answerer.on(kAttention).click(IDYES);
     answerer.start();
-    sendCommand(window->hwnd, ID_PAGINA_REEMPLAZAR_IMAGEN);
+    sendCommand(window->hwnd(), ID_PAGINA_REEMPLAZAR_IMAGEN);
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(savedPages(*window), std::string("Sala=80x15 20,5,60,10"));
     GUI_CHECK_EQ(window->document().project().paginas[0]->imagen, std::string("sala-nueva.png"));
@@ -150,9 +150,9 @@ GUI_TEST(Pictures, RedesignAtOpenScalesRegions) {
     Answerer answerer;
     answerer.on(kAttention).click(IDYES);
     answerer.start();
-    dropFiles(window->hwnd, {path});
+    dropFiles(window->hwnd(), {path});
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(savedPages(*window), std::string("Sala=80x60 20,20,60,40"));
-    sendCommand(window->hwnd, ID_DESHACER);
+    sendCommand(window->hwnd(), ID_DESHACER);
     GUI_CHECK(window->document().project().paginas[0]->regiones[0].coords == (Rect{10, 10, 30, 20}));
 }

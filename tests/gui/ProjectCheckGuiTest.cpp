@@ -37,7 +37,7 @@ struct DanglingJump {
 
 GUI_TEST(ProjectCheck, DanglingJumpIsListedAndChoosingItShowsItsPage) {
     DanglingJump scene;
-    HWND main = scene.window->hwnd;
+    HWND main = scene.window->hwnd();
     HMENU archivo = topMenu(main, 0);
     GUI_CHECK_EQ(GetMenuItemID(archivo, 5), static_cast<UINT>(ID_MODIFICAR_PROYECTO));
     GUI_CHECK_EQ(GetMenuItemID(archivo, 6), static_cast<UINT>(ID_VERIFICAR_PROYECTO));
@@ -95,7 +95,7 @@ GUI_TEST(ProjectCheck, TransferAsksFirstAndNoSendsNothing) {
         .click(IDNO)
         .run([&](HWND) { methodShown(methodAfterNo); });
     answerer.start();
-    sendCommand(scene.window->hwnd, ID_TRANSFERIR);
+    sendCommand(scene.window->hwnd(), ID_TRANSFERIR);
     GUI_REQUIRE(answerer.finish());
 
     GUI_CHECK(lines.size() == 1 && lines[0] == kDanglingLine);
@@ -107,7 +107,7 @@ GUI_TEST(ProjectCheck, TransferAsksFirstAndNoSendsNothing) {
     Answerer yes;
     yes.on(kCheckTitle).click(IDYES).run([&](HWND) { methodShown(methodAfterYes); });
     yes.start();
-    sendCommand(scene.window->hwnd, ID_TRANSFERIR);
+    sendCommand(scene.window->hwnd(), ID_TRANSFERIR);
     GUI_REQUIRE(yes.finish());
     GUI_CHECK(methodAfterYes);
 }

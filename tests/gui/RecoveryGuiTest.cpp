@@ -76,7 +76,7 @@ GUI_TEST(Recovery, AnEditIsCopiedAndASaveRemovesTheCopy) {
     // Another editor starting now leaves a running editor's copy alone.
     GUI_CHECK(RecoveryStore(rec, FileAccess::current()).claimAbandoned().empty());
 
-    sendCommand(window->hwnd, ID_GUARDAR_PROYECTO);
+    sendCommand(window->hwnd(), ID_GUARDAR_PROYECTO);
     GUI_CHECK(copiesIn(rec).empty());
     GUI_CHECK(readFileBytes(path).find("instalacion=\"Casa nueva\"") != std::string::npos);
     // Work dropped for a project from the command line: its copy goes at once.
@@ -100,13 +100,13 @@ GUI_TEST(Recovery, AnEditIsCopiedAndASaveRemovesTheCopy) {
     Answerer logOff;
     logOff.on(kAttention).click(IDNO);
     logOff.start();
-    GUI_CHECK(SendMessageA(window->hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
+    GUI_CHECK(SendMessageA(window->hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
     GUI_REQUIRE(logOff.finish());
     window->document().modifyProject("Casa cambiada", "");
     pumpFor(2500);
     GUI_REQUIRE(copiesIn(rec).size() == 1);
     GUI_CHECK(readFileBytes(copiesIn(rec)[0]).find("Casa cambiada") == std::string::npos);
-    SendMessageA(window->hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    SendMessageA(window->hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     GUI_CHECK(copiesIn(rec).empty());
 }
 

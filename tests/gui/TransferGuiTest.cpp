@@ -51,7 +51,7 @@ bool openProject(MainWindow& window, const std::string& path) {
     Answerer answerer;
     answerer.on("Abrir archivo").typeFileName(path).click(IDOK);
     answerer.start();
-    sendCommand(window.hwnd, ID_ABRIR_PROYECTO);
+    sendCommand(window.hwnd(), ID_ABRIR_PROYECTO);
     return answerer.finish();
 }
 
@@ -100,7 +100,7 @@ NetworkTransfer transferOverNetwork(MainWindow& window, GuiDevice& device, const
             transfer.closed = waitFor([progress] { return !IsWindow(progress); }, 5000);
         });
     answerer.start();
-    sendCommand(window.hwnd, ID_TRANSFERIR);
+    sendCommand(window.hwnd(), ID_TRANSFERIR);
     // The method dialog posted ID_TRANSFERIR_TCPIP: the progress dialog runs in this pump.
     pumpUntil([&transfer] { return transfer.closed; }, 30000);
     GUI_REQUIRE(answerer.finish());
@@ -199,7 +199,7 @@ GUI_TEST(Transfer, CancelWhileWaitingForTheDeviceClosesPromptly) {
             closed = waitFor([progress] { return !IsWindow(progress); }, 5000);
         });
     answerer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
+    sendCommand(window->hwnd(), ID_TRANSFERIR);
     pumpUntil([&closed] { return closed; }, 15000);
     GUI_REQUIRE(answerer.finish());
 
@@ -241,7 +241,7 @@ GUI_TEST(Transfer, CancelWhileTheConnectedDeviceIsSilentClosesPromptly) {
             closedAt = GetTickCount();
         });
     answerer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
+    sendCommand(window->hwnd(), ID_TRANSFERIR);
     pumpUntil([&closed] { return closed; }, 30000);
     GUI_REQUIRE(answerer.finish());
     device.finish(5000);
@@ -288,8 +288,8 @@ GUI_TEST(Transfer, CardCopyWritesTrdevAndPicturesAndIsRemembered) {
         .run([&copyRemembered](HWND d) { copyRemembered = buttonTicked(d, IDC_TRANSFERIR_COPIA); })
         .click(IDCANCEL);
     answerer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
-    sendCommand(window->hwnd, ID_TRANSFERIR);
+    sendCommand(window->hwnd(), ID_TRANSFERIR);
+    sendCommand(window->hwnd(), ID_TRANSFERIR);
     GUI_REQUIRE(answerer.finish());
 
     GUI_CHECK(tcpIpFirst);
@@ -321,7 +321,7 @@ GUI_TEST(Transfer, AnIncompleteCardCopyIsReportedAsAnError) {
         .click(IDOK);
     answerer.on("ERROR").click(IDOK);
     answerer.start();
-    sendCommand(window->hwnd, ID_TRANSFERIR);
+    sendCommand(window->hwnd(), ID_TRANSFERIR);
     GUI_REQUIRE(answerer.finish());
     GUI_CHECK_EQ(answerer.seen(3).texts.back(), std::string("La copia qued\xF3 incompleta. No se pudo copiar:\nluces.png\n"));
     GUI_CHECK(readFileBytes(card.path("inicio.png")) == readFileBytes(folder.path("inicio.png")));
@@ -349,7 +349,7 @@ void transferWith(MainWindow& window, const std::function<void(Answerer&)>& step
     chooseMethod(answerer, IDC_TRANSFERIR_TCPIP, tcpIpTicked);
     steps(answerer);
     answerer.start();
-    sendCommand(window.hwnd, ID_TRANSFERIR);
+    sendCommand(window.hwnd(), ID_TRANSFERIR);
     GUI_CHECK(answerer.finish(45000));
 }
 

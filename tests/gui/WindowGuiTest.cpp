@@ -49,19 +49,19 @@ COLORREF screenPixel(POINT at) {
 void checkWholePageOnScreen(int width, int height) {
     TempFolder folder;
     auto window = showPicture(folder, width, height, nullptr);
-    RECT canvas = clientRect(window->canvas().hwnd);
+    RECT canvas = clientRect(window->canvas().hwnd());
     GUI_CHECK_EQ(rectWidth(canvas), width);
     GUI_CHECK_EQ(rectHeight(canvas), height);
     POINT corner = {width - 1, height - 1};
-    ClientToScreen(window->canvas().hwnd, &corner);
-    GUI_CHECK_EQ(WindowFromPoint(corner), window->canvas().hwnd);
+    ClientToScreen(window->canvas().hwnd(), &corner);
+    GUI_CHECK_EQ(WindowFromPoint(corner), window->canvas().hwnd());
     GUI_CHECK_EQ(screenPixel(corner), RGB(255, 255, 0x80));
     POINT inside = {corner.x - 1, corner.y - 1};
     GUI_CHECK(screenPixel(inside) != RGB(255, 255, 0x80));
     // The window's client area ends with the status bar right under the canvas.
     POINT below = {width / 2, height + 1};
-    ClientToScreen(window->canvas().hwnd, &below);
-    GUI_CHECK_EQ(WindowFromPoint(below), GetDlgItem(window->hwnd, IDC_STATUSBAR));
+    ClientToScreen(window->canvas().hwnd(), &below);
+    GUI_CHECK_EQ(WindowFromPoint(below), GetDlgItem(window->hwnd(), IDC_STATUSBAR));
 }
 
 std::string statusPart(HWND mainWindow, int part) {
@@ -82,20 +82,20 @@ GUI_TEST(Window, StatusBarShowsModeAndSelectedRegionAsItMoves) {
     TempFolder folder;
     Rect region{100, 100, 200, 160};
     auto window = showPicture(folder, 640, 400, &region);
-    GUI_CHECK_EQ(statusPart(window->hwnd, 0), std::string("modo normal"));
-    GUI_CHECK_EQ(statusPart(window->hwnd, 1), std::string());
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 0), std::string("modo normal"));
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 1), std::string());
     window->canvas().selectRegion(0);
-    GUI_CHECK_EQ(statusPart(window->hwnd, 1), std::string("x 100  y 100  ancho 100  alto 60"));
-    SetForegroundWindow(window->hwnd);
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 1), std::string("x 100  y 100  ancho 100  alto 60"));
+    SetForegroundWindow(window->hwnd());
     pressKey(VK_RIGHT);
     pressKey(VK_DOWN, true);  // one pixel taller
     pumpFor(200);
-    GUI_CHECK_EQ(statusPart(window->hwnd, 1), std::string("x 101  y 100  ancho 100  alto 61"));
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 1), std::string("x 101  y 100  ancho 100  alto 61"));
     window->statusBar().setMessage("Listo");
-    GUI_CHECK_EQ(statusPart(window->hwnd, 2), std::string("Listo"));
-    sendCommand(window->hwnd, ID_MODO_IGUALARALTO);
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 2), std::string("Listo"));
+    sendCommand(window->hwnd(), ID_MODO_IGUALARALTO);
     pumpFor(100);
-    GUI_CHECK_EQ(statusPart(window->hwnd, 0), std::string("igualando altura"));
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 0), std::string("igualando altura"));
 }
 
 // On the narrowest canvas the message part has room left, and a message
@@ -103,7 +103,7 @@ GUI_TEST(Window, StatusBarShowsModeAndSelectedRegionAsItMoves) {
 GUI_TEST(Window, LongMessageShowsWholeAcrossTheBarForAWhile) {
     TempFolder folder;
     auto window = showPicture(folder, 200, 100, nullptr);
-    HWND bar = GetDlgItem(window->hwnd, IDC_STATUSBAR);
+    HWND bar = GetDlgItem(window->hwnd(), IDC_STATUSBAR);
     int ends[3] = {};
     GUI_REQUIRE(SendMessageA(bar, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(ends)) == 3);
     GUI_CHECK(ends[2] - ends[1] > 0);
@@ -111,9 +111,9 @@ GUI_TEST(Window, LongMessageShowsWholeAcrossTheBarForAWhile) {
     const std::string message(90, 'm');
     window->statusBar().setMessage(message);
     GUI_CHECK(SendMessageA(bar, SB_ISSIMPLE, 0, 0));
-    GUI_CHECK_EQ(statusPart(window->hwnd, 0), message);  // a simple bar's text is part 0's
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 0), message);  // a simple bar's text is part 0's
     GUI_CHECK(pumpUntil([bar] { return !SendMessageA(bar, SB_ISSIMPLE, 0, 0); }, 10000));
-    GUI_CHECK_EQ(statusPart(window->hwnd, 2), message);
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 2), message);
     // After that its part's tooltip still holds it whole.
     struct Search {
         HWND bar;
@@ -141,19 +141,19 @@ GUI_TEST(Window, LongMessageShowsWholeAcrossTheBarForAWhile) {
     // The test run's text across the bar stays over a long message.
     window->statusBar().setWholeBarText("Inicio");
     window->statusBar().setMessage(message + "m");
-    GUI_CHECK_EQ(statusPart(window->hwnd, 0), std::string("Inicio"));
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 0), std::string("Inicio"));
 }
 
 GUI_TEST(Dpi144, WholePageAndLargerIconsAt144Dpi) {
     auto probe = createMainWindow();
-    GUI_REQUIRE(windowDpi(probe->hwnd) == 144);
-    HIMAGELIST icons = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbarOf(probe->hwnd), TB_GETIMAGELIST, 0, 0));
+    GUI_REQUIRE(windowDpi(probe->hwnd()) == 144);
+    HIMAGELIST icons = reinterpret_cast<HIMAGELIST>(SendMessageA(toolbarOf(probe->hwnd()), TB_GETIMAGELIST, 0, 0));
     int iconWidth = 0, iconHeight = 0;
     GUI_REQUIRE(icons && ImageList_GetIconSize(icons, &iconWidth, &iconHeight));
     GUI_CHECK_EQ(iconWidth, 24);
     GUI_CHECK_EQ(iconHeight, 24);
     GUI_CHECK_EQ(ImageList_GetImageCount(icons), 18);
-    GUI_CHECK(rectHeight(windowRect(toolbarOf(probe->hwnd))) >= 24 + 6);
+    GUI_CHECK(rectHeight(windowRect(toolbarOf(probe->hwnd()))) >= 24 + 6);
     probe.reset();
     checkWholePageOnScreen(480, 800);
 }

@@ -16,18 +16,18 @@ DireccionDlg::DireccionDlg(HWND owner, const std::vector<std::string>& remembere
     : Dialog(owner, IDD_DIRECCION), remembered_(remembered) {}
 
 INT_PTR DireccionDlg::onInitDialog() {
-    HWND combo = GetDlgItem(hwnd, IDC_DIRECCION_COMBO);
+    HWND combo = GetDlgItem(hwnd(), IDC_DIRECCION_COMBO);
     for (const std::string& each : remembered_)
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(each.c_str()));
     if (!remembered_.empty())
         SendMessageA(combo, CB_SETCURSEL, 0, 0);
-    SendMessageA(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo), TRUE);
+    SendMessageA(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(combo), TRUE);
     return FALSE;
 }
 
 INT_PTR DireccionDlg::onOk() {
     if (!parseDeviceAddress(getItemText(IDC_DIRECCION_COMBO), address)) {
-        showRefusal(hwnd, FormCheck::refuse(kRefusal, IDC_DIRECCION_COMBO));
+        showRefusal(hwnd(), FormCheck::refuse(kRefusal, IDC_DIRECCION_COMBO));
         return 1;
     }
     close(IDOK);

@@ -54,7 +54,7 @@ void moveDown(HWND dialog, int control, int pixels) {
 }  // namespace
 
 SubirProyectoDlg::SubirProyectoDlg(HWND owner, Proyecto* project)
-    : Dialog(owner, IDD_SUBIRPROYECTO), project(project), worker(nullptr) {
+    : Dialog(owner, IDD_SUBIRPROYECTO), project(project) {
     // The template's progress bar needs its class registered.
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
@@ -65,24 +65,23 @@ SubirProyectoDlg::~SubirProyectoDlg() {
 }
 
 void SubirProyectoDlg::stopWorker() {
-    delete worker;
-    worker = nullptr;
+    worker_.reset();
 }
 
 INT_PTR SubirProyectoDlg::onInitDialog() {
-    SendDlgItemMessageA(hwnd, IDC_SUBIR_PROGRESO, PBM_SETRANGE32, 0, kProgressScale);
+    SendDlgItemMessageA(hwnd(), IDC_SUBIR_PROGRESO, PBM_SETRANGE32, 0, kProgressScale);
     cancelLabel_ = getItemText(IDCANCEL);
     // The right-hand button, the default one, has the focus: Enter cancels.
     focusRightButton();
     if (!startWorker())
         return FALSE;
-    SetTimer(hwnd, kHintTimer, kHintDelayMs, nullptr);
+    SetTimer(hwnd(), kHintTimer, kHintDelayMs, nullptr);
     return FALSE;
 }
 
 bool SubirProyectoDlg::startWorker() {
-    worker = new (std::nothrow) SubirProyecto(this, hwnd, project);
-    if (worker && worker->start())
+    worker_.reset(new (std::nothrow) SubirProyecto(this, hwnd(), project));
+    if (worker_ && worker_->start())
         return true;
     stopWorker();
     workerNotStarted();
@@ -91,8 +90,8 @@ bool SubirProyectoDlg::startWorker() {
 
 // Without a worker nothing would ever replace "Esperando conexión".
 void SubirProyectoDlg::workerNotStarted() {
-    SetDlgItemTextA(hwnd, IDC_SUBIR_ESTADO, (std::string(kErrorPrefix) + "create thread").c_str());
-    SetDlgItemTextA(hwnd, IDCANCEL, kOkLabel);
+    SetDlgItemTextA(hwnd(), IDC_SUBIR_ESTADO, (std::string(kErrorPrefix) + "create thread").c_str());
+    SetDlgItemTextA(hwnd(), IDCANCEL, kOkLabel);
     disableButton(IDC_SUBIR_CONECTAR);
 }
 
@@ -109,7 +108,7 @@ INT_PTR SubirProyectoDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_TIMER:
         if (wParam != kHintTimer)
             return 0;
-        KillTimer(hwnd, kHintTimer);
+        KillTimer(hwnd(), kHintTimer);
         if (!connected_ && !ended_)
             showHint();
         return 1;
@@ -128,12 +127,12 @@ INT_PTR SubirProyectoDlg::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 void SubirProyectoDlg::askForAddress() {
-    DireccionDlg dialog(hwnd, rememberedDevices());
+    DireccionDlg dialog(hwnd(), rememberedDevices());
     addressDialog_ = &dialog;
     INT_PTR result = dialog.runModal();
     addressDialog_ = nullptr;
     // The focus came back to this button, disabled meanwhile by an announcement.
-    if (!IsWindowEnabled(GetDlgItem(hwnd, IDC_SUBIR_CONECTAR)))
+    if (!IsWindowEnabled(GetDlgItem(hwnd(), IDC_SUBIR_CONECTAR)))
         focusRightButton();
     if (result != IDOK || connected_)
         return;
@@ -141,13 +140,13 @@ void SubirProyectoDlg::askForAddress() {
         // The last typed address failed: a new worker tries this one.
         stopWorker();
         ended_ = false;
-        SetDlgItemTextA(hwnd, IDCANCEL, cancelLabel_.c_str());
+        SetDlgItemTextA(hwnd(), IDCANCEL, cancelLabel_.c_str());
         if (!startWorker())
             return;
     }
-    if (worker) {
+    if (worker_) {
         typedAttempt_ = true;
-        worker->connectToAddress(dialog.address);
+        worker_->connectToAddress(dialog.address);
     }
 }
 
@@ -155,7 +154,7 @@ void SubirProyectoDlg::askForAddress() {
 // more to type, and no hint to wait for.
 void SubirProyectoDlg::deviceFound() {
     connected_ = true;
-    KillTimer(hwnd, kHintTimer);
+    KillTimer(hwnd(), kHintTimer);
     disableButton(IDC_SUBIR_CONECTAR);
     if (addressDialog_)
         addressDialog_->close(IDCANCEL);
@@ -165,11 +164,11 @@ void SubirProyectoDlg::deviceFound() {
 // after a typed address failed another may be tried.
 void SubirProyectoDlg::transferFailed() {
     ended_ = true;
-    KillTimer(hwnd, kHintTimer);
+    KillTimer(hwnd(), kHintTimer);
     if (typedAttempt_) {
         typedAttempt_ = false;
         connected_ = false;
-        EnableWindow(GetDlgItem(hwnd, IDC_SUBIR_CONECTAR), TRUE);
+        EnableWindow(GetDlgItem(hwnd(), IDC_SUBIR_CONECTAR), TRUE);
         return;
     }
     if (!connected_)
@@ -180,7 +179,7 @@ void SubirProyectoDlg::transferFailed() {
 // A disabled button keeps no focus: it goes to the right-hand button, which
 // Enter then presses.
 void SubirProyectoDlg::disableButton(int control) {
-    HWND button = GetDlgItem(hwnd, control);
+    HWND button = GetDlgItem(hwnd(), control);
     const bool focused = GetFocus() == button;
     EnableWindow(button, FALSE);
     if (focused || !GetFocus())
@@ -188,41 +187,41 @@ void SubirProyectoDlg::disableButton(int control) {
 }
 
 void SubirProyectoDlg::focusRightButton() {
-    SendMessageA(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd, IDCANCEL)), TRUE);
+    SendMessageA(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd(), IDCANCEL)), TRUE);
 }
 
 void SubirProyectoDlg::showHint() {
     RECT extra = {0, 0, 0, kHintHeight};
-    MapDialogRect(hwnd, &extra);
+    MapDialogRect(hwnd(), &extra);
     RECT frame;
-    GetWindowRect(hwnd, &frame);
-    SetWindowPos(hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + extra.bottom,
+    GetWindowRect(hwnd(), &frame);
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + extra.bottom,
                  SWP_NOMOVE | SWP_NOZORDER);
-    moveDown(hwnd, IDC_SUBIR_CONECTAR, extra.bottom);
-    moveDown(hwnd, IDCANCEL, extra.bottom);
-    SetDlgItemTextA(hwnd, IDC_SUBIR_AVISO, kHint);
-    ShowWindow(GetDlgItem(hwnd, IDC_SUBIR_AVISO), SW_SHOW);
-    ShowWindow(GetDlgItem(hwnd, IDC_SUBIR_FIREWALL), SW_SHOW);
+    moveDown(hwnd(), IDC_SUBIR_CONECTAR, extra.bottom);
+    moveDown(hwnd(), IDCANCEL, extra.bottom);
+    SetDlgItemTextA(hwnd(), IDC_SUBIR_AVISO, kHint);
+    ShowWindow(GetDlgItem(hwnd(), IDC_SUBIR_AVISO), SW_SHOW);
+    ShowWindow(GetDlgItem(hwnd(), IDC_SUBIR_FIREWALL), SW_SHOW);
     // The moved buttons are painted anew where they now stand.
-    RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void SubirProyectoDlg::allowInFirewall() {
     disableButton(IDC_SUBIR_FIREWALL);
     FirewallStepResult result;
     DWORD exitCode = 0;
-    result.outcome = ElevatedLauncher::current().run(hwnd, firewallRequest(), exitCode);
+    result.outcome = ElevatedLauncher::current().run(hwnd(), firewallRequest(), exitCode);
     result.exitCode = exitCode;
     // netsh's word is not enough: the rule must be there for this program.
     if (result.outcome == ElevatedOutcome::Finished && exitCode == 0)
         result.rulePrograms = programsOfFirewallRule();
     const WideText program = thisProgramPath();
     const std::u16string programPath(program.begin(), program.end());
-    SetDlgItemTextA(hwnd, IDC_SUBIR_FIREWALL_RESULTADO, firewallOutcomeText(result, programPath).c_str());
-    ShowWindow(GetDlgItem(hwnd, IDC_SUBIR_FIREWALL_RESULTADO), SW_SHOW);
+    SetDlgItemTextA(hwnd(), IDC_SUBIR_FIREWALL_RESULTADO, firewallOutcomeText(result, programPath).c_str());
+    ShowWindow(GetDlgItem(hwnd(), IDC_SUBIR_FIREWALL_RESULTADO), SW_SHOW);
     // Once the rule is in place there is nothing more to allow.
     if (!firewallRuleMade(result, programPath))
-        EnableWindow(GetDlgItem(hwnd, IDC_SUBIR_FIREWALL), TRUE);
+        EnableWindow(GetDlgItem(hwnd(), IDC_SUBIR_FIREWALL), TRUE);
 }
 
 // Also the "OK" button once the worker has ended, Escape and the close box.

@@ -4,6 +4,7 @@
 // offers the firewall rule.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "win32/Dialog.h"
@@ -17,7 +18,6 @@ public:
     ~SubirProyectoDlg();  // stops and awaits the worker
 
     Proyecto* project;
-    SubirProyecto* worker;  // owned; null when none runs
 
     INT_PTR onInitDialog() override;
     INT_PTR onCancel() override;
@@ -41,4 +41,5 @@ private:
     bool ended_ = false;         // the worker failed and has ended
     std::string cancelLabel_;    // the right-hand button's, while waiting
     Dialog* addressDialog_ = nullptr;  // while open
+    std::unique_ptr<SubirProyecto> worker_;  // null when none runs
 };

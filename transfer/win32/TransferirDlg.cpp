@@ -17,16 +17,16 @@ TransferirDlg::TransferirDlg(HWND owner, Proyecto* project)
     : Dialog(owner, IDD_TRANSFERIR), project(project) {}
 
 INT_PTR TransferirDlg::onInitDialog() {
-    CheckRadioButton(hwnd, IDC_TRANSFERIR_TCPIP, IDC_TRANSFERIR_COPIA,
+    CheckRadioButton(hwnd(), IDC_TRANSFERIR_TCPIP, IDC_TRANSFERIR_COPIA,
                      rememberedTcpIp ? IDC_TRANSFERIR_TCPIP : IDC_TRANSFERIR_COPIA);
     return FALSE;
 }
 
 INT_PTR TransferirDlg::onOk() {
-    rememberedTcpIp = IsDlgButtonChecked(hwnd, IDC_TRANSFERIR_TCPIP) == BST_CHECKED;
+    rememberedTcpIp = IsDlgButtonChecked(hwnd(), IDC_TRANSFERIR_TCPIP) == BST_CHECKED;
     if (rememberedTcpIp)
         // Posted: the owner opens the progress dialog once this one is gone.
-        PostMessageA(parent, WM_COMMAND, ID_TRANSFERIR_TCPIP, 0);
+        PostMessageA(parent(), WM_COMMAND, ID_TRANSFERIR_TCPIP, 0);
     else
         copyToCard();
     close(IDOK);
@@ -35,17 +35,17 @@ INT_PTR TransferirDlg::onOk() {
 
 void TransferirDlg::copyToCard() {
     std::string folder;
-    FolderChoice choice = chooseFolder(hwnd, kChooseCardTitle, folder);
+    FolderChoice choice = chooseFolder(hwnd(), kChooseCardTitle, folder);
     if (choice == FolderChoice::Cancelled)
         return;
     if (choice != FolderChoice::Chosen) {
         const char* why = choice == FolderChoice::WithoutPath ? kNoPathText : kPathCharactersText;
-        MessageBoxA(hwnd, why, kError, MB_ICONERROR);
+        MessageBoxA(hwnd(), why, kError, MB_ICONERROR);
         return;
     }
     CardCopyReport report = copyProjectToCard(*project, folder, FileAccess::current());
     if (report.complete())
-        MessageBoxA(hwnd, kDoneText, "", MB_OK);
+        MessageBoxA(hwnd(), kDoneText, "", MB_OK);
     else
-        MessageBoxA(hwnd, cardCopyFailureText(report).c_str(), kError, MB_ICONERROR);
+        MessageBoxA(hwnd(), cardCopyFailureText(report).c_str(), kError, MB_ICONERROR);
 }

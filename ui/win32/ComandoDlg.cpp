@@ -7,7 +7,7 @@ ComandoDlg::ComandoDlg(HWND owner, const Comando& comando, const std::vector<std
     : Dialog(owner, IDD_COMANDO), ComandoForm(comando, pageNames) {}
 
 INT_PTR ComandoDlg::onInitDialog() {
-    HWND dialog = hwnd;
+    HWND dialog = hwnd();
     SetDlgItemTextA(dialog, IDC_COMANDO_SECTOR, sector.c_str());
     SetDlgItemTextA(dialog, IDC_COMANDO_CODIGO, codigo.c_str());
     SetDlgItemTextA(dialog, IDC_COMANDO_MAC, btMacAddress.c_str());
@@ -29,7 +29,7 @@ void ComandoDlg::fillJumpList(HWND dialog) {
 }
 
 INT_PTR ComandoDlg::onOk() {
-    HWND dialog = hwnd;
+    HWND dialog = hwnd();
     // The jump list's edit field may hold typed text that no entry is
     // selected for, or a prefix match the list selected by itself: both the
     // text and the selection go to the form, which decides.

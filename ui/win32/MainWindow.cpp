@@ -53,24 +53,24 @@ MainWindow::MainWindow(const std::string& recoveryFolder)
     : Window(nullptr, "", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
              CW_USEDEFAULT),
       recent_(Settings::current()) {
-    SetMenu(hwnd, LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
-    toolbar_.create(hwnd);
-    statusBar_.create(hwnd);
+    SetMenu(hwnd(), LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
+    toolbar_.create(hwnd());
+    statusBar_.create(hwnd());
     // Before the first page: its scale depends on the screen the window is on.
     restorePlace();
     rebuildRecentMenu();
     canvas_.reset(new PaginaWindow(toolbar_.height(), this, *this));
     changeDocument([this] { document_.showStartPage(); });
     HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
-    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     if (!recoveryFolder.empty()) {
         recovery_.reset(new RecoveryStore(recoveryFolder, FileAccess::current()));
-        recoveryWriter_.reset(new RecoveryWriter(*recovery_, hwnd, kRecoveryWritten));
+        recoveryWriter_.reset(new RecoveryWriter(*recovery_, hwnd(), kRecoveryWritten));
         startRecoveryTimer();
     }
-    DragAcceptFiles(hwnd, TRUE);
-    ShowWindow(hwnd, SW_SHOW);
+    DragAcceptFiles(hwnd(), TRUE);
+    ShowWindow(hwnd(), SW_SHOW);
 }
 
 MainWindow::~MainWindow() = default;
@@ -90,7 +90,7 @@ void MainWindow::copyUnsavedWork() {
 }
 
 void MainWindow::startRecoveryTimer() {
-    SetTimer(hwnd, kRecoveryTimer, recoveryIntervalSeconds(Settings::current()) * 1000, nullptr);
+    SetTimer(hwnd(), kRecoveryTimer, recoveryIntervalSeconds(Settings::current()) * 1000, nullptr);
 }
 
 // Saving, opening or starting another project, or undoing back to the saved
@@ -141,13 +141,13 @@ void MainWindow::replaceProject(std::unique_ptr<Proyecto> replacement) {
 
 void MainWindow::openAtStart(const StartFile& file) {
     if (file.refusal) {
-        MessageBoxA(hwnd, file.refusal, kError, MB_ICONERROR);
+        MessageBoxA(hwnd(), file.refusal, kError, MB_ICONERROR);
         return;
     }
     // A recovered project offered just before is unsaved work of its own.
     if (file.path.empty() || !mayDropDocument())
         return;
-    showOpened(readWithPrompts(hwnd, file.path));
+    showOpened(readWithPrompts(hwnd(), file.path));
     dropCopyOfSavedWork();
 }
 
@@ -159,17 +159,17 @@ void MainWindow::changeDocument(const std::function<void()>& change) {
     rebuildPageMenu();
     showOnCanvas(document_.shownPage());
     updateMenus();
-    InvalidateRect(hwnd, nullptr, TRUE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void MainWindow::showChosenPage() {
     showOnCanvas(document_.shownPage());
     markPageItems();
-    InvalidateRect(hwnd, nullptr, TRUE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void MainWindow::rebuildPageMenu() {
-    HMENU pageMenu = GetSubMenu(GetMenu(hwnd), kPageMenu);
+    HMENU pageMenu = GetSubMenu(GetMenu(hwnd()), kPageMenu);
     for (int id = ID_PAGE_FIRST; DeleteMenu(pageMenu, id, MF_BYCOMMAND); ++id) {
     }
     const std::vector<std::string> names = document_.project().pageNames();
@@ -177,11 +177,11 @@ void MainWindow::rebuildPageMenu() {
         const int id = ID_PAGE_FIRST + static_cast<int>(i);
         AppendMenuA(pageMenu, MF_STRING | (document_.isChecked(id) ? MF_CHECKED : 0), id, names[i].c_str());
     }
-    DrawMenuBar(hwnd);
+    DrawMenuBar(hwnd());
 }
 
 void MainWindow::markPageItems() {
-    HMENU pageMenu = GetSubMenu(GetMenu(hwnd), kPageMenu);
+    HMENU pageMenu = GetSubMenu(GetMenu(hwnd()), kPageMenu);
     const int pageCount = static_cast<int>(document_.project().paginas.size());
     for (int id = ID_PAGE_FIRST; id < ID_PAGE_FIRST + pageCount; ++id)
         CheckMenuItem(pageMenu, id, MF_BYCOMMAND | (document_.isChecked(id) ? MF_CHECKED : MF_UNCHECKED));
@@ -200,25 +200,25 @@ void MainWindow::showOnCanvas(Pagina* page) {
 double MainWindow::canvasScale(const Pagina& page) {
     MONITORINFO monitor = {};
     monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &monitor))
+    if (!GetMonitorInfoA(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTONEAREST), &monitor))
         SystemParametersInfoA(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
     const RECT& work = monitor.rcWork;
     const Extent room = pictureRoom(surroundings(), Extent{work.right - work.left, work.bottom - work.top});
     ScaleChoice choice = chooseScale(page.pictureWidth(), page.pictureHeight(), room.width, room.height);
     if (choice.moveToCorner)
-        SetWindowPos(hwnd, nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SetWindowPos(hwnd(), nullptr, work.left, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     return choice.scale;
 }
 
 CanvasSurroundings MainWindow::surroundings() const {
     CanvasSurroundings around;
-    around.frame = frameAround(hwnd, windowDpi(hwnd));
+    around.frame = frameAround(hwnd(), windowDpi(hwnd()));
     around.toolbarHeight = toolbar_.height();
     around.statusHeight = statusBar_.height();
     if (canvas_) {
         RECT outer = {}, client = {};
-        GetWindowRect(canvas_->hwnd, &outer);
-        GetClientRect(canvas_->hwnd, &client);
+        GetWindowRect(canvas_->hwnd(), &outer);
+        GetClientRect(canvas_->hwnd(), &client);
         around.canvasBorder =
             Extent{(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
     }
@@ -232,16 +232,16 @@ void MainWindow::fitToCanvas() {
     if (!canvas_)
         return;
     RECT canvasClient = {};
-    GetClientRect(canvas_->hwnd, &canvasClient);
+    GetClientRect(canvas_->hwnd(), &canvasClient);
     const CanvasSurroundings around = surroundings();
     const Extent canvasSize{canvasClient.right, canvasClient.bottom};
     const Extent wanted = clientSizeFor(around, canvasSize);
     fittedSize_ = windowSizeFor(around, canvasSize);
     for (int attempt = 0; attempt < 3; ++attempt) {
         // onGetMinMaxInfo turns 0 x 0 into fittedSize_.
-        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
+        SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
         RECT client = {};
-        GetClientRect(hwnd, &client);
+        GetClientRect(hwnd(), &client);
         const Extent got{client.right, client.bottom};
         if (got == wanted)
             break;
@@ -250,16 +250,16 @@ void MainWindow::fitToCanvas() {
 }
 
 void MainWindow::changeDpi(const RECT& suggested) {
-    toolbar_.useIconsFor(windowDpi(hwnd));
+    toolbar_.useIconsFor(windowDpi(hwnd()));
     statusBar_.fitParent();
     if (canvas_)
-        SetWindowPos(canvas_->hwnd, nullptr, 0, toolbar_.height(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    SetWindowPos(hwnd, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        SetWindowPos(canvas_->hwnd(), nullptr, 0, toolbar_.height(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     fitToCanvas();
 }
 
 void MainWindow::updateMenus() {
-    HMENU menu = GetMenu(hwnd);
+    HMENU menu = GetMenu(hwnd());
     EnableMenuItem(menu, kEditMenu, MF_BYPOSITION | (document_.editMenuEnabled() ? MF_ENABLED : MF_DISABLED));
     EnableMenuItem(menu, kPageMenu, MF_BYPOSITION | (document_.pageMenuEnabled() ? MF_ENABLED : MF_DISABLED));
     for (int id : kMenuItems)
@@ -275,7 +275,7 @@ void MainWindow::updateMenus() {
     EnableMenuItem(menu, ID_PAGINA_AGREGAR, enabledFlag(!document_.trial()));
     EnableMenuItem(menu, ID_PROBAR_MANDO, enabledFlag(document_.isEnabled(ID_PROBAR_MANDO)));
     updateClipboardItems();
-    DrawMenuBar(hwnd);
+    DrawMenuBar(hwnd());
 }
 
 // "Copiar" and "Pegar" follow the selection and the clipboard, which change
@@ -286,13 +286,13 @@ void MainWindow::updateClipboardItems() {
     const bool canCopy =
         document_.isEnabled(ID_EDITAR_COPIAR) && canvas_ && canvas_->editor().selectedRegion(selected);
     const bool canPaste = document_.isEnabled(ID_EDITAR_PEGAR) && clipboardHasRegion();
-    HMENU menu = GetMenu(hwnd);
+    HMENU menu = GetMenu(hwnd());
     EnableMenuItem(menu, ID_EDITAR_COPIAR, MF_BYCOMMAND | (canCopy ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(menu, ID_EDITAR_PEGAR, MF_BYCOMMAND | (canPaste ? MF_ENABLED : MF_GRAYED));
 }
 
 void MainWindow::showMode() {
-    HMENU editMenu = GetSubMenu(GetMenu(hwnd), kEditMenu);
+    HMENU editMenu = GetSubMenu(GetMenu(hwnd()), kEditMenu);
     for (int i = 0; i < kModeCount; ++i) {
         const int mode = modeInfo(modeAt(i)).commandId;
         const bool checked = document_.isChecked(mode);
@@ -300,7 +300,7 @@ void MainWindow::showMode() {
         if (checked)
             toolbar_.check(mode);
     }
-    SetWindowTextA(hwnd, document_.title().c_str());
+    SetWindowTextA(hwnd(), document_.title().c_str());
 }
 
 // The canvas reports what changed; the title, the check marks, the status
@@ -339,7 +339,7 @@ LRESULT MainWindow::onClose() {
     if (!mayDropDocument())
         return 0;
     storePlace();
-    DestroyWindow(hwnd);
+    DestroyWindow(hwnd());
     return 0;
 }
 
@@ -356,7 +356,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         sessionMayEnd_ = mayDropDocument();
         // Work the user chose to drop is not copied again meanwhile.
         if (sessionMayEnd_ && recovery_)
-            KillTimer(hwnd, kRecoveryTimer);
+            KillTimer(hwnd(), kRecoveryTimer);
         return sessionMayEnd_ ? TRUE : FALSE;
     }
     // The session ends without closing the window: the process may end after
@@ -383,14 +383,14 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Sent when a menu opens and when an accelerator checks its item. The
     // recent list is read again: another editor may have changed it.
     if (message == WM_INITMENUPOPUP) {
-        if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(hwnd), kFileMenu))
+        if (reinterpret_cast<HMENU>(wParam) == GetSubMenu(GetMenu(hwnd()), kFileMenu))
             rebuildRecentMenu();
         updateClipboardItems();
         return 0;
     }
     // The status bar keeps to the bottom edge as the window's size changes.
     if (message == WM_SIZE) {
-        SendMessageA(toolbar_.hwnd, TB_AUTOSIZE, 0, 0);
+        SendMessageA(toolbar_.hwnd(), TB_AUTOSIZE, 0, 0);
         statusBar_.fitParent();
         return 0;
     }
@@ -405,7 +405,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_NOTIFY && Toolbar::answerTooltip(reinterpret_cast<NMHDR*>(lParam)))
         return 0;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcA(hwnd(), message, wParam, lParam);
 }
 
 LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
@@ -416,18 +416,18 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
         return 0;
     RemoteTrial* trial = document_.trial();
     switch (id) {
-    case IDM_ABOUT: MessageBoxA(hwnd, "Quenda V" QUENDA_VERSION_TEXT, "Acerca del Quenda", MB_OK); break;
+    case IDM_ABOUT: MessageBoxA(hwnd(), "Quenda V" QUENDA_VERSION_TEXT, "Acerca del Quenda", MB_OK); break;
     case IDM_EXIT: onClose(); break;
     case ID_ABRIR_PROYECTO: openProject(); break;
     case ID_NUEVO_PROYECTO: newProject(); break;
     case ID_MODIFICAR_PROYECTO: modifyProject(); break;
     case ID_VERIFICAR_PROYECTO: verifyProject(); break;
     case ID_GUARDAR_PROYECTO:
-        if (saveWithPrompts(hwnd, document_.project()))
+        if (saveWithPrompts(hwnd(), document_.project()))
             rememberProject();
         break;
     case ID_GUARDAR_COMO:
-        if (saveAsWithPrompts(hwnd, document_.project()))
+        if (saveAsWithPrompts(hwnd(), document_.project()))
             rememberProject();
         break;
     case ID_PAGINA_AGREGAR: addPage(); break;
@@ -435,11 +435,11 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
     case ID_PAGINA_EDITAR: editPage(); break;
     case ID_PAGINA_AGREGAR_IMAGENES:
         if (document_.isEnabled(ID_PAGINA_AGREGAR_IMAGENES))
-            addPicturePages(askPictureFiles(hwnd, document_.project().archivo));
+            addPicturePages(askPictureFiles(hwnd(), document_.project().archivo));
         break;
     case ID_PAGINA_REEMPLAZAR_IMAGEN: replacePicture(); break;
     case ID_TRANSFERIR: transfer(); break;
-    case ID_AYUDA: MessageBoxA(hwnd, kHelpText, "Ayuda", MB_OK); break;
+    case ID_AYUDA: MessageBoxA(hwnd(), kHelpText, "Ayuda", MB_OK); break;
     case ID_TRANSFERIR_TCPIP: transferOverNetwork(); break;
     case ID_DESHACER:
         if (document_.isEnabled(ID_DESHACER))
@@ -479,7 +479,7 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM lParam) {
         } else if (id >= ID_RECIENTE_FIRST && id < ID_RECIENTE_FIRST + static_cast<int>(kRecentLimit)) {
             openRecent(static_cast<size_t>(id - ID_RECIENTE_FIRST));
         } else if (canvas_) {
-            PostMessageA(canvas_->hwnd, WM_COMMAND, wParam, lParam);
+            PostMessageA(canvas_->hwnd(), WM_COMMAND, wParam, lParam);
         }
         break;
     }
@@ -493,14 +493,14 @@ void MainWindow::openProject() {
     endTrial();
     if (!mayDropDocument())
         return;
-    showOpened(openWithPrompts(hwnd));
+    showOpened(openWithPrompts(hwnd()));
 }
 
 void MainWindow::addPicturePages(const ChosenPaths& chosen) {
     if (chosen.paths.empty() && chosen.unreadable.empty())
         return;
     PicturePlan plan;
-    if (preparePages(hwnd, document_.project(), chosen, plan))
+    if (preparePages(hwnd(), document_.project(), chosen, plan))
         changeDocument([&] { document_.addPicturePages(plan.pictures, plan.scaleRegions); });
 }
 
@@ -508,9 +508,9 @@ void MainWindow::replacePicture() {
     const Pagina* page = document_.shownPage();
     if (!page)
         return;
-    const std::string path = askPictureFile(hwnd, document_.project().archivo);
+    const std::string path = askPictureFile(hwnd(), document_.project().archivo);
     PicturePlan plan;
-    if (!path.empty() && prepareReplacement(hwnd, document_.project(), *page, path, plan))
+    if (!path.empty() && prepareReplacement(hwnd(), document_.project(), *page, path, plan))
         changeDocument([&] { document_.replaceShownPicture(plan.pictures.front().name, plan.scaleRegions); });
 }
 
@@ -527,19 +527,19 @@ void MainWindow::dropFiles(HDROP drop) {
             dropped.add(name.data());
     }
     DragFinish(drop);
-    SetForegroundWindow(hwnd);
+    SetForegroundWindow(hwnd());
     const bool oneProject = count == 1 && dropped.paths.size() == 1 && dropped.paths[0].size() > 4 &&
                             equalIgnoringCase(dropped.paths[0].substr(dropped.paths[0].size() - 4), ".xml");
     if (!oneProject) {
         if (document_.isEnabled(ID_PAGINA_AGREGAR_IMAGENES))
             addPicturePages(dropped);
         else
-            MessageBoxA(hwnd, "Abra o cree un proyecto antes de agregar im\xE1genes", kAttention, MB_ICONWARNING);
+            MessageBoxA(hwnd(), "Abra o cree un proyecto antes de agregar im\xE1genes", kAttention, MB_ICONWARNING);
         return;
     }
     if (!mayDropDocument())
         return;
-    showOpened(readWithPrompts(hwnd, dropped.paths[0]));
+    showOpened(readWithPrompts(hwnd(), dropped.paths[0]));
 }
 
 // The project in place stays until the new one has been saved.
@@ -547,19 +547,19 @@ void MainWindow::newProject() {
     endTrial();
     if (!mayDropDocument())
         return;
-    ProyectoDlg dialog(hwnd, "", "", nullptr);
+    ProyectoDlg dialog(hwnd(), "", "", nullptr);
     if (dialog.runModal() != IDOK)
         return;
     auto created = std::make_unique<Proyecto>();
     created->instalacion = dialog.instalacion;
-    if (saveWithPrompts(hwnd, *created))
+    if (saveWithPrompts(hwnd(), *created))
         showOpened(std::move(created));
 }
 
 // The start page is shown again, whatever the answer.
 void MainWindow::modifyProject() {
     std::vector<std::string> names = document_.project().pageNames();
-    ProyectoDlg dialog(hwnd, document_.project().instalacion, document_.project().paginaInicial, &names);
+    ProyectoDlg dialog(hwnd(), document_.project().instalacion, document_.project().paginaInicial, &names);
     const bool accepted = dialog.runModal() == IDOK;
     changeDocument([&] {
         if (accepted)
@@ -571,7 +571,7 @@ void MainWindow::modifyProject() {
 
 void MainWindow::addPage() {
     const Proyecto& project = document_.project();
-    PaginaDlg dialog(hwnd, "", "HV", "", nullptr, project.archivo, project.pageNames(),
+    PaginaDlg dialog(hwnd(), "", "HV", "", nullptr, project.archivo, project.pageNames(),
                      picturesOfPages(project, nullptr));
     if (dialog.runModal() == IDOK)
         changeDocument([&] { document_.addPage(dialog); });
@@ -580,7 +580,7 @@ void MainWindow::addPage() {
 void MainWindow::deletePage() {
     if (!document_.shownPage())
         return;
-    int answer = MessageBoxA(hwnd, "Eliminar la p\xE1gina del proyecto?", kAttention, MB_YESNOCANCEL | MB_ICONQUESTION);
+    int answer = MessageBoxA(hwnd(), "Eliminar la p\xE1gina del proyecto?", kAttention, MB_YESNOCANCEL | MB_ICONQUESTION);
     if (answer == IDYES)
         changeDocument([this] { document_.deleteShownPage(); });
 }
@@ -589,7 +589,7 @@ void MainWindow::editPage() {
     const Pagina* page = document_.shownPage();
     if (!page)
         return;
-    PaginaDlg dialog(hwnd, page->nombre, page->orientaciones, page->imagen, &page->comandoInicial,
+    PaginaDlg dialog(hwnd(), page->nombre, page->orientaciones, page->imagen, &page->comandoInicial,
                      document_.project().archivo, document_.otherPageNames(),
                      picturesOfPages(document_.project(), page));
     if (dialog.runModal() == IDOK)
@@ -598,7 +598,7 @@ void MainWindow::editPage() {
 
 void MainWindow::verifyProject() {
     ProjectFinding finding;
-    if (chooseFinding(hwnd, document_.project(), finding))
+    if (chooseFinding(hwnd(), document_.project(), finding))
         showFinding(finding.page, finding.region);
 }
 
@@ -610,17 +610,17 @@ void MainWindow::showFinding(int pageIndex, int regionIndex) {
 }
 
 void MainWindow::transfer() {
-    if (!saveWithPrompts(hwnd, document_.project()))
+    if (!saveWithPrompts(hwnd(), document_.project()))
         return;
     rememberProject();
-    if (!mayTransfer(hwnd, document_.project()))
+    if (!mayTransfer(hwnd(), document_.project()))
         return;
-    TransferirDlg dialog(hwnd, &document_.project());
+    TransferirDlg dialog(hwnd(), &document_.project());
     dialog.runModal();
 }
 
 void MainWindow::transferOverNetwork() {
-    SubirProyectoDlg dialog(hwnd, &document_.project());
+    SubirProyectoDlg dialog(hwnd(), &document_.project());
     dialog.runModal();
 }
 
@@ -628,8 +628,8 @@ void MainWindow::copyRegion() {
     Region selected;
     if (!canvas_->editor().selectedRegion(selected))
         return;
-    if (!putRegionText(hwnd, printRegion(selected)))
-        MessageBoxA(hwnd, "No se pudo copiar la regi\xF3n al portapapeles", kError, MB_ICONERROR);
+    if (!putRegionText(hwnd(), printRegion(selected)))
+        MessageBoxA(hwnd(), "No se pudo copiar la regi\xF3n al portapapeles", kError, MB_ICONERROR);
     updateClipboardItems();
 }
 
@@ -640,8 +640,8 @@ void MainWindow::pasteRegion() {
         return;
     std::string text;
     Region region;
-    if (!clipboardRegionText(hwnd, text) || !parseRegion(text, region)) {
-        MessageBoxA(hwnd, "El portapapeles no contiene una regi\xF3n", kError, MB_ICONERROR);
+    if (!clipboardRegionText(hwnd(), text) || !parseRegion(text, region)) {
+        MessageBoxA(hwnd(), "El portapapeles no contiene una regi\xF3n", kError, MB_ICONERROR);
         return;
     }
     canvas_->pasteRegion(region);
@@ -652,7 +652,7 @@ void MainWindow::pasteRegion() {
 
 // The items go between the two separators above "Salir".
 void MainWindow::rebuildRecentMenu() {
-    HMENU fileMenu = GetSubMenu(GetMenu(hwnd), kFileMenu);
+    HMENU fileMenu = GetSubMenu(GetMenu(hwnd()), kFileMenu);
     for (int id = ID_RECIENTE_FIRST; id < ID_RECIENTE_FIRST + static_cast<int>(kRecentLimit); ++id)
         DeleteMenu(fileMenu, id, MF_BYCOMMAND);
     int exitPosition = GetMenuItemCount(fileMenu) - 1;
@@ -675,7 +675,7 @@ void MainWindow::showOpened(std::unique_ptr<Proyecto> opened) {
     rememberProject();
     // Pictures exported again at another size: their pages' regions may follow.
     const std::vector<size_t> resized = document_.resizedPictures();
-    if (!resized.empty() && userScalesResizedPages(hwnd, document_.project(), resized))
+    if (!resized.empty() && userScalesResizedPages(hwnd(), document_.project(), resized))
         changeDocument([&] { document_.scaleToPictures(resized); });
 }
 
@@ -693,7 +693,7 @@ void MainWindow::openRecent(size_t index) {
     if (!FileAccess::current().exists(path)) {
         const std::string question =
             "No se encuentra el proyecto " + path + "\n\xBF" "Desea quitarlo de la lista de proyectos recientes?";
-        if (MessageBoxA(hwnd, question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES) {
+        if (MessageBoxA(hwnd(), question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES) {
             recent_.remove(path);
             rebuildRecentMenu();
         }
@@ -701,13 +701,13 @@ void MainWindow::openRecent(size_t index) {
     }
     if (!mayDropDocument())
         return;
-    showOpened(readWithPrompts(hwnd, path));
+    showOpened(readWithPrompts(hwnd(), path));
 }
 
 bool MainWindow::mayDropDocument() {
     Proyecto& project = document_.project();
     const bool unsaved = project.hasUnsavedChanges();
-    if (!mayDropProject(hwnd, project))
+    if (!mayDropProject(hwnd(), project))
         return false;
     if (unsaved && !project.hasUnsavedChanges())
         rememberProject();
@@ -721,22 +721,22 @@ void MainWindow::restorePlace() {
     if (!loadWindowPlace(Settings::current(), place))
         return;
     RECT now = {};
-    GetWindowRect(hwnd, &now);
+    GetWindowRect(hwnd(), &now);
     RECT caption = {place.x, place.y, place.x + (now.right - now.left), place.y + GetSystemMetrics(SM_CYCAPTION)};
     if (MonitorFromRect(&caption, MONITOR_DEFAULTTONULL))
-        SetWindowPos(hwnd, nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(hwnd(), nullptr, place.x, place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // A minimised window's own rectangle is off the screen: its place is the
 // normal one, which Windows gives relative to the main screen's work area.
 void MainWindow::storePlace() {
     RECT rect = {};
-    GetWindowRect(hwnd, &rect);
-    if (IsIconic(hwnd)) {
+    GetWindowRect(hwnd(), &rect);
+    if (IsIconic(hwnd())) {
         WINDOWPLACEMENT placement = {};
         placement.length = sizeof placement;
         RECT work = {};
-        if (!GetWindowPlacement(hwnd, &placement) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
+        if (!GetWindowPlacement(hwnd(), &placement) || !SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0))
             return;
         rect = placement.rcNormalPosition;
         OffsetRect(&rect, work.left, work.top);
@@ -767,7 +767,7 @@ void MainWindow::showTrialStep(const TrialStep& step) {
     else if (step.flashAll)
         canvas_->flashAllRegions();
     statusBar_.setWholeBarText(RemoteTrial::statusText(step));
-    SetWindowTextA(hwnd, document_.title().c_str());
+    SetWindowTextA(hwnd(), document_.title().c_str());
 }
 
 // The page edited before comes back in its mode; its selection does not.
@@ -779,8 +779,8 @@ void MainWindow::endTrial() {
     statusBar_.setWholeBarText("");
     showOnCanvas(document_.shownPage());
     if (mode != ModoEdicion::NORMAL)
-        SendMessageA(canvas_->hwnd, WM_COMMAND, MAKEWPARAM(modeInfo(mode).commandId, 0), 0);
+        SendMessageA(canvas_->hwnd(), WM_COMMAND, MAKEWPARAM(modeInfo(mode).commandId, 0), 0);
     markPageItems();
     updateMenus();
-    InvalidateRect(hwnd, nullptr, TRUE);
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }

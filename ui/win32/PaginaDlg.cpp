@@ -46,7 +46,7 @@ PaginaDlg::PaginaDlg(HWND owner, const std::string& nombre, const std::string& o
       otherPictures_(std::move(otherPictures)) {}
 
 INT_PTR PaginaDlg::onInitDialog() {
-    HWND dialog = hwnd;
+    HWND dialog = hwnd();
     setCheck(dialog, IDC_PAGINA_VERTICAL, verticalTicked());
     setCheck(dialog, IDC_PAGINA_HORIZONTAL, horizontalTicked());
     SetDlgItemTextA(dialog, IDC_PAGINA_NOMBRE, nombre.c_str());
@@ -58,7 +58,7 @@ INT_PTR PaginaDlg::onInitDialog() {
 }
 
 INT_PTR PaginaDlg::onOk() {
-    HWND dialog = hwnd;
+    HWND dialog = hwnd();
     FormCheck check = accept(getItemText(IDC_PAGINA_NOMBRE), getItemText(IDC_PAGINA_IMAGEN),
                              isTicked(dialog, IDC_PAGINA_VERTICAL), isTicked(dialog, IDC_PAGINA_HORIZONTAL));
     if (!check.accepted) {
@@ -78,7 +78,7 @@ INT_PTR PaginaDlg::onOk() {
 
 INT_PTR PaginaDlg::onCommand(WPARAM wParam, WORD, WORD) {
     // A whole wParam equal to the id is a button click (BN_CLICKED is 0).
-    HWND dialog = hwnd;
+    HWND dialog = hwnd();
     if (wParam == IDC_PAGINA_SELECCIONAR) {
         choosePicture(dialog);
         return TRUE;

@@ -38,30 +38,30 @@ void guarded(Handler handler) {
 PaginaWindow::PaginaWindow(int y, Window* parent, CanvasObserver& observer)
     : Window(parent, "Pagina", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER, 0, y, CW_USEDEFAULT,
              CW_USEDEFAULT),
-      observer(observer),
+      observer_(observer),
       editor_(tickCount, GetDoubleClickTime() >> 1) {
-    sizeNS = LoadCursorA(nullptr, IDC_SIZENS);
-    sizeWE = LoadCursorA(nullptr, IDC_SIZEWE);
-    sizeNESW = LoadCursorA(nullptr, IDC_SIZENESW);
-    sizeNWSE = LoadCursorA(nullptr, IDC_SIZENWSE);
-    sizeAll = LoadCursorA(nullptr, IDC_SIZEALL);
-    arrow = LoadCursorA(nullptr, IDC_ARROW);
+    sizeNS_ = LoadCursorA(nullptr, IDC_SIZENS);
+    sizeWE_ = LoadCursorA(nullptr, IDC_SIZEWE);
+    sizeNESW_ = LoadCursorA(nullptr, IDC_SIZENESW);
+    sizeNWSE_ = LoadCursorA(nullptr, IDC_SIZENWSE);
+    sizeAll_ = LoadCursorA(nullptr, IDC_SIZEALL);
+    arrow_ = LoadCursorA(nullptr, IDC_ARROW);
     for (int i = 0; i < kModeCount; ++i) {
         int resource = modeInfo(modeAt(i)).cursorResource;
-        modeCursors[i] = resource ? LoadCursorA(instanceHandle, MAKEINTRESOURCEA(resource)) : nullptr;
+        modeCursors_[i] = resource ? LoadCursorA(instanceHandle, MAKEINTRESOURCEA(resource)) : nullptr;
     }
-    outlinePen = createOutlinePen();
+    outlinePen_ = createOutlinePen();
     editor_.setBeforeChange([this] {
         CanvasChange change;
         change.pageAboutToChange = true;
-        this->observer.canvasChanged(change);
+        observer_.canvasChanged(change);
     });
-    ShowWindow(hwnd, SW_SHOW);
+    ShowWindow(hwnd(), SW_SHOW);
 }
 
 PaginaWindow::~PaginaWindow() {
-    if (outlinePen)
-        DeleteObject(outlinePen);
+    if (outlinePen_)
+        DeleteObject(outlinePen_);
 }
 
 void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
@@ -84,29 +84,29 @@ void PaginaWindow::fitToPage() {
     int32_t width, height;
     editor_.canvasSize(width, height);
     RECT outer = {}, client = {};
-    GetWindowRect(hwnd, &outer);
-    GetClientRect(hwnd, &client);
+    GetWindowRect(hwnd(), &outer);
+    GetClientRect(hwnd(), &client);
     width += (outer.right - outer.left) - client.right;
     height += (outer.bottom - outer.top) - client.bottom;
-    SetWindowPos(hwnd, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(hwnd(), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
 LRESULT PaginaWindow::onPaint(HDC dc, PAINTSTRUCT) {
     guarded([&] {
-        editor_.paintPlan(plan);
-        if (plan.info && plan.bits)
-            SetDIBitsToDevice(dc, 0, 0, plan.width, plan.height, 0, 0, 0, plan.height, plan.bits,
-                              static_cast<const BITMAPINFO*>(plan.info), DIB_RGB_COLORS);
-        if (trying)
-            drawOutlines(dc, flashedOutlines, flashedRegion ? &*flashedRegion : nullptr);
+        editor_.paintPlan(plan_);
+        if (plan_.info && plan_.bits)
+            SetDIBitsToDevice(dc, 0, 0, plan_.width, plan_.height, 0, 0, 0, plan_.height, plan_.bits,
+                              static_cast<const BITMAPINFO*>(plan_.info), DIB_RGB_COLORS);
+        if (trying_)
+            drawOutlines(dc, flashedOutlines_, flashedRegion_ ? &*flashedRegion_ : nullptr);
         else
-            drawOutlines(dc, plan.outlines, plan.hasInverted ? &plan.inverted : nullptr);
+            drawOutlines(dc, plan_.outlines, plan_.hasInverted ? &plan_.inverted : nullptr);
     });
     return 0;
 }
 
 void PaginaWindow::drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted) {
-    HGDIOBJ oldPen = SelectObject(dc, outlinePen);
+    HGDIOBJ oldPen = SelectObject(dc, outlinePen_);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     int oldMix = SetROP2(dc, R2_XORPEN);
     for (const Rect& r : outlines)
@@ -123,11 +123,11 @@ void PaginaWindow::drawOutlines(HDC dc, const std::vector<Rect>& outlines, const
 }
 
 LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
-    if (trying) {
+    if (trying_) {
         guarded([&] {
             CanvasChange change;
             change.tapped = editor_.hitTest(x, y);
-            observer.canvasChanged(change);
+            observer_.canvasChanged(change);
         });
         return 0;
     }
@@ -136,25 +136,25 @@ LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
 }
 
 LRESULT PaginaWindow::onLButtonUp(int x, int y, WPARAM) {
-    if (!trying)
+    if (!trying_)
         guarded([&] { perform(editor_.leftUp(x, y)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onRButtonDown(int x, int y, WPARAM) {
-    if (!trying)
+    if (!trying_)
         guarded([&] { perform(editor_.rightDown(x, y)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM keys) {
-    if (!trying)
+    if (!trying_)
         guarded([&] { perform(editor_.mouseMove(x, y, (keys & MK_LBUTTON) != 0)); });
     return 0;
 }
 
 LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
-    if (!trying)
+    if (!trying_)
         guarded([&] { perform(editor_.command(LOWORD(wParam))); });
     return 0;
 }
@@ -162,7 +162,7 @@ LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
 // ---- trying the pages ---------------------------------------------------------
 
 void PaginaWindow::setTrying(bool on) {
-    trying = on;
+    trying_ = on;
     stopFlash();
 }
 
@@ -181,13 +181,13 @@ void PaginaWindow::flashAllRegions() {
 }
 
 void PaginaWindow::flash(std::vector<Rect> outlines, const Rect* inverted) {
-    flashedOutlines = std::move(outlines);
+    flashedOutlines_ = std::move(outlines);
     if (inverted)
-        flashedRegion = *inverted;
+        flashedRegion_ = *inverted;
     else
-        flashedRegion.reset();
-    InvalidateRect(hwnd, nullptr, TRUE);
-    SetTimer(hwnd, kFlashTimer, kFlashMilliseconds, nullptr);
+        flashedRegion_.reset();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    SetTimer(hwnd(), kFlashTimer, kFlashMilliseconds, nullptr);
 }
 
 LRESULT PaginaWindow::onTimer(WPARAM timerId) {
@@ -197,10 +197,10 @@ LRESULT PaginaWindow::onTimer(WPARAM timerId) {
 }
 
 void PaginaWindow::stopFlash() {
-    KillTimer(hwnd, kFlashTimer);
-    flashedOutlines.clear();
-    flashedRegion.reset();
-    InvalidateRect(hwnd, nullptr, TRUE);
+    KillTimer(hwnd(), kFlashTimer);
+    flashedOutlines_.clear();
+    flashedRegion_.reset();
+    InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 // Carries out what the editor asked for, in its order: the newly selected
@@ -212,11 +212,11 @@ void PaginaWindow::perform(const CanvasActions& actions, bool resized) {
     if (actions.releaseCapture)
         ReleaseCapture();
     if (actions.capture)
-        SetCapture(hwnd);
+        SetCapture(hwnd());
     if (actions.drawBand)
         drawBand(actions.erasedBand, actions.drawnBand);
     if (actions.repaint)
-        InvalidateRect(hwnd, nullptr, TRUE);
+        InvalidateRect(hwnd(), nullptr, TRUE);
     if (actions.commandDialog >= 0)
         openCommandDialog(actions.commandDialog);
     tellObserver(actions, resized);
@@ -225,10 +225,10 @@ void PaginaWindow::perform(const CanvasActions& actions, bool resized) {
 // The rubber band is drawn straight onto the window: XOR twice restores the
 // picture, so the old band is erased without a repaint.
 void PaginaWindow::drawBand(const Rect& erased, const Rect& drawn) {
-    HDC dc = GetDC(hwnd);
+    HDC dc = GetDC(hwnd());
     if (!dc)
         return;
-    HGDIOBJ oldPen = SelectObject(dc, outlinePen);
+    HGDIOBJ oldPen = SelectObject(dc, outlinePen_);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     int oldMix = SetROP2(dc, R2_XORPEN);
     Rectangle(dc, erased.left, erased.top, erased.right, erased.bottom);
@@ -236,7 +236,7 @@ void PaginaWindow::drawBand(const Rect& erased, const Rect& drawn) {
     SetROP2(dc, oldMix);
     SelectObject(dc, oldBrush);
     SelectObject(dc, oldPen);
-    ReleaseDC(hwnd, dc);
+    ReleaseDC(hwnd(), dc);
 }
 
 void PaginaWindow::openCommandDialog(int32_t index) {
@@ -244,7 +244,7 @@ void PaginaWindow::openCommandDialog(int32_t index) {
     if (!shown || index < 0 || static_cast<size_t>(index) >= shown->regions().size())
         return;
     std::vector<std::string> names = editor_.pageNames();
-    ComandoDlg dialog(hwnd, shown->regions()[static_cast<size_t>(index)].comando, &names);
+    ComandoDlg dialog(hwnd(), shown->regions()[static_cast<size_t>(index)].comando, &names);
     if (dialog.runModal() == 1 && editor_.scaledPage() == shown)
         editor_.setRegionCommand(index, dialog.comando());
 }
@@ -257,23 +257,23 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
     Region selected;
     if (editor_.selectedRegion(selected))
         change.selection = selected.coords;
-    change.selectionChanged = !(change.selection == toldSelection);
-    toldSelection = change.selection;
+    change.selectionChanged = !(change.selection == toldSelection_);
+    toldSelection_ = change.selection;
     if (change.mode || change.resized || change.selectionChanged)
-        observer.canvasChanged(change);
+        observer_.canvasChanged(change);
 }
 
 HCURSOR PaginaWindow::cursorHandle(CanvasCursor cursor) const {
     switch (cursor) {
-    case CanvasCursor::SizeNS: return sizeNS;
-    case CanvasCursor::SizeWE: return sizeWE;
-    case CanvasCursor::SizeNESW: return sizeNESW;
-    case CanvasCursor::SizeNWSE: return sizeNWSE;
-    case CanvasCursor::SizeAll: return sizeAll;
+    case CanvasCursor::SizeNS: return sizeNS_;
+    case CanvasCursor::SizeWE: return sizeWE_;
+    case CanvasCursor::SizeNESW: return sizeNESW_;
+    case CanvasCursor::SizeNWSE: return sizeNWSE_;
+    case CanvasCursor::SizeAll: return sizeAll_;
     case CanvasCursor::Mode: {
-        HCURSOR shape = modeCursors[static_cast<int>(editor_.mode())];
-        return shape ? shape : arrow;
+        HCURSOR shape = modeCursors_[static_cast<int>(editor_.mode())];
+        return shape ? shape : arrow_;
     }
-    default: return arrow;
+    default: return arrow_;
     }
 }

@@ -59,14 +59,14 @@ private:
     void fitToPage();
     HCURSOR cursorHandle(CanvasCursor cursor) const;
 
-    CanvasObserver& observer;
+    CanvasObserver& observer_;
     CanvasEditor editor_;
-    HPEN outlinePen;
-    HCURSOR sizeNS, sizeWE, sizeNESW, sizeNWSE, sizeAll, arrow;
-    HCURSOR modeCursors[kModeCount];
-    std::optional<Rect> toldSelection;  // the selection the observer last heard of
-    PaintPlan plan;  // kept between paints so that its storage is reused
-    bool trying = false;
-    std::vector<Rect> flashedOutlines;
-    std::optional<Rect> flashedRegion;
+    HPEN outlinePen_;
+    HCURSOR sizeNS_, sizeWE_, sizeNESW_, sizeNWSE_, sizeAll_, arrow_;
+    HCURSOR modeCursors_[kModeCount];
+    std::optional<Rect> toldSelection_;  // the selection the observer last heard of
+    PaintPlan plan_;  // kept between paints so that its storage is reused
+    bool trying_ = false;
+    std::vector<Rect> flashedOutlines_;
+    std::optional<Rect> flashedRegion_;
 };

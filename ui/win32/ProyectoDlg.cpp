@@ -8,7 +8,7 @@ ProyectoDlg::ProyectoDlg(HWND owner, const std::string& instalacion, const std::
     : Dialog(owner, IDD_PROYECTO), ProyectoForm(instalacion, paginaInicial, pageNames) {}
 
 INT_PTR ProyectoDlg::onInitDialog() {
-    HWND dialog = hwnd;
+    HWND dialog = hwnd();
     SetDlgItemTextA(dialog, IDC_PROYECTO_INSTALACION, instalacion.c_str());
     for (const std::string& name : listEntries())
         SendDlgItemMessageA(dialog, IDC_PROYECTO_PAGINAS, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
@@ -20,7 +20,7 @@ INT_PTR ProyectoDlg::onInitDialog() {
 }
 
 INT_PTR ProyectoDlg::onOk() {
-    HWND dialog = hwnd;
+    HWND dialog = hwnd();
     int selected = static_cast<int>(SendDlgItemMessageA(dialog, IDC_PROYECTO_PAGINAS, LB_GETCURSEL, 0, 0));
     FormCheck check = accept(getItemText(IDC_PROYECTO_INSTALACION), selected);
     if (!check.accepted) {

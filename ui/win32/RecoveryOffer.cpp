@@ -78,11 +78,11 @@ std::string fileLine(const FoundCopy& copy) {
 
 void offerOne(MainWindow& window, RecoveryStore& store, const std::string& id) {
     FoundCopy copy = readCopy(store, id);
-    RecuperarDlg dialog(window.hwnd, describe(copy), fileLine(copy), copy.project != nullptr);
+    RecuperarDlg dialog(window.hwnd(), describe(copy), fileLine(copy), copy.project != nullptr);
     const INT_PTR answer = dialog.runModal();
     if (answer == IDC_RECUPERAR_DESCARTAR) {
         store.discard(id);
-    } else if (answer == IDOK && copy.project && mayDropProject(window.hwnd, window.document().project())) {
+    } else if (answer == IDOK && copy.project && mayDropProject(window.hwnd(), window.document().project())) {
         window.replaceProject(std::move(copy.project));
         // Our own copy first, then the old one goes: the work is never
         // only in memory. Until ours is written the old one stays ours.

@@ -7,14 +7,14 @@ RecuperarDlg::RecuperarDlg(HWND owner, const std::string& description, const std
     : Dialog(owner, IDD_RECUPERAR), description_(description), archivo_(archivo), recoverable_(recoverable) {}
 
 INT_PTR RecuperarDlg::onInitDialog() {
-    SetDlgItemTextA(hwnd, IDC_RECUPERAR_TEXTO, description_.c_str());
-    SetDlgItemTextA(hwnd, IDC_RECUPERAR_ARCHIVO, archivo_.c_str());
+    SetDlgItemTextA(hwnd(), IDC_RECUPERAR_TEXTO, description_.c_str());
+    SetDlgItemTextA(hwnd(), IDC_RECUPERAR_ARCHIVO, archivo_.c_str());
     if (recoverable_)
         return TRUE;
     // Only "Descartar" is left, and Enter presses it.
-    EnableWindow(GetDlgItem(hwnd, IDOK), FALSE);
-    SendMessageA(hwnd, DM_SETDEFID, IDC_RECUPERAR_DESCARTAR, 0);
-    SendMessageA(hwnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd, IDC_RECUPERAR_DESCARTAR)), TRUE);
+    EnableWindow(GetDlgItem(hwnd(), IDOK), FALSE);
+    SendMessageA(hwnd(), DM_SETDEFID, IDC_RECUPERAR_DESCARTAR, 0);
+    SendMessageA(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd(), IDC_RECUPERAR_DESCARTAR)), TRUE);
     return FALSE;
 }
 

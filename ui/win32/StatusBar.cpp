@@ -41,30 +41,30 @@ std::string longestSelectionText(uint32_t pictureSide) {
 }  // namespace
 
 StatusBar::~StatusBar() {
-    if (hwnd) {
-        KillTimer(hwnd, kWholeMessageTimer);
-        RemovePropA(hwnd, kBarProperty);
+    if (hwnd_) {
+        KillTimer(hwnd_, kWholeMessageTimer);
+        RemovePropA(hwnd_, kBarProperty);
     }
-    if (font)
-        DeleteObject(font);
+    if (font_)
+        DeleteObject(font_);
 }
 
 void StatusBar::create(HWND parent) {
-    hwnd = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+    hwnd_ = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUSBAR)), instanceHandle, nullptr);
-    if (!hwnd)
+    if (!hwnd_)
         return;
-    SetPropA(hwnd, kBarProperty, this);
-    tip = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0, 0,
-                          0, hwnd, nullptr, instanceHandle, nullptr);
-    if (tip) {
+    SetPropA(hwnd_, kBarProperty, this);
+    tip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, 0, 0,
+                           0, 0, hwnd_, nullptr, instanceHandle, nullptr);
+    if (tip_) {
         TOOLINFOA tool = {};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_SUBCLASS;
-        tool.hwnd = hwnd;
+        tool.hwnd = hwnd_;
         tool.uId = kMessageTool;
         tool.lpszText = const_cast<char*>("");
-        SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageA(tip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
     }
     fitParent();
 }
@@ -79,91 +79,91 @@ void StatusBar::setSelection(const Rect* region) {
 
 void StatusBar::setPictureSize(uint32_t width, uint32_t height) {
     const uint32_t side = std::max(width, height);
-    if (side == pictureSide)
+    if (side == pictureSide_)
         return;
-    pictureSide = side;
-    partsMeasured = false;
+    pictureSide_ = side;
+    partsMeasured_ = false;
     fitParent();
 }
 
 void StatusBar::setMessage(const std::string& text) {
-    message = text;
+    message_ = text;
     setPart(StatusLayout::kMessage, text);
-    if (!hwnd)
+    if (!hwnd_)
         return;
     RECT bar = {};
-    GetClientRect(hwnd, &bar);
-    messageShownWhole = !text.empty() && !layout.messageFits(textWidth(text), bar.right);
-    if (messageShownWhole)
-        SetTimer(hwnd, kWholeMessageTimer, kWholeMessageMs, &StatusBar::endWholeMessage);
+    GetClientRect(hwnd_, &bar);
+    messageShownWhole_ = !text.empty() && !layout_.messageFits(textWidth(text), bar.right);
+    if (messageShownWhole_)
+        SetTimer(hwnd_, kWholeMessageTimer, kWholeMessageMs, &StatusBar::endWholeMessage);
     showWholeOrParts();
     updateMessageTip();
 }
 
 // The tool covers the message part; an empty text shows no tooltip.
 void StatusBar::updateMessageTip() {
-    if (!tip)
+    if (!tip_)
         return;
     TOOLINFOA tool = {};
     tool.cbSize = sizeof tool;
-    tool.hwnd = hwnd;
+    tool.hwnd = hwnd_;
     tool.uId = kMessageTool;
-    SendMessageA(hwnd, SB_GETRECT, StatusLayout::kMessage, reinterpret_cast<LPARAM>(&tool.rect));
-    SendMessageA(tip, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
-    tool.lpszText = const_cast<char*>(message.c_str());
-    SendMessageA(tip, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-    SendMessageA(tip, TTM_SETMAXTIPWIDTH, 0, scaledForDpi(kTipWidth, fontDpi ? fontDpi : USER_DEFAULT_SCREEN_DPI));
+    SendMessageA(hwnd_, SB_GETRECT, StatusLayout::kMessage, reinterpret_cast<LPARAM>(&tool.rect));
+    SendMessageA(tip_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&tool));
+    tool.lpszText = const_cast<char*>(message_.c_str());
+    SendMessageA(tip_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageA(tip_, TTM_SETMAXTIPWIDTH, 0, scaledForDpi(kTipWidth, fontDpi_ ? fontDpi_ : USER_DEFAULT_SCREEN_DPI));
 }
 
 void CALLBACK StatusBar::endWholeMessage(HWND bar, UINT, UINT_PTR timerId, DWORD) {
     KillTimer(bar, timerId);
     if (auto* self = static_cast<StatusBar*>(GetPropA(bar, kBarProperty))) {
-        self->messageShownWhole = false;
+        self->messageShownWhole_ = false;
         self->showWholeOrParts();
     }
 }
 
 void StatusBar::setWholeBarText(const std::string& text) {
-    wholeBarText = text;
+    wholeBarText_ = text;
     showWholeOrParts();
 }
 
 // The test run's text first, then a message too long for its part.
 void StatusBar::showWholeOrParts() {
-    if (!hwnd)
+    if (!hwnd_)
         return;
-    std::string whole = wholeBarText;
-    if (whole.empty() && messageShownWhole)
-        whole = message;
-    SendMessageA(hwnd, SB_SIMPLE, whole.empty() ? FALSE : TRUE, 0);
+    std::string whole = wholeBarText_;
+    if (whole.empty() && messageShownWhole_)
+        whole = message_;
+    SendMessageA(hwnd_, SB_SIMPLE, whole.empty() ? FALSE : TRUE, 0);
     if (!whole.empty())
-        SendMessageA(hwnd, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(whole.c_str()));
+        SendMessageA(hwnd_, SB_SETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(whole.c_str()));
 }
 
 void StatusBar::setPart(int part, const std::string& text) {
-    if (hwnd)
-        SendMessageA(hwnd, SB_SETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));
+    if (hwnd_)
+        SendMessageA(hwnd_, SB_SETTEXTA, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 int StatusBar::height() const {
     RECT r;
-    if (!hwnd || !GetWindowRect(hwnd, &r))
+    if (!hwnd_ || !GetWindowRect(hwnd_, &r))
         return 0;
     return r.bottom - r.top;
 }
 
 int StatusBar::textWidth(const std::string& text) const {
-    HDC dc = GetDC(hwnd);
+    HDC dc = GetDC(hwnd_);
     if (!dc)
         return 0;
     // The bar's own font, or the system's when it has none.
-    HFONT barFont = reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0));
+    HFONT barFont = reinterpret_cast<HFONT>(SendMessageA(hwnd_, WM_GETFONT, 0, 0));
     HGDIOBJ before = barFont ? SelectObject(dc, barFont) : nullptr;
     SIZE size = {};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     if (before)
         SelectObject(dc, before);
-    ReleaseDC(hwnd, dc);
+    ReleaseDC(hwnd_, dc);
     return size.cx;
 }
 
@@ -171,33 +171,33 @@ void StatusBar::measureParts(UINT dpi) {
     int modeWidth = 0;
     for (int i = 0; i < kModeCount; ++i)
         modeWidth = std::max(modeWidth, textWidth(modeInfo(modeAt(i)).titleText));
-    layout = StatusLayout(modeWidth, textWidth(longestSelectionText(pictureSide)), scaledForDpi(kPartMargin, dpi));
-    partsMeasured = true;
+    layout_ = StatusLayout(modeWidth, textWidth(longestSelectionText(pictureSide_)), scaledForDpi(kPartMargin, dpi));
+    partsMeasured_ = true;
 }
 
 void StatusBar::fitParent() {
-    if (!hwnd)
+    if (!hwnd_)
         return;
-    const UINT dpi = windowDpi(GetParent(hwnd));
-    if (dpi != fontDpi) {
+    const UINT dpi = windowDpi(GetParent(hwnd_));
+    if (dpi != fontDpi_) {
         // The bar takes its height from its font: a new font first.
         if (HFONT larger = createStatusFont(dpi)) {
-            SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(larger), FALSE);
-            if (font)
-                DeleteObject(font);
-            font = larger;
+            SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(larger), FALSE);
+            if (font_)
+                DeleteObject(font_);
+            font_ = larger;
         }
-        fontDpi = dpi;
-        partsMeasured = false;
+        fontDpi_ = dpi;
+        partsMeasured_ = false;
     }
-    if (!partsMeasured)
+    if (!partsMeasured_)
         measureParts(dpi);
-    SendMessageA(hwnd, WM_SIZE, 0, 0);
+    SendMessageA(hwnd_, WM_SIZE, 0, 0);
     RECT bar = {};
-    GetClientRect(hwnd, &bar);
-    std::array<int32_t, StatusLayout::kPartCount> ends = layout.partEnds(bar.right);
+    GetClientRect(hwnd_, &bar);
+    std::array<int32_t, StatusLayout::kPartCount> ends = layout_.partEnds(bar.right);
     int parts[StatusLayout::kPartCount];
     std::copy(ends.begin(), ends.end(), parts);
-    SendMessageA(hwnd, SB_SETPARTS, StatusLayout::kPartCount, reinterpret_cast<LPARAM>(parts));
+    SendMessageA(hwnd_, SB_SETPARTS, StatusLayout::kPartCount, reinterpret_cast<LPARAM>(parts));
     updateMessageTip();
 }

@@ -40,7 +40,7 @@ public:
     // with parts, font and height for the DPI of its screen.
     void fitParent();
 
-    HWND hwnd = nullptr;
+    HWND hwnd() const { return hwnd_; }
 
 private:
     static void CALLBACK endWholeMessage(HWND bar, UINT, UINT_PTR timerId, DWORD);
@@ -51,13 +51,14 @@ private:
     // The tooltip of the message part holds the message, "" for none.
     void updateMessageTip();
 
-    HWND tip = nullptr;
-    HFONT font = nullptr;
-    UINT fontDpi = 0;
-    uint32_t pictureSide = 0;
-    bool partsMeasured = false;
-    StatusLayout layout;
-    std::string message;
-    std::string wholeBarText;
-    bool messageShownWhole = false;
+    HWND hwnd_ = nullptr;
+    HWND tip_ = nullptr;
+    HFONT font_ = nullptr;
+    UINT fontDpi_ = 0;
+    uint32_t pictureSide_ = 0;
+    bool partsMeasured_ = false;
+    StatusLayout layout_;
+    std::string message_;
+    std::string wholeBarText_;
+    bool messageShownWhole_ = false;
 };

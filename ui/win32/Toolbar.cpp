@@ -34,8 +34,8 @@ TBBUTTON modeButton(int commandId, int image) {
 }  // namespace
 
 Toolbar::~Toolbar() {
-    if (icons)
-        ImageList_Destroy(icons);
+    if (icons_)
+        ImageList_Destroy(icons_);
 }
 
 void Toolbar::create(HWND parent) {
@@ -57,7 +57,7 @@ void Toolbar::create(HWND parent) {
     }
     // 16 images declared although the strip holds 18: the transfer and
     // add-page buttons use the last two all the same.
-    hwnd = CreateToolbarEx(parent, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 16,
+    hwnd_ = CreateToolbarEx(parent, WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS, IDC_TOOLBAR, 16,
                            instanceHandle, IDB_TOOLBAR, buttons.data(), static_cast<int>(buttons.size()), 16, 16,
                            16, 16, sizeof(TBBUTTON));
     useIconsFor(windowDpi(parent));
@@ -65,40 +65,40 @@ void Toolbar::create(HWND parent) {
 
 int Toolbar::height() const {
     RECT r;
-    if (!hwnd || !GetWindowRect(hwnd, &r))
+    if (!hwnd_ || !GetWindowRect(hwnd_, &r))
         return 0;
     return r.bottom - r.top;
 }
 
 void Toolbar::enable(int commandId, bool enabled) const {
-    if (hwnd)
-        PostMessageA(hwnd, TB_ENABLEBUTTON, commandId, enabled);
+    if (hwnd_)
+        PostMessageA(hwnd_, TB_ENABLEBUTTON, commandId, enabled);
 }
 
 void Toolbar::check(int commandId) const {
-    if (hwnd)
-        PostMessageA(hwnd, TB_CHECKBUTTON, commandId, MAKELONG(TRUE, 0));
+    if (hwnd_)
+        PostMessageA(hwnd_, TB_CHECKBUTTON, commandId, MAKELONG(TRUE, 0));
 }
 
 void Toolbar::useIconsFor(UINT dpi) {
     const int size = toolbarIconSize(dpi);
-    if (!hwnd || size == iconSize)
+    if (!hwnd_ || size == iconSize_)
         return;
     const int strip = size == 32 ? IDB_TOOLBAR32 : size == 24 ? IDB_TOOLBAR24 : IDB_TOOLBAR;
     HIMAGELIST list = ImageList_LoadImageA(instanceHandle, MAKEINTRESOURCEA(strip), size, 0, CLR_NONE,
                                            IMAGE_BITMAP, LR_DEFAULTCOLOR);
     if (!list)
         return;
-    SendMessageA(hwnd, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
+    SendMessageA(hwnd_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(list));
     // The list the bar made from its bitmap is the bar's to destroy; ours is ours.
-    if (icons)
-        ImageList_Destroy(icons);
-    icons = list;
-    iconSize = size;
+    if (icons_)
+        ImageList_Destroy(icons_);
+    icons_ = list;
+    iconSize_ = size;
     // The margins around the icon are those the bar gives 16-pixel ones.
-    SendMessageA(hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
-    SendMessageA(hwnd, TB_SETBUTTONSIZE, 0, MAKELPARAM(size + 7, size + 6));
-    SendMessageA(hwnd, TB_AUTOSIZE, 0, 0);
+    SendMessageA(hwnd_, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+    SendMessageA(hwnd_, TB_SETBUTTONSIZE, 0, MAKELPARAM(size + 7, size + 6));
+    SendMessageA(hwnd_, TB_AUTOSIZE, 0, 0);
 }
 
 bool Toolbar::answerTooltip(NMHDR* header) {

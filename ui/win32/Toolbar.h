@@ -1,5 +1,5 @@
 // The main window's toolbar: its buttons, their tooltips and their state.
-// `hwnd` is null when the toolbar could not be created; every call then does
+// hwnd() is null when the toolbar could not be created; every call then does
 // nothing.
 #pragma once
 
@@ -31,9 +31,10 @@ public:
     // The tooltip of a button's command id; "?" for any other id.
     static const char* tooltipText(int commandId);
 
-    HWND hwnd = nullptr;
+    HWND hwnd() const { return hwnd_; }
 
 private:
-    int iconSize = 16;           // the size the buttons show
-    HIMAGELIST icons = nullptr;  // ours once the size changed; the bar's own before
+    HWND hwnd_ = nullptr;
+    int iconSize_ = 16;           // the size the buttons show
+    HIMAGELIST icons_ = nullptr;  // ours once the size changed; the bar's own before
 };

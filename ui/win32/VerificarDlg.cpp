@@ -6,7 +6,7 @@ VerificarDlg::VerificarDlg(HWND owner, const std::vector<std::string>& lines, Us
     : Dialog(owner, use == Use::Browse ? IDD_VERIFICAR : IDD_VERIFICAR_TRANSFERIR), chosen(-1), lines_(lines) {}
 
 INT_PTR VerificarDlg::onInitDialog() {
-    HWND list = GetDlgItem(hwnd, IDC_VERIFICAR_LISTA);
+    HWND list = GetDlgItem(hwnd(), IDC_VERIFICAR_LISTA);
     int widest = 0;
     HDC dc = GetDC(list);
     HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(list, WM_GETFONT, 0, 0)));
@@ -26,11 +26,11 @@ INT_PTR VerificarDlg::onInitDialog() {
 
 INT_PTR VerificarDlg::onOk() {
     // Enter in the question means the default button, No.
-    if (templateId == IDD_VERIFICAR_TRANSFERIR) {
+    if (templateId() == IDD_VERIFICAR_TRANSFERIR) {
         close(IDNO);
         return 1;
     }
-    LRESULT selection = SendDlgItemMessageA(hwnd, IDC_VERIFICAR_LISTA, LB_GETCURSEL, 0, 0);
+    LRESULT selection = SendDlgItemMessageA(hwnd(), IDC_VERIFICAR_LISTA, LB_GETCURSEL, 0, 0);
     if (selection == LB_ERR)
         return 1;
     chosen = static_cast<int>(selection);
@@ -44,7 +44,7 @@ INT_PTR VerificarDlg::onCommand(WPARAM wParam, WORD, WORD) {
         close(id);
         return 1;
     }
-    if (id == IDC_VERIFICAR_LISTA && HIWORD(wParam) == LBN_DBLCLK && templateId == IDD_VERIFICAR)
+    if (id == IDC_VERIFICAR_LISTA && HIWORD(wParam) == LBN_DBLCLK && templateId() == IDD_VERIFICAR)
         return onOk();
     return 0;
 }
