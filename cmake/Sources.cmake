@@ -81,7 +81,9 @@ set(QUENDA_WIN32_SOURCES
   transfer/win32/TransferirDlg.cpp
   ui/win32/ComandoDlg.cpp
   ui/win32/Dpi.cpp
+  ui/win32/EditorDialogs.cpp
   ui/win32/FileDialog.cpp
+  ui/win32/MainMenus.cpp
   ui/win32/MainWindow.cpp
   ui/win32/PaginaDlg.cpp
   ui/win32/PaginaWindow.cpp
@@ -95,6 +97,7 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/RegionClipboard.cpp
   ui/win32/StatusBar.cpp
   ui/win32/Toolbar.cpp
+  ui/win32/WindowPlacement.cpp
   ui/win32/VerificarDlg.cpp
   win32/Application.cpp
   win32/CommandLine.cpp
@@ -138,6 +141,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/PaginaFormTest.cpp
   tests/unit/ui/PictureImportTest.cpp
   tests/unit/ui/ProjectDocumentTest.cpp
+  tests/unit/ui/ProjectEditorTest.cpp
   tests/unit/ui/ProyectoFormTest.cpp
   tests/unit/ui/RecentProjectsTest.cpp
   tests/unit/ui/RemoteTrialTest.cpp

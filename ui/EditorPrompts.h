@@ -81,5 +81,7 @@ public:
     virtual void copySelectedRegion() = 0;
     virtual void pasteRegion() = 0;
     virtual void showAbout() = 0;
+    // An error titled as every error is.
+    virtual void showError(const std::string& text) = 0;
     virtual void showHelp() = 0;
 };

@@ -71,9 +71,11 @@ EditorActions ProjectEditor::drop(const std::vector<std::string>& paths, const s
 }
 
 // A recovered project offered just before is unsaved work of its own.
-EditorActions ProjectEditor::openAtStart(const std::string& path) {
+EditorActions ProjectEditor::openAtStart(const std::string& path, const std::string& refusal) {
     EditorActions done;
-    if (!path.empty() && mayDropDocument(done))
+    if (!refusal.empty())
+        prompts_.showError(refusal);
+    else if (!path.empty() && mayDropDocument(done))
         showOpened(prompts_.read(path), done);
     dropCopyOfSavedWork(done);
     return done;
@@ -238,7 +240,6 @@ EditorActions ProjectEditor::openRecent(int commandId) {
     const size_t index = static_cast<size_t>(commandId - ID_RECIENTE_FIRST);
     if (index >= recentShown_.size())
         return done;
-    endTrial(done);
     const std::string path = recentShown_[index];
     if (!prompts_.projectExists(path)) {
         if (prompts_.forgetVanishedProject(path)) {
@@ -290,7 +291,8 @@ EditorActions ProjectEditor::editPage(int) {
 EditorActions ProjectEditor::duplicatePage(int) {
     EditorActions done;
     prompts_.documentChanging();
-    done.documentChanged = document_.duplicateShownPage();
+    document_.duplicateShownPage();
+    done.documentChanged = true;
     return done;
 }
 
@@ -317,21 +319,24 @@ EditorActions ProjectEditor::replacePicture(int) {
     if (!answer.accepted || answer.pictures.empty())
         return done;
     prompts_.documentChanging();
-    done.documentChanged = document_.replaceShownPicture(answer.pictures.front().name, answer.scaleRegions);
+    document_.replaceShownPicture(answer.pictures.front().name, answer.scaleRegions);
+    done.documentChanged = true;
     return done;
 }
 
 EditorActions ProjectEditor::undo(int) {
     EditorActions done;
     prompts_.documentChanging();
-    done.documentChanged = document_.undo();
+    document_.undo();
+    done.documentChanged = true;
     return done;
 }
 
 EditorActions ProjectEditor::redo(int) {
     EditorActions done;
     prompts_.documentChanging();
-    done.documentChanged = document_.redo();
+    document_.redo();
+    done.documentChanged = true;
     return done;
 }
 

@@ -40,8 +40,9 @@ public:
     // Files dropped on the window: one project file opens, anything else is
     // taken as pictures (`unreadable`: names the program's text cannot hold).
     EditorActions drop(const std::vector<std::string>& paths, const std::vector<std::string>& unreadable);
-    // The project named on the command line at start.
-    EditorActions openAtStart(const std::string& path);
+    // The project named on the command line at start, or why it cannot be
+    // opened (`refusal`, shown as an error over a blank project).
+    EditorActions openAtStart(const std::string& path, const std::string& refusal);
     // A project that takes the place of the one shown (a recovered copy).
     EditorActions replaceProject(std::unique_ptr<Proyecto> replacement);
     // The canvas went to another mode, is about to edit the page, or a page

@@ -1,0 +1,252 @@
+// The main window's rules, through the editor with scripted answers: the
+// unsaved-work question before anything drops the project, the recovery
+// copy's life, a vanished recent project, what a test run of the pages
+// blocks, and where dropped files go.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/resource.h"
+#include "model/ProjectCheck.h"
+#include "model/Proyecto.h"
+#include "model/Settings.h"
+#include "ui/CanvasChange.h"
+#include "ui/EditorPrompts.h"
+#include "ui/ProjectEditor.h"
+
+namespace {
+
+enum class Answer { Yes, No, Cancel };
+
+// A saved project of two pages, "Inicio" and "Luces".
+std::unique_ptr<Proyecto> savedProject(const std::string& instalacion, const std::string& archivo) {
+    auto project = std::make_unique<Proyecto>();
+    project->instalacion = instalacion;
+    project->archivo = archivo;
+    for (const char* nombre : {"Inicio", "Luces"}) {
+        auto page = std::make_unique<Pagina>();
+        page->nombre = nombre;
+        project->addPage(std::move(page));
+    }
+    project->takeSnapshot();
+    return project;
+}
+
+// Answers from the script and keeps, in order, what was asked or opened.
+struct ScriptedPrompts : EditorPrompts {
+    Answer unsavedWork = Answer::No;
+    bool saves = true;
+    bool forgetsVanished = true;
+    std::vector<std::string> existing;  // files of the recent list still there
+    std::vector<std::string> asked;
+
+    void documentChanging() override {}
+    void showNow(const EditorActions&) override {}
+    bool mayDropProject(Proyecto& project) override {
+        if (!project.hasUnsavedChanges())
+            return true;
+        asked.push_back("unsaved");
+        return unsavedWork == Answer::No || (unsavedWork == Answer::Yes && save(project));
+    }
+    bool save(Proyecto& project) override {
+        asked.push_back("save");
+        if (saves)
+            project.takeSnapshot();
+        return saves;
+    }
+    bool saveAs(Proyecto& project) override { return save(project); }
+    std::unique_ptr<Proyecto> chooseAndRead() override { return read("C:\\otra.xml"); }
+    std::unique_ptr<Proyecto> read(const std::string& path) override {
+        asked.push_back("read " + path);
+        return savedProject("Otra", path);
+    }
+    bool askNewProject(std::string& instalacion) override {
+        asked.push_back("new");
+        instalacion = "Nueva";
+        return true;
+    }
+    bool askProjectValues(const Proyecto&, std::string&, std::string&) override { return false; }
+    bool scaleResizedPages(const Proyecto&, const std::vector<size_t>&) override { return false; }
+    bool forgetVanishedProject(const std::string& path) override {
+        asked.push_back("vanished " + path);
+        return forgetsVanished;
+    }
+    bool projectExists(const std::string& path) override {
+        return std::find(existing.begin(), existing.end(), path) != existing.end();
+    }
+    std::optional<PaginaForm> askPage(const Proyecto&, const Pagina*) override {
+        asked.push_back("page");
+        return std::nullopt;
+    }
+    bool confirmPageDeletion() override {
+        asked.push_back("delete page");
+        return true;
+    }
+    PicturesAnswer choosePicturePages(const Proyecto&) override { return PicturesAnswer(); }
+    PicturesAnswer takeDroppedPictures(const Proyecto&, const std::vector<std::string>& paths,
+                                       const std::vector<std::string>&) override {
+        asked.push_back("pictures " + std::to_string(paths.size()));
+        return PicturesAnswer();
+    }
+    PicturesAnswer chooseReplacement(const Proyecto&, const Pagina&) override { return PicturesAnswer(); }
+    void refusePicturesWithoutProject() override { asked.push_back("no project for pictures"); }
+    bool chooseFinding(const Proyecto&, ProjectFinding&) override { return false; }
+    bool mayTransfer(const Proyecto&) override { return true; }
+    void transfer(Proyecto&) override { asked.push_back("transfer"); }
+    void transferOverNetwork(Proyecto&) override {}
+    void copySelectedRegion() override {}
+    void pasteRegion() override {}
+    void showAbout() override {}
+    void showError(const std::string& text) override { asked.push_back("error " + text); }
+    void showHelp() override {}
+};
+
+std::string joined(const std::vector<std::string>& list) {
+    std::string text;
+    for (const std::string& item : list)
+        text += (text.empty() ? "" : "; ") + item;
+    return text;
+}
+
+// An editor showing "Casa" from C:\casa.xml, with an unsaved change and
+// C:\casa.xml and C:\vieja.xml in the recent list.
+struct Scene {
+    MemorySettings settings;
+    ScriptedPrompts prompts;
+    ProjectEditor editor{prompts, settings};
+
+    Scene() {
+        editor.replaceProject(savedProject("Casa", "C:\\casa.xml"));
+        for (const char* path : {"C:\\vieja.xml", "C:\\casa.xml"})
+            editor.document().project().archivo = path, editor.command(ID_GUARDAR_PROYECTO);
+        editor.recentShown();
+        edit();
+        prompts.asked.clear();
+    }
+    void edit() { editor.document().modifyProject("Casa editada", ""); }
+    const std::string& installation() { return editor.document().project().instalacion; }
+};
+
+}  // namespace
+
+// Whatever would drop the project asks first; Cancel keeps it, No drops it,
+// Yes saves it and then drops it.
+TEST(ProjectEditor, UnsavedWorkIsAskedAboutBeforeAnythingDropsIt) {
+    // Each way says whether the project was let go.
+    const auto replaced = [](Scene& s) { return s.installation() != "Casa editada"; };
+    const std::vector<std::pair<const char*, std::function<bool(Scene&)>>> ways = {
+        {"new", [&](Scene& s) { s.editor.command(ID_NUEVO_PROYECTO); return replaced(s); }},
+        {"open", [&](Scene& s) { s.editor.command(ID_ABRIR_PROYECTO); return replaced(s); }},
+        {"recent", [&](Scene& s) { s.editor.command(ID_RECIENTE_FIRST + 1); return replaced(s); }},
+        {"drop", [&](Scene& s) { s.editor.drop({"C:\\otra.xml"}, {}); return replaced(s); }},
+        {"start", [&](Scene& s) { s.editor.openAtStart("C:\\otra.xml", ""); return replaced(s); }},
+        {"close", [](Scene& s) { return s.editor.mayClose(); }},
+        {"session", [](Scene& s) { return s.editor.querySessionEnd(); }},
+    };
+    for (const auto& [way, letGo] : ways) {
+        for (Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
+            Scene scene;
+            scene.prompts.existing = {"C:\\vieja.xml"};
+            scene.prompts.unsavedWork = answer;
+            const int row = static_cast<int>(answer);
+            EXPECT_EQ(answer != Answer::Cancel, letGo(scene)) << way << " " << row;
+            const std::vector<std::string>& asked = scene.prompts.asked;
+            EXPECT_EQ(asked.empty() ? "" : asked.front(), "unsaved") << way << " " << row;
+            EXPECT_EQ(answer == Answer::Yes, asked.size() > 1 && asked[1] == "save") << way << " " << row;
+        }
+    }
+}
+
+// A copy is written while work is unsaved and removed as soon as nothing is
+// left to recover: a save, another project over dropped work, an undo back
+// to the saved state, the end of a session the user let end.
+TEST(ProjectEditor, TheRecoveryCopyLivesWhileWorkIsUnsaved) {
+    const std::vector<std::pair<const char*, std::function<RecoveryWork(Scene&)>>> ends = {
+        {"save", [](Scene& s) { return s.editor.command(ID_GUARDAR_PROYECTO).recovery; }},
+        {"undo", [](Scene& s) { return s.editor.command(ID_DESHACER).recovery; }},
+        {"drop", [](Scene& s) { return s.editor.drop({"C:\\otra.xml"}, {}).recovery; }},
+        {"start", [](Scene& s) { return s.editor.openAtStart("C:\\otra.xml", "").recovery; }},
+        {"session", [](Scene& s) {
+             s.editor.querySessionEnd();
+             return s.editor.sessionEnded(true);
+         }},
+    };
+    for (const auto& [way, end] : ends) {
+        Scene scene;
+        EXPECT_EQ(scene.editor.recoveryTick(), RecoveryWork::WriteCopy) << way;
+        scene.editor.recoveryCopyStarted();
+        EXPECT_EQ(end(scene), RecoveryWork::RemoveCopy) << way;
+    }
+    // Work dropped at log-off is copied no more; a session that goes on after
+    // all copies it again, and one ended without an answer keeps the copy.
+    Scene scene;
+    scene.editor.recoveryCopyStarted();
+    EXPECT_TRUE(scene.editor.querySessionEnd());
+    EXPECT_FALSE(scene.editor.recoveryTimerRuns());
+    EXPECT_EQ(scene.editor.sessionEnded(false), RecoveryWork::None);
+    EXPECT_TRUE(scene.editor.recoveryTimerRuns());
+    EXPECT_EQ(scene.editor.sessionEnded(true), RecoveryWork::None);
+}
+
+// A listed project that is gone: the user decides whether it leaves the
+// list; the project shown stays either way.
+TEST(ProjectEditor, AVanishedRecentProjectMayLeaveTheList) {
+    for (const bool forget : {true, false}) {
+        Scene scene;
+        scene.prompts.forgetsVanished = forget;
+        scene.editor.command(ID_RECIENTE_FIRST + 1);
+        EXPECT_EQ(joined(scene.prompts.asked), "vanished C:\\vieja.xml");
+        EXPECT_EQ(scene.installation(), "Casa editada");
+        EXPECT_EQ(joined(scene.editor.recentShown()), forget ? "C:\\casa.xml" : "C:\\casa.xml; C:\\vieja.xml");
+    }
+}
+
+// While the pages are tried nothing edits the project: greyed commands
+// still arrive as keys and do nothing; leaving, saving and the page items work.
+TEST(ProjectEditor, ATestRunBlocksEveryEdit) {
+    Scene scene;
+    scene.editor.command(ID_GUARDAR_PROYECTO);
+    ASSERT_TRUE(scene.editor.command(ID_PROBAR_MANDO).trialStarted);
+    scene.prompts.asked.clear();
+    for (int blocked : {ID_PAGINA_ELIMINAR, ID_PAGINA_AGREGAR, ID_PAGINA_EDITAR, ID_DESHACER, ID_MODO_ALINEARSUP,
+                        ID_KEY_LEFT, ID_KEY_DELETE, ID_EDITAR_PEGAR, ID_MODIFICAR_PROYECTO}) {
+        const EditorActions done = scene.editor.command(blocked);
+        EXPECT_FALSE(done.canvasCommand || done.documentChanged) << blocked;
+    }
+    EXPECT_EQ(joined(scene.prompts.asked), "");
+    EXPECT_EQ(scene.editor.document().project().paginas.size(), 2u);
+    EXPECT_TRUE(scene.editor.command(ID_PAGE_FIRST + 1).pageChosen);
+    EXPECT_EQ(scene.editor.pageOnCanvas(), scene.editor.document().project().paginas[1].get());
+    scene.editor.command(ID_TRANSFERIR);
+    EXPECT_EQ(joined(scene.prompts.asked), "save; transfer");
+    EXPECT_TRUE(scene.editor.command(ID_PRUEBA_SALIR).menusChanged);
+    EXPECT_FALSE(scene.editor.document().trial());
+    EXPECT_EQ(*scene.editor.command(ID_KEY_LEFT).canvasCommand, ID_KEY_LEFT);
+}
+
+// One project file opens; anything else is taken as pictures, and with no
+// project to take them, refused.
+TEST(ProjectEditor, DroppedFilesGoWhereTheyBelong) {
+    const struct {
+        std::vector<std::string> paths;
+        std::vector<std::string> unreadable;
+        bool blank;
+        const char* asked;
+    } rows[] = {
+        {{"C:\\otra.XML"}, {}, false, "unsaved; read C:\\otra.XML"},
+        {{"C:\\otra.xml", "C:\\sala.png"}, {}, false, "pictures 2"},
+        {{"C:\\otra.xml"}, {"C:\\???.png"}, false, "pictures 1"},
+        {{"C:\\sala.png"}, {}, true, "no project for pictures"},
+        {{"C:\\xml"}, {}, false, "pictures 1"},
+    };
+    for (const auto& row : rows) {
+        Scene scene;
+        if (row.blank)
+            scene.editor.replaceProject(std::make_unique<Proyecto>());
+        scene.editor.drop(row.paths, row.unreadable);
+        EXPECT_EQ(joined(scene.prompts.asked), row.asked) << row.paths[0];
+    }
+}

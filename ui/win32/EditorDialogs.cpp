@@ -1,0 +1,200 @@
+#include "ui/win32/EditorDialogs.h"
+
+#include "model/FileAccess.h"
+#include "model/ProjectCheck.h"
+#include "model/ProjectFile.h"
+#include "model/Proyecto.h"
+#include "base/texts.h"
+#include "resources/version.h"
+#include "transfer/win32/SubirProyectoDlg.h"
+#include "transfer/win32/TransferirDlg.h"
+#include "ui/EditorActions.h"
+#include "ui/PictureChoice.h"
+#include "ui/win32/HelpText.h"
+#include "ui/win32/MainWindow.h"
+#include "ui/win32/PaginaDlg.h"
+#include "ui/win32/PaginaWindow.h"
+#include "ui/win32/PicturePrompts.h"
+#include "ui/win32/ProjectPrompts.h"
+#include "ui/win32/ProyectoDlg.h"
+#include "ui/win32/RegionClipboard.h"
+
+namespace {
+
+PicturesAnswer answerOf(bool accepted, const PicturePlan& plan) {
+    PicturesAnswer answer;
+    answer.accepted = accepted;
+    answer.pictures = plan.pictures;
+    answer.scaleRegions = plan.scaleRegions;
+    return answer;
+}
+
+}  // namespace
+
+HWND EditorDialogs::owner() const {
+    return window_.hwnd();
+}
+
+void EditorDialogs::documentChanging() {
+    window_.letGoOfPage();
+}
+
+void EditorDialogs::showNow(const EditorActions& done) {
+    window_.apply(done);
+}
+
+// ---- the project file ----
+
+bool EditorDialogs::mayDropProject(Proyecto& project) {
+    return ::mayDropProject(owner(), project);
+}
+
+bool EditorDialogs::save(Proyecto& project) {
+    return saveWithPrompts(owner(), project);
+}
+
+bool EditorDialogs::saveAs(Proyecto& project) {
+    return saveAsWithPrompts(owner(), project);
+}
+
+std::unique_ptr<Proyecto> EditorDialogs::chooseAndRead() {
+    return openWithPrompts(owner());
+}
+
+std::unique_ptr<Proyecto> EditorDialogs::read(const std::string& path) {
+    return readWithPrompts(owner(), path);
+}
+
+bool EditorDialogs::askNewProject(std::string& instalacion) {
+    ProyectoDlg dialog(owner(), "", "", nullptr);
+    if (dialog.runModal() != IDOK)
+        return false;
+    instalacion = dialog.instalacion;
+    return true;
+}
+
+bool EditorDialogs::askProjectValues(const Proyecto& project, std::string& instalacion,
+                                     std::string& paginaInicial) {
+    std::vector<std::string> names = project.pageNames();
+    ProyectoDlg dialog(owner(), project.instalacion, project.paginaInicial, &names);
+    if (dialog.runModal() != IDOK)
+        return false;
+    instalacion = dialog.instalacion;
+    paginaInicial = dialog.paginaInicial;
+    return true;
+}
+
+bool EditorDialogs::scaleResizedPages(const Proyecto& project, const std::vector<size_t>& pages) {
+    return userScalesResizedPages(owner(), project, pages);
+}
+
+bool EditorDialogs::forgetVanishedProject(const std::string& path) {
+    const std::string question =
+        "No se encuentra el proyecto " + path + "\n\xBF" "Desea quitarlo de la lista de proyectos recientes?";
+    return MessageBoxA(owner(), question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
+}
+
+bool EditorDialogs::projectExists(const std::string& path) {
+    return FileAccess::current().exists(path);
+}
+
+// ---- pages and pictures ----
+
+std::optional<PaginaForm> EditorDialogs::askPage(const Proyecto& project, const Pagina* page) {
+    std::vector<std::string> otherNames;
+    for (const auto& other : project.paginas)
+        if (other.get() != page)
+            otherNames.push_back(other->nombre);
+    PaginaDlg dialog(owner(), page ? page->nombre : "", page ? page->orientaciones : "HV", page ? page->imagen : "",
+                     page ? &page->comandoInicial : nullptr, project.archivo, otherNames,
+                     picturesOfPages(project, page));
+    if (dialog.runModal() != IDOK)
+        return std::nullopt;
+    return static_cast<const PaginaForm&>(dialog);
+}
+
+bool EditorDialogs::confirmPageDeletion() {
+    return MessageBoxA(owner(), "Eliminar la p\xE1gina del proyecto?", kAttention, MB_YESNOCANCEL | MB_ICONQUESTION) ==
+           IDYES;
+}
+
+PicturesAnswer EditorDialogs::choosePicturePages(const Proyecto& project) {
+    const ChosenPaths chosen = askPictureFiles(owner(), project.archivo);
+    PicturePlan plan;
+    if (chosen.paths.empty() && chosen.unreadable.empty())
+        return PicturesAnswer();
+    return answerOf(preparePages(owner(), project, chosen, plan), plan);
+}
+
+PicturesAnswer EditorDialogs::takeDroppedPictures(const Proyecto& project, const std::vector<std::string>& paths,
+                                                  const std::vector<std::string>& unreadable) {
+    ChosenPaths dropped;
+    dropped.paths = paths;
+    dropped.unreadable = unreadable;
+    PicturePlan plan;
+    return answerOf(preparePages(owner(), project, dropped, plan), plan);
+}
+
+PicturesAnswer EditorDialogs::chooseReplacement(const Proyecto& project, const Pagina& page) {
+    const std::string path = askPictureFile(owner(), project.archivo);
+    PicturePlan plan;
+    return answerOf(!path.empty() && prepareReplacement(owner(), project, page, path, plan), plan);
+}
+
+void EditorDialogs::refusePicturesWithoutProject() {
+    MessageBoxA(owner(), "Abra o cree un proyecto antes de agregar im\xE1genes", kAttention, MB_ICONWARNING);
+}
+
+// ---- the check, the transfer, the clipboard, help ----
+
+bool EditorDialogs::chooseFinding(const Proyecto& project, ProjectFinding& chosen) {
+    return ::chooseFinding(owner(), project, chosen);
+}
+
+bool EditorDialogs::mayTransfer(const Proyecto& project) {
+    return ::mayTransfer(owner(), project);
+}
+
+void EditorDialogs::transfer(Proyecto& project) {
+    TransferirDlg dialog(owner(), &project);
+    dialog.runModal();
+}
+
+void EditorDialogs::transferOverNetwork(Proyecto& project) {
+    SubirProyectoDlg dialog(owner(), &project);
+    dialog.runModal();
+}
+
+void EditorDialogs::copySelectedRegion() {
+    Region selected;
+    if (!window_.canvas().editor().selectedRegion(selected))
+        return;
+    if (!putRegionText(owner(), printRegion(selected)))
+        MessageBoxA(owner(), "No se pudo copiar la regi\xF3n al portapapeles", kError, MB_ICONERROR);
+    window_.updateClipboardItems();
+}
+
+// The clipboard is input from outside: what is not a region of ours is
+// refused whole, and the page stays as it was.
+void EditorDialogs::pasteRegion() {
+    std::string text;
+    Region region;
+    if (!clipboardRegionText(owner(), text) || !parseRegion(text, region)) {
+        MessageBoxA(owner(), "El portapapeles no contiene una regi\xF3n", kError, MB_ICONERROR);
+        return;
+    }
+    window_.canvas().pasteRegion(region);
+    window_.updateClipboardItems();
+}
+
+void EditorDialogs::showAbout() {
+    MessageBoxA(owner(), "Quenda V" QUENDA_VERSION_TEXT, "Acerca del Quenda", MB_OK);
+}
+
+void EditorDialogs::showError(const std::string& text) {
+    MessageBoxA(owner(), text.c_str(), kError, MB_ICONERROR);
+}
+
+void EditorDialogs::showHelp() {
+    MessageBoxA(owner(), kHelpText, "Ayuda", MB_OK);
+}
