@@ -63,26 +63,47 @@ if(NOT QUENDA_GUI_TESTS AND NOT QUENDA_WINDOWS_TESTS AND NOT QUENDA_PACKAGES)
   return()
 endif()
 
-# Everything that runs under Wine shares one Xvfb display and one Wine
-# prefix, started by the gui_display fixture.
+# What runs under Wine runs in two lanes, a and b, so that one case's waits
+# overlap another's. Each lane has a state folder gui-test/<lane> with an
+# Xvfb display and a Wine prefix of its own, made by its fixture
+# gui_display_<lane> (tests gui.display.start.<lane> and .stop.<lane>).
 quenda_require(QUENDA_WINE wine wine "the tests under Wine")
 quenda_require(QUENDA_XVFB Xvfb xvfb "the tests under Wine")
-set(QUENDA_GUI_STATE ${CMAKE_BINARY_DIR}/gui-test)
+set(QUENDA_GUI_LANES a b)
 set(QUENDA_GUI_SCRIPTS ${CMAKE_SOURCE_DIR}/tests/gui)
 set(QUENDA_GUI_TEST_PROGRAM ${QUENDA_WINDOWS_DIR}/quenda_guitest.exe)
 if(QUENDA_GUI_TESTS)
   set(warm_up ${QUENDA_GUI_TEST_PROGRAM})
 endif()
-add_test(NAME gui.display.start COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh start ${QUENDA_GUI_STATE} ${warm_up})
-add_test(NAME gui.display.stop COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh stop ${QUENDA_GUI_STATE})
-set_tests_properties(gui.display.start PROPERTIES FIXTURES_SETUP gui_display RESOURCE_LOCK gui TIMEOUT 300)
-set_tests_properties(gui.display.stop PROPERTIES FIXTURES_CLEANUP gui_display RESOURCE_LOCK gui TIMEOUT 60)
+foreach(lane ${QUENDA_GUI_LANES})
+  set(QUENDA_GUI_STATE_${lane} ${CMAKE_BINARY_DIR}/gui-test/${lane})
+  set(state ${QUENDA_GUI_STATE_${lane}})
+  add_test(NAME gui.display.start.${lane} COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh start ${state} ${warm_up})
+  add_test(NAME gui.display.stop.${lane} COMMAND ${QUENDA_GUI_SCRIPTS}/gui-display.sh stop ${state})
+  set_tests_properties(gui.display.start.${lane} PROPERTIES
+    FIXTURES_SETUP gui_display_${lane} RESOURCE_LOCK gui_${lane} TIMEOUT 300)
+  set_tests_properties(gui.display.stop.${lane} PROPERTIES
+    FIXTURES_CLEANUP gui_display_${lane} RESOURCE_LOCK gui_${lane} TIMEOUT 60)
+endforeach()
 
-# Every test that runs the program holds both locks: the shared display, and
-# the device port 9835, which any case may open (the program listens there
-# when it transfers, and the device emulator binds it), so no case, whatever
-# its name, can race another test for the port.
-set(QUENDA_PROGRAM_LOCKS gui port9835)
+# Puts a test that runs a program under Wine on a lane: it needs the lane's
+# display and holds the lane's lock, so a lane runs one such test at a time
+# (windows and clipboards are per display, the rest per prefix). A test that
+# opens the device's fixed port 9835 (the device emulator binds it, the
+# program listens there when it transfers) says PORT and also holds the
+# port9835 lock, which both lanes share.
+#   quenda_gui_lane(<test> <lane> [PORT] [NO_LOCK])
+function(quenda_gui_lane test lane)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "PORT;NO_LOCK" "" "")
+  set(locks)
+  if(NOT arg_NO_LOCK)
+    list(APPEND locks gui_${lane})
+  endif()
+  if(arg_PORT)
+    list(APPEND locks port9835)
+  endif()
+  set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED gui_display_${lane} RESOURCE_LOCK "${locks}")
+endfunction()
 
 if(QUENDA_GUI_TESTS)
   include(${CMAKE_SOURCE_DIR}/cmake/GuiTests.cmake)
@@ -90,9 +111,11 @@ endif()
 
 if(QUENDA_WINDOWS_TESTS)
   add_test(NAME windows.unit_tests
-    COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE} ${QUENDA_WINDOWS_DIR}/quenda_windows_tests.exe
+    COMMAND ${QUENDA_GUI_SCRIPTS}/run-gui-test.sh ${QUENDA_GUI_STATE_a} ${QUENDA_WINDOWS_DIR}/quenda_windows_tests.exe
             --gtest_brief=1)
-  set_tests_properties(windows.unit_tests PROPERTIES FIXTURES_REQUIRED gui_display TIMEOUT 300)
+  # They open no window and no fixed port, so they take no lock.
+  quenda_gui_lane(windows.unit_tests a NO_LOCK)
+  set_tests_properties(windows.unit_tests PROPERTIES TIMEOUT 300)
 endif()
 
 if(QUENDA_PACKAGES)
@@ -105,7 +128,8 @@ if(QUENDA_PACKAGES)
     COMMENT "Windows packages in dist/"
     VERBATIM)
   add_test(NAME windows.setup_installs_starts_and_uninstalls
-    COMMAND ${QUENDA_WINDOWS_TESTS_DIR}/setup-test.sh ${QUENDA_GUI_STATE} ${CMAKE_SOURCE_DIR}/dist)
-  set_tests_properties(windows.setup_installs_starts_and_uninstalls PROPERTIES
-    FIXTURES_REQUIRED gui_display RESOURCE_LOCK "${QUENDA_PROGRAM_LOCKS}" TIMEOUT 300)
+    COMMAND ${QUENDA_WINDOWS_TESTS_DIR}/setup-test.sh ${QUENDA_GUI_STATE_b} ${CMAKE_SOURCE_DIR}/dist)
+  # It finds the installed program's window by its title on the lane's display.
+  quenda_gui_lane(windows.setup_installs_starts_and_uninstalls b)
+  set_tests_properties(windows.setup_installs_starts_and_uninstalls PROPERTIES TIMEOUT 300)
 endif()

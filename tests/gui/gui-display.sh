@@ -1,7 +1,8 @@
 #!/bin/sh
-# Starts (start) or stops (stop) the GUI tests' X display and prepares their
-# Wine prefix. State lives in the given folder: display number, Xvfb's pid,
-# the prefix. Given the test program, start also warms Wine up with it.
+# Starts (start) or stops (stop) one lane of the GUI tests: its X display
+# and its Wine prefix. State lives in the given folder: display number,
+# Xvfb's pid, the prefix. Given the test program, start also warms Wine up
+# with it.
 #   gui-display.sh start <state folder> [quenda_guitest.exe]
 #   gui-display.sh stop <state folder>
 set -eu

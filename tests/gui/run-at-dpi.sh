@@ -8,7 +8,7 @@ set -eu
 dpi=$1
 state=$(cd "$2" && pwd)
 shift 2
-[ -f "$state/display" ] || { echo "no test display: run the gui.display.start test first" >&2; exit 1; }
+[ -f "$state/display" ] || { echo "no test display in $state: run its lane's gui.display.start test first" >&2; exit 1; }
 export DISPLAY="$(cat "$state/display")"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

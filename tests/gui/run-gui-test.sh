@@ -1,5 +1,5 @@
 #!/bin/sh
-# Runs one test program on the display the gui.display fixture started:
+# Runs one test program on the display of a lane (gui-display.sh started it):
 # a GUI case (run-gui-test.sh <state> <program> <Suite.Case>) or any other
 # arguments. The program is a Windows executable, which Wine starts.
 # QUENDA_GUI_PREFIX, when set, names another Wine prefix (tests/gui/run-at-dpi.sh
@@ -9,7 +9,7 @@ state=$1
 program=$2
 shift 2
 if [ ! -f "$state/display" ]; then
-  echo "no test display: run the gui.display.start test first" >&2
+  echo "no test display in $state: run its lane's gui.display.start test first" >&2
   exit 1
 fi
 export DISPLAY="$(cat "$state/display")"
