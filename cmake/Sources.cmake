@@ -15,6 +15,7 @@ set(QUENDA_CORE_SOURCES
   model/PictureCache.cpp
   model/PictureCarry.cpp
   model/PngChunks.cpp
+  model/PngWalk.cpp
   model/PosixFileAccess.cpp
   model/ProjectCheck.cpp
   model/ProjectFile.cpp
