@@ -110,6 +110,7 @@ set(QUENDA_PROGRAM_SOURCES
 # GoogleTest unit tests of the core (Linux).
 set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/base/TrimTest.cpp
+  tests/unit/model/DamagedPictureTest.cpp
   tests/unit/model/EditHistoryTest.cpp
   tests/unit/model/FileAccessTest.cpp
   tests/unit/model/ImagenTest.cpp
