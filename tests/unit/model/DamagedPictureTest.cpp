@@ -12,6 +12,7 @@
 #include "model/Proyecto.h"
 #include "support/MemoryFileAccess.h"
 #include "support/PngFile.h"
+#include "support/TestData.h"
 
 namespace {
 
@@ -19,13 +20,6 @@ struct PictureRow {
     const char* name;
     std::string bytes;
 };
-
-std::string fromHex(const std::string& hex) {
-    std::string bytes;
-    for (size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    return bytes;
-}
 
 std::vector<PictureRow> damagedPictures() {
     const std::string sound = patternedPng(40, 30, 1);
@@ -43,15 +37,15 @@ std::vector<PictureRow> damagedPictures() {
                                pngChunk("IEND", "")},
         {"largo.png", lengthPastEnd},
         {"sin-fin.png", sound.substr(0, sound.size() - 12)},
-        // Found by fuzzing: its last chunk claims 1.16 GB past the file's end.
-        {"fuzz.png", fromHex("89504e470d0a1a0a0000000d49484452000000100000000201030000006b23ceb200000006504c54450000"
-                             "00000000a567b9cf0000000970485973013e00795c2d56600000000049454e44ae69545874426082")},
+        // Found by fuzzing (a seed of the picture fuzz target since): its
+        // last chunk claims 1.16 GB past the file's end.
+        {"fuzz.png", testData("../fuzz/corpus/picture/chunk-claims-1.16gb-past-end.png")},
     };
 }
 
-std::string savedPng(FIBITMAP* bitmap, bool interlaced) {
+std::string interlacedPng(FIBITMAP* bitmap) {
     FIMEMORY* memory = FreeImage_OpenMemory();
-    FreeImage_SaveToMemory(FIF_PNG, bitmap, memory, interlaced ? PNG_INTERLACED : PNG_Z_BEST_SPEED);
+    FreeImage_SaveToMemory(FIF_PNG, bitmap, memory, PNG_INTERLACED);
     BYTE* data = nullptr;
     DWORD size = 0;
     FreeImage_AcquireMemory(memory, &data, &size);
@@ -68,11 +62,11 @@ std::vector<PictureRow> soundPictures() {
         reinterpret_cast<uint16_t*>(FreeImage_GetScanLine(grey16, static_cast<int>(y)))[y] = 40000;
     return {{"gris.png", patternedPng(40, 30, 1)},
             {"rgb.png", pngBytes(33, 17)},
-            {"rgb-entrelazado.png", savedPng(makeTestBitmap(33, 17, 24), true)},
-            {"rgba-entrelazado.png", savedPng(makeTestBitmap(2, 1, 32), true)},
-            {"paleta4-entrelazado.png", savedPng(makeTestBitmap(3, 2, 4), true)},
-            {"mono.png", savedPng(makeTestBitmap(9, 7, 1), false)},
-            {"gris16-entrelazado.png", savedPng(grey16, true)}};
+            {"mono.png", pngBytes(9, 7, 1)},
+            {"rgb-i.png", interlacedPng(makeTestBitmap(33, 17, 24))},
+            {"rgba-i.png", interlacedPng(makeTestBitmap(2, 1, 32))},
+            {"paleta4-i.png", interlacedPng(makeTestBitmap(3, 2, 4))},
+            {"gris16-i.png", interlacedPng(grey16)}};
 }
 
 bool anyPixelSet(const Imagen& picture) {
@@ -84,13 +78,10 @@ bool anyPixelSet(const Imagen& picture) {
     return false;
 }
 
+// A project of one page without regions: its picture is all there is to find.
 class DamagedPicture : public ::testing::Test {
 protected:
-    void SetUp() override {
-        auto page = std::make_unique<Pagina>();
-        page->nombre = "Inicio";
-        project.addPage(std::move(page));
-    }
+    void SetUp() override { project.addPage(std::make_unique<Pagina>()); }
     void TearDown() override { PictureCache::shared().clear(); }
     Pagina& page() { return *project.paginas[0]; }
 
