@@ -18,6 +18,17 @@ const uint32_t kMaxChunkLength = 0x7FFFFFFFu;
 const size_t kFrameBytes = 8;
 const size_t kCrcBytes = 4;
 
+bool isLetter(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
+
+// A chunk named with an upper-case first letter is one the decoder must
+// understand; it refuses the picture when it does not.
+bool isUnknownCritical(const char* type) {
+    return !(type[0] & 0x20) && std::memcmp(type, "IHDR", 4) != 0 && std::memcmp(type, "PLTE", 4) != 0 &&
+           std::memcmp(type, "IDAT", 4) != 0 && std::memcmp(type, "IEND", 4) != 0;
+}
+
 unsigned channelsOf(unsigned colourType) {
     switch (colourType) {
     case 2: return 3;  // RGB
@@ -100,6 +111,7 @@ struct PngWalk::State {
         if (!parsePngHeader(held, width, height))
             return Part::broken;
         expected = inflatedSize(held);
+        paletteNeeded = held[25] == 3;
         held.clear();
         return Part::frame;
     }
@@ -112,10 +124,14 @@ struct PngWalk::State {
         if (length > kMaxChunkLength || position > fileSize || length + kCrcBytes > fileSize - position)
             return Part::broken;
         const bool data = isType("IDAT");
+        if (!std::all_of(type, type + 4, [](char c) { return isLetter(static_cast<unsigned char>(c)); }) ||
+            isUnknownCritical(type) || isType("IHDR"))
+            return Part::broken;
         // The compressed data may be split, but only over chunks that follow
         // one another: the decoder stops at the first other chunk.
-        if (isType("IHDR") || (data && dataEnded) || (isType("IEND") && (length != 0 || !dataSeen)))
+        if ((data && (dataEnded || paletteNeeded)) || (isType("IEND") && (length != 0 || !dataSeen)))
             return Part::broken;
+        paletteNeeded = paletteNeeded && !isType("PLTE");
         dataEnded = dataEnded || (dataSeen && !data);
         dataSeen = dataSeen || data;
         crc = crc32(crc32(0L, Z_NULL, 0), frame + 4, 4);
@@ -195,6 +211,7 @@ struct PngWalk::State {
     char type[4] = {};
     uint64_t left = 0;  // data bytes of the current chunk still to come
     uLong crc = 0;
+    bool paletteNeeded = false;  // a palette picture before its PLTE chunk
     bool dataSeen = false;
     bool dataEnded = false;
     uint64_t expected = 0;

@@ -37,6 +37,7 @@ std::vector<PictureRow> damagedPictures() {
                                pngChunk("IEND", "")},
         {"largo.png", lengthPastEnd},
         {"sin-fin.png", sound.substr(0, sound.size() - 12)},
+        {"critico.png", sound.substr(0, idat) + pngChunk("QUEN", "x") + sound.substr(idat)},
         // Found by fuzzing (a seed of the picture fuzz target since): its
         // last chunk claims 1.16 GB past the file's end.
         {"fuzz.png", testData("../fuzz/corpus/picture/chunk-claims-1.16gb-past-end.png")},
