@@ -127,8 +127,9 @@ struct PngWalk::State {
         if (!std::all_of(type, type + 4, [](char c) { return isLetter(static_cast<unsigned char>(c)); }) ||
             isUnknownCritical(type) || isType("IHDR"))
             return Part::broken;
-        // The compressed data may be split, but only over chunks that follow
-        // one another: the decoder stops at the first other chunk.
+        // The compressed data follows the palette of a palette picture, and
+        // may be split only over chunks that follow one another: the decoder
+        // stops at the first other chunk. The empty end chunk comes after it.
         if ((data && (dataEnded || paletteNeeded)) || (isType("IEND") && (length != 0 || !dataSeen)))
             return Part::broken;
         paletteNeeded = paletteNeeded && !isType("PLTE");
