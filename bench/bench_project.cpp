@@ -9,8 +9,10 @@
 //   shows some of its pages, each run as a child of this one, so that
 //   nothing this process allocated counts; the same for a hostile project
 //   of 500 pages naming one 10,000 x 10,000 picture.
-// - Writing, the snapshot, the check and 100 undo steps, as before: writing
-//   and the snapshot open no picture file (counter "pictures_opened").
+// - Writing, the snapshot and 100 undo steps, as before: writing and the
+//   snapshot open no picture file (counter "pictures_opened").
+// - The check, which reads every picture whole without keeping its pixels:
+//   against decoding the same files (the decode floor above).
 // - The recovery copy, written every minute while work is unsaved, against
 //   saving the same project; and the part the editor's own thread does
 //   (finding unsaved changes, copying the project for the worker that

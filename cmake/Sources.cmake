@@ -15,6 +15,7 @@ set(QUENDA_CORE_SOURCES
   model/PictureCache.cpp
   model/PictureCarry.cpp
   model/PngChunks.cpp
+  model/PngWalk.cpp
   model/PosixFileAccess.cpp
   model/ProjectCheck.cpp
   model/ProjectFile.cpp
@@ -114,6 +115,7 @@ set(QUENDA_PROGRAM_SOURCES
 # GoogleTest unit tests of the core (Linux).
 set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/base/TrimTest.cpp
+  tests/unit/model/DamagedPictureTest.cpp
   tests/unit/model/EditHistoryTest.cpp
   tests/unit/model/FileAccessTest.cpp
   tests/unit/model/ImagenTest.cpp

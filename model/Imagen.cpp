@@ -6,6 +6,7 @@
 
 #include "FileAccess.h"
 #include "PngChunks.h"
+#include "PngWalk.h"
 
 namespace {
 
@@ -21,10 +22,13 @@ FreeImageLifetime freeImageLifetime;
 
 // Pages are PNG pictures, so only a PNG is ever decoded, whatever its name
 // says: handing other bytes to the decoders of other formats would expose the
-// editor to every fault those decoders have. Throws ImagenException.
+// editor to every fault those decoders have. Only the structure is walked
+// first, not the checksums and compressed data: the decoder checks those
+// itself, and refuses what is damaged, so a page shown pays no second
+// inflate. Throws ImagenException.
 FIBITMAP* decodeFile(const std::string& path) {
     std::string bytes;
-    if (!readWholeFile(FileAccess::current(), path, bytes) || !screenPngChunks(bytes) ||
+    if (!readWholeFile(FileAccess::current(), path, bytes) || !pngStructureSound(bytes) || !screenPngChunks(bytes) ||
         bytes.size() > 0xFFFFFFFFu)
         throw ImagenException();
     FIMEMORY* memory = FreeImage_OpenMemory(reinterpret_cast<BYTE*>(&bytes[0]), static_cast<DWORD>(bytes.size()));

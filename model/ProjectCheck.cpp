@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "FileAccess.h"
+#include "PngWalk.h"
 #include "Proyecto.h"
 
 namespace {
@@ -102,7 +103,8 @@ private:
         // have gone or changed since the project was opened.
         uint32_t width = page.pictureWidth();
         uint32_t height = page.pictureHeight();
-        if (page.imagen.empty() || !Imagen::readSize(picturePath(project_.archivo, page.imagen), width, height))
+        const std::string path = picturePath(project_.archivo, page.imagen);
+        if (page.imagen.empty() || !Imagen::readSize(path, width, height) || !readsWhole(path))
             add(p, -1, "Falta la imagen " + quoted(page.imagen) + " o no se puede leer");
         if (jumpsNowhere(page.comandoInicial, first_))
             add(p, -1, "La funci\xF3n inicial salta a " + quoted(page.comandoInicial.pagina) + ", que no existe");
@@ -131,6 +133,15 @@ private:
             add(p, r, prefix + "es BlueTooth y no tiene MacAddr");
     }
 
+    // A copy cut short or damaged has a sound header: only reading it to the
+    // end finds it. Pages sharing a picture read it once.
+    bool readsWhole(const std::string& path) {
+        auto known = readWhole_.find(path);
+        if (known == readWhole_.end())
+            known = readWhole_.emplace(path, pictureReadsWhole(path)).first;
+        return known->second;
+    }
+
     static bool outside(const Rect& box, uint32_t width, uint32_t height) {
         return box.left < 0 || box.top < 0 || box.right > static_cast<int64_t>(width) ||
                box.bottom > static_cast<int64_t>(height);
@@ -139,6 +150,7 @@ private:
     const Proyecto& project_;
     FirstPageByName first_;
     std::vector<ProjectFinding> findings_;
+    std::unordered_map<std::string, bool> readWhole_;
 };
 
 }  // namespace

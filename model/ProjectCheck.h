@@ -2,8 +2,9 @@
 // jumps and a start page that name no page, pages sharing a name, missing
 // pictures, regions off their picture or without area, regions that do
 // nothing, BlueTooth commands without an address and pages no jump reaches.
-// Reads the project and the headers of its pictures as they are on disk
-// now; decodes nothing.
+// A picture that is damaged counts as missing.
+// Reads the project and its pictures as they are on disk now, each picture
+// whole (checksums and compressed data) but without keeping its pixels.
 #pragma once
 
 #include <cstdint>

@@ -3,7 +3,9 @@
 //
 // Beyond "no crash, no leak, no hang": the name changes nothing; bytes that
 // do not start with the PNG signature are never decoded (the page gets its
-// blank picture); no picture beyond the pixel limit is kept.
+// blank picture); no picture beyond the pixel limit is kept. The check's
+// whole read of the same bytes runs too, and never finds sound what the
+// structure walk before a decode refuses.
 //
 // Debian's libpng and FreeImage are not built with coverage or sanitizers:
 // the fuzzer sees coverage of our own code only, and a memory fault inside
@@ -19,6 +21,7 @@
 
 #include "model/BigEndian.h"
 #include "model/Imagen.h"
+#include "model/PngWalk.h"
 #include "tests/unit/support/MemoryFileAccess.h"
 
 namespace {
@@ -97,6 +100,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (png.width != targa.width || png.height != targa.height || png.bitsPerPixel != targa.bitsPerPixel ||
         pngBlank != targaBlank)
         abort();  // the name must not matter
+    std::string bytes(reinterpret_cast<const char*>(data), size);
+    memoryFiles().files["salon.png"] = bytes;
+    bool whole = pictureReadsWhole("salon.png");
+    memoryFiles().files.erase("salon.png");
+    if (whole && !pngStructureSound(bytes))
+        abort();  // the two walks disagree
     bool isPng = size >= 8 && std::memcmp(data, "\x89PNG\r\n\x1A\n", 8) == 0;
     if (!isPng && !pngBlank)
         abort();  // something other than a PNG was decoded
