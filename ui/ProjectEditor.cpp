@@ -198,14 +198,12 @@ EditorActions ProjectEditor::saveProjectAs(int) {
 EditorActions ProjectEditor::modifyProject(int) {
     std::string instalacion, paginaInicial;
     const bool accepted = prompts_.askProjectValues(document_.project(), instalacion, paginaInicial);
-    prompts_.documentChanging();
-    if (accepted)
-        document_.modifyProject(instalacion, paginaInicial);
-    else
-        document_.showStartPage();
-    EditorActions done;
-    done.documentChanged = true;
-    return done;
+    return change([&] {
+        if (accepted)
+            document_.modifyProject(instalacion, paginaInicial);
+        else
+            document_.showStartPage();
+    });
 }
 
 EditorActions ProjectEditor::verifyProject(int) {
@@ -256,54 +254,34 @@ EditorActions ProjectEditor::openRecent(int commandId) {
 // ---- pages and pictures ----------------------------------------------------------
 
 EditorActions ProjectEditor::addPage(int) {
-    EditorActions done;
-    if (std::optional<PaginaForm> values = prompts_.askPage(document_.project(), nullptr)) {
-        prompts_.documentChanging();
-        document_.addPage(*values);
-        done.documentChanged = true;
-    }
-    return done;
+    if (std::optional<PaginaForm> values = prompts_.askPage(document_.project(), nullptr))
+        return change([&] { document_.addPage(*values); });
+    return EditorActions();
 }
 
 EditorActions ProjectEditor::deletePage(int) {
-    EditorActions done;
-    if (document_.shownPage() && prompts_.confirmPageDeletion()) {
-        prompts_.documentChanging();
-        document_.deleteShownPage();
-        done.documentChanged = true;
-    }
-    return done;
+    if (document_.shownPage() && prompts_.confirmPageDeletion())
+        return change([this] { document_.deleteShownPage(); });
+    return EditorActions();
 }
 
 EditorActions ProjectEditor::editPage(int) {
-    EditorActions done;
     const Pagina* page = document_.shownPage();
     if (!page)
-        return done;
-    if (std::optional<PaginaForm> values = prompts_.askPage(document_.project(), page)) {
-        prompts_.documentChanging();
-        document_.editShownPage(*values);
-        done.documentChanged = true;
-    }
-    return done;
+        return EditorActions();
+    if (std::optional<PaginaForm> values = prompts_.askPage(document_.project(), page))
+        return change([&] { document_.editShownPage(*values); });
+    return EditorActions();
 }
 
 EditorActions ProjectEditor::duplicatePage(int) {
-    EditorActions done;
-    prompts_.documentChanging();
-    document_.duplicateShownPage();
-    done.documentChanged = true;
-    return done;
+    return change([this] { document_.duplicateShownPage(); });
 }
 
 EditorActions ProjectEditor::pictures(const PicturesAnswer& answer) {
-    EditorActions done;
     if (!answer.accepted)
-        return done;
-    prompts_.documentChanging();
-    document_.addPicturePages(answer.pictures, answer.scaleRegions);
-    done.documentChanged = true;
-    return done;
+        return EditorActions();
+    return change([&] { document_.addPicturePages(answer.pictures, answer.scaleRegions); });
 }
 
 EditorActions ProjectEditor::addPicturePages(int) {
@@ -318,26 +296,15 @@ EditorActions ProjectEditor::replacePicture(int) {
     const PicturesAnswer answer = prompts_.chooseReplacement(document_.project(), *page);
     if (!answer.accepted || answer.pictures.empty())
         return done;
-    prompts_.documentChanging();
-    document_.replaceShownPicture(answer.pictures.front().name, answer.scaleRegions);
-    done.documentChanged = true;
-    return done;
+    return change([&] { document_.replaceShownPicture(answer.pictures.front().name, answer.scaleRegions); });
 }
 
 EditorActions ProjectEditor::undo(int) {
-    EditorActions done;
-    prompts_.documentChanging();
-    document_.undo();
-    done.documentChanged = true;
-    return done;
+    return change([this] { document_.undo(); });
 }
 
 EditorActions ProjectEditor::redo(int) {
-    EditorActions done;
-    prompts_.documentChanging();
-    document_.redo();
-    done.documentChanged = true;
-    return done;
+    return change([this] { document_.redo(); });
 }
 
 EditorActions ProjectEditor::copyRegion(int) {
@@ -457,6 +424,15 @@ void ProjectEditor::showOpened(std::unique_ptr<Proyecto> opened, EditorActions& 
         return;
     prompts_.documentChanging();
     document_.scaleToPictures(resized);
+}
+
+// The canvas lets go of its page first: the change may alter or destroy it.
+EditorActions ProjectEditor::change(const std::function<void()>& edit) {
+    prompts_.documentChanging();
+    edit();
+    EditorActions done;
+    done.documentChanged = true;
+    return done;
 }
 
 void ProjectEditor::rememberProject(EditorActions& done) {

@@ -8,6 +8,7 @@
 //     window.apply(done);
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -109,6 +110,8 @@ private:
     // leave nothing to recover.
     void dropCopyOfSavedWork(EditorActions& done) const;
     EditorActions pictures(const PicturesAnswer& answer);
+    // A change to the document, as one step the window shows anew.
+    EditorActions change(const std::function<void()>& edit);
 
     EditorPrompts& prompts_;
     ProjectDocument document_;
