@@ -1,6 +1,7 @@
 #include "ui/CommandTable.h"
 
 #include "base/resource.h"
+#include "ui/ModoEdicion.h"
 #include "ui/ProjectEditor.h"
 #include "ui/RecentProjects.h"
 
@@ -13,44 +14,50 @@ using E = ProjectEditor;
 const int kPageItems = ID_KEY_LEFT - ID_PAGE_FIRST;
 const int kKeys = ID_KEY_DELETE - ID_KEY_LEFT + 1;
 
-const std::vector<CommandRow> kRows = {
-    {IDM_ABOUT, 1, A::Always, true, kOnMenu, &E::about},
-    {IDM_EXIT, 1, A::Always, true, kOnMenu, &E::exit},
-    {ID_NUEVO_PROYECTO, 1, A::Always, true, kOnMenuAndToolbar, &E::newProject},
-    {ID_ABRIR_PROYECTO, 1, A::Always, true, kOnMenuAndToolbar, &E::openProject},
-    {ID_GUARDAR_PROYECTO, 1, A::NotBlank, true, kOnMenuAndToolbar, &E::saveProject},
-    {ID_GUARDAR_COMO, 1, A::NotBlank, true, kOnMenu, &E::saveProjectAs},
-    {ID_MODIFICAR_PROYECTO, 1, A::NotBlank, false, kOnMenu, &E::modifyProject},
-    {ID_VERIFICAR_PROYECTO, 1, A::NotBlank, false, kOnMenu, &E::verifyProject},
-    {ID_TRANSFERIR, 1, A::WithPages, true, kOnMenuAndToolbar, &E::transfer},
-    {ID_TRANSFERIR_TCPIP, 1, A::Always, true, 0, &E::transferOverNetwork},
-    {ID_RECIENTE_FIRST, static_cast<int>(kRecentLimit), A::Always, true, kOnMenu, &E::openRecent},
-    {ID_MODO_NORMAL, 1, A::WithPages, false, kOnMenuAndToolbar, &E::passToCanvas},
-    {ID_MODO_ALINEARSUP, 1, A::WithPages, false, kOnMenuAndToolbar, &E::passToCanvas},
-    {ID_MODO_ALINEARINF, 1, A::WithPages, false, kOnMenuAndToolbar, &E::passToCanvas},
-    {ID_MODO_ALINEARIZQ, 1, A::WithPages, false, kOnMenuAndToolbar, &E::passToCanvas},
-    {ID_MODO_ALINEARDER, 1, A::WithPages, false, kOnMenuAndToolbar, &E::passToCanvas},
-    {ID_MODO_IGUALARALTO, 1, A::WithPages, false, kOnMenuAndToolbar, &E::passToCanvas},
-    {ID_MODO_IGUALARANCHO, 1, A::WithPages, false, kOnMenuAndToolbar, &E::passToCanvas},
-    {ID_MODO_IGUALARTAMANNO, 1, A::WithPages, false, kOnMenuAndToolbar, &E::passToCanvas},
-    {ID_KEY_LEFT, kKeys, A::Always, false, 0, &E::passToCanvas},
-    {ID_DESHACER, 1, A::CanUndo, false, kOnMenu, &E::undo},
-    {ID_REHACER, 1, A::CanRedo, false, kOnMenu, &E::redo},
-    {ID_EDITAR_COPIAR, 1, A::Always, false, kOnMenu, &E::copyRegion},
-    {ID_EDITAR_PEGAR, 1, A::PageShown, false, kOnMenu, &E::pasteRegion},
-    {ID_PROBAR_MANDO, 1, A::WithPages, true, kOnMenu, &E::toggleTrial},
-    {ID_PRUEBA_SALIR, 1, A::OnlyTrying, true, 0, &E::leaveTrial},
-    {ID_PRUEBA_ATRAS, 1, A::OnlyTrying, true, 0, &E::trialBack},
-    {ID_PRUEBA_INICIO, 1, A::OnlyTrying, true, 0, &E::trialHome},
-    {ID_PAGINA_AGREGAR, 1, A::NotBlank, false, kOnMenuAndToolbar | kMenuAlwaysOffered, &E::addPage},
-    {ID_PAGINA_ELIMINAR, 1, A::WithPages, false, kOnMenu, &E::deletePage},
-    {ID_PAGINA_EDITAR, 1, A::WithPages, false, kOnMenu, &E::editPage},
-    {ID_PAGINA_DUPLICAR, 1, A::WithPages, false, kOnMenu, &E::duplicatePage},
-    {ID_PAGINA_AGREGAR_IMAGENES, 1, A::NotBlank, false, kOnMenu, &E::addPicturePages},
-    {ID_PAGINA_REEMPLAZAR_IMAGEN, 1, A::WithPages, false, kOnMenu, &E::replacePicture},
-    {ID_PAGE_FIRST, kPageItems, A::ExistingPage, true, kOnMenu, &E::showPage},
-    {ID_AYUDA, 1, A::Always, true, kOnMenu, &E::help},
-};
+// The edit modes go to the canvas; their texts come with the modes.
+CommandRow modeRow(int index) {
+    const ModeInfo& info = modeInfo(modeAt(index));
+    return {info.commandId, 1, A::WithPages, false, kOnMenuAndToolbar, &E::passToCanvas, info.tooltipText};
+}
+
+std::vector<CommandRow> makeRows() {
+    std::vector<CommandRow> rows = {
+        {IDM_ABOUT, 1, A::Always, true, kOnMenu, &E::about},
+        {IDM_EXIT, 1, A::Always, true, kOnMenu, &E::exit},
+        {ID_NUEVO_PROYECTO, 1, A::Always, true, kOnMenuAndToolbar, &E::newProject, "nuevo proyecto"},
+        {ID_ABRIR_PROYECTO, 1, A::Always, true, kOnMenuAndToolbar, &E::openProject, "abrir proyecto"},
+        {ID_GUARDAR_PROYECTO, 1, A::NotBlank, true, kOnMenuAndToolbar, &E::saveProject, "guardar proyecto"},
+        {ID_GUARDAR_COMO, 1, A::NotBlank, true, kOnMenu, &E::saveProjectAs},
+        {ID_MODIFICAR_PROYECTO, 1, A::NotBlank, false, kOnMenu, &E::modifyProject},
+        {ID_VERIFICAR_PROYECTO, 1, A::NotBlank, false, kOnMenu, &E::verifyProject},
+        {ID_TRANSFERIR, 1, A::WithPages, true, kOnMenuAndToolbar, &E::transfer, "transferir a dispositivo"},
+        {ID_TRANSFERIR_TCPIP, 1, A::Always, true, 0, &E::transferOverNetwork},
+        {ID_RECIENTE_FIRST, static_cast<int>(kRecentLimit), A::Always, true, kOnMenu, &E::openRecent},
+        {ID_KEY_LEFT, kKeys, A::Always, false, 0, &E::passToCanvas},
+        {ID_DESHACER, 1, A::CanUndo, false, kOnMenu, &E::undo},
+        {ID_REHACER, 1, A::CanRedo, false, kOnMenu, &E::redo},
+        {ID_EDITAR_COPIAR, 1, A::Always, false, kOnMenu, &E::copyRegion},
+        {ID_EDITAR_PEGAR, 1, A::PageShown, false, kOnMenu, &E::pasteRegion},
+        {ID_PROBAR_MANDO, 1, A::WithPages, true, kOnMenu, &E::toggleTrial},
+        {ID_PRUEBA_SALIR, 1, A::OnlyTrying, true, 0, &E::leaveTrial},
+        {ID_PRUEBA_ATRAS, 1, A::OnlyTrying, true, 0, &E::trialBack},
+        {ID_PRUEBA_INICIO, 1, A::OnlyTrying, true, 0, &E::trialHome},
+        {ID_PAGINA_AGREGAR, 1, A::NotBlank, false, kOnMenuAndToolbar | kMenuAlwaysOffered, &E::addPage,
+         "agregar p\xE1gina"},
+        {ID_PAGINA_ELIMINAR, 1, A::WithPages, false, kOnMenu, &E::deletePage},
+        {ID_PAGINA_EDITAR, 1, A::WithPages, false, kOnMenu, &E::editPage},
+        {ID_PAGINA_DUPLICAR, 1, A::WithPages, false, kOnMenu, &E::duplicatePage},
+        {ID_PAGINA_AGREGAR_IMAGENES, 1, A::NotBlank, false, kOnMenu, &E::addPicturePages},
+        {ID_PAGINA_REEMPLAZAR_IMAGEN, 1, A::WithPages, false, kOnMenu, &E::replacePicture},
+        {ID_PAGE_FIRST, kPageItems, A::ExistingPage, true, kOnMenu, &E::showPage},
+        {ID_AYUDA, 1, A::Always, true, kOnMenu, &E::help},
+    };
+    for (int i = 0; i < kModeCount; ++i)
+        rows.push_back(modeRow(i));
+    return rows;
+}
+
+const std::vector<CommandRow> kRows = makeRows();
 
 }  // namespace
 

@@ -40,6 +40,8 @@ struct CommandRow {
     unsigned surfaces;
     // Carries out the command; it is handed the command's id.
     EditorActions (ProjectEditor::*handler)(int commandId);
+    // What its toolbar button's tooltip says; null without a button.
+    const char* tooltip = nullptr;
 };
 
 // The rows, in no particular order.

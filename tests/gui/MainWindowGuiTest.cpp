@@ -466,7 +466,7 @@ GUI_TEST(MainWindow, CloseAsksOnlyAboutUnsavedChanges) {
     GUI_CHECK_EQ(quitCode(), 0);
     GUI_CHECK(readFileBytes(path).find("instalacion=\"Otra\"") != std::string::npos);
     auto blank = createMainWindow();
-    SendMessageA(blank->hwnd(), WM_CLOSE, 0, 0);
+    sendCommand(blank->hwnd(), IDM_EXIT);  // "Salir" closes as the close box does
     GUI_CHECK(!IsWindow(blank->hwnd()));
 }
 

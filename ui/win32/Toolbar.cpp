@@ -6,6 +6,7 @@
 
 #include "win32/Application.h"
 #include "base/resource.h"
+#include "ui/CommandTable.h"
 #include "ui/ModoEdicion.h"
 #include "ui/WindowLayout.h"
 #include "ui/win32/Dpi.h"
@@ -111,14 +112,6 @@ bool Toolbar::answerTooltip(NMHDR* header) {
 }
 
 const char* Toolbar::tooltipText(int commandId) {
-    switch (commandId) {
-    case ID_NUEVO_PROYECTO: return "nuevo proyecto";
-    case ID_ABRIR_PROYECTO: return "abrir proyecto";
-    case ID_GUARDAR_PROYECTO: return "guardar proyecto";
-    case ID_TRANSFERIR: return "transferir a dispositivo";
-    case ID_PAGINA_AGREGAR: return "agregar p\xE1gina";
-    default: break;
-    }
-    ModoEdicion mode;
-    return modeForCommand(commandId, mode) ? modeInfo(mode).tooltipText : "?";
+    const CommandRow* row = commandRow(commandId);
+    return row && row->tooltip ? row->tooltip : "?";
 }
