@@ -38,5 +38,11 @@ foreach(source ${QUENDA_GUI_TEST_SOURCES})
     quenda_gui_lane(gui.${name} ${lane} ${port})
     set_tests_properties(gui.${name} PROPERTIES TIMEOUT ${timeout}
       ENVIRONMENT "QUENDA_DEVICE_EMULATOR=$<TARGET_FILE:device_emulator>;QUENDA_GUI_TEST_PROGRAM=${QUENDA_GUI_TEST_PROGRAM}")
+    if(port)
+      # The port's cases run one after another whatever their lane: started
+      # before the rest (ctest runs the costliest first), their chain
+      # overlaps the other cases instead of ending the run on one lane.
+      set_tests_properties(gui.${name} PROPERTIES COST 1000)
+    endif()
   endforeach()
 endforeach()
