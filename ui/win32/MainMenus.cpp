@@ -76,8 +76,9 @@ void updateCommandStates(HMENU bar, const Toolbar& toolbar, const ProjectDocumen
         if (row.count != 1)
             continue;
         const bool enabled = document.isEnabled(row.firstId);
+        const bool offered = row.surfaces & kMenuAlwaysOffered ? !document.trial() : enabled;
         if (row.surfaces & kOnMenu)
-            EnableMenuItem(bar, row.firstId, enabledFlag(row.surfaces & kMenuAlwaysOffered ? !document.trial() : enabled));
+            EnableMenuItem(bar, row.firstId, enabledFlag(offered));
         if (row.surfaces & kOnToolbar)
             toolbar.enable(row.firstId, enabled);
     }

@@ -43,6 +43,13 @@ struct ScriptedPrompts : EditorPrompts {
     std::vector<std::string> existing;  // files of the recent list still there
     std::vector<std::string> asked;
 
+    // Keeps what was asked and gives `answer`.
+    template <typename T>
+    T ask(const std::string& what, T answer) {
+        asked.push_back(what);
+        return answer;
+    }
+
     void documentChanging() override {}
     void showNow(const EditorActions&) override {}
     bool mayDropProject(Proyecto& project) override {
@@ -52,44 +59,33 @@ struct ScriptedPrompts : EditorPrompts {
         return unsavedWork == Answer::No || (unsavedWork == Answer::Yes && save(project));
     }
     bool save(Proyecto& project) override {
-        asked.push_back("save");
         if (saves)
             project.takeSnapshot();
-        return saves;
+        return ask("save", saves);
     }
     bool saveAs(Proyecto& project) override { return save(project); }
     std::unique_ptr<Proyecto> chooseAndRead() override { return read("C:\\otra.xml"); }
     std::unique_ptr<Proyecto> read(const std::string& path) override {
-        asked.push_back("read " + path);
-        return savedProject("Otra", path);
+        return ask("read " + path, savedProject("Otra", path));
     }
     bool askNewProject(std::string& instalacion) override {
-        asked.push_back("new");
         instalacion = "Nueva";
-        return true;
+        return ask("new", true);
     }
     bool askProjectValues(const Proyecto&, std::string&, std::string&) override { return false; }
     bool scaleResizedPages(const Proyecto&, const std::vector<size_t>&) override { return false; }
-    bool forgetVanishedProject(const std::string& path) override {
-        asked.push_back("vanished " + path);
-        return forgetsVanished;
-    }
+    bool forgetVanishedProject(const std::string& path) override { return ask("vanished " + path, forgetsVanished); }
     bool projectExists(const std::string& path) override {
         return std::find(existing.begin(), existing.end(), path) != existing.end();
     }
     std::optional<PaginaForm> askPage(const Proyecto&, const Pagina*) override {
-        asked.push_back("page");
-        return std::nullopt;
+        return ask<std::optional<PaginaForm>>("page", std::nullopt);
     }
-    bool confirmPageDeletion() override {
-        asked.push_back("delete page");
-        return true;
-    }
+    bool confirmPageDeletion() override { return ask("delete page", true); }
     PicturesAnswer choosePicturePages(const Proyecto&) override { return PicturesAnswer(); }
     PicturesAnswer takeDroppedPictures(const Proyecto&, const std::vector<std::string>& paths,
                                        const std::vector<std::string>&) override {
-        asked.push_back("pictures " + std::to_string(paths.size()));
-        return PicturesAnswer();
+        return ask("pictures " + std::to_string(paths.size()), PicturesAnswer());
     }
     PicturesAnswer chooseReplacement(const Proyecto&, const Pagina&) override { return PicturesAnswer(); }
     void refusePicturesWithoutProject() override { asked.push_back("no project for pictures"); }
