@@ -60,9 +60,10 @@ public:
     virtual bool projectExists(const std::string& path) = 0;
 
     // ---- pages and pictures ----
-    // The page dialog's values for a new page (`page` null) or for `page`;
-    // none when cancelled.
-    virtual std::optional<PaginaForm> askPage(const Proyecto& project, const Pagina* page) = 0;
+    // The page dialog's values for a new page (`page` null) or for `page`,
+    // which may not take any of `otherNames`; none when cancelled.
+    virtual std::optional<PaginaForm> askPage(const Proyecto& project, const Pagina* page,
+                                              const std::vector<std::string>& otherNames) = 0;
     virtual bool confirmPageDeletion() = 0;
     virtual PicturesAnswer choosePicturePages(const Proyecto& project) = 0;
     // Files dropped on the window that are to become pages.

@@ -38,14 +38,16 @@ Pagina* ProjectEditor::pageOnCanvas() const {
 // A greyed item still arrives as its key: the rule of the table decides.
 EditorActions ProjectEditor::command(int commandId) {
     const CommandRow* row = commandRow(commandId);
-    const bool offered = row && (row->surfaces & kMenuAlwaysOffered) ? !document_.trial()
-                                                                        : document_.isEnabled(commandId);
     EditorActions done;
-    if (!row || !offered) {
-        if (!row && offered)
+    if (!row) {
+        // The canvas's own ids, which edit nothing during a test run.
+        if (!document_.trial())
             done.canvasCommand = commandId;
         return done;
     }
+    const bool offered = row->surfaces & kMenuAlwaysOffered ? !document_.trial() : document_.isEnabled(commandId);
+    if (!offered)
+        return done;
     done = (this->*row->handler)(commandId);
     dropCopyOfSavedWork(done);
     return done;
@@ -179,16 +181,17 @@ EditorActions ProjectEditor::openProject(int) {
 }
 
 EditorActions ProjectEditor::saveProject(int) {
-    EditorActions done;
-    if (prompts_.save(document_.project()))
-        rememberProject(done);
-    done.titleChanged = true;
-    return done;
+    return saved(prompts_.save(document_.project()));
 }
 
 EditorActions ProjectEditor::saveProjectAs(int) {
+    return saved(prompts_.saveAs(document_.project()));
+}
+
+// A project written is listed first; the title may name another file.
+EditorActions ProjectEditor::saved(bool written) {
     EditorActions done;
-    if (prompts_.saveAs(document_.project()))
+    if (written)
         rememberProject(done);
     done.titleChanged = true;
     return done;
@@ -254,7 +257,8 @@ EditorActions ProjectEditor::openRecent(int commandId) {
 // ---- pages and pictures ----------------------------------------------------------
 
 EditorActions ProjectEditor::addPage(int) {
-    if (std::optional<PaginaForm> values = prompts_.askPage(document_.project(), nullptr))
+    const Proyecto& project = document_.project();
+    if (std::optional<PaginaForm> values = prompts_.askPage(project, nullptr, project.pageNames()))
         return change([&] { document_.addPage(*values); });
     return EditorActions();
 }
@@ -269,7 +273,7 @@ EditorActions ProjectEditor::editPage(int) {
     const Pagina* page = document_.shownPage();
     if (!page)
         return EditorActions();
-    if (std::optional<PaginaForm> values = prompts_.askPage(document_.project(), page))
+    if (std::optional<PaginaForm> values = prompts_.askPage(document_.project(), page, document_.otherPageNames()))
         return change([&] { document_.editShownPage(*values); });
     return EditorActions();
 }

@@ -110,6 +110,7 @@ private:
     // leave nothing to recover.
     void dropCopyOfSavedWork(EditorActions& done) const;
     EditorActions pictures(const PicturesAnswer& answer);
+    EditorActions saved(bool written);
     // A change to the document, as one step the window shows anew.
     EditorActions change(const std::function<void()>& edit);
 

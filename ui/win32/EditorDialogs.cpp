@@ -100,11 +100,8 @@ bool EditorDialogs::projectExists(const std::string& path) {
 
 // ---- pages and pictures ----
 
-std::optional<PaginaForm> EditorDialogs::askPage(const Proyecto& project, const Pagina* page) {
-    std::vector<std::string> otherNames;
-    for (const auto& other : project.paginas)
-        if (other.get() != page)
-            otherNames.push_back(other->nombre);
+std::optional<PaginaForm> EditorDialogs::askPage(const Proyecto& project, const Pagina* page,
+                                                 const std::vector<std::string>& otherNames) {
     PaginaDlg dialog(owner(), page ? page->nombre : "", page ? page->orientaciones : "HV", page ? page->imagen : "",
                      page ? &page->comandoInicial : nullptr, project.archivo, otherNames,
                      picturesOfPages(project, page));

@@ -26,7 +26,8 @@ public:
     bool forgetVanishedProject(const std::string& path) override;
     bool projectExists(const std::string& path) override;
 
-    std::optional<PaginaForm> askPage(const Proyecto& project, const Pagina* page) override;
+    std::optional<PaginaForm> askPage(const Proyecto& project, const Pagina* page,
+                                      const std::vector<std::string>& otherNames) override;
     bool confirmPageDeletion() override;
     PicturesAnswer choosePicturePages(const Proyecto& project) override;
     PicturesAnswer takeDroppedPictures(const Proyecto& project, const std::vector<std::string>& paths,

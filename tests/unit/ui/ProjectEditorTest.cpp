@@ -78,7 +78,7 @@ struct ScriptedPrompts : EditorPrompts {
     bool projectExists(const std::string& path) override {
         return std::find(existing.begin(), existing.end(), path) != existing.end();
     }
-    std::optional<PaginaForm> askPage(const Proyecto&, const Pagina*) override {
+    std::optional<PaginaForm> askPage(const Proyecto&, const Pagina*, const std::vector<std::string>&) override {
         return ask<std::optional<PaginaForm>>("page", std::nullopt);
     }
     bool confirmPageDeletion() override { return ask("delete page", true); }
