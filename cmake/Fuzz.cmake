@@ -36,7 +36,9 @@ function(quenda_fuzz_test name binary seeds dictionary)
             -DSECONDS=${QUENDA_FUZZ_SECONDS}
             "-DOPTIONS=${options}"
             -P ${CMAKE_SOURCE_DIR}/tests/fuzz/RunFuzz.cmake)
-  set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT ${QUENDA_FUZZ_TIMEOUT})
+  # One at a time, each taking a core for the whole run: started first, they
+  # run beside the GUI lanes instead of after them.
+  set_tests_properties(fuzz.${name} PROPERTIES TIMEOUT ${QUENDA_FUZZ_TIMEOUT} RESOURCE_LOCK fuzz COST 900)
 endfunction()
 
 set(QUENDA_SEEDS ${CMAKE_SOURCE_DIR}/tests/fuzz/corpus)

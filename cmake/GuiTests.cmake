@@ -3,7 +3,7 @@
 # and its own test resources, and runs one case per process under Wine.
 # Every GUI_TEST(Suite, Case) line of the GUI test sources becomes the ctest
 # test gui.Suite.Case, put on the lanes of cmake/Windows.cmake in turn, so
-# that `ctest -j2` runs two cases at once, one per display and prefix.
+# that ctest runs one case at a time per display and prefix.
 # The cases of a source that names the device port, the emulated device
 # (GuiDevice: the transfer cases play the device with tools/device_emulator,
 # a Linux program) or the program's transfer worker also hold the port's

@@ -28,8 +28,8 @@ add_custom_target(quenda_windows_libs
   COMMENT "Windows libraries (built once into ${QUENDA_WINDOWS_LIBS_DIR})"
   VERBATIM)
 
-# The dev build keeps its symbols (RelWithDebInfo); tools/package-windows.sh
-# strips the copy it ships.
+# The dev build keeps its symbols (RelWithDebInfo), the ci one has none
+# (Release); tools/package-windows.sh strips the copy it ships.
 ExternalProject_Add(quenda_windows
   SOURCE_DIR ${CMAKE_SOURCE_DIR}
   BINARY_DIR ${QUENDA_WINDOWS_DIR}
@@ -63,13 +63,15 @@ if(NOT QUENDA_GUI_TESTS AND NOT QUENDA_WINDOWS_TESTS AND NOT QUENDA_PACKAGES)
   return()
 endif()
 
-# What runs under Wine runs in two lanes, a and b, so that one case's waits
-# overlap another's. Each lane has a state folder gui-test/<lane> with an
+# What runs under Wine runs in four lanes, a to d: a GUI case spends four
+# fifths of its time waiting on Wine and X (two lanes kept a 2-core machine
+# 80 % idle), so four cases at once overlap their waits. tools/test.sh gives
+# ctest a slot per lane and the machine's cores besides. Each lane has a state folder gui-test/<lane> with an
 # Xvfb display and a Wine prefix of its own, made by its fixture
 # gui_display_<lane> (tests gui.display.start.<lane> and .stop.<lane>).
 quenda_require(QUENDA_WINE wine wine "the tests under Wine")
 quenda_require(QUENDA_XVFB Xvfb xvfb "the tests under Wine")
-set(QUENDA_GUI_LANES a b)
+set(QUENDA_GUI_LANES a b c d)
 set(QUENDA_GUI_SCRIPTS ${CMAKE_SOURCE_DIR}/tests/gui)
 set(QUENDA_GUI_TEST_PROGRAM ${QUENDA_WINDOWS_DIR}/quenda_guitest.exe)
 if(QUENDA_GUI_TESTS)
@@ -91,7 +93,7 @@ endforeach()
 # (windows and clipboards are per display, the rest per prefix). A test that
 # opens the device's fixed port 9835 (the device emulator binds it, the
 # program listens there when it transfers) says PORT and also holds the
-# port9835 lock, which both lanes share.
+# port9835 lock, which all lanes share.
 #   quenda_gui_lane(<test> <lane> [PORT] [NO_LOCK])
 function(quenda_gui_lane test lane)
   cmake_parse_arguments(PARSE_ARGV 2 arg "PORT;NO_LOCK" "" "")
