@@ -2,7 +2,7 @@
 # every Win32 object but app/Main.cpp with the core, the program's resources
 # and its own test resources, and runs one case per process under Wine.
 # Every GUI_TEST(Suite, Case) line of the GUI test sources becomes the ctest
-# test gui.Suite.Case, put on the lanes of cmake/Windows.cmake in turn, so
+# test gui.Suite.Case, dealt to the lanes of cmake/Windows.cmake in turn, so
 # that ctest runs one case at a time per display and prefix.
 # The cases of a source that names the device port, the emulated device
 # (GuiDevice: the transfer cases play the device with tools/device_emulator,
@@ -32,9 +32,9 @@ foreach(source ${QUENDA_GUI_TEST_SOURCES})
       set(lane a)
       set(early ON)
     else()
-      list(LENGTH QUENDA_GUI_LANES lanes)
-      math(EXPR index "${turn} % ${lanes}")
-      list(GET QUENDA_GUI_LANES ${index} lane)
+      list(LENGTH QUENDA_GUI_TURNS turns)
+      math(EXPR index "${turn} % ${turns}")
+      list(GET QUENDA_GUI_TURNS ${index} lane)
       math(EXPR turn "${turn} + 1")
     endif()
     add_test(NAME gui.${name} COMMAND ${runner} ${QUENDA_GUI_STATE_${lane}} ${QUENDA_GUI_TEST_PROGRAM} ${name})
