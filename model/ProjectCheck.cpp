@@ -1,5 +1,6 @@
 #include "ProjectCheck.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "FileAccess.h"
@@ -60,25 +61,33 @@ std::vector<bool> reachedPages(const Proyecto& project, const FirstPageByName& f
     return reached;
 }
 
+constexpr FindingSeverity kError = FindingSeverity::Error;
+constexpr FindingSeverity kWarning = FindingSeverity::Warning;
+
 class Checker {
 public:
-    explicit Checker(const Proyecto& project) : project_(project), first_(firstPages(project)) {}
+    Checker(const Proyecto& project, const CheckOptions& options)
+        : project_(project), options_(options), first_(firstPages(project)) {}
 
-    std::vector<ProjectFinding> run() {
+    CheckOutcome run(const CheckProgress& progress) {
+        CheckOutcome outcome;
         bool startKnown = checkStartPage();
         std::vector<bool> reached;
         if (startKnown && !project_.paginas.empty())
             reached = reachedPages(project_, first_, startPage());
-        for (size_t i = 0; i < project_.paginas.size(); ++i) {
+        const size_t count = project_.paginas.size();
+        for (size_t i = 0; i < count && !outcome.stopped; ++i) {
             bool duplicate = first_.at(project_.paginas[i]->nombre) != i;
             checkPage(i, duplicate, reached.empty() || reached[i] || duplicate);
+            outcome.stopped = progress && !progress(i + 1, count);
         }
-        return std::move(findings_);
+        outcome.findings = std::move(findings_);
+        return outcome;
     }
 
 private:
-    void add(int32_t page, int32_t region, const std::string& text) {
-        findings_.push_back(ProjectFinding{page, region, text});
+    void add(int32_t page, int32_t region, FindingSeverity severity, const std::string& text) {
+        findings_.push_back(ProjectFinding{page, region, text, severity});
     }
 
     // False when the start page names no page: then nothing can be said of
@@ -86,7 +95,7 @@ private:
     bool checkStartPage() {
         if (project_.paginaInicial.empty() || first_.count(project_.paginaInicial))
             return true;
-        add(-1, -1, "La p\xE1gina inicial " + quoted(project_.paginaInicial) + " no existe");
+        add(-1, -1, kError, "La p\xE1gina inicial " + quoted(project_.paginaInicial) + " no existe");
         return false;
     }
 
@@ -98,20 +107,20 @@ private:
         const Pagina& page = *project_.paginas[index];
         const int32_t p = static_cast<int32_t>(index);
         if (duplicate)
-            add(p, -1, "Otra p\xE1gina anterior tiene el mismo nombre: los saltos llegan s\xF3lo a aqu\xE9lla");
+            add(p, -1, kWarning, "Otra p\xE1gina anterior tiene el mismo nombre: los saltos llegan s\xF3lo a aqu\xE9lla");
         // The file as it is now, where the device will ask for it: it may
         // have gone or changed since the project was opened.
         uint32_t width = page.pictureWidth();
         uint32_t height = page.pictureHeight();
         const std::string path = picturePath(project_.archivo, page.imagen);
         if (page.imagen.empty() || !Imagen::readSize(path, width, height) || !readsWhole(path))
-            add(p, -1, "Falta la imagen " + quoted(page.imagen) + " o no se puede leer");
+            add(p, -1, kError, "Falta la imagen " + quoted(page.imagen) + " o no se puede leer");
         if (jumpsNowhere(page.comandoInicial, first_))
-            add(p, -1, "La funci\xF3n inicial salta a " + quoted(page.comandoInicial.pagina) + ", que no existe");
+            add(p, -1, kError, "La funci\xF3n inicial salta a " + quoted(page.comandoInicial.pagina) + ", que no existe");
         if (bluetoothWithoutAddress(page.comandoInicial))
-            add(p, -1, "La funci\xF3n inicial es BlueTooth y no tiene MacAddr");
+            add(p, -1, kError, "La funci\xF3n inicial es BlueTooth y no tiene MacAddr");
         if (!reached)
-            add(p, -1, "Ning\xFAn salto lleva a esta p\xE1gina desde la p\xE1gina inicial");
+            add(p, -1, kWarning, "Ning\xFAn salto lleva a esta p\xE1gina desde la p\xE1gina inicial");
         for (size_t r = 0; r < page.regiones.size(); ++r)
             checkRegion(page, p, static_cast<int32_t>(r), width, height);
     }
@@ -121,16 +130,16 @@ private:
         const Comando& comando = region.comando;
         const std::string prefix = "Regi\xF3n " + std::to_string(r + 1) + ": ";
         if (jumpsNowhere(comando, first_))
-            add(p, r, prefix + "salta a " + quoted(comando.pagina) + ", que no existe");
+            add(p, r, kError, prefix + "salta a " + quoted(comando.pagina) + ", que no existe");
         Rect box = cornersInOrder(region.coords);
         if (box.left == box.right || box.top == box.bottom)
-            add(p, r, prefix + "no tiene superficie");
+            add(p, r, kError, prefix + "no tiene superficie");
         if (outside(box, width, height))
-            add(p, r, prefix + "sale de la imagen");
+            add(p, r, kError, prefix + "sale de la imagen");
         if (comando.codigo.empty() && comando.pagina.empty())
-            add(p, r, prefix + "no hace nada (sin alias ni salto)");
+            add(p, r, kWarning, prefix + "no hace nada (sin alias ni salto)");
         if (bluetoothWithoutAddress(comando))
-            add(p, r, prefix + "es BlueTooth y no tiene MacAddr");
+            add(p, r, kError, prefix + "es BlueTooth y no tiene MacAddr");
     }
 
     // A copy cut short or damaged has a sound header: only reading it to the
@@ -148,6 +157,7 @@ private:
     }
 
     const Proyecto& project_;
+    const CheckOptions& options_;
     FirstPageByName first_;
     std::vector<ProjectFinding> findings_;
     std::unordered_map<std::string, bool> readWhole_;
@@ -155,12 +165,46 @@ private:
 
 }  // namespace
 
-std::vector<ProjectFinding> checkProject(const Proyecto& project) {
-    return Checker(project).run();
+std::vector<ProjectFinding> checkProject(const Proyecto& project, const CheckOptions& options) {
+    return Checker(project, options).run(nullptr).findings;
+}
+
+CheckOutcome checkProject(const Proyecto& project, const CheckOptions& options, const CheckProgress& progress) {
+    return Checker(project, options).run(progress);
 }
 
 std::string findingLine(const Proyecto& project, const ProjectFinding& finding) {
     if (finding.page < 0 || static_cast<size_t>(finding.page) >= project.paginas.size())
         return finding.text;
     return project.paginas[static_cast<size_t>(finding.page)]->nombre + ": " + finding.text;
+}
+
+const char* severityText(FindingSeverity severity) {
+    return severity == FindingSeverity::Error ? "Error" : "Aviso";
+}
+
+namespace {
+
+int compareIn(FindingColumn column, const ProjectFinding& a, const ProjectFinding& b) {
+    auto order = [](auto x, auto y) { return x < y ? -1 : (y < x ? 1 : 0); };
+    switch (column) {
+    case FindingColumn::Severity: return order(a.severity, b.severity);
+    case FindingColumn::Page: return order(a.page, b.page);
+    case FindingColumn::Region: return order(a.region, b.region);
+    case FindingColumn::Text: return a.text.compare(b.text);
+    }
+    return 0;
+}
+
+}  // namespace
+
+void sortFindings(std::vector<ProjectFinding>& findings, FindingColumn column, bool ascending) {
+    std::stable_sort(findings.begin(), findings.end(), [&](const ProjectFinding& a, const ProjectFinding& b) {
+        int compared = compareIn(column, a, b);
+        return ascending ? compared < 0 : compared > 0;
+    });
+}
+
+void putErrorsFirst(std::vector<ProjectFinding>& findings) {
+    sortFindings(findings, FindingColumn::Severity, true);
 }
