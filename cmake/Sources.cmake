@@ -6,6 +6,7 @@
 # and by MinGW-w64 for the program.
 set(QUENDA_CORE_SOURCES
   base/NameList.cpp
+  base/SpanishOrder.cpp
   base/Trim.cpp
   model/CheckSettings.cpp
   model/EditHistory.cpp

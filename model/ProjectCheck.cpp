@@ -8,6 +8,7 @@
 #include "FileAccess.h"
 #include "PngWalk.h"
 #include "Proyecto.h"
+#include "base/SpanishOrder.h"
 
 namespace {
 
@@ -354,7 +355,7 @@ int compareIn(FindingColumn column, const ProjectFinding& a, const ProjectFindin
     case FindingColumn::Severity: return order(a.severity, b.severity);
     case FindingColumn::Page: return order(a.page, b.page);
     case FindingColumn::Region: return order(a.region, b.region);
-    case FindingColumn::Text: return a.text.compare(b.text);
+    case FindingColumn::Text: return compareSpanish(a.text, b.text);
     }
     return 0;
 }

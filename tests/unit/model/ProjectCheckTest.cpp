@@ -2,6 +2,8 @@
 // gives one finding that names its page and region.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/ProjectCheck.h"
 #include "model/Proyecto.h"
 #include "support/PngFile.h"
@@ -32,6 +34,11 @@ protected:
     void SetUp() override {
         picture = folder.file("p.png");
         ASSERT_TRUE(writePng(picture, 40, 30));
+        build();
+    }
+    void build() {
+        project.reset();
+        options = CheckOptions{4};
         addPage("Inicio", "Luces");
         addPage("Luces", "Persianas");
         addPage("Persianas", "/back");
@@ -133,4 +140,99 @@ TEST_F(ProjectCheck, CommandsThatDoNothingOrLackTheirAddress) {
 
     page(0).comandoInicial.tipoComunicacion = "bt";
     expectOnly(0, -1, "La funci\xF3n inicial es BlueTooth y no tiene MacAddr");
+}
+
+namespace {
+
+// A warning unless said otherwise, with the facts its text must give.
+struct Expected {
+    int32_t page;
+    int32_t region;
+    std::vector<std::string> facts;
+    FindingSeverity severity = FindingSeverity::Warning;
+};
+
+struct Slip {
+    const char* what;
+    std::function<void()> make;
+    std::vector<Expected> expected;
+};
+
+}  // namespace
+
+TEST_F(ProjectCheck, WhatOnlyShowsInTheHouseIsAWarning) {
+    const std::string wide = folder.file("ancha.png"), square = folder.file("cuadrada.png");
+    const std::string tall = folder.file("vertical.png");
+    ASSERT_TRUE(writePng(wide, 50, 30) && writePng(square, 30, 30) && writePng(tall, 30, 40));
+    auto bluetooth = [](Comando& comando, const char* mac) {
+        comando.tipoComunicacion = "bt";
+        comando.btMacAddress = mac;
+    };
+    const Slip slips[] = {
+        {"regions over earlier ones, each once", [&] {
+             page(0).addRegion(region(Rect{20, 0, 40, 30}, jumpTo("Luces")));  // a shared edge only
+             page(0).addRegion(region(Rect{15, 5, 25, 25}, jumpTo("Luces")));
+             page(0).addRegion(region(Rect{40, 0, 30, 10}, jumpTo("Luces")));
+         }, {{0, 2, {"regi\xF3n 1"}}, {0, 3, {"regi\xF3n 2"}}}},
+        {"a shared edge", [&] { page(0).addRegion(region(Rect{20, 0, 40, 30}, jumpTo("Luces"))); }, {}},
+        {"narrower or lower than the minimum", [&] {
+             options.minButtonSize = 25;
+             firstRegion(1).coords = Rect{0, 0, 40, 24};
+         }, {{0, 0, {"20 x 30", "25"}}, {1, 0, {"40 x 24", "25"}}, {2, 0, {"20 x 30", "25"}}}},
+        {"the minimum itself", [&] { options.minButtonSize = 20; }, {}},
+        {"no way on", [&] { firstRegion(2).comando.pagina = ""; }, {{2, -1, {}}}},
+        {"back from the start command", [&] {
+             firstRegion(2).comando.pagina = "";
+             page(2).comandoInicial.pagina = "/back";
+         }, {}},
+        {"the start page with no way on", [&] { firstRegion(0).comando.pagina = ""; },
+         {{1, -1, {}}, {2, -1, {}}}},  // only that the others are now unreached
+        {"MAC addresses typed wrong", [&] {
+             bluetooth(firstRegion(0).comando, "00:11:22:33:44");
+             bluetooth(page(1).comandoInicial, "00-11-22:33-44-55");
+             bluetooth(firstRegion(2).comando, "00:11:22:33:44:5G");
+         }, {{0, 0, {"\"00:11:22:33:44\""}}, {1, -1, {"\"00-11-22:33-44-55\""}}, {2, 0, {"\"00:11:22:33:44:5G\""}}}},
+        {"a MAC with dashes", [&] { bluetooth(firstRegion(2).comando, "0a-1B-2c-3D-4e-5F"); }, {}},
+        {"a picture of an unusual size", [&] { page(2).setImagen(50, 30, wide); },
+         {{2, -1, {"50 x 30", "40 x 30"}}}},
+        {"a square page among landscape ones", [&] { page(2).setImagen(30, 30, square); }, {}},
+        {"a portrait page among landscape ones", [&] { page(2).setImagen(30, 40, tall); }, {}},
+        {"a missing picture has no size", [&] {
+             page(1).setImagen(40, 30, folder.file("falta.png"));
+             page(2).setImagen(50, 30, wide);
+         }, {{1, -1, {"falta.png"}, FindingSeverity::Error}}},
+    };
+    for (const Slip& slip : slips) {
+        build();
+        slip.make();
+        std::vector<ProjectFinding> found = check();
+        ASSERT_EQ(slip.expected.size(), found.size()) << slip.what;
+        for (size_t i = 0; i < found.size(); ++i) {
+            const Expected& expected = slip.expected[i];
+            EXPECT_EQ(expected.page, found[i].page) << slip.what;
+            EXPECT_EQ(expected.region, found[i].region) << slip.what;
+            EXPECT_EQ(expected.severity, found[i].severity) << slip.what;
+            for (const std::string& fact : expected.facts)
+                EXPECT_NE(std::string::npos, found[i].text.find(fact)) << slip.what << ": " << found[i].text;
+        }
+    }
+}
+
+TEST_F(ProjectCheck, AStopKeepsWhatWasFoundAndChecksNoFurther) {
+    page(0).comandoInicial.tipoComunicacion = "bt";
+    page(2).comandoInicial.tipoComunicacion = "bt";
+    const std::vector<ProjectFinding> all = check();
+    ASSERT_EQ(2u, all.size());
+    for (size_t stopAt : {1u, 0u}) {  // 0: never
+        std::vector<std::pair<size_t, size_t>> told, expectedTold;
+        CheckOutcome outcome = checkProject(project, options, [&](size_t done, size_t count) {
+            told.emplace_back(done, count);
+            return done != stopAt;
+        });
+        for (size_t done = 1; done <= (stopAt ? stopAt : 3); ++done)
+            expectedTold.emplace_back(done, 3);
+        EXPECT_EQ(stopAt != 0, outcome.stopped);
+        EXPECT_EQ(std::vector<ProjectFinding>(all.begin(), all.begin() + (stopAt ? 1 : 2)), outcome.findings);
+        EXPECT_EQ(expectedTold, told);
+    }
 }
