@@ -236,3 +236,31 @@ TEST_F(ProjectCheck, AStopKeepsWhatWasFoundAndChecksNoFurther) {
         EXPECT_EQ(expectedTold, told);
     }
 }
+
+TEST(FindingsOrder, EachColumnSortsStablyAndTextsAsASpanishReaderExpects) {
+    const FindingSeverity e = FindingSeverity::Error, w = FindingSeverity::Warning;
+    const std::vector<ProjectFinding> given = {
+        {0, -1, "Zona", w}, {1, 0, "\xD3valo", e}, {2, 3, "\xE1rbol", w}, {3, 1, "\xD1u", e}, {4, -1, "nube", w},
+        {5, 0, "Oca", w},   {6, 2, "Arbol", e},    {7, 1, "luz", w},      {8, -1, "Luz", e}, {9, -1, "Luz", w}};
+    const std::tuple<FindingColumn, bool, std::vector<int32_t>> rows[] = {
+        {FindingColumn::Text, true, {6, 2, 7, 8, 9, 4, 3, 5, 1, 0}},
+        {FindingColumn::Text, false, {0, 1, 5, 3, 4, 8, 9, 7, 2, 6}},
+        {FindingColumn::Severity, true, {1, 3, 6, 8, 0, 2, 4, 5, 7, 9}},
+        {FindingColumn::Region, true, {0, 4, 8, 9, 1, 5, 3, 7, 6, 2}},
+        {FindingColumn::Page, false, {9, 8, 7, 6, 5, 4, 3, 2, 1, 0}},
+    };
+    auto pagesOf = [](const std::vector<ProjectFinding>& findings) {
+        std::vector<int32_t> pages;
+        for (const ProjectFinding& finding : findings)
+            pages.push_back(finding.page);
+        return pages;
+    };
+    for (const auto& row : rows) {
+        std::vector<ProjectFinding> findings = given;
+        sortFindings(findings, std::get<0>(row), std::get<1>(row));
+        EXPECT_EQ(std::get<2>(row), pagesOf(findings)) << static_cast<int>(std::get<0>(row)) << std::get<1>(row);
+    }
+    std::vector<ProjectFinding> findings = given;
+    putErrorsFirst(findings);
+    EXPECT_EQ(std::get<2>(rows[2]), pagesOf(findings));
+}
