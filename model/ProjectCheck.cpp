@@ -187,6 +187,8 @@ private:
     // The page the device shows first; the first page when the start page
     // names none.
     size_t startPage() const {
+        if (project_.paginaInicial.empty())
+            return 0;
         auto start = first_.find(project_.paginaInicial);
         return start == first_.end() ? 0 : start->second;
     }
