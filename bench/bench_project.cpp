@@ -12,7 +12,9 @@
 // - Writing, the snapshot and 100 undo steps, as before: writing and the
 //   snapshot open no picture file (counter "pictures_opened").
 // - The check, which reads every picture whole without keeping its pixels:
-//   against decoding the same files (the decode floor above).
+//   against decoding the same files (the decode floor above); its own cost
+//   with every picture missing; and pages of 1,000 regions, for the search
+//   for regions over one another.
 // - The recovery copy, written every minute while work is unsaved, against
 //   saving the same project; and the part the editor's own thread does
 //   (finding unsaved changes, copying the project for the worker that
@@ -365,6 +367,56 @@ void BM_CheckProject(benchmark::State& state) {
     state.counters["findings"] = static_cast<double>(findings);
 }
 
+// The check's own cost: every picture missing (one finding per page).
+void BM_CheckProjectWithoutPictures(benchmark::State& state) {
+    Fixture& f = fixture();
+    size_t findings = 0;
+    f.files.refusePictures = true;
+    for (auto _ : state)
+        findings = checkProject(f.loaded).size();
+    f.files.refusePictures = false;
+    state.counters["findings"] = static_cast<double>(findings);
+}
+
+const int kDensePages = 10;
+const int kDenseRegions = 1000;
+
+// Pages of 1,000 regions of 46 x 46 in a grid of 40 x 25, every 50th one
+// moved over its neighbour; with `stacked`, all on one spot instead (every
+// region over every other: the sweep's worst case).
+Proyecto denseProject(bool stacked) {
+    Proyecto project;
+    for (int p = 0; p < kDensePages; ++p) {
+        auto page = std::make_unique<Pagina>();
+        page->nombre = "Densa " + std::to_string(p);
+        page->setImagen(2010, 1250, "densa.png");
+        for (int r = 0; r < kDenseRegions; ++r) {
+            Region region;
+            int left = stacked ? 0 : (r % 40) * 50 + (r % 50 == 49 ? 10 : 0);
+            int top = stacked ? 0 : (r / 40) * 50;
+            region.coords = Rect{left, top, left + 46, top + 46};
+            region.comando.codigo = "luz" + std::to_string(r);
+            region.comando.pagina = "Densa " + std::to_string((p + 1) % kDensePages);
+            page->addRegion(region);
+        }
+        project.addPage(std::move(page));
+    }
+    return project;
+}
+
+// Arguments: stacked (0 or 1). Pictures missing, as above.
+void BM_CheckDensePagesWithoutPictures(benchmark::State& state) {
+    Fixture& f = fixture();
+    const Proyecto project = denseProject(state.range(0) != 0);
+    size_t findings = 0;
+    f.files.refusePictures = true;
+    for (auto _ : state)
+        findings = checkProject(project).size();
+    f.files.refusePictures = false;
+    state.counters["findings"] = static_cast<double>(findings);
+    state.counters["regions"] = kDensePages * kDenseRegions;
+}
+
 // Every byte the heap has handed out and not taken back, mapped blocks included.
 size_t heapInUse() {
     struct mallinfo2 info = mallinfo2();
@@ -427,7 +479,11 @@ BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond)->Repetitions(6);
 BENCHMARK(BM_WriteRecoveryCopy)->Unit(benchmark::kMillisecond)->Repetitions(6);
 BENCHMARK(BM_RecoveryCopyHandOff)->Unit(benchmark::kMillisecond)->Repetitions(6);
 BENCHMARK(BM_TakeSnapshot)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_CheckProject)->Unit(benchmark::kMillisecond);
+// The check against the decode floor above, in the same interleaved run.
+BENCHMARK(BM_CheckProject)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
+BENCHMARK(BM_CheckProjectWithoutPictures)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(6);
+BENCHMARK(BM_CheckDensePagesWithoutPictures)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10)
+    ->Repetitions(6);
 BENCHMARK(BM_HistoryOfRegionEdits)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Keeps the mean real and CPU times of each benchmark for the ratios printed
@@ -463,6 +519,8 @@ void printRatios(const char* what, std::map<std::string, double>& means) {
     printRatio(what, means, "BM_ReadHostileProject", "BM_ReadProject", "hostile open < 1 s");
     printRatio(what, means, "BM_WriteRecoveryCopy", "BM_WriteProject", "about a save's cost");
     printRatio(what, means, "BM_RecoveryCopyHandOff", "BM_WriteRecoveryCopy", "the editor's share, small");
+    printRatio(what, means, "BM_CheckProject", "BM_DecodeFloor", "<= 1");
+    printRatio(what, means, "BM_CheckProjectWithoutPictures", "BM_CheckProject", "< 10 ms alone");
 }
 
 }  // namespace
