@@ -6,7 +6,9 @@
 # and by MinGW-w64 for the program.
 set(QUENDA_CORE_SOURCES
   base/NameList.cpp
+  base/SpanishOrder.cpp
   base/Trim.cpp
+  model/CheckSettings.cpp
   model/EditHistory.cpp
   model/FileAccess.cpp
   model/Imagen.cpp
@@ -121,6 +123,7 @@ set(QUENDA_PROGRAM_SOURCES
 # GoogleTest unit tests of the core (Linux).
 set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/base/TrimTest.cpp
+  tests/unit/model/CheckSettingsTest.cpp
   tests/unit/model/DamagedPictureTest.cpp
   tests/unit/model/EditHistoryTest.cpp
   tests/unit/model/FileAccessTest.cpp

@@ -2,7 +2,11 @@
 // jumps and a start page that name no page, pages sharing a name, missing
 // pictures, regions off their picture or without area, regions that do
 // nothing, BlueTooth commands without an address and pages no jump reaches.
-// A picture that is damaged counts as missing.
+// A picture that is damaged counts as missing. It also warns of what only
+// shows in the house: regions over one another, regions too small for a
+// finger, pages other than the start page with no way on, BlueTooth
+// addresses typed wrong and pictures of another size than most pages of
+// their shape.
 // Reads the project and its pictures as they are on disk now, each picture
 // whole (checksums and compressed data) but without keeping its pixels.
 #pragma once

@@ -22,6 +22,9 @@ inline constexpr char kVentanaY[] = "VentanaY";
 // Seconds between two recovery copies of a project with unsaved changes
 // (number; absent or 0: a minute).
 inline constexpr char kIntervaloRecuperacion[] = "IntervaloRecuperacion";
+// The check's smallest button a finger can hit, in picture pixels (number;
+// absent, 0 or beyond the largest allowed: the default).
+inline constexpr char kTamanoMinimoBoton[] = "TamanoMinimoBoton";
 }  // namespace setting
 
 class Settings {
