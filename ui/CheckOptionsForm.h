@@ -12,15 +12,12 @@ class Settings;
 
 class CheckOptionsForm {
 public:
-    // The options remembered for this user, or the defaults.
-    static CheckOptions remembered(Settings& settings);
-
     explicit CheckOptionsForm(const CheckOptions& options) : options(options) {}
 
     std::string sizeText() const { return std::to_string(options.minButtonSize); }
     // Reads back the typed size; on success keeps it in `options`.
     FormCheck accept(const std::string& sizeText);
-    // Keeps `options` for the next checks of this user.
+    // Keeps `options` for the next checks of this user (readCheckOptions).
     void remember(Settings& settings) const;
 
     CheckOptions options;

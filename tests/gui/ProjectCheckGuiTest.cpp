@@ -7,6 +7,7 @@
 
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
+#include "model/CheckSettings.h"
 #include "model/Settings.h"
 #include "model/win32/Win32FileAccess.h"
 #include "tests/gui/DialogsGuiTest.h"
@@ -198,7 +199,7 @@ GUI_TEST(ProjectCheck, HeaderClickSortsAndOptionsChangeWhatIsFound) {
     sortFindings(smaller, FindingColumn::Severity, true);
     GUI_CHECK(afterOptions == rowsOf(scene.project(), smaller));
     GUI_CHECK(afterOptions != afterClick);
-    GUI_CHECK_EQ(CheckOptionsForm::remembered(Settings::current()).minButtonSize, 10u);
+    GUI_CHECK_EQ(readCheckOptions(Settings::current()).minButtonSize, 10u);
 }
 
 GUI_TEST(ProjectCheck, TransferAsksFirstAndNoSendsNothing) {

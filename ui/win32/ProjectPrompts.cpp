@@ -10,6 +10,7 @@
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
 #include "model/ProyectoException.h"
+#include "model/CheckSettings.h"
 #include "model/Settings.h"
 #include "base/texts.h"
 #include "base/NameList.h"
@@ -23,12 +24,12 @@ namespace {
 
 // The check with this user's options; none when the user cancelled it.
 std::optional<std::vector<ProjectFinding>> checkRemembered(HWND owner, const Proyecto& project) {
-    return VerificandoDlg::check(owner, project, CheckOptionsForm::remembered(Settings::current()));
+    return VerificandoDlg::check(owner, project, readCheckOptions(Settings::current()));
 }
 
 // An empty list when the check that follows new options is cancelled.
 bool askOptionsAndCheck(HWND owner, const Proyecto& project, std::vector<ProjectFinding>& findings) {
-    VerificarOpcionesDlg options(owner, CheckOptionsForm::remembered(Settings::current()));
+    VerificarOpcionesDlg options(owner, readCheckOptions(Settings::current()));
     if (options.runModal() != IDOK)
         return false;
     findings = VerificandoDlg::check(owner, project, options.options).value_or(std::vector<ProjectFinding>());

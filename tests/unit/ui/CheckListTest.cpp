@@ -7,6 +7,7 @@
 
 #include "model/Proyecto.h"
 #include "base/resource.h"
+#include "model/CheckSettings.h"
 #include "model/Settings.h"
 #include "ui/CheckOptionsForm.h"
 #include "ui/CheckRun.h"
@@ -115,8 +116,16 @@ TEST(CheckOptionsForm, AcceptsWholeSizesFromOneUp) {
         bool accepted;
         uint32_t size;
     } rows[] = {
-        {"25", true, 25}, {" 1 ", true, 1}, {"9999", true, 9999}, {"0", false, 40},      {"", false, 40},
-        {"-5", false, 40}, {"4.5", false, 40}, {"diez", false, 40}, {"10000", false, 40}, {"99999999999", false, 40},
+        {"25", true, 25},
+        {" 1 ", true, 1},
+        {std::to_string(kLargestMinButtonSize), true, kLargestMinButtonSize},
+        {std::to_string(kLargestMinButtonSize + 1), false, CheckOptions().minButtonSize},
+        {"0", false, CheckOptions().minButtonSize},
+        {"", false, CheckOptions().minButtonSize},
+        {"-5", false, CheckOptions().minButtonSize},
+        {"4.5", false, CheckOptions().minButtonSize},
+        {"diez", false, CheckOptions().minButtonSize},
+        {"99999999999", false, CheckOptions().minButtonSize},
     };
     for (const Row& row : rows) {
         CheckOptionsForm form{CheckOptions()};
@@ -130,11 +139,11 @@ TEST(CheckOptionsForm, AcceptsWholeSizesFromOneUp) {
 
 TEST(CheckOptionsForm, RemembersTheSizeForTheNextCheck) {
     MemorySettings settings;
-    EXPECT_EQ(CheckOptions().minButtonSize, CheckOptionsForm::remembered(settings).minButtonSize);
-    CheckOptionsForm form(CheckOptionsForm::remembered(settings));
+    EXPECT_EQ(CheckOptions().minButtonSize, readCheckOptions(settings).minButtonSize);
+    CheckOptionsForm form(readCheckOptions(settings));
     EXPECT_EQ(std::to_string(CheckOptions().minButtonSize), form.sizeText());
     ASSERT_TRUE(form.accept("12").accepted);
     form.remember(settings);
-    EXPECT_EQ(12u, CheckOptionsForm::remembered(settings).minButtonSize);
-    EXPECT_EQ("12", CheckOptionsForm(CheckOptionsForm::remembered(settings)).sizeText());
+    EXPECT_EQ(12u, readCheckOptions(settings).minButtonSize);
+    EXPECT_EQ("12", CheckOptionsForm(readCheckOptions(settings)).sizeText());
 }
