@@ -29,6 +29,8 @@
 #define IDD_VERIFICAR_TRANSFERIR 142
 #define IDD_DIRECCION           143
 #define IDD_RECUPERAR           144
+#define IDD_VERIFICAR_OPCIONES  148
+#define IDD_VERIFICANDO         149  // the progress of a long check
 
 // Controls
 #define IDC_PAGINA_NOMBRE       1000
@@ -60,6 +62,11 @@
 #define IDC_RECUPERAR_TEXTO     1060
 #define IDC_RECUPERAR_DESCARTAR 1061
 #define IDC_RECUPERAR_ARCHIVO   1062
+// The check's options and progress, 1110 to 1119.
+#define IDC_OPCIONES_TAMANO_MINIMO 1110
+#define IDC_OPCIONES_TAMANO_TEXTO  1111
+#define IDC_VERIFICANDO_PROGRESO   1115
+#define IDC_VERIFICAR_OPCIONES     1119
 
 // Commands
 #define IDM_ABOUT               104

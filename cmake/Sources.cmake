@@ -36,8 +36,11 @@ set(QUENDA_CORE_SOURCES
   transfer/SocketHolder.cpp
   transfer/TransferProgress.cpp
   ui/CanvasEditor.cpp
+  ui/CheckOptionsForm.cpp
+  ui/CheckRun.cpp
   ui/CommandTable.cpp
   ui/ComandoForm.cpp
+  ui/FindingTable.cpp
   ui/PaginaEscalada.cpp
   ui/PaginaForm.cpp
   ui/PictureChoice.cpp
@@ -82,6 +85,7 @@ set(QUENDA_WIN32_SOURCES
   transfer/win32/SubirProyecto.cpp
   transfer/win32/SubirProyectoDlg.cpp
   transfer/win32/TransferirDlg.cpp
+  ui/win32/CheckWorker.cpp
   ui/win32/ComandoDlg.cpp
   ui/win32/Dpi.cpp
   ui/win32/EditorDialogs.cpp
@@ -101,7 +105,9 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/StatusBar.cpp
   ui/win32/Toolbar.cpp
   ui/win32/WindowPlacement.cpp
+  ui/win32/VerificandoDlg.cpp
   ui/win32/VerificarDlg.cpp
+  ui/win32/VerificarOpcionesDlg.cpp
   win32/Application.cpp
   win32/CommandLine.cpp
   win32/Dialog.cpp
@@ -141,6 +147,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/transfer/TransferWorkerTest.cpp
   tests/unit/ui/CanvasEditorTest.cpp
   tests/unit/ui/CanvasModesTest.cpp
+  tests/unit/ui/CheckListTest.cpp
   tests/unit/ui/ComandoFormTest.cpp
   tests/unit/ui/PaginaEscaladaTest.cpp
   tests/unit/ui/PaginaFormTest.cpp

@@ -39,5 +39,8 @@ inline constexpr char kHelpText[] =
     "\n"
     "Ctrl+N: nuevo proyecto. Ctrl+O: abrir. Ctrl+S: guardar. Ctrl+May\xFAs+S: guardar como\n"
     "\n"
+    "Verificar proyecto: un click en el t\xEDtulo de una columna ordena la lista por ella (otro click, al "
+    "rev\xE9s); doble click o Enter muestra la p\xE1gina con la regi\xF3n seleccionada.\n"
+    "\n"
     "Mientras hay cambios sin guardar, cada minuto se escribe una copia de recuperaci\xF3n en "
     "%LOCALAPPDATA%\\Quenda\\recuperacion, que se ofrece al iniciar si Quenda se cerr\xF3 sin guardar.\n";

@@ -1,6 +1,8 @@
 #include "ui/win32/ProjectPrompts.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/FileAccess.h"
@@ -8,18 +10,30 @@
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
 #include "model/ProyectoException.h"
+#include "model/CheckSettings.h"
+#include "model/Settings.h"
 #include "base/texts.h"
 #include "base/NameList.h"
 #include "ui/win32/ProjectFileDialogs.h"
+#include "ui/CheckOptionsForm.h"
+#include "ui/win32/VerificandoDlg.h"
 #include "ui/win32/VerificarDlg.h"
+#include "ui/win32/VerificarOpcionesDlg.h"
 
 namespace {
 
-std::vector<std::string> findingLines(const Proyecto& project, const std::vector<ProjectFinding>& findings) {
-    std::vector<std::string> lines;
-    for (const ProjectFinding& finding : findings)
-        lines.push_back(findingLine(project, finding));
-    return lines;
+// The check with this user's options; none when the user cancelled it.
+std::optional<std::vector<ProjectFinding>> checkRemembered(HWND owner, const Proyecto& project) {
+    return VerificandoDlg::check(owner, project, readCheckOptions(Settings::current()));
+}
+
+// An empty list when the check that follows new options is cancelled.
+bool askOptionsAndCheck(HWND owner, const Proyecto& project, std::vector<ProjectFinding>& findings) {
+    VerificarOpcionesDlg options(owner, readCheckOptions(Settings::current()));
+    if (options.runModal() != IDOK)
+        return false;
+    findings = VerificandoDlg::check(owner, project, options.options).value_or(std::vector<ProjectFinding>());
+    return true;
 }
 
 // Every save leaves the project complete where it was saved.
@@ -103,22 +117,31 @@ std::unique_ptr<Proyecto> readWithPrompts(HWND owner, const std::string& path) {
 }
 
 bool chooseFinding(HWND owner, const Proyecto& project, ProjectFinding& chosen) {
-    std::vector<ProjectFinding> findings = checkProject(project);
-    if (findings.empty()) {
+    std::optional<std::vector<ProjectFinding>> findings = checkRemembered(owner, project);
+    if (!findings)
+        return false;
+    if (findings->empty()) {
         MessageBoxA(owner, "El proyecto no tiene problemas", "Verificar proyecto", MB_OK | MB_ICONINFORMATION);
         return false;
     }
-    VerificarDlg dialog(owner, findingLines(project, findings), VerificarDlg::Use::Browse);
-    if (dialog.runModal() != IDOK || dialog.chosen < 0 || static_cast<size_t>(dialog.chosen) >= findings.size())
+    auto optionsChange = [&project](HWND dialog, std::vector<ProjectFinding>& changed) {
+        return askOptionsAndCheck(dialog, project, changed);
+    };
+    VerificarDlg dialog(owner, project, std::move(*findings), VerificarDlg::Use::Browse, optionsChange);
+    if (dialog.runModal() != IDOK)
         return false;
-    chosen = findings[static_cast<size_t>(dialog.chosen)];
+    chosen = dialog.chosen;
     return true;
 }
 
+// A cancelled check cancels the transfer too.
 bool mayTransfer(HWND owner, const Proyecto& project) {
-    std::vector<ProjectFinding> findings = checkProject(project);
-    if (findings.empty())
+    std::optional<std::vector<ProjectFinding>> findings = checkRemembered(owner, project);
+    if (!findings)
+        return false;
+    if (findings->empty())
         return true;
-    VerificarDlg dialog(owner, findingLines(project, findings), VerificarDlg::Use::AskBeforeTransfer);
+    putErrorsFirst(*findings);
+    VerificarDlg dialog(owner, project, std::move(*findings), VerificarDlg::Use::AskBeforeTransfer);
     return dialog.runModal() == IDYES;
 }
