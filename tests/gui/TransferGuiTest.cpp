@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <shlobj.h>
 
+#include "model/CheckSettings.h"
 #include "model/Proyecto.h"
 #include "model/Settings.h"
 #include "transfer/Sockets.h"
@@ -22,24 +23,25 @@ const char kWaitingText[] = "Esperando conexi\xF3n . . .";
 const char kTransferringText[] = "Transfiriendo...";
 const char kFolderBrowserTitle[] = "Browse for Folder";  // Wine's caption, English locale
 
+// A house the check finds nothing in, so that a transfer asks no question.
 const char kProjectXml[] =
     "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
     "<tabrino versionFormato=\"12.08\" instalacion=\"Casa\" paginaInicial=\"Inicio\">\r\n"
     "    <paginas>\r\n"
-    "        <pagina nombre=\"Inicio\" imagen=\"inicio.png\" orientaciones=\"VH\" ancho=\"40\" alto=\"30\">\r\n"
+    "        <pagina nombre=\"Inicio\" imagen=\"inicio.png\" orientaciones=\"VH\" ancho=\"120\" alto=\"90\">\r\n"
     "            <comandoInicial>\r\n"
     "                <comando sector=\"\" codigo=\"\" pagina=\"\" tipoComunicacion=\"\" btMacAddress=\"\"/>\r\n"
     "            </comandoInicial>\r\n"
     "            <regiones>\r\n"
     "                <region>\r\n"
-    "                    <coords>2, 2, 20, 20</coords>\r\n"
+    "                    <coords>2, 2, 62, 62</coords>\r\n"
     "                    <comando sector=\"\" codigo=\"\" pagina=\"Luces\" tipoComunicacion=\"wifi\" btMacAddress=\"\"/>\r\n"
     "                </region>\r\n"
     "            </regiones>\r\n"
     "        </pagina>\r\n"
     "        <pagina nombre=\"Luces\" imagen=\"luces.png\" orientaciones=\"V\" ancho=\"20\" alto=\"10\">\r\n"
     "            <comandoInicial>\r\n"
-    "                <comando sector=\"\" codigo=\"\" pagina=\"\" tipoComunicacion=\"\" btMacAddress=\"\"/>\r\n"
+    "                <comando sector=\"\" codigo=\"\" pagina=\"/back\" tipoComunicacion=\"\" btMacAddress=\"\"/>\r\n"
     "            </comandoInicial>\r\n"
     "            <regiones/>\r\n"
     "        </pagina>\r\n"
@@ -62,7 +64,7 @@ struct OpenedProject {
     CurrentDirectoryGuard directory{CurrentDirectoryGuard::current()};
     ProgramFileAccess files;
     std::unique_ptr<MainWindow> window = createMainWindow();
-    bool ready = writeTestPicture(folder.path("inicio.png"), 40, 30) &&
+    bool ready = writeTestPicture(folder.path("inicio.png"), 120, 90) &&
                  writeTestPicture(folder.path("luces.png"), 20, 10) &&
                  writeFileBytes(folder.path("casa.xml"), kProjectXml) && openProject(*window, folder.path("casa.xml"));
 };
@@ -114,7 +116,7 @@ NetworkTransfer transferOverNetwork(MainWindow& window, GuiDevice& device, const
 
 GUI_TEST(Transfer, TcpIpSendsEveryFileToTheDeviceAndShowsDone) {
     TempFolder folder;
-    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
+    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 120, 90));
     GUI_REQUIRE(writeTestPicture(folder.path("luces.png"), 20, 10));
     GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));
     CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
@@ -148,6 +150,8 @@ GUI_TEST(Transfer, ProgressBarEndsFullWithEveryPictureCounted) {
     CurrentDirectoryGuard directory(CurrentDirectoryGuard::current());
     ProgramFileAccess files;
     std::string path = writeLinkedProject(folder, 12);
+    // Its 18-pixel regions would be too small for a finger: no question.
+    writeCheckOptions(Settings::current(), CheckOptions{10});
     auto window = createMainWindow();
     GUI_REQUIRE(openProject(*window, path));
 
@@ -257,7 +261,7 @@ GUI_TEST(Transfer, CancelWhileTheConnectedDeviceIsSilentClosesPromptly) {
 
 GUI_TEST(Transfer, CardCopyWritesTrdevAndPicturesAndIsRemembered) {
     TempFolder folder, card;
-    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
+    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 120, 90));
     GUI_REQUIRE(writeTestPicture(folder.path("luces.png"), 20, 10));
     GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));
     GUI_REQUIRE(writeFileBytes(card.path("inicio.png"), "older picture"));
@@ -302,7 +306,7 @@ GUI_TEST(Transfer, CardCopyWritesTrdevAndPicturesAndIsRemembered) {
 
 GUI_TEST(Transfer, AnIncompleteCardCopyIsReportedAsAnError) {
     TempFolder folder, card;
-    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 40, 30));
+    GUI_REQUIRE(writeTestPicture(folder.path("inicio.png"), 120, 90));
     GUI_REQUIRE(writeFileBytes(folder.path("casa.xml"), kProjectXml));  // luces.png is missing
     ProgramFileAccess files;
     auto window = createMainWindow();

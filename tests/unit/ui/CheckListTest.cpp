@@ -8,7 +8,6 @@
 #include "model/Proyecto.h"
 #include "base/resource.h"
 #include "model/CheckSettings.h"
-#include "model/Settings.h"
 #include "ui/CheckOptionsForm.h"
 #include "ui/CheckRun.h"
 #include "ui/FindingTable.h"
@@ -135,15 +134,4 @@ TEST(CheckOptionsForm, AcceptsWholeSizesFromOneUp) {
         EXPECT_EQ(row.size, form.options.minButtonSize) << row.typed;
         EXPECT_EQ(row.accepted ? 0 : IDC_OPCIONES_TAMANO_MINIMO, check.focusControl) << row.typed;
     }
-}
-
-TEST(CheckOptionsForm, RemembersTheSizeForTheNextCheck) {
-    MemorySettings settings;
-    EXPECT_EQ(CheckOptions().minButtonSize, readCheckOptions(settings).minButtonSize);
-    CheckOptionsForm form(readCheckOptions(settings));
-    EXPECT_EQ(std::to_string(CheckOptions().minButtonSize), form.sizeText());
-    ASSERT_TRUE(form.accept("12").accepted);
-    form.remember(settings);
-    EXPECT_EQ(12u, readCheckOptions(settings).minButtonSize);
-    EXPECT_EQ("12", CheckOptionsForm(readCheckOptions(settings)).sizeText());
 }
