@@ -339,12 +339,6 @@ CheckOutcome checkProject(const Proyecto& project, const CheckOptions& options, 
     return Checker(project, options).run(progress);
 }
 
-std::string findingLine(const Proyecto& project, const ProjectFinding& finding) {
-    if (finding.page < 0 || static_cast<size_t>(finding.page) >= project.paginas.size())
-        return finding.text;
-    return project.paginas[static_cast<size_t>(finding.page)]->nombre + ": " + finding.text;
-}
-
 const char* severityText(FindingSeverity severity) {
     return severity == FindingSeverity::Error ? "Error" : "Aviso";
 }

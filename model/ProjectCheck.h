@@ -53,8 +53,6 @@ struct CheckOutcome {
 std::vector<ProjectFinding> checkProject(const Proyecto& project, const CheckOptions& options = {});
 CheckOutcome checkProject(const Proyecto& project, const CheckOptions& options, const CheckProgress& progress);
 
-// One line of a list of findings: the page name before the text.
-std::string findingLine(const Proyecto& project, const ProjectFinding& finding);
 // "Error" or "Aviso".
 const char* severityText(FindingSeverity severity);
 

@@ -83,14 +83,12 @@ TEST_F(ProjectCheck, ASoundProjectHasNoFindings) {
 TEST_F(ProjectCheck, StartPageAndJumpsThatNameNoPage) {
     project.paginaInicial = "Portada";
     expectOnly(-1, -1, "La p\xE1gina inicial \"Portada\" no existe");
-    EXPECT_EQ("La p\xE1gina inicial \"Portada\" no existe", findingLine(project, only()));
 
     project.paginaInicial = "Inicio";
     firstRegion(0).comando.pagina = "Luz";  // Luces now unreached as well
     std::vector<ProjectFinding> findings = check();
     ASSERT_EQ(3u, findings.size());
     EXPECT_EQ((ProjectFinding{0, 0, "Regi\xF3n 1: salta a \"Luz\", que no existe"}), findings[0]);
-    EXPECT_EQ("Inicio: Regi\xF3n 1: salta a \"Luz\", que no existe", findingLine(project, findings[0]));
     EXPECT_EQ(1, findings[1].page);
     EXPECT_EQ(2, findings[2].page);
 
