@@ -130,6 +130,7 @@ std::vector<int32_t> firstOverlapped(const std::vector<Region>& regions) {
 
 // What the check found of one picture file as it is on disk now.
 struct PictureFacts {
+    std::string path;
     bool sized = false;  // its header reads
     uint32_t width = 0;
     uint32_t height = 0;
@@ -198,6 +199,7 @@ private:
         auto known = pictures_.find(path);
         if (known == pictures_.end()) {
             PictureFacts facts;
+            facts.path = path;
             facts.sized = !page.imagen.empty() && Imagen::readSize(path, facts.width, facts.height);
             known = pictures_.emplace(path, facts).first;
         }
@@ -206,10 +208,9 @@ private:
 
     // A copy cut short or damaged has a sound header: only reading it to the
     // end finds it. Pages sharing a picture read it once.
-    bool readable(const Pagina& page) {
-        PictureFacts& facts = factsOf(page);
+    static bool readable(PictureFacts& facts) {
         if (facts.sized && facts.whole < 0)
-            facts.whole = pictureReadsWhole(picturePath(project_.archivo, page.imagen)) ? 1 : 0;
+            facts.whole = pictureReadsWhole(facts.path) ? 1 : 0;
         return facts.sized && facts.whole == 1;
     }
 
@@ -230,12 +231,11 @@ private:
         for (const auto& size : pagesOfSize) {
             int shape = std::get<0>(size.first);
             if (2 * size.second > pagesOfShape[shape])
-                usualSize_[shape] = {true, std::get<1>(size.first), std::get<2>(size.first), -1};
+                usualSize_[shape] = {std::string(), true, std::get<1>(size.first), std::get<2>(size.first), -1};
         }
     }
 
-    void checkUsualSize(const Pagina& page, int32_t p) {
-        const PictureFacts& facts = factsOf(page);
+    void checkUsualSize(const PictureFacts& facts, int32_t p) {
         if (!facts.sized)
             return;
         int shape = shapeOf(facts.width, facts.height);
@@ -264,12 +264,12 @@ private:
             add(p, -1, kWarning, "Otra p\xE1gina anterior tiene el mismo nombre: los saltos llegan s\xF3lo a aqu\xE9lla");
         // The file as it is now, where the device will ask for it: it may
         // have gone or changed since the project was opened.
-        const PictureFacts& facts = factsOf(page);
+        PictureFacts& facts = factsOf(page);
         const uint32_t width = facts.sized ? facts.width : page.pictureWidth();
         const uint32_t height = facts.sized ? facts.height : page.pictureHeight();
-        if (!readable(page))
+        if (!readable(facts))
             add(p, -1, kError, "Falta la imagen " + quoted(page.imagen) + " o no se puede leer");
-        checkUsualSize(page, p);
+        checkUsualSize(facts, p);
         if (jumpsNowhere(page.comandoInicial, first_))
             add(p, -1, kError, "La funci\xF3n inicial salta a " + quoted(page.comandoInicial.pagina) + ", que no existe");
         if (bluetoothWithoutAddress(page.comandoInicial))

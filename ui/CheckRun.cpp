@@ -6,9 +6,8 @@ CheckRun::CheckRun(const Proyecto& project, const CheckOptions& options)
     : project_(project), options_(options), pageCount_(project.paginas.size()) {}
 
 void CheckRun::work() {
-    auto progress = [this](size_t done, size_t count) {
+    auto progress = [this](size_t done, size_t) {
         pagesDone_ = done;
-        pageCount_ = count;
         return !stopAsked_;
     };
     // Asked to stop before it began: nothing is read at all.

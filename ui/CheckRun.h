@@ -38,6 +38,6 @@ private:
     std::atomic<bool> stopAsked_{false};
     std::atomic<bool> finished_{false};
     std::atomic<size_t> pagesDone_{0};
-    std::atomic<size_t> pageCount_;
+    const size_t pageCount_;
     CheckOutcome outcome_;
 };
