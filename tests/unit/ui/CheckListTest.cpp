@@ -85,26 +85,20 @@ TEST(FindingTable, NewFindingsKeepTheChosenOrder) {
     EXPECT_EQ((std::vector<int32_t>{1, 0, 0, -1}), pagesOf(table.rows()));
 }
 
-TEST(CheckRun, FindsWhatTheCheckFindsAndCountsThePages) {
+// On a thread of its own: every page counted and the check's findings, or
+// none at all once stopped.
+TEST(CheckRun, ListsTheCheckOrNothingOnceStopped) {
     Proyecto project = twoPages();
-    CheckRun run(project, CheckOptions());
-    EXPECT_FALSE(run.findings());
-    std::thread worker([&run] { run.work(); });
-    worker.join();
-    EXPECT_TRUE(run.finished());
-    EXPECT_EQ(project.paginas.size(), run.pagesDone());
-    EXPECT_EQ(project.paginas.size(), run.pageCount());
-    ASSERT_TRUE(run.findings());
-    EXPECT_EQ(checkProject(project), *run.findings());
-}
-
-TEST(CheckRun, StoppedListsNothing) {
-    Proyecto project = twoPages();
-    CheckRun run(project, CheckOptions());
-    run.stop();
-    run.work();
-    EXPECT_TRUE(run.finished());
-    EXPECT_FALSE(run.findings());
+    for (bool stopped : {false, true}) {
+        CheckRun run(project, CheckOptions());
+        EXPECT_FALSE(run.findings());
+        if (stopped)
+            run.stop();
+        std::thread([&run] { run.work(); }).join();
+        EXPECT_TRUE(run.finished());
+        EXPECT_EQ(stopped ? 0 : project.paginas.size(), run.pagesDone());
+        EXPECT_EQ(stopped ? std::nullopt : std::optional(checkProject(project)), run.findings());
+    }
 }
 
 TEST(CheckOptionsForm, AcceptsWholeSizesFromOneUp) {
