@@ -106,6 +106,7 @@ GUI_TEST(MainWindow, StartUpState) {
     // that menus and buttons follow it.
     GUI_CHECK(!topMenuEnabled(main, 1));
     GUI_CHECK(!topMenuEnabled(main, 2));
+    GUI_CHECK(!topMenuEnabled(main, 3));
     GUI_CHECK(menuItemEnabled(main, ID_NUEVO_PROYECTO));
     GUI_CHECK(!menuItemEnabled(main, ID_GUARDAR_PROYECTO));
     GUI_CHECK(!menuItemExists(main, ID_PAGE_FIRST));

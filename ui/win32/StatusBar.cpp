@@ -22,12 +22,12 @@ const UINT_PTR kMessageTool = 1;
 // Long messages wrap in the tooltip at this width (96 DPI).
 const int kTipWidth = 400;
 
-// Several regions are counted before their box.
+// Several regions are counted, in brackets, before their box.
 std::string selectionText(const Rect& region, size_t count) {
     const int32_t left = std::min(region.left, region.right), top = std::min(region.top, region.bottom);
     const int32_t width = std::max(region.left, region.right) - left;
     const int32_t height = std::max(region.top, region.bottom) - top;
-    return (count > 1 ? std::to_string(count) + " regiones  " : std::string()) + "x " + std::to_string(left) + "  y " + std::to_string(top) + "  ancho " + std::to_string(width) +
+    return (count > 1 ? "(" + std::to_string(count) + ")  " : std::string()) + "x " + std::to_string(left) + "  y " + std::to_string(top) + "  ancho " + std::to_string(width) +
            "  alto " + std::to_string(height);
 }
 
@@ -36,7 +36,8 @@ std::string selectionText(const Rect& region, size_t count) {
 std::string longestSelectionText(uint32_t pictureSide) {
     const size_t digits = std::min<size_t>(9, std::max<size_t>(3, std::to_string(pictureSide).size()));
     const int32_t number = std::stoi(std::string(digits, '8'));
-    return selectionText(Rect{number, number, 2 * number, 2 * number}, static_cast<size_t>(number));
+    // Pages hold tens of regions; a longer count may cut the end of the text.
+    return selectionText(Rect{number, number, 2 * number, 2 * number}, 88);
 }
 
 }  // namespace
