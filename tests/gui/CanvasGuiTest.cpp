@@ -556,6 +556,9 @@ GUI_TEST(Canvas, BandSelectionMovesByKeysAndIsSaved) {
     key(VK_SHIFT, KEYEVENTF_KEYUP);
     typeKey(VK_RIGHT, false, true);  // ten
     typeKey(VK_DOWN);                // one
+    char status[128] = "";
+    SendMessageA(GetDlgItem(scene.window->hwnd(), IDC_STATUSBAR), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(status));
+    GUI_CHECK_EQ(std::string(status), std::string("(2)  x 110  y 101  ancho 150  alto 50"));  // count and box
     std::vector<Box> saved = scene.savedRegions();
     GUI_REQUIRE(saved.size() == 3);
     GUI_CHECK_EQ(saved[0], (Box{110, 101, 160, 151}));
