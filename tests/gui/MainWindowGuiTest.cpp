@@ -167,7 +167,8 @@ GUI_TEST(MainWindow, NewProjectIsSavedWhereTyped) {
 
     // Menus and buttons follow the project without pages.
     HWND main = window->hwnd();
-    GUI_CHECK(topMenuEnabled(main, 2));
+    GUI_CHECK(topMenuEnabled(main, 3));
+    GUI_CHECK(!topMenuEnabled(main, 2));
     GUI_CHECK(!topMenuEnabled(main, 1));
     GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_ELIMINAR));
     GUI_CHECK(toolbarButtonEnabled(main, ID_PAGINA_AGREGAR));
