@@ -327,6 +327,7 @@ void CanvasEditor::beginDrag(int32_t x, int32_t y, CanvasActions& actions) {
     lastX_ = pressX_ = x;
     lastY_ = pressY_ = y;
     dragMoved_ = false;
+    snapSuspended_ = false;
     dragZone_ = selection_.size() > 1 ? ZONE_MOVE : zoneAt(selected(), x, y);
     startCanvas_.clear();
     startPicture_.clear();
@@ -350,7 +351,8 @@ CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y, bool leftHeld, bool 
     CanvasActions actions;
     if (!scaledPage_)
         return actions;
-    snapSuspended_ = snapSuspended;
+    // Alt once held keeps snapping off until the drag ends.
+    snapSuspended_ = snapSuspended_ || snapSuspended;
     // The button went up where the canvas did not hear it (the capture was
     // taken away): whatever the press began is over.
     if (!leftHeld)

@@ -109,7 +109,7 @@ public:
     // picture draws a band that selects what it touches.
     CanvasActions leftDown(int32_t x, int32_t y, bool ctrl, bool shift = false);
     // `leftHeld`: the left button is down during this move; `snapSuspended`:
-    // this step snaps to nothing (Alt is held).
+    // Alt is held, and the drag under way snaps to nothing from now on.
     CanvasActions mouseMove(int32_t x, int32_t y, bool leftHeld, bool snapSuspended = false);
     CanvasActions leftUp(int32_t x, int32_t y);
     CanvasActions rightDown(int32_t x, int32_t y);

@@ -231,6 +231,12 @@ TEST_F(CanvasSelectionTest, DragsSnapWithAGuideUnlessSuspendedAndOnlyWhenOn) {
         canvas.paintPlan(plan);
         EXPECT_TRUE(plan.guides.empty()) << c.what;
     }
+    show(1.0);
+    canvas.leftDown(35, 125, false);  // Alt let go during the drag: still no snapping
+    now += kDelay + 1;
+    canvas.mouseMove(100, 125, true, true);
+    canvas.mouseMove(122, 128, true, false);
+    EXPECT_EQ(rect(97, 103, 147, 153), stored(3));
 }
 
 }  // namespace
