@@ -674,33 +674,14 @@ CanvasActions CanvasEditor::pasteRegions(const std::vector<Region>& regions) {
     const Pagina& page = scaledPage_->page();
     std::vector<Rect> copied;
     for (const Region& region : regions)
-        copied.push_back(cornersInOrder(region.coords));
-    const Rect box = RegionGroup::bounds(copied);
-    // The box goes where one region of its size would; a twin of any one of
-    // them on the page steps the whole group on.
-    int64_t dx = RegionGroup::offsetOnPage(box.left, box.right, 0, page.pictureWidth());
-    int64_t dy = RegionGroup::offsetOnPage(box.top, box.bottom, 0, page.pictureHeight());
-    auto placedAt = [&](const Rect& r, int64_t by) {
-        return Rect{plus(r.left, dx + by), plus(r.top, dy + by), plus(r.right, dx + by), plus(r.bottom, dy + by)};
-    };
-    auto anyTaken = [&](int64_t by) {
-        return std::any_of(copied.begin(), copied.end(),
-                           [&](const Rect& r) { return rectTaken(placedAt(r, by), page.regiones); });
-    };
-    const Rect start = placedAt(box, 0);
-    int64_t by = 0;
-    for (size_t step = 0; step <= page.regiones.size() && anyTaken(by); ++step) {
-        const int64_t distance = kPasteStep * static_cast<int64_t>(step + 1);
-        const bool fitsForward = page.pictureWidth() == 0 || page.pictureHeight() == 0 ||
-                                 (start.right + distance <= static_cast<int64_t>(page.pictureWidth()) &&
-                                  start.bottom + distance <= static_cast<int64_t>(page.pictureHeight()));
-        by = fitsForward ? distance : -distance;
-    }
+        copied.push_back(region.coords);
+    const std::vector<Rect> placed =
+        RegionGroup::pasted(copied, page.pictureWidth(), page.pictureHeight(), page.regiones, kPasteStep);
     beginGesture();
     aboutToChange();
     selection_.clear();
     for (size_t i = 0; i < regions.size(); ++i) {
-        scaledPage_->addPictureRegion(Region{placedAt(copied[i], by), regions[i].comando});
+        scaledPage_->addPictureRegion(Region{placed[i], regions[i].comando});
         selection_.add({static_cast<int32_t>(scaledPage_->regions().size()) - 1});
     }
     actions.repaint = true;

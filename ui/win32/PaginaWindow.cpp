@@ -169,6 +169,7 @@ LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
         });
         return 0;
     }
+    altDrag_ = false;  // an Alt of an earlier drag whose release never came
     guarded([&] { perform(editor_.leftDown(x, y, (keys & MK_CONTROL) != 0, (keys & MK_SHIFT) != 0)); });
     return 0;
 }
