@@ -31,6 +31,7 @@
 #define IDD_RECUPERAR           144
 #define IDD_VERIFICAR_OPCIONES  148
 #define IDD_VERIFICANDO         149  // the progress of a long check
+#define IDD_COPIAR_PAGINAS      145  // the pages to copy the selected regions to
 
 // Controls
 #define IDC_PAGINA_NOMBRE       1000
@@ -62,6 +63,8 @@
 #define IDC_RECUPERAR_TEXTO     1060
 #define IDC_RECUPERAR_DESCARTAR 1061
 #define IDC_RECUPERAR_ARCHIVO   1062
+// The pages to copy regions to, 1080 to 1089.
+#define IDC_COPIAR_PAGINAS_LISTA 1080
 // The check's options and progress, 1110 to 1119.
 #define IDC_OPCIONES_TAMANO_MINIMO 1110
 #define IDC_OPCIONES_TAMANO_TEXTO  1111
@@ -114,6 +117,26 @@
 #define ID_PAGINA_AGREGAR_IMAGENES 2826
 #define ID_PAGINA_REEMPLAZAR_IMAGEN 2827
 #define ID_RECIENTE_FIRST       2840  // the recent projects, 2840 to 2847
+// Arranging several regions: selection keys, "Organizar" and copy to pages.
+#define ID_SELECCIONAR_TODO     2850
+#define ID_KEY_SHIFT_LEFT       2851
+#define ID_KEY_SHIFT_RIGHT      2852
+#define ID_KEY_SHIFT_UP         2853
+#define ID_KEY_SHIFT_DOWN       2854
+#define ID_KEY_ESCAPE           2855
+#define ID_ORGANIZAR_IZQUIERDA  2856
+#define ID_ORGANIZAR_DERECHA    2857
+#define ID_ORGANIZAR_SUPERIOR   2858
+#define ID_ORGANIZAR_INFERIOR   2859
+#define ID_ORGANIZAR_CENTRO_H   2860
+#define ID_ORGANIZAR_CENTRO_V   2861
+#define ID_ORGANIZAR_ANCHO      2862
+#define ID_ORGANIZAR_ALTO       2863
+#define ID_ORGANIZAR_TAMANO     2864
+#define ID_ORGANIZAR_DISTRIBUIR_H 2865
+#define ID_ORGANIZAR_DISTRIBUIR_V 2866
+#define ID_AJUSTAR_GUIAS        2867
+#define ID_COPIAR_A_PAGINAS     2868
 // Keys of a test run of the pages: leave it, go back, go to the start page.
 #define ID_PRUEBA_SALIR         1070
 #define ID_PRUEBA_ATRAS         1071

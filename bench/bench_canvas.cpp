@@ -92,6 +92,31 @@ void BM_DragStepOnLastRegion(benchmark::State& state) {
 }
 BENCHMARK(BM_DragStepOnLastRegion);
 
+// A group of 100 of the 1000 regions dragged with snapping on: the group
+// moves as one and its lines are looked up among the other 900's.
+void BM_GroupDragStepSnapping(benchmark::State& state) {
+    CrowdedCanvas crowded;
+    crowded.canvas.setSnapping(true);
+    std::vector<int32_t> group;
+    for (int32_t i = 0; i < 100; ++i)
+        group.push_back(i);
+    crowded.canvas.selectRegions(group);
+    const int x = kCellWidth / 2, y = kCellHeight / 2;
+    crowded.canvas.leftDown(x, y, false);
+    benchClock += 1000;
+    int offset = 13;
+    bool moved = false;
+    for (auto _ : state) {
+        CanvasActions actions = crowded.canvas.mouseMove(x + offset, y + offset, true);
+        moved = moved || actions.repaint;
+        benchmark::DoNotOptimize(actions);
+        offset = 13 - offset;
+    }
+    if (!moved || crowded.canvas.selection().size() != 100)
+        state.SkipWithError("the group did not move");
+}
+BENCHMARK(BM_GroupDragStepSnapping);
+
 void BM_ResizeStepOnLastRegion(benchmark::State& state) {
     CrowdedCanvas crowded;
     int x, y;

@@ -53,6 +53,11 @@ set(QUENDA_CORE_SOURCES
   ui/StatusLayout.cpp
   ui/WindowLayout.cpp
   ui/WindowPlace.cpp
+  ui/RegionSelection.cpp
+  ui/RegionGroup.cpp
+  ui/RegionArrange.cpp
+  ui/SnapGuides.cpp
+  ui/RegionCopy.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
 # sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells
@@ -108,6 +113,7 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/VerificandoDlg.cpp
   ui/win32/VerificarDlg.cpp
   ui/win32/VerificarOpcionesDlg.cpp
+  ui/win32/CopiarPaginasDlg.cpp
   win32/Application.cpp
   win32/CommandLine.cpp
   win32/Dialog.cpp
@@ -159,6 +165,10 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/RemoteTrialTest.cpp
   tests/unit/ui/StatusLayoutTest.cpp
   tests/unit/ui/WindowLayoutTest.cpp
+  tests/unit/ui/CanvasEditorSelectionTest.cpp
+  tests/unit/ui/RegionArrangeTest.cpp
+  tests/unit/ui/SnapGuidesTest.cpp
+  tests/unit/ui/RegionCopyTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
 # these files becomes a ctest test (cmake/GuiTests.cmake).

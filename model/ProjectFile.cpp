@@ -350,6 +350,36 @@ std::string printRegion(const Region& region) {
     return printed(document);
 }
 
+std::string printRegions(const std::vector<Region>& regions) {
+    XMLDocument document;
+    for (const Region& region : regions)
+        appendRegion(document, &document, region);
+    return printed(document);
+}
+
+bool parseRegions(const std::string& text, std::vector<Region>& regions) {
+    if (text.size() > kMaxRegionTextBytes || !attributeCountsReasonable(text))
+        return false;
+    try {
+        XMLDocument document;
+        if (document.Parse(text.data(), text.size()) != tinyxml2::XML_SUCCESS || !document.RootElement())
+            return false;
+        std::vector<Region> read;
+        for (const XMLElement* element = document.RootElement(); element; element = element->NextSiblingElement()) {
+            if (std::string(element->Name()) != "region" || !element->FirstChildElement("comando"))
+                return false;
+            bool complete = false;
+            read.push_back(readRegion(element, &complete));
+            if (!complete)
+                return false;
+        }
+        regions = std::move(read);
+        return true;
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+}
+
 // The text comes from outside the program (the clipboard): only a lone
 // `region` element with a command and four readable coordinates is taken.
 bool parseRegion(const std::string& text, Region& region) {

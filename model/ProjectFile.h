@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "Proyecto.h"
 #include "ProyectoException.h"
@@ -38,3 +39,11 @@ std::string printRegion(const Region& region);
 // second root element, no `comando`, coordinates not four integers, more
 // than kMaxRegionTextBytes) is refused: false, and `region` is untouched.
 bool parseRegion(const std::string& text, Region& region);
+
+// Several regions one after the other, each as printRegion writes it; one
+// region gives exactly printRegion's text.
+std::string printRegions(const std::vector<Region>& regions);
+
+// Reads one region or several as printRegions gives them; anything else is
+// refused whole, as parseRegion refuses it: false, and `regions` is untouched.
+bool parseRegions(const std::string& text, std::vector<Region>& regions);

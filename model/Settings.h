@@ -25,6 +25,9 @@ inline constexpr char kIntervaloRecuperacion[] = "IntervaloRecuperacion";
 // The check's smallest button a finger can hit, in picture pixels (number;
 // absent, 0 or beyond the largest allowed: the default).
 inline constexpr char kTamanoMinimoBoton[] = "TamanoMinimoBoton";
+// Whether mouse moves and resizes snap to the other regions and the page
+// (number; absent or not 0: they do).
+inline constexpr char kAjustarAGuias[] = "AjustarAGuias";
 }  // namespace setting
 
 class Settings {

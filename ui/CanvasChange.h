@@ -2,6 +2,7 @@
 // the window tells the editor). Portable.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 
 #include "model/Region.h"
@@ -14,11 +15,12 @@ struct CanvasChange {
     // The page shown is about to be edited (once per drag, key or dialog):
     // the moment to keep it as it was, for undo.
     bool pageAboutToChange = false;
-    // The selection moved, changed size or went to another region or none
-    // (every drag step and key): the selected region in picture pixels,
-    // unset when nothing is selected.
+    // The selection moved, changed size or went to other regions or none
+    // (every drag step and key): the box around the selected regions in
+    // picture pixels, unset when nothing is selected, and how many they are.
     bool selectionChanged = false;
     std::optional<Rect> selection;
+    size_t selectedCount = 0;
     // While the pages are tried, a left click: the region under it, or -1
     // outside every region.
     std::optional<int32_t> tapped;

@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "base/resource.h"
+#include "ui/RegionArrange.h"
+#include "ui/RegionGroup.h"
 
 namespace {
 
@@ -168,7 +170,9 @@ CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::vecto
     actions.releaseCapture = dragZone_ != ZONE_NONE || bandActive();
     lastX_ = lastY_ = -1;
     band_ = Rect{-1, -1, -1, -1};
-    selected_ = -1;
+    selection_.clear();
+    selectingBand_ = false;
+    pressedInGroup_ = -1;
     mode_ = ModoEdicion::NORMAL;
     dragZone_ = ZONE_NONE;
     pageNames_ = pageNames;
@@ -186,7 +190,21 @@ CanvasActions CanvasEditor::selectRegion(int32_t index) {
     CanvasActions actions;
     if (!scaledPage_ || index < 0 || static_cast<size_t>(index) >= scaledPage_->regions().size())
         return actions;
-    selected_ = index;
+    selection_.only(index);
+    actions.repaint = true;
+    return actions;
+}
+
+CanvasActions CanvasEditor::selectRegions(std::vector<int32_t> indices) {
+    CanvasActions actions;
+    if (!scaledPage_)
+        return actions;
+    const int32_t count = static_cast<int32_t>(scaledPage_->regions().size());
+    indices.erase(std::remove_if(indices.begin(), indices.end(),
+                                 [count](int32_t index) { return index < 0 || index >= count; }),
+                  indices.end());
+    selection_.clear();
+    selection_.add(indices);
     actions.repaint = true;
     return actions;
 }
@@ -226,8 +244,10 @@ int CanvasEditor::zoneAt(int32_t index, int32_t x, int32_t y) const {
 
 CanvasCursor CanvasEditor::cursorFor(int32_t index, int32_t x, int32_t y) const {
     if (mode_ != ModoEdicion::NORMAL)
-        return (index == selected_ || selected_ == -1) ? CanvasCursor::Arrow : CanvasCursor::Mode;
-    switch (dragZone_ != ZONE_NONE ? dragZone_ : zoneAt(index, x, y)) {
+        return (index == selected() || selected() == -1) ? CanvasCursor::Arrow : CanvasCursor::Mode;
+    // A selected region of a group moves the group from anywhere on it.
+    const bool inGroup = selection_.size() > 1 && selection_.contains(index);
+    switch (dragZone_ != ZONE_NONE ? dragZone_ : inGroup ? ZONE_MOVE : zoneAt(index, x, y)) {
     case ZONE_MOVE:
         return CanvasCursor::SizeAll;
     case ZONE_TOP:
@@ -247,7 +267,7 @@ CanvasCursor CanvasEditor::cursorFor(int32_t index, int32_t x, int32_t y) const 
     }
 }
 
-CanvasActions CanvasEditor::leftDown(int32_t x, int32_t y, bool ctrl) {
+CanvasActions CanvasEditor::leftDown(int32_t x, int32_t y, bool ctrl, bool shift) {
     CanvasActions actions;
     if (!scaledPage_)
         return actions;
@@ -256,15 +276,16 @@ CanvasActions CanvasEditor::leftDown(int32_t x, int32_t y, bool ctrl) {
     if (dragZone_ != ZONE_NONE)
         endDrag(actions);
     beginGesture();
+    pressedInGroup_ = -1;
+    const bool normal = mode_ == ModoEdicion::NORMAL;
     int32_t i = hitTest(x, y);
     if (i < 0) {
-        selected_ = -1;
-        if (mode_ == ModoEdicion::NORMAL) {
-            band_ = Rect{onPageX(x), onPageY(y), onPageX(x), onPageY(y)};
-            actions.capture = true;
-        } else {
+        if (!(normal && shift))
+            selection_.clear();
+        if (normal)
+            startBand(x, y, shift, actions);
+        else
             actions.repaint = true;
-        }
         return actions;
     }
     if (ctrl) {
@@ -272,37 +293,66 @@ CanvasActions CanvasEditor::leftDown(int32_t x, int32_t y, bool ctrl) {
         return actions;
     }
     actions.cursor = cursorFor(i, x, y);
-    if (selected_ < 0) {
-        selected_ = i;
-        if (mode_ == ModoEdicion::NORMAL)
+    if (normal && shift) {
+        selection_.toggle(i);
+    } else if (selection_.empty()) {
+        selection_.only(i);
+        if (normal)
             beginDrag(x, y, actions);
-    } else if (mode_ != ModoEdicion::NORMAL) {
+    } else if (!normal) {
         applyMode(i);
     } else {
-        selected_ = i;
+        if (selection_.size() > 1 && selection_.contains(i))
+            pressedInGroup_ = i;
+        else
+            selection_.only(i);
         beginDrag(x, y, actions);
     }
     actions.repaint = true;
     return actions;
 }
 
+void CanvasEditor::startBand(int32_t x, int32_t y, bool selecting, CanvasActions& actions) {
+    band_ = Rect{onPageX(x), onPageY(y), onPageX(x), onPageY(y)};
+    selectingBand_ = selecting;
+    actions.capture = true;
+}
+
 // The pointer is captured, as for the rubber band, so that the release ends
 // the drag wherever it happens.
 void CanvasEditor::beginDrag(int32_t x, int32_t y, CanvasActions& actions) {
-    if (selected_ < 0)
+    if (selection_.empty())
         return;
     pressTime_ = clock_();
-    lastX_ = x;
-    lastY_ = y;
-    dragZone_ = zoneAt(selected_, x, y);
+    lastX_ = pressX_ = x;
+    lastY_ = pressY_ = y;
+    dragMoved_ = false;
+    snapSuspended_ = false;
+    dragZone_ = selection_.size() > 1 ? ZONE_MOVE : zoneAt(selected(), x, y);
+    startCanvas_.clear();
+    startPicture_.clear();
+    for (int32_t index : selection_.indices()) {
+        startCanvas_.push_back(regionRect(index));
+        startPicture_.push_back(scaledPage_->pictureCoords(static_cast<size_t>(index)));
+    }
+    if (snapping_) {
+        std::vector<Rect> others;
+        const std::vector<Region>& regions = scaledPage_->regions();
+        for (size_t i = 0; i < regions.size(); ++i)
+            if (!selection_.contains(static_cast<int32_t>(i)))
+                others.push_back(regions[i].coords);
+        snap_.setTargets(others, scaledPage_->pageWidth(), scaledPage_->pageHeight());
+    }
     band_.left = band_.right = -1;
     actions.capture = true;
 }
 
-CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y, bool leftHeld) {
+CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y, bool leftHeld, bool snapSuspended) {
     CanvasActions actions;
     if (!scaledPage_)
         return actions;
+    // Alt once held keeps snapping off until the drag ends.
+    snapSuspended_ = snapSuspended_ || snapSuspended;
     // The button went up where the canvas did not hear it (the capture was
     // taken away): whatever the press began is over.
     if (!leftHeld)
@@ -323,19 +373,29 @@ CanvasActions CanvasEditor::mouseMove(int32_t x, int32_t y, bool leftHeld) {
 }
 
 void CanvasEditor::dragStep(int32_t x, int32_t y, CanvasActions& actions) {
-    if (selected_ < 0 || lastX_ < 0)
+    if (selection_.empty() || lastX_ < 0)
         return;
     // Unsigned difference: right across the wrap of the tick count too.
     uint32_t held = clock_() - pressTime_;
     if (held <= dragDelay_)
         return;
-    Rect r = regionRect(selected_);
+    if (selection_.size() > 1) {
+        groupDragStep(x, y, actions);
+        return;
+    }
+    Rect r = regionRect(selected());
+    // A snapped move is worked out from the press: stepping on from a
+    // snapped place would carry the snap along.
+    const int32_t fromX = snapsNow() && dragZone_ == ZONE_MOVE ? pressX_ : lastX_;
+    const int32_t fromY = snapsNow() && dragZone_ == ZONE_MOVE ? pressY_ : lastY_;
+    if (snapsNow() && dragZone_ == ZONE_MOVE)
+        r = startCanvas_.front();
     switch (dragZone_) {
     case ZONE_MOVE:
-        r.left = plus(r.left, static_cast<int64_t>(x) - lastX_);
-        r.right = plus(r.right, static_cast<int64_t>(x) - lastX_);
-        r.top = plus(r.top, static_cast<int64_t>(y) - lastY_);
-        r.bottom = plus(r.bottom, static_cast<int64_t>(y) - lastY_);
+        r.left = plus(r.left, static_cast<int64_t>(x) - fromX);
+        r.right = plus(r.right, static_cast<int64_t>(x) - fromX);
+        r.top = plus(r.top, static_cast<int64_t>(y) - fromY);
+        r.bottom = plus(r.bottom, static_cast<int64_t>(y) - fromY);
         break;
     case ZONE_TOP: r.top = y; break;
     case ZONE_BOTTOM: r.bottom = y; break;
@@ -349,8 +409,62 @@ void CanvasEditor::dragStep(int32_t x, int32_t y, CanvasActions& actions) {
     }
     lastX_ = x;
     lastY_ = y;
-    if (storeEdit(r))
+    const bool hadGuides = !guides_.empty();
+    guides_.clear();
+    if (snapsNow())
+        snapEdit(r);
+    if (hadGuides || !guides_.empty())
         actions.repaint = true;
+    if (storeEdit(r)) {
+        actions.repaint = true;
+        dragMoved_ = true;
+    }
+}
+
+// Moved from where the group was at the press, so that an edge reached on
+// the way does not leave the regions behind the pointer; one picture
+// offset for all keeps their places relative to each other exactly.
+void CanvasEditor::groupDragStep(int32_t x, int32_t y, CanvasActions& actions) {
+    lastX_ = x;
+    lastY_ = y;
+    const Rect box = RegionGroup::bounds(startCanvas_);
+    Rect shifted{plus(box.left, static_cast<int64_t>(x) - pressX_), plus(box.top, static_cast<int64_t>(y) - pressY_),
+                 plus(box.right, static_cast<int64_t>(x) - pressX_), plus(box.bottom, static_cast<int64_t>(y) - pressY_)};
+    if (!guides_.empty())
+        actions.repaint = true;
+    guides_.clear();
+    if (snapsNow())
+        snapEdit(shifted);
+    if (!guides_.empty())
+        actions.repaint = true;
+    const int64_t dx = RegionGroup::offsetOnPage(box.left, box.right, static_cast<int64_t>(shifted.left) - box.left,
+                                                 scaledPage_->pageWidth());
+    const int64_t dy = RegionGroup::offsetOnPage(box.top, box.bottom, static_cast<int64_t>(shifted.top) - box.top,
+                                                 scaledPage_->pageHeight());
+    const Rect pictureBox = RegionGroup::bounds(startPicture_);
+    const Pagina& page = scaledPage_->page();
+    const int64_t pdx = RegionGroup::offsetOnPage(
+        pictureBox.left, pictureBox.right,
+        static_cast<int64_t>(scaledPage_->toPicture(plus(box.left, dx))) - scaledPage_->toPicture(box.left),
+        page.recordedAncho());
+    const int64_t pdy = RegionGroup::offsetOnPage(
+        pictureBox.top, pictureBox.bottom,
+        static_cast<int64_t>(scaledPage_->toPicture(plus(box.top, dy))) - scaledPage_->toPicture(box.top),
+        page.recordedAlto());
+    const std::vector<int32_t>& indices = selection_.indices();
+    for (size_t k = 0; k < indices.size(); ++k) {
+        const size_t index = static_cast<size_t>(indices[k]);
+        const Rect& s = startCanvas_[k];
+        const Rect& p = startPicture_[k];
+        const Rect canvasRect{plus(s.left, dx), plus(s.top, dy), plus(s.right, dx), plus(s.bottom, dy)};
+        const Rect pictureRect{plus(p.left, pdx), plus(p.top, pdy), plus(p.right, pdx), plus(p.bottom, pdy)};
+        if (canvasRect == regionRect(indices[k]) && pictureRect == scaledPage_->pictureCoords(index))
+            continue;
+        aboutToChange();
+        scaledPage_->setRegionCoords(index, canvasRect, pictureRect);
+        actions.repaint = true;
+        dragMoved_ = true;
+    }
 }
 
 int32_t CanvasEditor::onPageX(int32_t x) const {
@@ -364,18 +478,18 @@ int32_t CanvasEditor::onPageY(int32_t y) const {
 }
 
 Rect CanvasEditor::keptOnPage(const Rect& edited) const {
-    return keptInside(regionRect(selected_), edited, scaledPage_->pageWidth(), scaledPage_->pageHeight());
+    return keptInside(regionRect(selected()), edited, scaledPage_->pageWidth(), scaledPage_->pageHeight());
 }
 
 // The picture rectangle is kept on the page as well: rounding between the
 // two kinds of pixels must not put a picture edge a pixel past the page.
 bool CanvasEditor::storeEdit(const Rect& edited) {
-    const size_t index = static_cast<size_t>(selected_);
+    const size_t index = static_cast<size_t>(selected());
     const Rect canvasRect = keptOnPage(edited);
     const Pagina& page = scaledPage_->page();
     const Rect pictureRect = keptInside(scaledPage_->pictureCoords(index), scaledPage_->pictureFor(index, canvasRect),
                                         page.recordedAncho(), page.recordedAlto());
-    if (canvasRect == regionRect(selected_) && pictureRect == scaledPage_->pictureCoords(index))
+    if (canvasRect == regionRect(selected()) && pictureRect == scaledPage_->pictureCoords(index))
         return false;
     aboutToChange();
     scaledPage_->setRegionCoords(index, canvasRect, pictureRect);
@@ -395,14 +509,58 @@ CanvasActions CanvasEditor::leftUp(int32_t x, int32_t y) {
 
 // An edge dragged past the opposite one would leave a rectangle that no
 // hit test finds again: the corners are put back in order at the end.
+void CanvasEditor::snapEdit(Rect& r) {
+    const bool move = dragZone_ == ZONE_MOVE;
+    const bool left = dragZone_ == ZONE_LEFT || dragZone_ == ZONE_TOP_LEFT || dragZone_ == ZONE_BOTTOM_LEFT;
+    const bool right = dragZone_ == ZONE_RIGHT || dragZone_ == ZONE_TOP_RIGHT || dragZone_ == ZONE_BOTTOM_RIGHT;
+    const bool top = dragZone_ == ZONE_TOP || dragZone_ == ZONE_TOP_LEFT || dragZone_ == ZONE_TOP_RIGHT;
+    const bool bottom = dragZone_ == ZONE_BOTTOM || dragZone_ == ZONE_BOTTOM_LEFT || dragZone_ == ZONE_BOTTOM_RIGHT;
+    if (move || left || right) {
+        const auto snapped = snap_.snapX(move ? SnapGuides::linesAcross(r) : std::vector<int32_t>{left ? r.left : r.right});
+        if (snapped) {
+            if (move || left)
+                r.left = plus(r.left, snapped->shift);
+            if (move || right)
+                r.right = plus(r.right, snapped->shift);
+            addGuide(true, snapped->guide);
+        }
+    }
+    if (move || top || bottom) {
+        const auto snapped = snap_.snapY(move ? SnapGuides::linesAlong(r) : std::vector<int32_t>{top ? r.top : r.bottom});
+        if (snapped) {
+            if (move || top)
+                r.top = plus(r.top, snapped->shift);
+            if (move || bottom)
+                r.bottom = plus(r.bottom, snapped->shift);
+            addGuide(false, snapped->guide);
+        }
+    }
+}
+
+// Across the whole canvas, so that the regions it lines up with show.
+void CanvasEditor::addGuide(bool vertical, int32_t at) {
+    int32_t width, height;
+    canvasSize(width, height);
+    guides_.push_back(vertical ? Rect{at, 0, at, height} : Rect{0, at, width, at});
+}
+
 void CanvasEditor::endDrag(CanvasActions& actions) {
     lastX_ = -1;
     dragZone_ = ZONE_NONE;
     actions.releaseCapture = true;
-    if (selected_ < 0 || scaledPage_->cornersOrdered(static_cast<size_t>(selected_)))
+    if (!guides_.empty()) {
+        guides_.clear();
+        actions.repaint = true;
+    }
+    if (pressedInGroup_ >= 0 && !dragMoved_) {
+        selection_.only(pressedInGroup_);
+        actions.repaint = true;
+    }
+    pressedInGroup_ = -1;
+    if (selection_.size() != 1 || scaledPage_->cornersOrdered(static_cast<size_t>(selected())))
         return;
     aboutToChange();
-    scaledPage_->orderCorners(static_cast<size_t>(selected_));
+    scaledPage_->orderCorners(static_cast<size_t>(selected()));
     actions.repaint = true;
 }
 
@@ -417,12 +575,27 @@ void CanvasEditor::abandonPress(CanvasActions& actions) {
 // A band whose release never came adds nothing.
 void CanvasEditor::dropBand(CanvasActions& actions) {
     band_ = Rect{-1, -1, -1, -1};
+    selectingBand_ = false;
     actions.releaseCapture = true;
     actions.repaint = true;
 }
 
 void CanvasEditor::endBand(int32_t pointerX, int32_t pointerY, CanvasActions& actions) {
     const int32_t x = onPageX(pointerX), y = onPageY(pointerY);
+    if (selectingBand_) {
+        // Every region the band touches, in page order.
+        const Rect swept = cornersInOrder(Rect{band_.left, band_.top, x, y});
+        std::vector<int32_t> touched;
+        const std::vector<Region>& regions = scaledPage_->regions();
+        for (size_t i = 0; i < regions.size(); ++i) {
+            const Rect r = cornersInOrder(regions[i].coords);
+            if (r.left <= swept.right && swept.left <= r.right && r.top <= swept.bottom && swept.top <= r.bottom)
+                touched.push_back(static_cast<int32_t>(i));
+        }
+        selection_.add(touched);
+        dropBand(actions);
+        return;
+    }
     int64_t width = std::llabs(static_cast<int64_t>(band_.left) - x);
     int64_t height = std::llabs(static_cast<int64_t>(band_.top) - y);
     if (width >= kMinBand && height >= kMinBand) {
@@ -444,15 +617,33 @@ CanvasActions CanvasEditor::rightDown(int32_t x, int32_t y) {
 void CanvasEditor::openCommandDialog(int32_t index, CanvasActions& actions) {
     if (!scaledPage_ || index < 0)
         return;
-    selected_ = index;
+    selection_.only(index);
     actions.repaint = true;
     actions.commandDialog = index;
 }
 
 bool CanvasEditor::selectedRegion(Region& region) const {
-    if (!scaledPage_ || selected_ < 0)
+    if (!scaledPage_ || selection_.empty())
         return false;
-    region = scaledPage_->page().regiones.at(static_cast<size_t>(selected_));
+    region = scaledPage_->page().regiones.at(static_cast<size_t>(selected()));
+    return true;
+}
+
+std::vector<Region> CanvasEditor::selectedRegions() const {
+    std::vector<Region> regions;
+    if (scaledPage_)
+        for (int32_t index : selection_.indices())
+            regions.push_back(scaledPage_->page().regiones.at(static_cast<size_t>(index)));
+    return regions;
+}
+
+bool CanvasEditor::selectionBounds(Rect& box) const {
+    if (!scaledPage_ || selection_.empty())
+        return false;
+    std::vector<Rect> rects;
+    for (int32_t index : selection_.indices())
+        rects.push_back(scaledPage_->pictureCoords(static_cast<size_t>(index)));
+    box = RegionGroup::bounds(rects);
     return true;
 }
 
@@ -468,7 +659,31 @@ CanvasActions CanvasEditor::pasteRegion(const Region& region) {
     beginGesture();
     aboutToChange();
     scaledPage_->addPictureRegion(pasted);
-    selected_ = static_cast<int32_t>(scaledPage_->regions().size()) - 1;
+    selection_.only(static_cast<int32_t>(scaledPage_->regions().size()) - 1);
+    actions.repaint = true;
+    return actions;
+}
+
+CanvasActions CanvasEditor::pasteRegions(const std::vector<Region>& regions) {
+    if (regions.size() == 1)
+        return pasteRegion(regions.front());
+    CanvasActions actions;
+    if (!scaledPage_ || regions.empty())
+        return actions;
+    abandonPress(actions);
+    const Pagina& page = scaledPage_->page();
+    std::vector<Rect> copied;
+    for (const Region& region : regions)
+        copied.push_back(region.coords);
+    const std::vector<Rect> placed =
+        RegionGroup::pasted(copied, page.pictureWidth(), page.pictureHeight(), page.regiones, kPasteStep);
+    beginGesture();
+    aboutToChange();
+    selection_.clear();
+    for (size_t i = 0; i < regions.size(); ++i) {
+        scaledPage_->addPictureRegion(Region{placed[i], regions[i].comando});
+        selection_.add({static_cast<int32_t>(scaledPage_->regions().size()) - 1});
+    }
     actions.repaint = true;
     return actions;
 }
@@ -493,6 +708,12 @@ CanvasActions CanvasEditor::command(int commandId) {
         selectMode(commandId, actions);
     else if (commandId == ID_KEY_DELETE)
         deleteSelected(actions);
+    else if (commandId == ID_SELECCIONAR_TODO)
+        selectAll(actions);
+    else if (commandId == ID_KEY_ESCAPE)
+        escape(actions);
+    else if (RegionArrange::regionsNeeded(commandId) > 0)
+        arrange(commandId, actions);
     else
         keyboardCommand(commandId, actions);
     return actions;
@@ -501,13 +722,17 @@ CanvasActions CanvasEditor::command(int commandId) {
 void CanvasEditor::selectMode(int commandId, CanvasActions& actions) {
     modeForCommand(commandId, mode_);
     actions.checkModeCommand = commandId;
+    if (mode_ != ModoEdicion::NORMAL && selection_.size() > 1) {
+        selection_.keepReference();
+        actions.repaint = true;
+    }
 }
 
 // The mode's change is worked out twice, on the canvas and in picture
 // pixels, so that aligned or equalised edges match exactly in both.
 void CanvasEditor::applyMode(int32_t index) {
-    size_t target = static_cast<size_t>(index), reference = static_cast<size_t>(selected_);
-    Rect canvasRect = modeApplied(mode_, regionRect(index), regionRect(selected_));
+    size_t target = static_cast<size_t>(index), reference = static_cast<size_t>(selected());
+    Rect canvasRect = modeApplied(mode_, regionRect(index), regionRect(selected()));
     Rect pictureRect =
         modeApplied(mode_, scaledPage_->pictureCoords(target), scaledPage_->pictureCoords(reference));
     if (canvasRect == regionRect(index) && pictureRect == scaledPage_->pictureCoords(target))
@@ -516,41 +741,152 @@ void CanvasEditor::applyMode(int32_t index) {
     scaledPage_->setRegionCoords(target, canvasRect, pictureRect);
 }
 
+// Arrows move the whole selection, one picture pixel or ten with Shift,
+// at any scale; Ctrl and Ctrl+Shift change the reference alone.
 void CanvasEditor::keyboardCommand(int commandId, CanvasActions& actions) {
-    if (!scaledPage_ || selected_ < 0 || mode_ != ModoEdicion::NORMAL)
+    if (!scaledPage_ || selection_.empty() || mode_ != ModoEdicion::NORMAL)
         return;
-    Rect r = regionRect(selected_);
     switch (commandId) {
-    case ID_KEY_LEFT: r.left = plus(r.left, -1); r.right = plus(r.right, -1); break;
+    case ID_KEY_LEFT: moveSelection(-1, 0, actions); break;
+    case ID_KEY_RIGHT: moveSelection(1, 0, actions); break;
+    case ID_KEY_UP: moveSelection(0, -1, actions); break;
+    case ID_KEY_DOWN: moveSelection(0, 1, actions); break;
+    case ID_KEY_SHIFT_LEFT: moveSelection(-kShiftStep, 0, actions); break;
+    case ID_KEY_SHIFT_RIGHT: moveSelection(kShiftStep, 0, actions); break;
+    case ID_KEY_SHIFT_UP: moveSelection(0, -kShiftStep, actions); break;
+    case ID_KEY_SHIFT_DOWN: moveSelection(0, kShiftStep, actions); break;
+    default: editReference(commandId, actions); break;
+    }
+}
+
+void CanvasEditor::moveSelection(int64_t dx, int64_t dy, CanvasActions& actions) {
+    if (selection_.size() == 1) {
+        const Rect& p = scaledPage_->pictureCoords(static_cast<size_t>(selected()));
+        const Pagina& page = scaledPage_->page();
+        const Rect moved{plus(p.left, dx), plus(p.top, dy), plus(p.right, dx), plus(p.bottom, dy)};
+        if (storePicture(static_cast<size_t>(selected()),
+                         keptInside(p, moved, page.recordedAncho(), page.recordedAlto())))
+            actions.repaint = true;
+        return;
+    }
+    std::vector<Rect> rects;
+    for (int32_t index : selection_.indices())
+        rects.push_back(scaledPage_->pictureCoords(static_cast<size_t>(index)));
+    const Rect box = RegionGroup::bounds(rects);
+    const Pagina& page = scaledPage_->page();
+    dx = RegionGroup::offsetOnPage(box.left, box.right, dx, page.recordedAncho());
+    dy = RegionGroup::offsetOnPage(box.top, box.bottom, dy, page.recordedAlto());
+    if (dx == 0 && dy == 0)
+        return;
+    for (size_t k = 0; k < rects.size(); ++k) {
+        const Rect& p = rects[k];
+        storePicture(static_cast<size_t>(selection_.indices()[k]),
+                     Rect{plus(p.left, dx), plus(p.top, dy), plus(p.right, dx), plus(p.bottom, dy)});
+    }
+    actions.repaint = true;
+}
+
+void CanvasEditor::editReference(int commandId, CanvasActions& actions) {
+    const size_t index = static_cast<size_t>(selected());
+    const Rect was = scaledPage_->pictureCoords(index);
+    Rect r = was;
+    switch (commandId) {
     case ID_KEY_CTRL_LEFT: r.left = plus(r.left, -1); break;
     case ID_KEY_CTRL_SHIFT_LEFT: r.right = plus(r.right, -1); break;
-    case ID_KEY_RIGHT: r.left = plus(r.left, 1); r.right = plus(r.right, 1); break;
     case ID_KEY_CTRL_RIGHT: r.right = plus(r.right, 1); break;
     case ID_KEY_CTRL_SHIFT_RIGHT: r.left = plus(r.left, 1); break;
-    case ID_KEY_UP: r.top = plus(r.top, -1); r.bottom = plus(r.bottom, -1); break;
     case ID_KEY_CTRL_UP: r.top = plus(r.top, -1); break;
     case ID_KEY_CTRL_SHIFT_UP: r.bottom = plus(r.bottom, -1); break;
-    case ID_KEY_DOWN: r.top = plus(r.top, 1); r.bottom = plus(r.bottom, 1); break;
     case ID_KEY_CTRL_DOWN: r.bottom = plus(r.bottom, 1); break;
     case ID_KEY_CTRL_SHIFT_DOWN: r.top = plus(r.top, 1); break;
     default: return;
     }
+    const Pagina& page = scaledPage_->page();
+    r = keptInside(was, r, page.recordedAncho(), page.recordedAlto());
     // Shrinking stops at one pixel, on the canvas and in the picture: a
     // region with crossed corners could never be clicked again.
-    size_t index = static_cast<size_t>(selected_);
-    if (isShrink(commandId) && !(atLeastOnePixel(r) && atLeastOnePixel(scaledPage_->pictureFor(index, r))))
+    if (isShrink(commandId) && !(atLeastOnePixel(r) && atLeastOnePixel(scaledPage_->toCanvas(r))))
         return;
-    if (storeEdit(r))
+    if (storePicture(index, r))
         actions.repaint = true;
 }
 
+// Canvas edges whose picture edge stayed are left alone: converting them
+// anew could shift them by the rounding.
+bool CanvasEditor::storePicture(size_t index, const Rect& picture) {
+    const Rect& was = scaledPage_->pictureCoords(index);
+    if (picture == was)
+        return false;
+    Rect canvasRect = scaledPage_->regions()[index].coords;
+    if (picture.left != was.left)
+        canvasRect.left = scaledPage_->toCanvas(picture.left);
+    if (picture.top != was.top)
+        canvasRect.top = scaledPage_->toCanvas(picture.top);
+    if (picture.right != was.right)
+        canvasRect.right = scaledPage_->toCanvas(picture.right);
+    if (picture.bottom != was.bottom)
+        canvasRect.bottom = scaledPage_->toCanvas(picture.bottom);
+    aboutToChange();
+    scaledPage_->setRegionCoords(index, canvasRect, picture);
+    return true;
+}
+
 void CanvasEditor::deleteSelected(CanvasActions& actions) {
-    if (!scaledPage_ || selected_ < 0 || mode_ != ModoEdicion::NORMAL)
+    if (!scaledPage_ || selection_.empty() || mode_ != ModoEdicion::NORMAL)
         return;
     aboutToChange();
-    scaledPage_->removeRegion(static_cast<size_t>(selected_));
-    selected_ = -1;
+    // From the last index down, so that the ones still to go keep theirs.
+    std::vector<int32_t> doomed = selection_.indices();
+    std::sort(doomed.rbegin(), doomed.rend());
+    for (int32_t index : doomed)
+        scaledPage_->removeRegion(static_cast<size_t>(index));
+    selection_.clear();
     actions.repaint = true;
+}
+
+void CanvasEditor::selectAll(CanvasActions& actions) {
+    if (!scaledPage_ || mode_ != ModoEdicion::NORMAL)
+        return;
+    abandonPress(actions);
+    selection_.clear();
+    for (size_t i = 0; i < scaledPage_->regions().size(); ++i)
+        selection_.add({static_cast<int32_t>(i)});
+    actions.repaint = true;
+}
+
+// A drag goes back to where it began, a band draws or selects nothing;
+// with neither under way the selection goes.
+void CanvasEditor::escape(CanvasActions& actions) {
+    if (!scaledPage_)
+        return;
+    if (dragZone_ != ZONE_NONE) {
+        const std::vector<int32_t>& indices = selection_.indices();
+        for (size_t k = 0; k < indices.size() && k < startCanvas_.size(); ++k)
+            if (startCanvas_[k] != regionRect(indices[k]) ||
+                startPicture_[k] != scaledPage_->pictureCoords(static_cast<size_t>(indices[k])))
+                scaledPage_->setRegionCoords(static_cast<size_t>(indices[k]), startCanvas_[k], startPicture_[k]);
+        dragMoved_ = true;  // the press was no click
+        endDrag(actions);
+        actions.repaint = true;
+    } else if (bandActive()) {
+        dropBand(actions);
+    } else if (!selection_.empty()) {
+        selection_.clear();
+        actions.repaint = true;
+    }
+}
+
+// One rule in picture pixels; the canvas follows.
+void CanvasEditor::arrange(int commandId, CanvasActions& actions) {
+    if (!scaledPage_ || mode_ != ModoEdicion::NORMAL || selection_.size() < RegionArrange::regionsNeeded(commandId))
+        return;
+    std::vector<Rect> rects;
+    for (int32_t index : selection_.indices())
+        rects.push_back(scaledPage_->pictureCoords(static_cast<size_t>(index)));
+    const std::vector<Rect> arranged = RegionArrange::arranged(commandId, rects);
+    for (size_t k = 0; k < arranged.size(); ++k)
+        if (storePicture(static_cast<size_t>(selection_.indices()[k]), arranged[k]))
+            actions.repaint = true;
 }
 
 void CanvasEditor::aboutToChange() {
@@ -572,6 +908,8 @@ void CanvasEditor::canvasSize(int32_t& width, int32_t& height) const {
 
 void CanvasEditor::paintPlan(PaintPlan& plan) const {
     plan.outlines.clear();
+    plan.thick.clear();
+    plan.guides.clear();
     plan.hasInverted = false;
     plan.info = plan.bits = nullptr;
     plan.width = plan.height = 0;
@@ -584,8 +922,13 @@ void CanvasEditor::paintPlan(PaintPlan& plan) const {
     plan.height = picture.height();
     for (const Region& region : scaledPage_->regions())
         plan.outlines.push_back(region.coords);
-    if (selected_ >= 0) {
-        plan.hasInverted = true;
-        plan.inverted = regionRect(selected_);
+    plan.guides = guides_;
+    for (int32_t index : selection_.indices()) {
+        if (index == selected()) {
+            plan.hasInverted = true;
+            plan.inverted = regionRect(index);
+        } else {
+            plan.thick.push_back(regionRect(index));
+        }
     }
 }

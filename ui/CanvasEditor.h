@@ -14,6 +14,8 @@
 #include "ui/PaginaEscalada.h"
 #include "model/Region.h"
 #include "ui/ModoEdicion.h"
+#include "ui/RegionSelection.h"
+#include "ui/SnapGuides.h"
 
 // The pointer shapes the canvas uses; Mode is the current mode's own shape.
 enum class CanvasCursor { None, Arrow, SizeNS, SizeWE, SizeNESW, SizeNWSE, SizeAll, Mode };
@@ -49,7 +51,8 @@ struct CanvasActions {
 };
 
 // What one paint draws: the picture at (0, 0), then an XOR outline per
-// region, then the selected region inverted.
+// region, then the reference region inverted and the other selected ones
+// with a thick outline.
 struct PaintPlan {
     const void* info = nullptr;  // BITMAPINFO of the scaled picture
     const void* bits = nullptr;  // its bottom-up rows
@@ -58,6 +61,9 @@ struct PaintPlan {
     std::vector<Rect> outlines;
     bool hasInverted = false;
     Rect inverted;
+    std::vector<Rect> thick;
+    // What a drag snapped to: vertical and horizontal lines across the canvas.
+    std::vector<Rect> guides;
 };
 
 struct ScaleChoice {
@@ -82,6 +88,7 @@ public:
     static const int32_t kMinHeight = 200;
     static const int32_t kNear = 5;
     static const int32_t kMinBand = 10;
+    static const int32_t kShiftStep = 10;  // picture pixels a Shift+arrow moves
 
     // `clock` gives a 32-bit millisecond tick count that wraps; `dragDelay` is
     // how long a press must be held before a region follows the pointer.
@@ -98,9 +105,12 @@ public:
     // `pageNames` are offered by the command dialog as jump targets.
     CanvasActions setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames);
 
-    CanvasActions leftDown(int32_t x, int32_t y, bool ctrl);
-    // `leftHeld`: the left button is down during this move.
-    CanvasActions mouseMove(int32_t x, int32_t y, bool leftHeld);
+    // Shift adds a region to the selection or takes it out, and on empty
+    // picture draws a band that selects what it touches.
+    CanvasActions leftDown(int32_t x, int32_t y, bool ctrl, bool shift = false);
+    // `leftHeld`: the left button is down during this move; `snapSuspended`:
+    // Alt is held, and the drag under way snaps to nothing from now on.
+    CanvasActions mouseMove(int32_t x, int32_t y, bool leftHeld, bool snapSuspended = false);
     CanvasActions leftUp(int32_t x, int32_t y);
     CanvasActions rightDown(int32_t x, int32_t y);
     CanvasActions command(int commandId);
@@ -108,12 +118,29 @@ public:
     // Selects region `index` of the page shown, as a click would; an index
     // the page does not have leaves the selection as it is.
     CanvasActions selectRegion(int32_t index);
+    // Selects the regions at `indices` (the first is the reference); those
+    // the page does not have, and repeats, are left out.
+    CanvasActions selectRegions(std::vector<int32_t> indices);
 
     // The selected region in picture pixels; false when none is selected.
     bool selectedRegion(Region& region) const;
+    // Every selected region in picture pixels, reference first.
+    std::vector<Region> selectedRegions() const;
+    // The box around the selected regions in picture pixels; false when
+    // none is selected.
+    bool selectionBounds(Rect& box) const;
     // Adds `region` (picture pixels) to the page shown where pastePlacement
     // puts it, and selects it; nothing without a page.
     CanvasActions pasteRegion(const Region& region);
+    // Several regions keep their places relative to each other: the group
+    // is put on the picture and stepped away from twins as one. All of them
+    // end up selected. One region goes where pasteRegion puts it.
+    CanvasActions pasteRegions(const std::vector<Region>& regions);
+
+    // Whether mouse moves and resizes snap to the other regions and the
+    // page (off until the window says otherwise).
+    void setSnapping(bool on) { snapping_ = on; }
+    bool snapping() const { return snapping_; }
 
     // Called after the command dialog of `index` ended with OK.
     void setRegionCommand(int32_t index, const Comando& comando);
@@ -127,10 +154,15 @@ public:
 
     PaginaEscalada* scaledPage() const { return scaledPage_.get(); }
     const std::vector<std::string>& pageNames() const { return pageNames_; }
-    int32_t selected() const { return selected_; }
+    // The reference region, -1 when nothing is selected.
+    int32_t selected() const { return selection_.reference(); }
+    // The selected regions, reference first.
+    const std::vector<int32_t>& selection() const { return selection_.indices(); }
     ModoEdicion mode() const { return mode_; }
     int dragZone() const { return dragZone_; }
     bool bandActive() const { return band_.left != -1; }
+    // The band under way selects regions instead of drawing one.
+    bool selectingBand() const { return selectingBand_; }
     const Rect& band() const { return band_; }
     uint32_t dragDelay() const { return dragDelay_; }
 
@@ -148,6 +180,22 @@ private:
     void applyMode(int32_t index);
     void keyboardCommand(int commandId, CanvasActions& actions);
     void deleteSelected(CanvasActions& actions);
+    void selectAll(CanvasActions& actions);
+    void escape(CanvasActions& actions);
+    void arrange(int commandId, CanvasActions& actions);
+    // The selection moved by (dx, dy) picture pixels, kept on the page as one.
+    void moveSelection(int64_t dx, int64_t dy, CanvasActions& actions);
+    // A key's edit of the reference alone, in picture pixels.
+    void editReference(int commandId, CanvasActions& actions);
+    void groupDragStep(int32_t x, int32_t y, CanvasActions& actions);
+    void startBand(int32_t x, int32_t y, bool selecting, CanvasActions& actions);
+    bool snapsNow() const { return snapping_ && !snapSuspended_; }
+    // The edges the drag moves meet a line within reach, and the guide shows it.
+    void snapEdit(Rect& r);
+    void addGuide(bool vertical, int32_t at);
+    // Writes region `index` as `picture`; its canvas edges follow those
+    // that changed. False when nothing changed.
+    bool storePicture(size_t index, const Rect& picture);
     // A point, or an edit of the selected region, kept on the page.
     int32_t onPageX(int32_t x) const;
     int32_t onPageY(int32_t y) const;
@@ -162,7 +210,20 @@ private:
     uint32_t dragDelay_;
     std::vector<std::string> pageNames_;
     std::unique_ptr<PaginaEscalada> scaledPage_;
-    int32_t selected_ = -1;
+    RegionSelection selection_;
+    bool selectingBand_ = false;
+    // A selected region pressed in a group: alone selected if no move follows.
+    int32_t pressedInGroup_ = -1;
+    bool dragMoved_ = false;
+    int32_t pressX_ = -1;
+    int32_t pressY_ = -1;
+    // The selection's rectangles when the drag began, to move from and to put back.
+    std::vector<Rect> startCanvas_;
+    std::vector<Rect> startPicture_;
+    bool snapping_ = false;
+    bool snapSuspended_ = false;
+    SnapGuides snap_;
+    std::vector<Rect> guides_;
     ModoEdicion mode_ = ModoEdicion::NORMAL;
     Rect band_{-1, -1, -1, -1};
     int dragZone_ = ZONE_NONE;

@@ -13,6 +13,8 @@ using E = ProjectEditor;
 // The page items reach up to the first key's id.
 const int kPageItems = ID_KEY_LEFT - ID_PAGE_FIRST;
 const int kKeys = ID_KEY_DELETE - ID_KEY_LEFT + 1;
+const int kShiftKeys = ID_KEY_SHIFT_DOWN - ID_KEY_SHIFT_LEFT + 1;
+const int kArrangeItems = ID_ORGANIZAR_DISTRIBUIR_V - ID_ORGANIZAR_IZQUIERDA + 1;
 
 // The edit modes go to the canvas; their texts come with the modes.
 CommandRow modeRow(int index) {
@@ -39,7 +41,7 @@ std::vector<CommandRow> makeRows() {
         {ID_EDITAR_COPIAR, 1, A::Always, false, kOnMenu, &E::copyRegion},
         {ID_EDITAR_PEGAR, 1, A::PageShown, false, kOnMenu, &E::pasteRegion},
         {ID_PROBAR_MANDO, 1, A::WithPages, true, kOnMenu, &E::toggleTrial},
-        {ID_PRUEBA_SALIR, 1, A::OnlyTrying, true, 0, &E::leaveTrial},
+        {ID_PRUEBA_SALIR, 1, A::Always, true, 0, &E::escape},
         {ID_PRUEBA_ATRAS, 1, A::OnlyTrying, true, 0, &E::trialBack},
         {ID_PRUEBA_INICIO, 1, A::OnlyTrying, true, 0, &E::trialHome},
         {ID_PAGINA_AGREGAR, 1, A::NotBlank, false, kOnMenuAndToolbar | kMenuAlwaysOffered, &E::addPage,
@@ -51,6 +53,12 @@ std::vector<CommandRow> makeRows() {
         {ID_PAGINA_REEMPLAZAR_IMAGEN, 1, A::WithPages, false, kOnMenu, &E::replacePicture},
         {ID_PAGE_FIRST, kPageItems, A::ExistingPage, true, kOnMenu, &E::showPage},
         {ID_AYUDA, 1, A::Always, true, kOnMenu, &E::help},
+        {ID_SELECCIONAR_TODO, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
+        {ID_KEY_SHIFT_LEFT, kShiftKeys, A::Always, false, 0, &E::passToCanvas},
+        // Greyed by the window while the selection is too small for them.
+        {ID_ORGANIZAR_IZQUIERDA, kArrangeItems, A::PageShown, false, kOnMenu, &E::passToCanvas},
+        {ID_AJUSTAR_GUIAS, 1, A::Always, false, kOnMenu, &E::toggleSnapping},
+        {ID_COPIAR_A_PAGINAS, 1, A::WithPages, false, kOnMenu, &E::copyToPages},
     };
     for (int i = 0; i < kModeCount; ++i)
         rows.push_back(modeRow(i));

@@ -22,6 +22,8 @@ struct EditorActions {
     std::optional<int> selectRegion;
     // A command the canvas carries out itself (edit modes and keys).
     std::optional<int> canvasCommand;
+    // Snapping was turned on or off.
+    std::optional<bool> snapping;
     // ---- the test run of the pages ----
     bool trialStarted = false;
     // The run ended: the page edited before comes back in `modeAfterTrial`.

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Region.h"
 #include "ui/PaginaForm.h"
 #include "ui/PictureImport.h"
 
@@ -81,6 +82,10 @@ public:
     virtual void transferOverNetwork(Proyecto& project) = 0;
     virtual void copySelectedRegion() = 0;
     virtual void pasteRegion() = 0;
+    // The regions selected on the canvas, in picture pixels.
+    virtual std::vector<Region> selectedRegions() = 0;
+    // The pages of `project` (all but `shown`) to copy regions to; none when cancelled.
+    virtual std::vector<size_t> choosePagesToCopyTo(const Proyecto& project, size_t shown) = 0;
     virtual void showAbout() = 0;
     // An error titled as every error is.
     virtual void showError(const std::string& text) = 0;

@@ -1,5 +1,7 @@
 #include "ui/ProjectDocument.h"
 
+#include <algorithm>
+
 #include "model/FileAccess.h"
 #include "model/PictureCache.h"
 #include "model/Proyecto.h"
@@ -7,6 +9,7 @@
 #include "base/resource.h"
 #include "ui/CommandTable.h"
 #include "ui/PaginaForm.h"
+#include "ui/RegionCopy.h"
 
 namespace {
 
@@ -270,6 +273,15 @@ void ProjectDocument::scaleToPictures(const std::vector<size_t>& indices) {
 void ProjectDocument::shownPageAboutToChange() {
     if (shown_ >= 0)
         history_.recordPageChange(*project_, static_cast<size_t>(shown_));
+}
+
+void ProjectDocument::copyToPages(const std::vector<Region>& regions, const std::vector<size_t>& pages) {
+    if (regions.empty() || pages.empty())
+        return;
+    history_.recordPagesChange(*project_, static_cast<size_t>(std::max(shown_, 0)));
+    for (size_t index : pages)
+        if (index < project_->paginas.size())
+            RegionCopy::copyOnto(regions, *project_->paginas[index]);
 }
 
 bool ProjectDocument::undo() {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "model/EditHistory.h"
+#include "model/Region.h"
 #include "ui/CommandTable.h"
 #include "ui/PictureImport.h"
 #include "ui/ModoEdicion.h"
@@ -99,6 +100,8 @@ public:
     void scaleToPictures(const std::vector<size_t>& pages);
     // The canvas is about to edit the page shown (regions, commands).
     void shownPageAboutToChange();
+    // `regions` copied onto the pages at `pages`, as one undo step.
+    void copyToPages(const std::vector<Region>& regions, const std::vector<size_t>& pages);
     // Undoes (redoes) one step and shows the page it concerned, or the start
     // page when it concerned none; false with nothing to undo (redo).
     bool undo();

@@ -2,6 +2,7 @@
 
 #include "model/FileAccess.h"
 #include "model/ProjectCheck.h"
+#include "model/Settings.h"
 #include "model/Proyecto.h"
 #include "base/resource.h"
 #include "ui/CanvasChange.h"
@@ -16,7 +17,8 @@ bool isProjectFile(const std::string& path) {
 
 }  // namespace
 
-ProjectEditor::ProjectEditor(EditorPrompts& prompts, Settings& settings) : prompts_(prompts), recent_(settings) {
+ProjectEditor::ProjectEditor(EditorPrompts& prompts, Settings& settings)
+    : prompts_(prompts), settings_(settings), recent_(settings) {
     document_.showStartPage();
 }
 
@@ -322,6 +324,19 @@ EditorActions ProjectEditor::pasteRegion(int) {
     return EditorActions();
 }
 
+EditorActions ProjectEditor::copyToPages(int) {
+    if (!document_.shownPage())
+        return EditorActions();
+    const std::vector<Region> regions = prompts_.selectedRegions();
+    if (regions.empty())
+        return EditorActions();
+    const std::vector<size_t> pages =
+        prompts_.choosePagesToCopyTo(document_.project(), static_cast<size_t>(document_.shownIndex()));
+    if (pages.empty())
+        return EditorActions();
+    return change([&] { document_.copyToPages(regions, pages); });
+}
+
 EditorActions ProjectEditor::passToCanvas(int commandId) {
     EditorActions done;
     done.canvasCommand = commandId;
@@ -356,6 +371,24 @@ EditorActions ProjectEditor::toggleTrial(int) {
 EditorActions ProjectEditor::leaveTrial(int) {
     EditorActions done;
     endTrial(done);
+    return done;
+}
+
+EditorActions ProjectEditor::escape(int) {
+    if (document_.trial())
+        return leaveTrial(ID_PRUEBA_SALIR);
+    return passToCanvas(ID_KEY_ESCAPE);
+}
+
+bool ProjectEditor::snapping() const {
+    uint32_t on = 1;
+    return !settings_.readNumber(setting::kAjustarAGuias, on) || on != 0;
+}
+
+EditorActions ProjectEditor::toggleSnapping(int) {
+    EditorActions done;
+    done.snapping = !snapping();
+    settings_.writeNumber(setting::kAjustarAGuias, *done.snapping ? 1 : 0);
     return done;
 }
 

@@ -89,9 +89,15 @@ public:
     EditorActions redo(int);
     EditorActions copyRegion(int);
     EditorActions pasteRegion(int);
+    EditorActions copyToPages(int);
     EditorActions help(int);
     EditorActions toggleTrial(int);
     EditorActions leaveTrial(int);
+    // Escape: ends a test run of the pages, else goes to the canvas.
+    EditorActions escape(int);
+    // Snapping on or off, kept in the settings (on unless turned off).
+    EditorActions toggleSnapping(int);
+    bool snapping() const;
     EditorActions trialBack(int);
     EditorActions trialHome(int);
     EditorActions showPage(int commandId);
@@ -115,6 +121,7 @@ private:
     EditorActions change(const std::function<void()>& edit);
 
     EditorPrompts& prompts_;
+    Settings& settings_;
     ProjectDocument document_;
     RecentProjects recent_;
     std::vector<std::string> recentShown_;

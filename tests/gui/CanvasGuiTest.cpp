@@ -5,6 +5,8 @@
 // read back from the saved project file.
 #include "tests/gui/GuiTest.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -13,6 +15,7 @@
 #include "win32/Application.h"
 #include "model/Pagina.h"
 #include "model/Proyecto.h"
+#include "model/Settings.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/PaginaWindow.h"
 
@@ -30,11 +33,13 @@ std::ostream& operator<<(std::ostream& out, const Box& box) {
 }
 
 // The main window with a project "Casa" of one page "Inicio" showing a
-// width x height picture with the given regions, saved to casa.xml.
+// width x height picture with the given regions (and a page "Salon" without
+// any when asked), saved to casa.xml. Drags snap to nothing unless asked.
 struct Scene {
-    Scene(int width, int height, const std::vector<Box>& regions) {
+    Scene(int width, int height, const std::vector<Box>& regions, bool secondPage = false, bool snapping = false) {
         std::string picture = folder.path("inicio.png");
         writeTestPicture(picture, width, height);
+        Settings::current().writeNumber(setting::kAjustarAGuias, snapping ? 1 : 0);
         window = createMainWindow();
         auto page = std::make_unique<Pagina>();
         page->nombre = "Inicio";
@@ -50,6 +55,12 @@ struct Scene {
         project->instalacion = "Casa";
         project->archivo = folder.path("casa.xml");
         project->addPage(std::move(page));
+        if (secondPage) {
+            auto salon = std::make_unique<Pagina>();
+            salon->nombre = "Salon";
+            salon->setImagen(width, height, picture);
+            project->addPage(std::move(salon));
+        }
         window->replaceProject(std::move(project));
         pumpFor(150);
         canvas = window->canvas().hwnd();
@@ -427,7 +438,7 @@ GUI_TEST(Canvas, LargePictureIsHalvedAndEditsAreStoredInPicturePixels) {
     typeKey(VK_RIGHT);
     std::vector<Box> saved = scene.savedRegions();
     GUI_REQUIRE(saved.size() == 1);
-    GUI_CHECK_EQ(saved[0], (Box{103, 50, 302, 151}));  // two picture pixels across, nothing else
+    GUI_CHECK_EQ(saved[0], (Box{102, 50, 301, 151}));  // one picture pixel across, at any scale
 }
 
 // ---- a crowded page --------------------------------------------------------------
@@ -531,4 +542,62 @@ GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
     GUI_CHECK(menuItemEnabled(main, ID_PAGINA_ELIMINAR));
     for (const auto& page : window->document().project().paginas)
         GUI_CHECK(page->regiones[0].coords == (Rect{100, 100, 200, 160}));
+}
+
+// ---- several regions -------------------------------------------------------------
+
+GUI_TEST(Canvas, BandSelectionMovesByKeysAndIsSaved) {
+    Scene scene(640, 400, {{100, 100, 150, 150}, {200, 100, 250, 150}, {400, 300, 450, 350}});
+    moveTo(scene.canvas, 90, 90);
+    key(VK_SHIFT, 0);
+    mouseButton(MOUSEEVENTF_LEFTDOWN);
+    moveTo(scene.canvas, 260, 160);
+    mouseButton(MOUSEEVENTF_LEFTUP);
+    key(VK_SHIFT, KEYEVENTF_KEYUP);
+    typeKey(VK_RIGHT, false, true);  // ten
+    typeKey(VK_DOWN);                // one
+    char status[128] = "";
+    SendMessageA(GetDlgItem(scene.window->hwnd(), IDC_STATUSBAR), SB_GETTEXTA, 1, reinterpret_cast<LPARAM>(status));
+    GUI_CHECK_EQ(std::string(status), std::string("(2)  x 110  y 101  ancho 150  alto 50"));  // count and box
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 3);
+    GUI_CHECK_EQ(saved[0], (Box{110, 101, 160, 151}));
+    GUI_CHECK_EQ(saved[1], (Box{210, 101, 260, 151}));
+    GUI_CHECK_EQ(saved[2], (Box{400, 300, 450, 350}));
+}
+
+GUI_TEST(Canvas, ArrangeCommandFromTheMenuLinesUpTheSelection) {
+    Scene scene(640, 400, {{100, 100, 150, 150}, {200, 120, 250, 170}, {300, 80, 330, 90}});
+    typeKey('A', true);
+    SendMessageA(scene.window->hwnd(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(GetMenu(scene.window->hwnd())), 0);
+    GUI_CHECK(menuItemEnabled(scene.window->hwnd(), ID_ORGANIZAR_DISTRIBUIR_H));
+    sendCommand(scene.window->hwnd(), ID_ORGANIZAR_INFERIOR);  // as the "Organizar" menu does
+    pumpFor(100);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 3);
+    GUI_CHECK_EQ(saved[0], (Box{100, 100, 150, 150}));
+    GUI_CHECK_EQ(saved[1], (Box{200, 100, 250, 150}));
+    GUI_CHECK_EQ(saved[2], (Box{300, 140, 330, 150}));
+}
+
+GUI_TEST(Canvas, CopyToPagesPutsTheSelectionOnTheCheckedPage) {
+    Scene scene(640, 400, {{100, 100, 150, 150}, {200, 100, 250, 150}}, true);
+    click(scene.canvas, 120, 120);
+    Answerer answerer;
+    answerer.on("Copiar a p\xE1ginas")
+        .run([](HWND dialog) {
+            LVITEMA item = {};
+            item.stateMask = LVIS_STATEIMAGEMASK;
+            item.state = INDEXTOSTATEIMAGEMASK(2);  // checked
+            SendMessageA(GetDlgItem(dialog, IDC_COPIAR_PAGINAS_LISTA), LVM_SETITEMSTATE, 0,
+                         reinterpret_cast<LPARAM>(&item));
+        })
+        .click(IDOK);
+    answerer.start();
+    sendCommand(scene.window->hwnd(), ID_COPIAR_A_PAGINAS);
+    GUI_REQUIRE(answerer.finish());
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 3);
+    GUI_CHECK_EQ(saved[2], (Box{100, 100, 150, 150}));  // on "Salon", after the first page's two
+    GUI_CHECK(scene.savedFile().find("Salon") < scene.savedFile().rfind("100, 100, 150, 150"));
 }

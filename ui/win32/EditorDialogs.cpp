@@ -10,6 +10,7 @@
 #include "transfer/win32/TransferirDlg.h"
 #include "ui/EditorActions.h"
 #include "ui/PictureChoice.h"
+#include "ui/win32/CopiarPaginasDlg.h"
 #include "ui/win32/HelpText.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/PaginaDlg.h"
@@ -163,10 +164,10 @@ void EditorDialogs::transferOverNetwork(Proyecto& project) {
 }
 
 void EditorDialogs::copySelectedRegion() {
-    Region selected;
-    if (!window_.canvas().editor().selectedRegion(selected))
+    const std::vector<Region> selected = window_.canvas().editor().selectedRegions();
+    if (selected.empty())
         return;
-    if (!putRegionText(owner(), printRegion(selected)))
+    if (!putRegionText(owner(), printRegions(selected)))
         MessageBoxA(owner(), "No se pudo copiar la regi\xF3n al portapapeles", kError, MB_ICONERROR);
     window_.updateClipboardItems();
 }
@@ -175,13 +176,24 @@ void EditorDialogs::copySelectedRegion() {
 // refused whole, and the page stays as it was.
 void EditorDialogs::pasteRegion() {
     std::string text;
-    Region region;
-    if (!clipboardRegionText(owner(), text) || !parseRegion(text, region)) {
+    std::vector<Region> regions;
+    if (!clipboardRegionText(owner(), text) || !parseRegions(text, regions)) {
         MessageBoxA(owner(), "El portapapeles no contiene una regi\xF3n", kError, MB_ICONERROR);
         return;
     }
-    window_.canvas().pasteRegion(region);
+    window_.canvas().pasteRegions(regions);
     window_.updateClipboardItems();
+}
+
+std::vector<Region> EditorDialogs::selectedRegions() {
+    return window_.canvas().editor().selectedRegions();
+}
+
+std::vector<size_t> EditorDialogs::choosePagesToCopyTo(const Proyecto& project, size_t shown) {
+    CopiarPaginasDlg dialog(owner(), project.pageNames(), shown);
+    if (dialog.runModal() != IDOK)
+        return {};
+    return dialog.pages;
 }
 
 void EditorDialogs::showAbout() {

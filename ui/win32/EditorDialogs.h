@@ -41,6 +41,8 @@ public:
     void transferOverNetwork(Proyecto& project) override;
     void copySelectedRegion() override;
     void pasteRegion() override;
+    std::vector<Region> selectedRegions() override;
+    std::vector<size_t> choosePagesToCopyTo(const Proyecto& project, size_t shown) override;
     void showAbout() override;
     void showError(const std::string& text) override;
     void showHelp() override;

@@ -72,6 +72,7 @@ void rebuildRecentItems(HMENU bar, const std::vector<std::string>& paths) {
 void updateCommandStates(HMENU bar, const Toolbar& toolbar, const ProjectDocument& document) {
     enableMenuHolding(bar, ID_MODO_NORMAL, document.editMenuEnabled());
     enableMenuHolding(bar, ID_PAGINA_AGREGAR, document.pageMenuEnabled());
+    enableMenuHolding(bar, ID_ORGANIZAR_IZQUIERDA, document.isEnabled(ID_ORGANIZAR_IZQUIERDA));
     for (const CommandRow& row : commandTable()) {
         if (row.count != 1)
             continue;

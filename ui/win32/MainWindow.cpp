@@ -11,6 +11,7 @@
 #include "model/win32/WidePath.h"
 #include "base/resource.h"
 #include "ui/ModoEdicion.h"
+#include "ui/RegionArrange.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/FileDialog.h"
 #include "ui/win32/MainMenus.h"
@@ -37,6 +38,9 @@ MainWindow::MainWindow(const std::string& recoveryFolder)
     restoreWindowPlacement(hwnd());
     rebuildRecentItems(GetMenu(hwnd()), editor_.recentShown());
     canvas_.reset(new PaginaWindow(toolbar_.height(), this, *this));
+    EditorActions snapping;
+    snapping.snapping = editor_.snapping();
+    apply(snapping);
     showDocument();
     HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
@@ -89,6 +93,10 @@ void MainWindow::apply(const EditorActions& done) {
         SetWindowTextA(hwnd(), document().title().c_str());
     if (done.canvasCommand)
         PostMessageA(canvas_->hwnd(), WM_COMMAND, MAKEWPARAM(*done.canvasCommand, 0), 0);
+    if (done.snapping) {
+        canvas_->setSnapping(*done.snapping);
+        CheckMenuItem(GetMenu(hwnd()), ID_AJUSTAR_GUIAS, MF_BYCOMMAND | (*done.snapping ? MF_CHECKED : MF_UNCHECKED));
+    }
     doRecoveryWork(done.recovery);
     if (done.close)
         onClose();
@@ -136,6 +144,14 @@ void MainWindow::updateClipboardItems() {
     HMENU menu = GetMenu(hwnd());
     EnableMenuItem(menu, ID_EDITAR_COPIAR, MF_BYCOMMAND | (canCopy ? MF_ENABLED : MF_GRAYED));
     EnableMenuItem(menu, ID_EDITAR_PEGAR, MF_BYCOMMAND | (canPaste ? MF_ENABLED : MF_GRAYED));
+    const size_t selectedCount = canvas_ ? canvas_->editor().selection().size() : 0;
+    for (int id = ID_ORGANIZAR_IZQUIERDA; id <= ID_ORGANIZAR_DISTRIBUIR_V; ++id) {
+        const bool enough = document().isEnabled(id) && selectedCount >= RegionArrange::regionsNeeded(id);
+        EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enough ? MF_ENABLED : MF_GRAYED));
+    }
+    const bool otherPages = document().project().paginas.size() > 1;
+    const bool canCopyToPages = document().isEnabled(ID_COPIAR_A_PAGINAS) && selectedCount > 0 && otherPages;
+    EnableMenuItem(menu, ID_COPIAR_A_PAGINAS, MF_BYCOMMAND | (canCopyToPages ? MF_ENABLED : MF_GRAYED));
 }
 
 // The canvas reports what changed; the title, the check marks, the status
@@ -148,7 +164,7 @@ void MainWindow::canvasChanged(const CanvasChange& change) {
         statusBar_.setMode(modeInfo(*change.mode).titleText);
     }
     if (change.selectionChanged)
-        statusBar_.setSelection(change.selection ? &*change.selection : nullptr);
+        statusBar_.setSelection(change.selection ? &*change.selection : nullptr, change.selectedCount);
     if (change.resized)
         fitToCanvas();
 }
@@ -297,6 +313,10 @@ LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM) {
 }
 
 LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Alt held to drag without snapping: letting it go opens no menu.
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU && lParam == 0 && canvas_ &&
+        canvas_->takeAltDrag())
+        return 0;
     // Logging off or shutting down ends the project as closing does; work
     // the user chose to drop is not copied again meanwhile.
     if (message == WM_QUERYENDSESSION) {

@@ -51,6 +51,7 @@ PaginaWindow::PaginaWindow(int y, Window* parent, CanvasObserver& observer)
         modeCursors_[i] = resource ? LoadCursorA(instanceHandle, MAKEINTRESOURCEA(resource)) : nullptr;
     }
     outlinePen_ = createOutlinePen();
+    thickPen_ = CreatePen(PS_INSIDEFRAME, 3, RGB(255, 255, 255));
     editor_.setBeforeChange([this] {
         CanvasChange change;
         change.pageAboutToChange = true;
@@ -62,6 +63,8 @@ PaginaWindow::PaginaWindow(int y, Window* parent, CanvasObserver& observer)
 PaginaWindow::~PaginaWindow() {
     if (outlinePen_)
         DeleteObject(outlinePen_);
+    if (thickPen_)
+        DeleteObject(thickPen_);
 }
 
 void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
@@ -75,8 +78,12 @@ void PaginaWindow::selectRegion(int32_t index) {
     guarded([&] { perform(editor_.selectRegion(index)); });
 }
 
-void PaginaWindow::pasteRegion(const Region& region) {
-    guarded([&] { perform(editor_.pasteRegion(region)); });
+void PaginaWindow::selectRegions(const std::vector<int32_t>& indices) {
+    guarded([&] { perform(editor_.selectRegions(indices)); });
+}
+
+void PaginaWindow::pasteRegions(const std::vector<Region>& regions) {
+    guarded([&] { perform(editor_.pasteRegions(regions)); });
 }
 
 // The client area takes the scaled picture's size; the border goes around it.
@@ -101,6 +108,10 @@ LRESULT PaginaWindow::onPaint(HDC dc, PAINTSTRUCT) {
             drawOutlines(dc, flashedOutlines_, flashedRegion_ ? &*flashedRegion_ : nullptr);
         else
             drawOutlines(dc, plan_.outlines, plan_.hasInverted ? &plan_.inverted : nullptr);
+        if (!trying_) {
+            drawThickOutlines(dc, plan_.thick);
+            drawGuides(dc, plan_.guides);
+        }
     });
     return 0;
 }
@@ -122,6 +133,33 @@ void PaginaWindow::drawOutlines(HDC dc, const std::vector<Rect>& outlines, const
     SelectObject(dc, oldPen);
 }
 
+// XOR as every outline, so that it shows on any picture.
+void PaginaWindow::drawThickOutlines(HDC dc, const std::vector<Rect>& outlines) {
+    if (outlines.empty())
+        return;
+    HGDIOBJ oldPen = SelectObject(dc, thickPen_);
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    int oldMix = SetROP2(dc, R2_XORPEN);
+    for (const Rect& r : outlines)
+        Rectangle(dc, r.left, r.top, r.right, r.bottom);
+    SetROP2(dc, oldMix);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+}
+
+void PaginaWindow::drawGuides(HDC dc, const std::vector<Rect>& guides) {
+    if (guides.empty())
+        return;
+    HGDIOBJ oldPen = SelectObject(dc, outlinePen_);
+    int oldMix = SetROP2(dc, R2_XORPEN);
+    for (const Rect& line : guides) {
+        MoveToEx(dc, line.left, line.top, nullptr);
+        LineTo(dc, line.right, line.bottom);
+    }
+    SetROP2(dc, oldMix);
+    SelectObject(dc, oldPen);
+}
+
 LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
     if (trying_) {
         guarded([&] {
@@ -131,7 +169,8 @@ LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
         });
         return 0;
     }
-    guarded([&] { perform(editor_.leftDown(x, y, (keys & MK_CONTROL) != 0)); });
+    altDrag_ = false;  // an Alt of an earlier drag whose release never came
+    guarded([&] { perform(editor_.leftDown(x, y, (keys & MK_CONTROL) != 0, (keys & MK_SHIFT) != 0)); });
     return 0;
 }
 
@@ -148,8 +187,13 @@ LRESULT PaginaWindow::onRButtonDown(int x, int y, WPARAM) {
 }
 
 LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM keys) {
-    if (!trying_)
-        guarded([&] { perform(editor_.mouseMove(x, y, (keys & MK_LBUTTON) != 0)); });
+    if (trying_)
+        return 0;
+    // Alt held while dragging suspends snapping for that step.
+    const bool alt = GetKeyState(VK_MENU) < 0;
+    if (alt && editor_.dragZone() != ZONE_NONE)
+        altDrag_ = true;
+    guarded([&] { perform(editor_.mouseMove(x, y, (keys & MK_LBUTTON) != 0, alt)); });
     return 0;
 }
 
@@ -157,6 +201,12 @@ LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
     if (!trying_)
         guarded([&] { perform(editor_.command(LOWORD(wParam))); });
     return 0;
+}
+
+bool PaginaWindow::takeAltDrag() {
+    const bool taken = altDrag_;
+    altDrag_ = false;
+    return taken;
 }
 
 // ---- trying the pages ---------------------------------------------------------
@@ -254,11 +304,13 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
     if (actions.checkModeCommand)
         change.mode = editor_.mode();
     change.resized = resized;
-    Region selected;
-    if (editor_.selectedRegion(selected))
-        change.selection = selected.coords;
-    change.selectionChanged = !(change.selection == toldSelection_);
+    Rect box;
+    if (editor_.selectionBounds(box))
+        change.selection = box;
+    change.selectedCount = editor_.selection().size();
+    change.selectionChanged = !(change.selection == toldSelection_) || change.selectedCount != toldCount_;
     toldSelection_ = change.selection;
+    toldCount_ = change.selectedCount;
     if (change.mode || change.resized || change.selectionChanged)
         observer_.canvasChanged(change);
 }

@@ -26,8 +26,15 @@ public:
 
     // Selects region `index` of the page shown and repaints.
     void selectRegion(int32_t index);
-    // Adds `region` (picture pixels) to the page shown, selected.
-    void pasteRegion(const Region& region);
+    // Selects the regions at `indices` of the page shown, the first as the reference.
+    void selectRegions(const std::vector<int32_t>& indices);
+    // Adds `regions` (picture pixels) to the page shown, selected.
+    void pasteRegions(const std::vector<Region>& regions);
+
+    void setSnapping(bool on) { editor_.setSnapping(on); }
+    // True once after a drag during which Alt was held: its release is to
+    // open no menu.
+    bool takeAltDrag();
 
     // While the pages are tried the canvas edits nothing and hides the
     // outlines; a left click is reported as a tap.
@@ -52,6 +59,8 @@ private:
     void perform(const CanvasActions& actions, bool resized = false);
     void drawBand(const Rect& erased, const Rect& drawn);
     void drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted);
+    void drawThickOutlines(HDC dc, const std::vector<Rect>& outlines);
+    void drawGuides(HDC dc, const std::vector<Rect>& guides);
     void flash(std::vector<Rect> outlines, const Rect* inverted);
     void stopFlash();
     void openCommandDialog(int32_t index);
@@ -62,9 +71,12 @@ private:
     CanvasObserver& observer_;
     CanvasEditor editor_;
     HPEN outlinePen_;
+    HPEN thickPen_;  // the selected regions besides the reference
     HCURSOR sizeNS_, sizeWE_, sizeNESW_, sizeNWSE_, sizeAll_, arrow_;
     HCURSOR modeCursors_[kModeCount];
     std::optional<Rect> toldSelection_;  // the selection the observer last heard of
+    size_t toldCount_ = 0;
+    bool altDrag_ = false;
     PaintPlan plan_;  // kept between paints so that its storage is reused
     bool trying_ = false;
     std::vector<Rect> flashedOutlines_;

@@ -22,11 +22,12 @@ const UINT_PTR kMessageTool = 1;
 // Long messages wrap in the tooltip at this width (96 DPI).
 const int kTipWidth = 400;
 
-std::string selectionText(const Rect& region) {
+// Several regions are counted, in brackets, before their box.
+std::string selectionText(const Rect& region, size_t count) {
     const int32_t left = std::min(region.left, region.right), top = std::min(region.top, region.bottom);
     const int32_t width = std::max(region.left, region.right) - left;
     const int32_t height = std::max(region.top, region.bottom) - top;
-    return "x " + std::to_string(left) + "  y " + std::to_string(top) + "  ancho " + std::to_string(width) +
+    return (count > 1 ? "(" + std::to_string(count) + ")  " : std::string()) + "x " + std::to_string(left) + "  y " + std::to_string(top) + "  ancho " + std::to_string(width) +
            "  alto " + std::to_string(height);
 }
 
@@ -35,7 +36,8 @@ std::string selectionText(const Rect& region) {
 std::string longestSelectionText(uint32_t pictureSide) {
     const size_t digits = std::min<size_t>(9, std::max<size_t>(3, std::to_string(pictureSide).size()));
     const int32_t number = std::stoi(std::string(digits, '8'));
-    return selectionText(Rect{number, number, 2 * number, 2 * number});
+    // Pages hold tens of regions; a longer count may cut the end of the text.
+    return selectionText(Rect{number, number, 2 * number, 2 * number}, 88);
 }
 
 }  // namespace
@@ -73,8 +75,8 @@ void StatusBar::setMode(const char* modeText) {
     setPart(StatusLayout::kMode, modeText);
 }
 
-void StatusBar::setSelection(const Rect* region) {
-    setPart(StatusLayout::kSelection, region ? selectionText(*region) : std::string());
+void StatusBar::setSelection(const Rect* box, size_t count) {
+    setPart(StatusLayout::kSelection, box ? selectionText(*box, count) : std::string());
 }
 
 void StatusBar::setPictureSize(uint32_t width, uint32_t height) {

@@ -23,8 +23,9 @@ public:
     // A child of `parent` along its bottom edge, with id IDC_STATUSBAR.
     void create(HWND parent);
     void setMode(const char* modeText);
-    // The selected region in picture pixels, or null when none is selected.
-    void setSelection(const Rect* region);
+    // The box around the `count` selected regions in picture pixels, or
+    // null when none is selected.
+    void setSelection(const Rect* box, size_t count);
     // The shown page's picture size (0 x 0 without one): the selection
     // part is as wide as its longest text for that picture.
     void setPictureSize(uint32_t width, uint32_t height);

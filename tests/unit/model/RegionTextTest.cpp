@@ -53,3 +53,19 @@ TEST(RegionText, BadOrForeignTextIsRefusedAndChangesNothing) {
         EXPECT_EQ(sampleRegion(), region);
     }
 }
+
+TEST(RegionText, SeveralRegionsFollowEachOtherAndOneIsTheSingleText) {
+    Region first = sampleRegion(), second = sampleRegion();
+    second.coords = Rect{1, 2, 3, 4};
+    second.comando.codigo = "luz2";
+    EXPECT_EQ(printRegion(first), printRegions({first}));
+    const std::string text = printRegions({first, second});
+    EXPECT_EQ(0u, text.find(printRegion(first)));
+    EXPECT_NE(std::string::npos, text.find(printRegion(second), printRegion(first).size()));
+    std::vector<Region> read;
+    ASSERT_TRUE(parseRegions(text, read));
+    EXPECT_EQ((std::vector<Region>{first, second}), read);
+    EXPECT_TRUE(parseRegions(printRegion(second), read) && read == std::vector<Region>{second});
+    for (const std::string& refused : {text + "<pagina/>", std::string("<region/>"), std::string("")})
+        EXPECT_FALSE(parseRegions(refused, read) || read != std::vector<Region>{second}) << refused;
+}

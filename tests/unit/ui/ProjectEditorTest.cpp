@@ -41,6 +41,8 @@ struct ScriptedPrompts : EditorPrompts {
     bool saves = true;
     bool forgetsVanished = true;
     std::vector<std::string> existing;  // files of the recent list still there
+    std::vector<Region> selected;         // on the canvas
+    std::vector<size_t> copyTargets;      // pages chosen to copy to
     std::vector<std::string> asked;
 
     // Keeps what was asked and gives `answer`.
@@ -95,6 +97,10 @@ struct ScriptedPrompts : EditorPrompts {
     void transferOverNetwork(Proyecto&) override {}
     void copySelectedRegion() override {}
     void pasteRegion() override {}
+    std::vector<Region> selectedRegions() override { return selected; }
+    std::vector<size_t> choosePagesToCopyTo(const Proyecto&, size_t shown) override {
+        return ask("copy to pages from " + std::to_string(shown), copyTargets);
+    }
     void showAbout() override {}
     void showError(const std::string& text) override { asked.push_back("error " + text); }
     void showHelp() override {}
@@ -221,6 +227,8 @@ TEST(ProjectEditor, ATestRunBlocksEveryEdit) {
     EXPECT_TRUE(scene.editor.command(ID_PRUEBA_SALIR).menusChanged);
     EXPECT_FALSE(scene.editor.document().trial());
     EXPECT_EQ(*scene.editor.command(ID_KEY_LEFT).canvasCommand, ID_KEY_LEFT);
+    // Outside a test run Escape is the canvas's, to cancel a drag or the selection.
+    EXPECT_EQ(*scene.editor.command(ID_PRUEBA_SALIR).canvasCommand, ID_KEY_ESCAPE);
 }
 
 // One project file opens; anything else is taken as pictures, and with no
@@ -245,4 +253,28 @@ TEST(ProjectEditor, DroppedFilesGoWhereTheyBelong) {
         scene.editor.drop(row.paths, row.unreadable);
         EXPECT_EQ(joined(scene.prompts.asked), row.asked) << row.paths[0];
     }
+}
+
+// The selected regions go to the pages chosen in one undo step; Cancel
+// changes nothing. Snapping is on until turned off, and stays so.
+TEST(ProjectEditor, CopyToPagesIsOneStepAndSnappingIsRemembered) {
+    Scene scene;
+    Region region;
+    region.coords = Rect{1, 2, 3, 4};
+    region.comando.codigo = "luz";
+    scene.prompts.selected = {region, region};
+    scene.prompts.copyTargets = {1};
+    EXPECT_TRUE(scene.editor.command(ID_COPIAR_A_PAGINAS).documentChanged);
+    EXPECT_EQ(joined(scene.prompts.asked), "copy to pages from 0");
+    const Proyecto& project = scene.editor.document().project();
+    EXPECT_EQ(project.paginas[1]->regiones, (std::vector<Region>{region, region}));
+    scene.editor.command(ID_DESHACER);
+    EXPECT_TRUE(scene.editor.document().project().paginas[1]->regiones.empty());
+    scene.prompts.copyTargets.clear();
+    EXPECT_FALSE(scene.editor.command(ID_COPIAR_A_PAGINAS).documentChanged);
+
+    EXPECT_TRUE(scene.editor.snapping());
+    EXPECT_EQ(scene.editor.command(ID_AJUSTAR_GUIAS).snapping, std::optional<bool>(false));
+    EXPECT_FALSE(ProjectEditor(scene.prompts, scene.settings).snapping());
+    EXPECT_EQ(scene.editor.command(ID_AJUSTAR_GUIAS).snapping, std::optional<bool>(true));
 }
