@@ -114,6 +114,8 @@
 #define ID_PAGINA_AGREGAR_IMAGENES 2826
 #define ID_PAGINA_REEMPLAZAR_IMAGEN 2827
 #define ID_RECIENTE_FIRST       2840  // the recent projects, 2840 to 2847
+// The handover document, exported from the file menu.
+#define ID_EXPORTAR_DOCUMENTACION 2910
 // Keys of a test run of the pages: leave it, go back, go to the start page.
 #define ID_PRUEBA_SALIR         1070
 #define ID_PRUEBA_ATRAS         1071

@@ -51,6 +51,7 @@ std::vector<CommandRow> makeRows() {
         {ID_PAGINA_REEMPLAZAR_IMAGEN, 1, A::WithPages, false, kOnMenu, &E::replacePicture},
         {ID_PAGE_FIRST, kPageItems, A::ExistingPage, true, kOnMenu, &E::showPage},
         {ID_AYUDA, 1, A::Always, true, kOnMenu, &E::help},
+        {ID_EXPORTAR_DOCUMENTACION, 1, A::WithPages, true, kOnMenu, &E::exportDocumentation},
     };
     for (int i = 0; i < kModeCount; ++i)
         rows.push_back(modeRow(i));
