@@ -188,6 +188,7 @@ set(QUENDA_GUI_TEST_SOURCES
   tests/gui/TransferGuiDevice.cpp
   tests/gui/TransferGuiTest.cpp
   tests/gui/WindowGuiTest.cpp
+  tests/gui/HandoverGuiTest.cpp
 )
 # Unit tests of the Windows-only code (Windows, run under Wine).
 set(QUENDA_WINDOWS_TEST_SOURCES

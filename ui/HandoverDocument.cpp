@@ -44,7 +44,7 @@ const char kStyle[] =
     "section.mapa{break-before:page;break-after:page}\n"
     "section.mapa svg.mapa{width:100%;max-width:none}\n"
     "section.pagina{break-before:page}\n"
-    ".imagen{break-inside:avoid;width:min(100%,calc(55vh * var(--proporcion)))}\n"
+    ".imagen{break-inside:avoid;width:min(100%,calc(45vh * var(--proporcion)))}\n"
     "tr{break-inside:avoid}\n"
     "a{color:inherit;text-decoration:none}\n"
     "}\n"
@@ -79,7 +79,7 @@ size_t regionCount(const Proyecto& project) {
 
 std::string titleBlock(const Proyecto& project, const std::string& projectFile, const std::string& date) {
     return "<header>\n<h1>" + text(project.instalacion.empty() ? "Instalaci\xF3n sin nombre" : project.instalacion) +
-           "</h1>\n<dl class=\"datos\">\n<dt>" + text("Documentaci\xF3n del proyecto") + "</dt><dd>" +
+           "</h1>\n<dl class=\"datos\">\n<dt>" + text("Archivo del proyecto") + "</dt><dd>" +
            text(projectFile) + "</dd>\n<dt>Fecha</dt><dd>" + text(date) + "</dd>\n<dt>" + text("P\xE1ginas") +
            "</dt><dd>" + std::to_string(project.paginas.size()) + "</dd>\n<dt>Regiones</dt><dd>" +
            std::to_string(regionCount(project)) + "</dd>\n</dl>\n</header>\n";

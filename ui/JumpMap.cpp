@@ -14,7 +14,7 @@ const int32_t kBoxWidth = 168;
 const int32_t kBoxHeight = 44;
 const int32_t kGap = 28;      // a gap between rows or columns without lanes
 const int32_t kLane = 6;      // what each arrow running along a gap adds to it
-const int32_t kCaption = 26;  // the band's title
+const int32_t kCaption = 22;  // the band's title, at its foot, below every lane
 const size_t kMaxColumns = 5;
 const size_t kShownNameLength = 22;  // longer names are cut; the tooltip has them whole
 
@@ -147,7 +147,7 @@ JumpMap::JumpMap(const Proyecto& project, const JumpGraph& graph) {
     const bool hasBand = !apart.empty();
     std::vector<int32_t> channelTop(rows.size() + 2, 0), channelHeight(rows.size() + 1);
     for (size_t k = 0; k <= rows.size(); ++k) {
-        channelHeight[k] = kGap + channelLanes[k] * kLane + (hasBand && k == firstApartRow ? kCaption : 0);
+        channelHeight[k] = kGap + channelLanes[k] * kLane + (hasBand && k == rows.size() ? kCaption : 0);
         channelTop[k + 1] = channelTop[k] + channelHeight[k] + kBoxHeight;
     }
     std::vector<int32_t> gutterLeft(columns + 1, 0);
@@ -216,7 +216,7 @@ std::string JumpMap::svg(const Proyecto& project) const {
     if (bandTop_ >= 0)
         out += "<rect class=\"banda\" x=\"0\" y=\"" + number(bandTop_) + "\" width=\"" + number(width_) +
                "\" height=\"" + number(height_ - bandTop_) + "\"/>\n<text class=\"banda\" x=\"10\" y=\"" +
-               number(bandTop_ + 18) + "\">" +
+               number(height_ - 9) + "\">" +
                HtmlText::escaped("Fuera del recorrido desde la p\xE1gina inicial") + "</text>\n";
     for (const MapArrow& arrow : arrows_) {
         out += std::string("<polyline class=\"") + (arrow.startCommandOnly ? "salto inicial" : "salto") +
