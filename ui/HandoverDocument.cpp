@@ -37,7 +37,7 @@ const char kStyle[] =
     ".imagen text{fill:#fff;font-weight:bold;text-anchor:middle;dominant-baseline:central}\n"
     "table{border-collapse:collapse;width:100%}th,td{border:1px solid #999;padding:.3em .5em;text-align:left;"
     "vertical-align:top}\n"
-    "th{background:#e9f0fa}td.numero{text-align:center;font-weight:bold}\n"
+    "th{background:#e9f0fa}td.numero{text-align:center;font-weight:bold}td.posicion{white-space:nowrap}\n"
     ".aviso{color:#8a5200;font-weight:bold}\n"
     "@media print{\n"
     "body{max-width:none;padding:0}\n"
@@ -126,7 +126,7 @@ std::string regionTable(const Proyecto& project, size_t page) {
     std::string out = "<table>\n<thead><tr><th>" + text("N\xBA") + "</th><th>" + text("Qu\xE9 hace") +
                       "</th><th>" + text("Posici\xF3n") + "</th></tr></thead>\n<tbody>\n";
     for (const HandoverRow& row : rows)
-        out += "<tr><td class=\"numero\">" + std::to_string(row.number) + "</td><td>" + text(row.what) + "</td><td>" +
+        out += "<tr><td class=\"numero\">" + std::to_string(row.number) + "</td><td>" + text(row.what) + "</td><td class=\"posicion\">" +
                text(row.where) + "</td></tr>\n";
     return out + "</tbody>\n</table>\n";
 }

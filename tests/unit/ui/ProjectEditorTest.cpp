@@ -259,13 +259,8 @@ TEST(ProjectEditor, DroppedFilesGoWhereTheyBelong) {
 // The handover document goes where the user says, as an .html file; one
 // that is there already is replaced only on Yes; a written one may be opened.
 TEST(ProjectEditor, TheDocumentIsWrittenWhereChosenAndReplacedOnlyOnYes) {
-    struct Row {
-        const char* chosen;
-        bool there;
-        bool replaces;
-        const char* asked;
-        bool written;
-    };
+    // The name typed, whether a document is there, the answer, what was asked.
+    struct Row { const char* chosen; bool there, replaces; const char* asked; bool written; };
     const Row rows[] = {
         {"", false, false, "document casa.html", false},
         {"C:\\entrega", false, false, "document casa.html; done C:\\entrega.html; open C:\\entrega.html", true},
