@@ -78,7 +78,10 @@ std::string HandoverExport::write(const Proyecto& project, const std::string& do
         auto copied = copies.find(source);
         if (copied == copies.end()) {
             const std::string name = copyName(i);
-            if (!copyMakingFolders(files, source, folder + separatorOf(documentPath) + name))
+            const std::string copy = folder + separatorOf(documentPath) + name;
+            // A picture of an earlier export used by the project is there already.
+            const bool inPlace = equalIgnoringCase(source, copy);
+            if (!inPlace && !copyMakingFolders(files, source, copy))
                 return "No se pudo copiar la imagen " + page.imagen + " en " + folder;
             copied = copies.emplace(source, name).first;
         }

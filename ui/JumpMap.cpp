@@ -83,6 +83,144 @@ std::string shownName(const std::string& name) {
     return name.substr(0, kShownNameLength - 1) + "\x85";  // an ellipsis
 }
 
+// The pages on a grid: the layers from the start in walking order, each cut
+// into rows of at most `columns` boxes, then the pages set apart; rows
+// shorter than the grid are centred.
+struct Grid {
+    std::vector<std::vector<size_t>> rows;
+    size_t columns = 1;
+    size_t firstApartRow = 0;
+    std::vector<size_t> rowOf;
+    std::vector<size_t> columnOf;
+};
+
+Grid gridOf(size_t count, size_t start, const std::vector<Edge>& edges) {
+    std::vector<int> layer;
+    const std::vector<size_t> order = walkFromStart(count, start, edges, layer);
+    std::vector<size_t> apart;
+    for (size_t i = 0; i < count; ++i)
+        if (layer[i] < 0)
+            apart.push_back(i);
+    std::vector<size_t> layerSizes(static_cast<size_t>(layer[order.back()]) + 1, 0);
+    for (size_t page : order)
+        ++layerSizes[static_cast<size_t>(layer[page])];
+    Grid grid;
+    grid.columns = std::min(kMaxColumns, std::max(*std::max_element(layerSizes.begin(), layerSizes.end()), apart.size()));
+    for (size_t begin = 0; begin < order.size();) {
+        size_t end = begin;
+        while (end < order.size() && layer[order[end]] == layer[order[begin]])
+            ++end;
+        appendRows(std::vector<size_t>(order.begin() + static_cast<long>(begin), order.begin() + static_cast<long>(end)),
+                   grid.columns, grid.rows);
+        begin = end;
+    }
+    grid.firstApartRow = grid.rows.size();
+    appendRows(apart, grid.columns, grid.rows);
+    grid.rowOf.resize(count);
+    grid.columnOf.resize(count);
+    for (size_t r = 0; r < grid.rows.size(); ++r)
+        for (size_t i = 0; i < grid.rows[r].size(); ++i) {
+            grid.rowOf[grid.rows[r][i]] = r;
+            grid.columnOf[grid.rows[r][i]] = (grid.columns - grid.rows[r].size()) / 2 + i;
+        }
+    return grid;
+}
+
+// Each arrow's route, its lanes, and its place among the arrows leaving
+// and entering its boxes.
+struct Routing {
+    std::vector<Route> routes;
+    std::vector<int> channelLanes;  // lanes taken in each channel
+    std::vector<int> gutterLanes;   // and in each gutter
+    std::vector<int> exitIndex, entryIndex;
+    std::vector<int> outgoing, incoming;  // arrows per page
+};
+
+Routing routingOf(const Grid& grid, const std::vector<Edge>& edges) {
+    Routing routing;
+    routing.channelLanes.assign(grid.rows.size() + 1, 0);
+    routing.gutterLanes.assign(grid.columns + 1, 0);
+    routing.outgoing.assign(grid.rowOf.size(), 0);
+    routing.incoming.assign(grid.rowOf.size(), 0);
+    for (const Edge& edge : edges) {
+        Route route;
+        routing.exitIndex.push_back(routing.outgoing[edge.from]++);
+        routing.entryIndex.push_back(routing.incoming[edge.to]++);
+        const size_t a = grid.rowOf[edge.from], b = grid.rowOf[edge.to];
+        route.exitChannel = a + 1;
+        route.exitLane = routing.channelLanes[a + 1]++;
+        if (b != a + 1) {
+            const size_t fromColumn = grid.columnOf[edge.from], toColumn = grid.columnOf[edge.to];
+            route.gutter = static_cast<int>(fromColumn <= toColumn ? toColumn : toColumn + 1);
+            route.gutterLane = routing.gutterLanes[static_cast<size_t>(route.gutter)]++;
+            route.entryChannel = b;
+            route.entryLane = routing.channelLanes[b]++;
+        }
+        routing.routes.push_back(route);
+    }
+    return routing;
+}
+
+// Where rows, columns and lanes lie: each gap grows with the lanes along it,
+// and the last one also holds the band's title.
+class Geometry {
+public:
+    Geometry(const Grid& grid, const Routing& routing, bool hasBand) : routing_(routing) {
+        const size_t rows = grid.rows.size();
+        channelTop_.assign(rows + 2, 0);
+        channelHeight_.assign(rows + 1, 0);
+        for (size_t k = 0; k <= rows; ++k) {
+            channelHeight_[k] = kGap + routing.channelLanes[k] * kLane + (hasBand && k == rows ? kCaption : 0);
+            channelTop_[k + 1] = channelTop_[k] + channelHeight_[k] + kBoxHeight;
+        }
+        gutterLeft_.assign(grid.columns + 1, 0);
+        for (size_t g = 1; g <= grid.columns; ++g)
+            gutterLeft_[g] = gutterLeft_[g - 1] + kGap + routing.gutterLanes[g - 1] * kLane + kBoxWidth;
+        width_ = columnX(grid.columns);  // the end of the last gutter
+        height_ = channelTop_[rows] + channelHeight_[rows];
+    }
+    int32_t columnX(size_t column) const {
+        return gutterLeft_[column] + kGap + routing_.gutterLanes[column] * kLane;
+    }
+    int32_t rowY(size_t row) const { return channelTop_[row] + channelHeight_[row]; }
+    int32_t laneY(size_t channel, int lane) const { return channelTop_[channel] + kGap / 2 + lane * kLane; }
+    int32_t laneX(int gutter, int lane) const {
+        return gutterLeft_[static_cast<size_t>(gutter)] + kGap / 2 + lane * kLane;
+    }
+    // Just below the lanes of channel `channel`.
+    int32_t below(size_t channel) const { return laneY(channel, routing_.channelLanes[channel]); }
+    int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
+
+private:
+    const Routing& routing_;
+    std::vector<int32_t> channelTop_, channelHeight_, gutterLeft_;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+};
+
+MapArrow arrowOf(const Edge& edge, const Route& route, const MapBox& source, const MapBox& target, int32_t exitX,
+                 int32_t entryX, const Geometry& geometry) {
+    MapArrow arrow;
+    arrow.from = edge.from;
+    arrow.to = edge.to;
+    arrow.startCommandOnly = edge.startCommandOnly;
+    const int32_t exitY = geometry.laneY(route.exitChannel, route.exitLane);
+    arrow.points.push_back(MapPoint{exitX, source.y + source.height});
+    arrow.points.push_back(MapPoint{exitX, exitY});
+    if (route.gutter >= 0) {
+        const int32_t gutterX = geometry.laneX(route.gutter, route.gutterLane);
+        const int32_t entryY = geometry.laneY(route.entryChannel, route.entryLane);
+        arrow.points.push_back(MapPoint{gutterX, exitY});
+        arrow.points.push_back(MapPoint{gutterX, entryY});
+        arrow.points.push_back(MapPoint{entryX, entryY});
+    } else {
+        arrow.points.push_back(MapPoint{entryX, exitY});
+    }
+    arrow.points.push_back(MapPoint{entryX, target.y});
+    return arrow;
+}
+
 }  // namespace
 
 JumpMap::JumpMap(const Proyecto& project, const JumpGraph& graph) {
@@ -90,120 +228,30 @@ JumpMap::JumpMap(const Proyecto& project, const JumpGraph& graph) {
     if (count == 0)
         return;
     const std::vector<Edge> edges = distinctEdges(graph);
-    std::vector<int> layer;
-    const std::vector<size_t> order = walkFromStart(count, graph.startPage(), edges, layer);
-    std::vector<size_t> apart;
-    for (size_t i = 0; i < count; ++i)
-        if (layer[i] < 0)
-            apart.push_back(i);
-
-    std::vector<size_t> layerSizes(static_cast<size_t>(layer[order.back()]) + 1, 0);
-    for (size_t page : order)
-        ++layerSizes[static_cast<size_t>(layer[page])];
-    const size_t widest = std::max(*std::max_element(layerSizes.begin(), layerSizes.end()), apart.size());
-    const size_t columns = std::min(kMaxColumns, widest);
-
-    std::vector<std::vector<size_t>> rows;
-    for (size_t begin = 0; begin < order.size();) {
-        size_t end = begin;
-        while (end < order.size() && layer[order[end]] == layer[order[begin]])
-            ++end;
-        appendRows(std::vector<size_t>(order.begin() + static_cast<long>(begin), order.begin() + static_cast<long>(end)),
-                   columns, rows);
-        begin = end;
-    }
-    const size_t firstApartRow = rows.size();
-    appendRows(apart, columns, rows);
-
-    std::vector<size_t> rowOf(count), columnOf(count);
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t i = 0; i < rows[r].size(); ++i) {
-            rowOf[rows[r][i]] = r;
-            columnOf[rows[r][i]] = (columns - rows[r].size()) / 2 + i;
-        }
-
-    // Lanes first: the gaps grow with the arrows that run along them.
-    std::vector<int> channelLanes(rows.size() + 1, 0), gutterLanes(columns + 1, 0);
-    std::vector<int> outgoing(count, 0), incoming(count, 0);
-    std::vector<int> exitIndex(edges.size()), entryIndex(edges.size());
-    std::vector<Route> routes(edges.size());
-    for (size_t e = 0; e < edges.size(); ++e) {
-        const Edge& edge = edges[e];
-        Route& route = routes[e];
-        exitIndex[e] = outgoing[edge.from]++;
-        entryIndex[e] = incoming[edge.to]++;
-        const size_t a = rowOf[edge.from], b = rowOf[edge.to];
-        route.exitChannel = a + 1;
-        route.exitLane = channelLanes[a + 1]++;
-        if (b == a + 1)
-            continue;
-        const size_t fromColumn = columnOf[edge.from], toColumn = columnOf[edge.to];
-        route.gutter = static_cast<int>(fromColumn <= toColumn ? toColumn : toColumn + 1);
-        route.gutterLane = gutterLanes[static_cast<size_t>(route.gutter)]++;
-        route.entryChannel = b;
-        route.entryLane = channelLanes[b]++;
-    }
-
-    const bool hasBand = !apart.empty();
-    std::vector<int32_t> channelTop(rows.size() + 2, 0), channelHeight(rows.size() + 1);
-    for (size_t k = 0; k <= rows.size(); ++k) {
-        channelHeight[k] = kGap + channelLanes[k] * kLane + (hasBand && k == rows.size() ? kCaption : 0);
-        channelTop[k + 1] = channelTop[k] + channelHeight[k] + kBoxHeight;
-    }
-    std::vector<int32_t> gutterLeft(columns + 1, 0);
-    for (size_t g = 1; g <= columns; ++g)
-        gutterLeft[g] = gutterLeft[g - 1] + kGap + gutterLanes[g - 1] * kLane + kBoxWidth;
-    auto columnX = [&](size_t c) { return gutterLeft[c] + kGap + gutterLanes[c] * kLane; };
-    auto rowY = [&](size_t r) { return channelTop[r] + channelHeight[r]; };
-    auto laneY = [&](size_t channel, int lane) { return channelTop[channel] + kGap / 2 + lane * kLane; };
-    auto laneX = [&](int gutter, int lane) { return gutterLeft[static_cast<size_t>(gutter)] + kGap / 2 + lane * kLane; };
-
-    width_ = gutterLeft[columns] + kGap + gutterLanes[columns] * kLane;
-    height_ = channelTop[rows.size()] + channelHeight[rows.size()];
+    const Grid grid = gridOf(count, graph.startPage(), edges);
+    const Routing routing = routingOf(grid, edges);
+    const bool hasBand = grid.firstApartRow < grid.rows.size();
+    const Geometry geometry(grid, routing, hasBand);
+    width_ = geometry.width();
+    height_ = geometry.height();
     if (hasBand)
-        bandTop_ = channelTop[firstApartRow] + kGap / 2 + channelLanes[firstApartRow] * kLane;
+        bandTop_ = geometry.below(grid.firstApartRow);
 
     std::vector<size_t> boxOf(count);
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (size_t page : rows[r]) {
-            MapBox box;
-            box.page = page;
-            box.x = columnX(columnOf[page]);
-            box.y = rowY(r);
-            box.width = kBoxWidth;
-            box.height = kBoxHeight;
-            box.start = page == graph.startPage();
-            box.apart = r >= firstApartRow;
-            box.unreachable = graph.unreachable(page);
+    for (size_t r = 0; r < grid.rows.size(); ++r)
+        for (size_t page : grid.rows[r]) {
             boxOf[page] = boxes_.size();
-            boxes_.push_back(box);
+            boxes_.push_back(MapBox{page, geometry.columnX(grid.columnOf[page]), geometry.rowY(r), kBoxWidth,
+                                    kBoxHeight, page == graph.startPage(), r >= grid.firstApartRow,
+                                    graph.unreachable(page)});
         }
-
     for (size_t e = 0; e < edges.size(); ++e) {
         const Edge& edge = edges[e];
-        const Route& route = routes[e];
         const MapBox& source = boxes_[boxOf[edge.from]];
         const MapBox& target = boxes_[boxOf[edge.to]];
-        const int32_t exitX = source.x + (exitIndex[e] + 1) * kBoxWidth / (outgoing[edge.from] + 1);
-        const int32_t entryX = target.x + (entryIndex[e] + 1) * kBoxWidth / (incoming[edge.to] + 1);
-        MapArrow arrow;
-        arrow.from = edge.from;
-        arrow.to = edge.to;
-        arrow.startCommandOnly = edge.startCommandOnly;
-        const int32_t exitY = laneY(route.exitChannel, route.exitLane);
-        arrow.points.push_back(MapPoint{exitX, source.y + source.height});
-        arrow.points.push_back(MapPoint{exitX, exitY});
-        if (route.gutter >= 0) {
-            const int32_t gutterX = laneX(route.gutter, route.gutterLane);
-            const int32_t entryY = laneY(route.entryChannel, route.entryLane);
-            arrow.points.push_back(MapPoint{gutterX, exitY});
-            arrow.points.push_back(MapPoint{gutterX, entryY});
-            arrow.points.push_back(MapPoint{entryX, entryY});
-        } else {
-            arrow.points.push_back(MapPoint{entryX, exitY});
-        }
-        arrow.points.push_back(MapPoint{entryX, target.y});
-        arrows_.push_back(arrow);
+        const int32_t exitX = source.x + (routing.exitIndex[e] + 1) * kBoxWidth / (routing.outgoing[edge.from] + 1);
+        const int32_t entryX = target.x + (routing.entryIndex[e] + 1) * kBoxWidth / (routing.incoming[edge.to] + 1);
+        arrows_.push_back(arrowOf(edge, routing.routes[e], source, target, exitX, entryX, geometry));
     }
 }
 
