@@ -24,9 +24,6 @@ public:
     // Every jump, by page and then as the page lists them: the start
     // command first, then the regions in order.
     const std::vector<PageJump>& jumps() const { return jumps_; }
-    // False when the start page names no page: then nothing can be said of
-    // which pages are reached.
-    bool startKnown() const { return startKnown_; }
     // The page shown first: the start page, or the first page when it names
     // none. Meaningless without pages.
     size_t startPage() const { return start_; }
@@ -39,14 +36,11 @@ public:
     bool firstOfItsName(size_t page) const { return firstOfName_[page]; }
     // The pages with a jump to `page`, each once, in project order.
     std::vector<size_t> pagesJumpingTo(size_t page) const;
-    // The pages a chain of jumps from the page shown first reaches, whether
-    // the start page is known or not.
-    const std::vector<bool>& reachedFromStart() const { return reached_; }
 
 private:
     std::vector<PageJump> jumps_;
     std::vector<bool> firstOfName_;
     std::vector<bool> reached_;
-    bool startKnown_ = true;
+    bool startKnown_ = true;  // the start page names a page, or none is named
     size_t start_ = 0;
 };
