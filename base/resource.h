@@ -137,6 +137,8 @@
 #define ID_ORGANIZAR_DISTRIBUIR_V 2866
 #define ID_AJUSTAR_GUIAS        2867
 #define ID_COPIAR_A_PAGINAS     2868
+// The handover document, exported from the file menu.
+#define ID_EXPORTAR_DOCUMENTACION 2910
 // Keys of a test run of the pages: leave it, go back, go to the start page.
 #define ID_PRUEBA_SALIR         1070
 #define ID_PRUEBA_ATRAS         1071

@@ -19,6 +19,8 @@
 //   saving the same project; and the part the editor's own thread does
 //   (finding unsaved changes, copying the project for the worker that
 //   prints and writes it) against the whole copy.
+// - The handover document of the whole project, every picture copied
+//   beside it (goal: under 2 s).
 #include <benchmark/benchmark.h>
 
 #include <FreeImage.h>
@@ -42,6 +44,7 @@
 #include "model/RecoveryStore.h"
 #include "tests/unit/support/TempFolder.h"
 #include "ui/CanvasEditor.h"
+#include "ui/HandoverExport.h"
 
 namespace {
 
@@ -461,6 +464,16 @@ void BM_HistoryOfRegionEdits(benchmark::State& state) {
     state.counters["restored"] = restored;
 }
 
+void BM_ExportHandover(benchmark::State& state) {
+    Fixture& f = fixture();
+    const std::string document = f.folder.file("entrega.html");
+    for (auto _ : state) {
+        const std::string problem = HandoverExport::write(f.loaded, document, "08/12/2026", f.files);
+        if (!problem.empty())
+            state.SkipWithError(problem.c_str());
+    }
+}
+
 // Reading and what it is compared with, repetitions interleaved at random
 // (see main) so that a busy machine slows all alike.
 BENCHMARK(BM_ReadProject)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
@@ -485,6 +498,7 @@ BENCHMARK(BM_CheckProjectWithoutPictures)->Unit(benchmark::kMillisecond)->Iterat
 BENCHMARK(BM_CheckDensePagesWithoutPictures)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(10)
     ->Repetitions(6);
 BENCHMARK(BM_HistoryOfRegionEdits)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_ExportHandover)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
 
 // Keeps the mean real and CPU times of each benchmark for the ratios printed
 // at the end. On a busy machine the CPU-time ratio is the steadier one.

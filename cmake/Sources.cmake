@@ -58,6 +58,12 @@ set(QUENDA_CORE_SOURCES
   ui/RegionArrange.cpp
   ui/SnapGuides.cpp
   ui/RegionCopy.cpp
+  model/JumpGraph.cpp
+  ui/CommandDescription.cpp
+  ui/HandoverDocument.cpp
+  ui/HandoverExport.cpp
+  ui/HtmlText.cpp
+  ui/JumpMap.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
 # sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells
@@ -169,6 +175,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/RegionArrangeTest.cpp
   tests/unit/ui/SnapGuidesTest.cpp
   tests/unit/ui/RegionCopyTest.cpp
+  tests/unit/ui/HandoverTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
 # these files becomes a ctest test (cmake/GuiTests.cmake).
@@ -191,6 +198,7 @@ set(QUENDA_GUI_TEST_SOURCES
   tests/gui/TransferGuiDevice.cpp
   tests/gui/TransferGuiTest.cpp
   tests/gui/WindowGuiTest.cpp
+  tests/gui/HandoverGuiTest.cpp
 )
 # Unit tests of the Windows-only code (Windows, run under Wine).
 set(QUENDA_WINDOWS_TEST_SOURCES

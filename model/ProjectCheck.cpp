@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "FileAccess.h"
+#include "JumpGraph.h"
 #include "PngWalk.h"
 #include "Proyecto.h"
 #include "base/SpanishOrder.h"
@@ -66,31 +67,6 @@ const char kMacForm[] =
 
 std::string quoted(const std::string& text) {
     return "\"" + text + "\"";
-}
-
-// Pages that a chain of jumps reaches from the page shown first; the device
-// follows a jump to the first page of that name, as the editor does.
-std::vector<bool> reachedPages(const Proyecto& project, const FirstPageByName& first, size_t start) {
-    std::vector<bool> reached(project.paginas.size(), false);
-    std::vector<size_t> pending{start};
-    reached[start] = true;
-    auto follow = [&](const Comando& comando) {
-        if (!jumps(comando))
-            return;
-        auto target = first.find(comando.pagina);
-        if (target != first.end() && !reached[target->second]) {
-            reached[target->second] = true;
-            pending.push_back(target->second);
-        }
-    };
-    while (!pending.empty()) {
-        const Pagina& page = *project.paginas[pending.back()];
-        pending.pop_back();
-        follow(page.comandoInicial);
-        for (const Region& region : page.regiones)
-            follow(region.comando);
-    }
-    return reached;
 }
 
 // For each region, the first region before it in the page's order that it
@@ -156,15 +132,13 @@ public:
 
     CheckOutcome run(const CheckProgress& progress) {
         CheckOutcome outcome;
-        bool startKnown = checkStartPage();
-        std::vector<bool> reached;
-        if (startKnown && !project_.paginas.empty())
-            reached = reachedPages(project_, first_, startPage());
+        checkStartPage();
+        const JumpGraph graph(project_);
         const size_t count = project_.paginas.size();
         findUsualSizes();
         for (size_t i = 0; i < count && !outcome.stopped; ++i) {
             bool duplicate = first_.at(project_.paginas[i]->nombre) != i;
-            checkPage(i, duplicate, reached.empty() || reached[i] || duplicate);
+            checkPage(i, duplicate, !graph.unreachable(i));
             outcome.stopped = progress && !progress(i + 1, count);
         }
         outcome.findings = std::move(findings_);
@@ -176,13 +150,9 @@ private:
         findings_.push_back(ProjectFinding{page, region, text, severity});
     }
 
-    // False when the start page names no page: then nothing can be said of
-    // which pages the device reaches.
-    bool checkStartPage() {
-        if (project_.paginaInicial.empty() || first_.count(project_.paginaInicial))
-            return true;
-        add(-1, -1, kError, "La p\xE1gina inicial " + quoted(project_.paginaInicial) + " no existe");
-        return false;
+    void checkStartPage() {
+        if (!project_.paginaInicial.empty() && !first_.count(project_.paginaInicial))
+            add(-1, -1, kError, "La p\xE1gina inicial " + quoted(project_.paginaInicial) + " no existe");
     }
 
     // The page the device shows first; the first page when the start page

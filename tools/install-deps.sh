@@ -21,6 +21,7 @@ if [ "${1:-}" != run ]; then
     libgtest-dev libgmock-dev libbenchmark-dev googletest
     xvfb xauth xdotool x11-utils imagemagick
     nsis zip
+    chromium-headless-shell  # renders the handover document in its test
   )
 fi
 

@@ -90,4 +90,13 @@ public:
     // An error titled as every error is.
     virtual void showError(const std::string& text) = 0;
     virtual void showHelp() = 0;
+
+    // ---- the handover document ----
+    // Where to write it: a save dialog offering `offeredName`; "" when cancelled.
+    virtual std::string chooseDocumentFile(const std::string& offeredName) = 0;
+    // The document or its folder of pictures is there: true to replace them.
+    virtual bool mayReplaceDocument(const std::string& path) = 0;
+    // It was written: true to open it now in the default browser.
+    virtual bool openDocumentWhenDone(const std::string& path) = 0;
+    virtual void openDocument(const std::string& path) = 0;
 };

@@ -8,6 +8,7 @@
 #include "ui/CanvasChange.h"
 #include "ui/CommandTable.h"
 #include "ui/EditorPrompts.h"
+#include "ui/HandoverExport.h"
 
 namespace {
 
@@ -341,6 +342,12 @@ EditorActions ProjectEditor::passToCanvas(int commandId) {
     EditorActions done;
     done.canvasCommand = commandId;
     return done;
+}
+
+// Reads the project only: nothing on the window changes.
+EditorActions ProjectEditor::exportDocumentation(int) {
+    HandoverExport::run(prompts_, document_.project(), FileAccess::current());
+    return EditorActions();
 }
 
 EditorActions ProjectEditor::showPage(int commandId) {

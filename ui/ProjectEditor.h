@@ -103,6 +103,7 @@ public:
     EditorActions showPage(int commandId);
     EditorActions openRecent(int commandId);
     EditorActions passToCanvas(int commandId);
+    EditorActions exportDocumentation(int);
 
 private:
     // Unsaved work asked about; a project saved on the way is listed.

@@ -2,6 +2,7 @@
 
 #include "model/Proyecto.h"
 #include "ui/ComandoForm.h"
+#include "ui/CommandDescription.h"
 
 namespace {
 
@@ -15,21 +16,6 @@ void say(TrialStep& step, const std::string& text) {
 
 std::string quoted(const std::string& text) {
     return "\"" + text + "\"";
-}
-
-std::string medium(const Comando& comando) {
-    if (comando.tipoComunicacion == "wifi")
-        return "por WiFi";
-    if (comando.tipoComunicacion == "bt")
-        return comando.btMacAddress.empty() ? "por BlueTooth sin MacAddr"
-                                            : "por BlueTooth a " + comando.btMacAddress;
-    return "sin tipo de comunicaci\xF3n";
-}
-
-// What would go out for a command with a code.
-std::string sentText(const Comando& comando) {
-    const std::string sector = comando.sector.empty() ? "sin sector" : "al sector " + quoted(comando.sector);
-    return "Se enviar\xED" "a el c\xF3" "digo " + quoted(comando.codigo) + " " + sector + " " + medium(comando);
 }
 
 }  // namespace
@@ -117,7 +103,7 @@ TrialStep RemoteTrial::showPageAt(int index) {
 // The code goes out before the jump is taken.
 void RemoteTrial::run(const Comando& comando, TrialStep& step) {
     if (!comando.codigo.empty())
-        say(step, sentText(comando));
+        say(step, CommandDescription::sending(comando));
     if (comando.pagina == kBackTarget)
         goBack(step);
     else if (!comando.pagina.empty())
@@ -156,7 +142,7 @@ void RemoteTrial::enter(int index, TrialStep& step) {
         const Pagina& page = *project_.paginas[static_cast<size_t>(shown_)];
         const Comando& start = page.comandoInicial;
         if (!start.codigo.empty())
-            say(step, "Al entrar en " + quoted(page.nombre) + ": " + sentText(start));
+            say(step, "Al entrar en " + quoted(page.nombre) + ": " + CommandDescription::sending(start));
         if (start.pagina.empty())
             return;
         if (jumps == allowedJumps) {

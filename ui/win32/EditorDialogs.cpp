@@ -1,6 +1,9 @@
 #include "ui/win32/EditorDialogs.h"
 
+#include <shellapi.h>
+
 #include "model/FileAccess.h"
+#include "model/win32/WidePath.h"
 #include "model/ProjectCheck.h"
 #include "model/ProjectFile.h"
 #include "model/Proyecto.h"
@@ -11,6 +14,7 @@
 #include "ui/EditorActions.h"
 #include "ui/PictureChoice.h"
 #include "ui/win32/CopiarPaginasDlg.h"
+#include "ui/win32/FileDialog.h"
 #include "ui/win32/HelpText.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/PaginaDlg.h"
@@ -206,4 +210,35 @@ void EditorDialogs::showError(const std::string& text) {
 
 void EditorDialogs::showHelp() {
     MessageBoxA(owner(), kHelpText, "Ayuda", MB_OK);
+}
+
+// ---- the handover document ----
+
+std::string EditorDialogs::chooseDocumentFile(const std::string& offeredName) {
+    FileDialogRequest request;
+    request.save = true;
+    request.title = "Exportar documentaci\xF3n";
+    request.filter = "P\xE1gina web (*.html)\0*.html\0";
+    request.initialName = offeredName.c_str();
+    request.flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    return askFilePath(owner(), request);
+}
+
+bool EditorDialogs::mayReplaceDocument(const std::string& path) {
+    const std::string question = "Ya existe " + path + " o su carpeta de im\xE1genes.\n\xBF" "Desea reemplazarlos?";
+    return MessageBoxA(owner(), question.c_str(), kAttention, MB_YESNOCANCEL | MB_ICONQUESTION) == IDYES;
+}
+
+bool EditorDialogs::openDocumentWhenDone(const std::string& path) {
+    const std::string question = "Se export\xF3 la documentaci\xF3n en " + path + ".\n\xBF" "Abrirla ahora en el navegador?";
+    return MessageBoxA(owner(), question.c_str(), kAttention, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
+// The browser the user chose for web pages; a value of 32 or less is a failure.
+void EditorDialogs::openDocument(const std::string& path) {
+    const WideText wide = wideText(path);
+    const auto opened = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(owner(), L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (opened <= 32)
+        showError("No se pudo abrir " + path);
 }

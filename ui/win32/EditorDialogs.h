@@ -47,6 +47,11 @@ public:
     void showError(const std::string& text) override;
     void showHelp() override;
 
+    std::string chooseDocumentFile(const std::string& offeredName) override;
+    bool mayReplaceDocument(const std::string& path) override;
+    bool openDocumentWhenDone(const std::string& path) override;
+    void openDocument(const std::string& path) override;
+
 private:
     HWND owner() const;
 

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <cstring>
 #include <cwchar>
 #include <new>
@@ -122,6 +123,8 @@ ChosenPaths askFilePaths(HWND owner, const FileDialogRequest& request) {
 
 std::string askFilePath(HWND owner, const FileDialogRequest& request) {
     std::vector<WCHAR> buffer(kFileNameBufferSize, 0);
+    const WideText offered = wideText(request.initialName);
+    std::copy(offered.begin(), offered.begin() + std::min(offered.size(), buffer.size() - 1), buffer.begin());
     DialogSetup setup(owner, request, buffer);
     OPENFILENAMEW& dialog = setup.dialog;
     WideText anyExtension = wideText("*");

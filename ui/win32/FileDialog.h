@@ -16,6 +16,7 @@ struct FileDialogRequest {
     // Shown entry and pattern, each NUL-terminated, then the list's own NUL.
     const char* filter = "";
     const char* initialFolder = "";
+    const char* initialName = "";  // the name offered in the name box
     DWORD flags = 0;
 };
 

@@ -16,6 +16,7 @@
 #include "ui/CanvasChange.h"
 #include "ui/EditorPrompts.h"
 #include "ui/ProjectEditor.h"
+#include "support/MemoryFileAccess.h"
 
 namespace {
 
@@ -104,6 +105,14 @@ struct ScriptedPrompts : EditorPrompts {
     void showAbout() override {}
     void showError(const std::string& text) override { asked.push_back("error " + text); }
     void showHelp() override {}
+    std::string documentFile;  // the save dialog's answer
+    bool replacesDocument = false;
+    std::string chooseDocumentFile(const std::string& offered) override {
+        return ask("document " + offered, documentFile);
+    }
+    bool mayReplaceDocument(const std::string& path) override { return ask("replace " + path, replacesDocument); }
+    bool openDocumentWhenDone(const std::string& path) override { return ask("done " + path, true); }
+    void openDocument(const std::string& path) override { asked.push_back("open " + path); }
 };
 
 std::string joined(const std::vector<std::string>& list) {
@@ -277,4 +286,31 @@ TEST(ProjectEditor, CopyToPagesIsOneStepAndSnappingIsRemembered) {
     EXPECT_EQ(scene.editor.command(ID_AJUSTAR_GUIAS).snapping, std::optional<bool>(false));
     EXPECT_FALSE(ProjectEditor(scene.prompts, scene.settings).snapping());
     EXPECT_EQ(scene.editor.command(ID_AJUSTAR_GUIAS).snapping, std::optional<bool>(true));
+}
+
+// The handover document goes where the user says, as an .html file; one
+// that is there already is replaced only on Yes; a written one may be opened.
+TEST(ProjectEditor, TheDocumentIsWrittenWhereChosenAndReplacedOnlyOnYes) {
+    // The name typed, whether a document is there, the answer, what was asked.
+    struct Row { const char* chosen; bool there, replaces; const char* asked; bool written; };
+    const Row rows[] = {
+        {"", false, false, "document casa.html", false},
+        {"C:\\entrega", false, false, "document casa.html; done C:\\entrega.html; open C:\\entrega.html", true},
+        {"C:\\entrega.html", true, false, "document casa.html; replace C:\\entrega.html", false},
+        {"C:\\entrega.html", true, true,
+         "document casa.html; replace C:\\entrega.html; done C:\\entrega.html; open C:\\entrega.html", true},
+    };
+    for (const Row& row : rows) {
+        MemoryFileAccess files;
+        files.folders.insert("C:\\");
+        ScopedFileAccess installed(files);
+        if (row.there)
+            files.files["C:\\entrega.html"] = "old";
+        Scene scene;
+        scene.prompts.documentFile = row.chosen;
+        scene.prompts.replacesDocument = row.replaces;
+        scene.editor.command(ID_EXPORTAR_DOCUMENTACION);
+        EXPECT_EQ(joined(scene.prompts.asked), row.asked) << row.chosen;
+        EXPECT_EQ(files.files["C:\\entrega.html"].rfind("<!DOCTYPE html>", 0) == 0, row.written) << row.chosen;
+    }
 }
