@@ -53,6 +53,11 @@ set(QUENDA_CORE_SOURCES
   ui/StatusLayout.cpp
   ui/WindowLayout.cpp
   ui/WindowPlace.cpp
+  model/RgbPicture.cpp
+  model/ColourAreas.cpp
+  model/ButtonFinder.cpp
+  model/ButtonPageMaker.cpp
+  ui/ButtonDetection.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
 # sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells
@@ -159,6 +164,8 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/RemoteTrialTest.cpp
   tests/unit/ui/StatusLayoutTest.cpp
   tests/unit/ui/WindowLayoutTest.cpp
+  tests/unit/model/ButtonFinderTest.cpp
+  tests/unit/ui/ButtonDetectionTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
 # these files becomes a ctest test (cmake/GuiTests.cmake).

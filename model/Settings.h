@@ -25,6 +25,9 @@ inline constexpr char kIntervaloRecuperacion[] = "IntervaloRecuperacion";
 // The check's smallest button a finger can hit, in picture pixels (number;
 // absent, 0 or beyond the largest allowed: the default).
 inline constexpr char kTamanoMinimoBoton[] = "TamanoMinimoBoton";
+// How eagerly "Detectar botones" finds buttons: 0 low, 1 medium, 2 high
+// (number; absent or beyond 2: medium).
+inline constexpr char kSensibilidadBotones[] = "SensibilidadBotones";
 }  // namespace setting
 
 class Settings {

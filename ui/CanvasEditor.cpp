@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "base/resource.h"
+#include "ui/ButtonDetection.h"
 
 namespace {
 
@@ -454,6 +455,30 @@ bool CanvasEditor::selectedRegion(Region& region) const {
         return false;
     region = scaledPage_->page().regiones.at(static_cast<size_t>(selected_));
     return true;
+}
+
+CanvasActions CanvasEditor::doubleClick(int32_t x, int32_t y) {
+    CanvasActions actions;
+    if (!scaledPage_ || mode_ != ModoEdicion::NORMAL)
+        return actions;
+    abandonPress(actions);
+    const int32_t i = hitTest(x, y);
+    if (i >= 0) {
+        openCommandDialog(i, actions);
+        return actions;
+    }
+    std::optional<Rect> button =
+        ButtonDetection::fitAt(scaledPage_->page(), scaledPage_->toPicture(x), scaledPage_->toPicture(y));
+    if (!button) {
+        actions.nothingFitted = true;
+        return actions;
+    }
+    beginGesture();
+    aboutToChange();
+    scaledPage_->addPictureRegion(Region{*button, Comando()});
+    selected_ = static_cast<int32_t>(scaledPage_->regions().size()) - 1;
+    actions.repaint = true;
+    return actions;
 }
 
 CanvasActions CanvasEditor::pasteRegion(const Region& region) {

@@ -51,6 +51,9 @@ std::vector<CommandRow> makeRows() {
         {ID_PAGINA_REEMPLAZAR_IMAGEN, 1, A::WithPages, false, kOnMenu, &E::replacePicture},
         {ID_PAGE_FIRST, kPageItems, A::ExistingPage, true, kOnMenu, &E::showPage},
         {ID_AYUDA, 1, A::Always, true, kOnMenu, &E::help},
+        {ID_DETECTAR_BOTONES, 1, A::PageShown, false, kOnMenu, &E::detectButtons},
+        {ID_SENSIBILIDAD_BAJA, ID_SENSIBILIDAD_ALTA - ID_SENSIBILIDAD_BAJA + 1, A::Always, false, kOnMenu,
+         &E::chooseSensitivity},
     };
     for (int i = 0; i < kModeCount; ++i)
         rows.push_back(modeRow(i));

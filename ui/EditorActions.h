@@ -32,6 +32,8 @@ struct EditorActions {
     // The text across the status bar while trying ("" takes it away).
     std::optional<std::string> wholeBarText;
     bool titleChanged = false;
+    // The message part of the status bar.
+    std::optional<std::string> statusMessage;
     // ---- the window itself ----
     RecoveryWork recovery = RecoveryWork::None;
     bool close = false;

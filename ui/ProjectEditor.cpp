@@ -16,7 +16,8 @@ bool isProjectFile(const std::string& path) {
 
 }  // namespace
 
-ProjectEditor::ProjectEditor(EditorPrompts& prompts, Settings& settings) : prompts_(prompts), recent_(settings) {
+ProjectEditor::ProjectEditor(EditorPrompts& prompts, Settings& settings)
+    : prompts_(prompts), recent_(settings), detection_(settings) {
     document_.showStartPage();
 }
 
@@ -105,6 +106,8 @@ EditorActions ProjectEditor::canvasChanged(const CanvasChange& change) {
         document_.shownPageAboutToChange();
         done.menusChanged = true;
     }
+    if (change.nothingFitted)
+        done.statusMessage = ButtonDetection::nothingToFitText();
     return done;
 }
 
@@ -325,6 +328,41 @@ EditorActions ProjectEditor::pasteRegion(int) {
 EditorActions ProjectEditor::passToCanvas(int commandId) {
     EditorActions done;
     done.canvasCommand = commandId;
+    return done;
+}
+
+// One step adds every button found; none found changes nothing.
+EditorActions ProjectEditor::detectButtons(int) {
+    Pagina* page = document_.shownPage();
+    const std::vector<Rect> found = page ? detection_.newButtons(*page) : std::vector<Rect>();
+    EditorActions done;
+    if (!found.empty()) {
+        std::vector<int> added;
+        done = change([&] {
+            document_.shownPageAboutToChange();
+            for (const Rect& button : found) {
+                added.push_back(static_cast<int>(page->regiones.size()));
+                page->addRegion(Region{button, Comando()});
+            }
+        });
+        selectNewRegions(added, done);
+    }
+    done.statusMessage = ButtonDetection::foundText(found.size());
+    return done;
+}
+
+// Until regions can be selected together, the first one found is.
+void ProjectEditor::selectNewRegions(const std::vector<int>& indices, EditorActions& done) {
+    if (!indices.empty())
+        done.selectRegion = indices.front();
+}
+
+EditorActions ProjectEditor::chooseSensitivity(int commandId) {
+    ButtonSensitivity sensitivity;
+    if (ButtonDetection::sensitivityFor(commandId, sensitivity))
+        detection_.setSensitivity(sensitivity);
+    EditorActions done;
+    done.menusChanged = true;
     return done;
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/ButtonDetection.h"
 #include "ui/EditorActions.h"
 #include "ui/ProjectDocument.h"
 #include "ui/RecentProjects.h"
@@ -97,6 +98,10 @@ public:
     EditorActions showPage(int commandId);
     EditorActions openRecent(int commandId);
     EditorActions passToCanvas(int commandId);
+    EditorActions detectButtons(int);
+    EditorActions chooseSensitivity(int commandId);
+    // The sensitivity item to check.
+    int sensitivityCommand() const { return ButtonDetection::commandFor(detection_.sensitivity()); }
 
 private:
     // Unsaved work asked about; a project saved on the way is listed.
@@ -113,6 +118,8 @@ private:
     EditorActions saved(bool written);
     // A change to the document, as one step the window shows anew.
     EditorActions change(const std::function<void()>& edit);
+    // Regions just added to the page shown, by their indices, to select.
+    static void selectNewRegions(const std::vector<int>& indices, EditorActions& done);
 
     EditorPrompts& prompts_;
     ProjectDocument document_;
@@ -120,4 +127,5 @@ private:
     std::vector<std::string> recentShown_;
     bool copyMayExist_ = false;
     bool sessionMayEnd_ = false;
+    ButtonDetection detection_;
 };

@@ -5,11 +5,14 @@
 // read back from the saved project file.
 #include "tests/gui/GuiTest.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "model/ButtonPageMaker.h"
+#include "tests/unit/support/ButtonPagePng.h"
 #include "win32/Application.h"
 #include "model/Pagina.h"
 #include "model/Proyecto.h"
@@ -30,11 +33,15 @@ std::ostream& operator<<(std::ostream& out, const Box& box) {
 }
 
 // The main window with a project "Casa" of one page "Inicio" showing a
-// width x height picture with the given regions, saved to casa.xml.
+// width x height picture with the given regions, saved to casa.xml. The
+// picture is a test pattern, or the PNG `pictureBytes` when given.
 struct Scene {
-    Scene(int width, int height, const std::vector<Box>& regions) {
+    Scene(int width, int height, const std::vector<Box>& regions, const std::string& pictureBytes = "") {
         std::string picture = folder.path("inicio.png");
-        writeTestPicture(picture, width, height);
+        if (pictureBytes.empty())
+            writeTestPicture(picture, width, height);
+        else
+            writeFileBytes(picture, pictureBytes);
         window = createMainWindow();
         auto page = std::make_unique<Pagina>();
         page->nombre = "Inicio";
@@ -531,4 +538,38 @@ GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
     GUI_CHECK(menuItemEnabled(main, ID_PAGINA_ELIMINAR));
     for (const auto& page : window->document().project().paginas)
         GUI_CHECK(page->regiones[0].coords == (Rect{100, 100, 200, 160}));
+}
+
+// ---- regions from the picture's buttons ----------------------------------------
+
+namespace {
+
+Box boxOf(const Rect& r) {
+    return Box{r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+GUI_TEST(Canvas, DoubleClickOnADrawnButtonMakesItsRegion) {
+    const ButtonPage made = ButtonPageMaker({PageBackground::Gradient, ButtonStyle::Flat}, 5).make(480, 400, 2, 2);
+    Scene scene(480, 400, {}, rgbPng(made.picture));
+    const Rect& button = made.buttons[3];
+    const int x = (button.left + button.right) / 2, y = (button.top + button.bottom) / 2;
+    click(scene.canvas, x, y);
+    click(scene.canvas, x, y);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], boxOf(button));
+}
+
+GUI_TEST(Canvas, DetectingTheButtonsOfAPageIsOneStepThatCtrlZUndoes) {
+    const ButtonPage made = ButtonPageMaker({PageBackground::Noisy, ButtonStyle::Outlined}, 6).make(480, 400, 3, 2);
+    Scene scene(480, 400, {}, rgbPng(made.picture));
+    sendCommand(scene.window->hwnd(), ID_DETECTAR_BOTONES);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == made.buttons.size());
+    for (const Rect& button : made.buttons)
+        GUI_CHECK(std::find(saved.begin(), saved.end(), boxOf(button)) != saved.end());
+    typeKey('Z', true);
+    GUI_CHECK(scene.window->document().project().paginas[0]->regiones.empty());
 }

@@ -69,6 +69,8 @@ void MainWindow::apply(const EditorActions& done) {
         canvas_->setTrying(false);
     if (done.wholeBarText)
         statusBar_.setWholeBarText(*done.wholeBarText);
+    if (done.statusMessage)
+        statusBar_.setMessage(*done.statusMessage);
     if (done.documentChanged)
         showDocument();
     else if (done.pageChosen)
@@ -121,6 +123,7 @@ void MainWindow::showPageChosen() {
 
 void MainWindow::updateMenus() {
     updateCommandStates(GetMenu(hwnd()), toolbar_, document());
+    markSensitivityItems(GetMenu(hwnd()), editor_.sensitivityCommand());
     updateClipboardItems();
     DrawMenuBar(hwnd());
 }

@@ -135,6 +135,15 @@ LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
     return 0;
 }
 
+// The press first, as a single click would have it; with Ctrl that press
+// has opened the command dialog already.
+LRESULT PaginaWindow::onLButtonDoubleClick(int x, int y, WPARAM keys) {
+    onLButtonDown(x, y, keys);
+    if (!trying_ && !(keys & MK_CONTROL))
+        guarded([&] { perform(editor_.doubleClick(x, y)); });
+    return 0;
+}
+
 LRESULT PaginaWindow::onLButtonUp(int x, int y, WPARAM) {
     if (!trying_)
         guarded([&] { perform(editor_.leftUp(x, y)); });
@@ -254,12 +263,13 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
     if (actions.checkModeCommand)
         change.mode = editor_.mode();
     change.resized = resized;
+    change.nothingFitted = actions.nothingFitted;
     Region selected;
     if (editor_.selectedRegion(selected))
         change.selection = selected.coords;
     change.selectionChanged = !(change.selection == toldSelection_);
     toldSelection_ = change.selection;
-    if (change.mode || change.resized || change.selectionChanged)
+    if (change.mode || change.resized || change.selectionChanged || change.nothingFitted)
         observer_.canvasChanged(change);
 }
 
