@@ -265,6 +265,7 @@ GUI_TEST(Canvas, UndoDuringADragReleasesThePointer) {
     Scene scene(640, 400, {{100, 100, 200, 160}});
     click(scene.canvas, 150, 130);
     typeKey(VK_RIGHT);
+    pumpFor(GetDoubleClickTime());  // a press sooner on the same spot would be a double-click
     press(scene.canvas, 150, 130);
     pumpFor(GetDoubleClickTime() / 2 + 150);
     moveTo(scene.canvas, 170, 140);
