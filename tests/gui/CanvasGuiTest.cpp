@@ -5,6 +5,8 @@
 // read back from the saved project file.
 #include "tests/gui/GuiTest.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -17,6 +19,8 @@
 #include "model/Pagina.h"
 #include "model/Proyecto.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/ButtonDetection.h"
+#include "ui/StatusLayout.h"
 #include "ui/win32/PaginaWindow.h"
 
 namespace {
@@ -571,6 +575,16 @@ GUI_TEST(Canvas, DetectingTheButtonsOfAPageIsOneStepThatCtrlZUndoes) {
     GUI_REQUIRE(saved.size() == made.buttons.size());
     for (const Rect& button : made.buttons)
         GUI_CHECK(std::find(saved.begin(), saved.end(), boxOf(button)) != saved.end());
+    char said[128] = "";
+    SendMessageA(GetDlgItem(scene.window->hwnd(), IDC_STATUSBAR), SB_GETTEXTA, StatusLayout::kMessage,
+                 reinterpret_cast<LPARAM>(said));
+    GUI_CHECK_EQ(std::string(said), ButtonDetection::foundText(made.buttons.size()));
     typeKey('Z', true);
     GUI_CHECK(scene.window->document().project().paginas[0]->regiones.empty());
+    // The sensitivity items check like radio buttons; medium is left chosen.
+    for (int chosen : {ID_SENSIBILIDAD_ALTA, ID_SENSIBILIDAD_MEDIA}) {
+        sendCommand(scene.window->hwnd(), chosen);
+        for (int item = ID_SENSIBILIDAD_BAJA; item <= ID_SENSIBILIDAD_ALTA; ++item)
+            GUI_CHECK_EQ(menuItemChecked(scene.window->hwnd(), item), item == chosen);
+    }
 }

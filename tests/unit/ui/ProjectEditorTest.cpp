@@ -290,6 +290,10 @@ TEST(ProjectEditor, DetectingButtonsAddsTheNewOnesAsOneStep) {
     editor.command(ID_DESHACER);
     EXPECT_EQ(regions().size(), 1u);
 
+    CanvasChange nothingThere;
+    nothingThere.nothingFitted = true;
+    EXPECT_EQ(editor.canvasChanged(nothingThere).statusMessage, ButtonDetection::nothingToFitText());
+
     editor.command(ID_SENSIBILIDAD_ALTA);
     EXPECT_EQ(editor.sensitivityCommand(), ID_SENSIBILIDAD_ALTA);
     EXPECT_EQ(ProjectEditor(prompts, settings).sensitivityCommand(), ID_SENSIBILIDAD_ALTA);
