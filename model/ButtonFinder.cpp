@@ -106,9 +106,14 @@ std::optional<Rect> ButtonFinder::fitAround(const RgbPicture& picture, int32_t x
                           std::min(picture.height(), y + reach)};
         const bool whole = window == Rect{0, 0, picture.width(), picture.height()};
         const RgbPicture part = whole ? RgbPicture() : picture.cropped(window);
-        // A button cut by the window's edge touches it, so is never found in it.
+        // A face cut by the window's edge touches it, so is never found in
+        // it; one that comes close may have its border cut.
         std::optional<Rect> found = ButtonFinder(whole ? picture : part).at(x - window.left, y - window.top);
-        if (found)
+        const bool clear = found && (window.left == 0 || found->left > kMaxBorder) &&
+                           (window.top == 0 || found->top > kMaxBorder) &&
+                           (window.right == picture.width() || part.width() - found->right > kMaxBorder) &&
+                           (window.bottom == picture.height() || part.height() - found->bottom > kMaxBorder);
+        if (found && (whole || clear))
             return Rect{found->left + window.left, found->top + window.top, found->right + window.left,
                         found->bottom + window.top};
         if (whole)

@@ -78,6 +78,19 @@ TEST(ButtonFinder, HigherSensitivityTakesSmallerButtons) {
     }
 }
 
+// The double-click looks at a window around the point first; a border that
+// window cuts must still be taken in.
+TEST(ButtonFinder, TheFitTakesInABorderThatTheFirstLookCuts) {
+    const Rect outer{37, 50, 295, 136};
+    RgbPicture picture(400, 200, 250, 250, 250);
+    for (int32_t y = outer.top; y < outer.bottom; ++y)
+        for (int32_t x = outer.left; x < outer.right; ++x) {
+            const bool rim = x < outer.left + 3 || x >= outer.right - 3 || y < outer.top + 3 || y >= outer.bottom - 3;
+            picture.set(x, y, rim ? 20 : 120, rim ? 20 : 200, rim ? 20 : 120);
+        }
+    EXPECT_EQ(ButtonFinder::fitAround(picture, 166, 93), outer);
+}
+
 TEST(ButtonPageMaker, TheSameSeedMakesTheSamePageAndButtonsStayApartOnIt) {
     const ButtonPageKind kind{PageBackground::Noisy, ButtonStyle::Outlined};
     const ButtonPage first = ButtonPageMaker(kind, 11).make(300, 300);
