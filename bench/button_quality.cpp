@@ -5,7 +5,9 @@
 // button's centre) land within one pixel of the true rectangle.
 //
 //     button_quality            the full run: tuning and measuring seeds,
-//                               every sensitivity, both page sizes
+//                               every sensitivity, both page sizes, and
+//                               two harder variants of the measuring pages
+//                               (softened edges, faded colours)
 //     button_quality --short    a few measuring pages per kind at the
 //                               default sensitivity; exits 1 below the bar
 #include <algorithm>
@@ -53,8 +55,41 @@ int fitError(const Rect& a, const Rect& b) {
                      std::abs(a.bottom - b.bottom)});
 }
 
-Tally measurePage(const ButtonPage& page, ButtonSensitivity sensitivity, bool withFits) {
+// What is done to a generated page before it is measured.
+enum class Variant { AsMade, Softened, Faded };
+
+// Every pixel the mean of its 3 x 3 neighbourhood, as a page scaled down
+// by a drawing program looks: no edge is sharp any more.
+RgbPicture softened(const RgbPicture& picture) {
+    RgbPicture out = picture;
+    for (int32_t y = 1; y + 1 < picture.height(); ++y)
+        for (int32_t x = 1; x + 1 < picture.width(); ++x)
+            for (int c = 0; c < 3; ++c) {
+                int sum = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        sum += picture.at(x + dx, y + dy)[c];
+                out.at(x, y)[c] = static_cast<uint8_t>(sum / 9);
+            }
+    return out;
+}
+
+// Colours moved two thirds of the way to mid grey: low contrast everywhere.
+RgbPicture faded(const RgbPicture& picture) {
+    RgbPicture out = picture;
+    for (int32_t y = 0; y < picture.height(); ++y)
+        for (int32_t x = 0; x < picture.width(); ++x)
+            for (int c = 0; c < 3; ++c)
+                out.at(x, y)[c] = static_cast<uint8_t>(128 + (picture.at(x, y)[c] - 128) / 3);
+    return out;
+}
+
+Tally measurePage(const ButtonPage& made, Variant variant, ButtonSensitivity sensitivity, bool withFits) {
     Tally tally;
+    ButtonPage page{variant == Variant::Softened ? softened(made.picture)
+                    : variant == Variant::Faded  ? faded(made.picture)
+                                                 : made.picture,
+                    made.buttons};
     ButtonFinder finder(page.picture);
     const std::vector<Rect> proposals = finder.all(sensitivity);
     tally.buttons = static_cast<long>(page.buttons.size());
@@ -78,19 +113,24 @@ Tally measurePage(const ButtonPage& page, ButtonSensitivity sensitivity, bool wi
 }
 
 Tally measureKind(const ButtonPageKind& kind, uint32_t firstSeed, uint32_t seeds, ButtonSensitivity sensitivity,
-                  bool withFits) {
+                  bool withFits, Variant variant = Variant::AsMade) {
     Tally tally;
     for (uint32_t seed = firstSeed; seed < firstSeed + seeds; ++seed) {
         ButtonPageMaker maker(kind, seed);
         const ButtonPage page = seed % 2 ? maker.make(480, 800) : maker.make(1280, 800);
-        tally.add(measurePage(page, sensitivity, withFits));
+        tally.add(measurePage(page, variant, sensitivity, withFits));
     }
     return tally;
 }
 
-void printRow(const char* name, const char* seeds, const Tally& t) {
-    std::printf("%-38s %-9s %6ld %7.1f%% %6ld %7.1f%% %7.1f%% %6d\n", name, seeds, t.buttons, 100 * t.foundShare(),
-                t.proposals, 100 * t.falseShare(), 100 * t.fitShare(), t.worstFit);
+// Fits are measured at the default sensitivity only: they do not use it.
+void printRow(const char* name, const char* seeds, const Tally& t, bool withFits = true) {
+    std::printf("%-38s %-9s %6ld %7.1f%% %6ld %7.1f%%", name, seeds, t.buttons, 100 * t.foundShare(), t.proposals,
+                100 * t.falseShare());
+    if (withFits)
+        std::printf(" %7.1f%% %6d\n", 100 * t.fitShare(), t.worstFit);
+    else
+        std::printf(" %8s %6s\n", "-", "-");
 }
 
 void printHeader() {
@@ -129,13 +169,20 @@ int fullRun() {
         for (const ButtonPageKind& kind : ButtonPageMaker::kinds()) {
             Tally t = measureKind(kind, 1, 20, sensitivity, withFits);
             Tally m = measureKind(kind, 1001, 40, sensitivity, withFits);
-            printRow(kind.name().c_str(), "1-20", t);
-            printRow(kind.name().c_str(), "1001-1040", m);
+            printRow(kind.name().c_str(), "1-20", t, withFits);
+            printRow(kind.name().c_str(), "1001-1040", m, withFits);
             tuning.add(t);
             measuring.add(m);
         }
-        printRow("all", "1-20", tuning);
-        printRow("all", "1001-1040", measuring);
+        printRow("all", "1-20", tuning, withFits);
+        printRow("all", "1001-1040", measuring, withFits);
+        for (Variant variant : {Variant::Softened, Variant::Faded}) {
+            Tally harder;
+            for (const ButtonPageKind& kind : ButtonPageMaker::kinds())
+                harder.add(measureKind(kind, 1001, 10, sensitivity, withFits, variant));
+            printRow(variant == Variant::Softened ? "all, softened edges" : "all, faded colours", "1001-1010", harder,
+                     withFits);
+        }
     }
     return 0;
 }
