@@ -21,9 +21,9 @@ class ButtonFinder {
 public:
     // Neighbouring pixels whose channels all differ by no more than this
     // belong to one area.
-    static const int kTolerance = 32;
+    static constexpr int kTolerance = 32;
     // The widest border taken in with the face it surrounds.
-    static const int32_t kMaxBorder = 6;
+    static constexpr int32_t kMaxBorder = 6;
 
     // Intersection over union of two rectangles in order: 0 apart, 1 alike.
     static double overlap(const Rect& a, const Rect& b);

@@ -29,8 +29,8 @@ struct ButtonPage {
 
 class ButtonPageMaker {
 public:
-    static const int kContrast = 72;
-    static const int kNoise = 14;  // a noisy background's pixels stray this far
+    static constexpr int kContrast = 72;
+    static constexpr int kNoise = 14;  // a noisy background's pixels stray this far
 
     // The nine kinds: every background with every style.
     static std::vector<ButtonPageKind> kinds();

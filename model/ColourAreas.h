@@ -21,10 +21,10 @@ struct ColourArea {
 class ColourAreas {
 public:
     // The area of a mixed pixel.
-    static const int32_t kMixed = -2;
+    static constexpr int32_t kMixed = -2;
     // Colours closer than this on either side of a pixel are not told
     // from noise.
-    static const int kMixedSpan = 32;
+    static constexpr int kMixedSpan = 32;
 
     ColourAreas(const RgbPicture& picture, int tolerance);
 

@@ -32,24 +32,25 @@ RgbPicture squareOnPlainPage(int32_t side) {
 
 }  // namespace
 
+// One page of each kind, each from its own seed; the fit is tried on one
+// button of each page, a different one each time (the sanitizer build is slow).
 TEST(ButtonFinder, FindsEveryButtonOfEveryKindOfPageAndNothingElse) {
+    uint32_t seed = 3;
     for (const ButtonPageKind& kind : ButtonPageMaker::kinds()) {
-        for (uint32_t seed : {3u, 4u}) {
-            SCOPED_TRACE(kind.name() + ", seed " + std::to_string(seed));
-            const ButtonPage page = ButtonPageMaker(kind, seed).make(260, 220, 2, 2);
-            ButtonFinder finder(page.picture);
-            const std::vector<Rect> found = finder.all(ButtonSensitivity::Medium);
-            ASSERT_EQ(found.size(), page.buttons.size());
-            for (const Rect& b : page.buttons) {
-                EXPECT_TRUE(std::any_of(found.begin(), found.end(), [&](const Rect& r) {
-                    return ButtonFinder::overlap(r, b) >= 0.9;
-                })) << ::testing::PrintToString(b);
-                std::optional<Rect> fit = finder.at((b.left + b.right) / 2, (b.top + b.bottom) / 2);
-                ASSERT_TRUE(fit);
-                EXPECT_TRUE(withinOnePixel(*fit, b))
-                    << ::testing::PrintToString(*fit) << " for " << ::testing::PrintToString(b);
-            }
-        }
+        SCOPED_TRACE(kind.name() + ", seed " + std::to_string(seed));
+        const ButtonPage page = ButtonPageMaker(kind, seed).make(260, 220, 2, 2);
+        ButtonFinder finder(page.picture);
+        const std::vector<Rect> found = finder.all(ButtonSensitivity::Medium);
+        ASSERT_EQ(found.size(), page.buttons.size());
+        for (const Rect& b : page.buttons)
+            EXPECT_TRUE(std::any_of(found.begin(), found.end(),
+                                    [&](const Rect& r) { return ButtonFinder::overlap(r, b) >= 0.9; }))
+                << ::testing::PrintToString(b);
+        const Rect& b = page.buttons[seed % page.buttons.size()];
+        std::optional<Rect> fit = finder.at((b.left + b.right) / 2, (b.top + b.bottom) / 2);
+        ASSERT_TRUE(fit);
+        EXPECT_TRUE(withinOnePixel(*fit, b)) << ::testing::PrintToString(*fit) << " for " << ::testing::PrintToString(b);
+        ++seed;
     }
 }
 
