@@ -143,3 +143,8 @@
 #define ID_PRUEBA_SALIR         1070
 #define ID_PRUEBA_ATRAS         1071
 #define ID_PRUEBA_INICIO        1072
+// Smart regions: the buttons of the page shown as regions, and how eagerly they are found.
+#define ID_DETECTAR_BOTONES     2900
+#define ID_SENSIBILIDAD_BAJA    2901
+#define ID_SENSIBILIDAD_MEDIA   2902
+#define ID_SENSIBILIDAD_ALTA    2903

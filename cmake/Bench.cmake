@@ -8,3 +8,7 @@ foreach(source ${QUENDA_BENCH_SOURCES})
   add_executable(${name} ${source})
   target_link_libraries(${name} PRIVATE quenda_core benchmark::benchmark)
 endforeach()
+# The button detection's short quality run belongs to the test command: a
+# few generated pages of each kind, failing below the quality bar.
+add_test(NAME quality.buttons COMMAND button_quality --short)
+set_tests_properties(quality.buttons PROPERTIES TIMEOUT 60)

@@ -64,6 +64,11 @@ set(QUENDA_CORE_SOURCES
   ui/HandoverExport.cpp
   ui/HtmlText.cpp
   ui/JumpMap.cpp
+  model/RgbPicture.cpp
+  model/ColourAreas.cpp
+  model/ButtonFinder.cpp
+  model/ButtonPageMaker.cpp
+  ui/ButtonDetection.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
 # sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells
@@ -176,6 +181,8 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/SnapGuidesTest.cpp
   tests/unit/ui/RegionCopyTest.cpp
   tests/unit/ui/HandoverTest.cpp
+  tests/unit/model/ButtonFinderTest.cpp
+  tests/unit/ui/ButtonDetectionTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
 # these files becomes a ctest test (cmake/GuiTests.cmake).

@@ -28,6 +28,9 @@ inline constexpr char kTamanoMinimoBoton[] = "TamanoMinimoBoton";
 // Whether mouse moves and resizes snap to the other regions and the page
 // (number; absent or not 0: they do).
 inline constexpr char kAjustarAGuias[] = "AjustarAGuias";
+// How eagerly "Detectar botones" finds buttons: 0 low, 1 medium, 2 high
+// (number; absent or beyond 2: medium).
+inline constexpr char kSensibilidadBotones[] = "SensibilidadBotones";
 }  // namespace setting
 
 class Settings {

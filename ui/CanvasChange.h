@@ -24,4 +24,6 @@ struct CanvasChange {
     // While the pages are tried, a left click: the region under it, or -1
     // outside every region.
     std::optional<int32_t> tapped;
+    // A double-click found no button to fit a region to.
+    bool nothingFitted = false;
 };

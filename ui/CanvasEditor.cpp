@@ -8,6 +8,7 @@
 #include "base/resource.h"
 #include "ui/RegionArrange.h"
 #include "ui/RegionGroup.h"
+#include "ui/ButtonDetection.h"
 
 namespace {
 
@@ -645,6 +646,30 @@ bool CanvasEditor::selectionBounds(Rect& box) const {
         rects.push_back(scaledPage_->pictureCoords(static_cast<size_t>(index)));
     box = RegionGroup::bounds(rects);
     return true;
+}
+
+CanvasActions CanvasEditor::doubleClick(int32_t x, int32_t y) {
+    CanvasActions actions;
+    if (!scaledPage_ || mode_ != ModoEdicion::NORMAL)
+        return actions;
+    abandonPress(actions);
+    const int32_t i = hitTest(x, y);
+    if (i >= 0) {
+        openCommandDialog(i, actions);
+        return actions;
+    }
+    std::optional<Rect> button =
+        ButtonDetection::fitAt(scaledPage_->page(), scaledPage_->toPicture(x), scaledPage_->toPicture(y));
+    if (!button) {
+        actions.nothingFitted = true;
+        return actions;
+    }
+    beginGesture();
+    aboutToChange();
+    scaledPage_->addPictureRegion(Region{*button, Comando()});
+    selection_.only(static_cast<int32_t>(scaledPage_->regions().size()) - 1);
+    actions.repaint = true;
+    return actions;
 }
 
 CanvasActions CanvasEditor::pasteRegion(const Region& region) {

@@ -48,6 +48,7 @@ struct CanvasActions {
     bool repaint = false;
     int32_t commandDialog = -1;  // region whose command dialog to open
     int checkModeCommand = 0;    // mode command id to check in menu and toolbar
+    bool nothingFitted = false;  // a double-click found no button there
 };
 
 // What one paint draws: the picture at (0, 0), then an XOR outline per
@@ -114,6 +115,10 @@ public:
     CanvasActions leftUp(int32_t x, int32_t y);
     CanvasActions rightDown(int32_t x, int32_t y);
     CanvasActions command(int commandId);
+    // The second press of a double-click, after leftDown had it as a press:
+    // in NORMAL mode a region's command dialog, or outside every region a
+    // new region fitted to the button drawn there, selected.
+    CanvasActions doubleClick(int32_t x, int32_t y);
 
     // Selects region `index` of the page shown, as a click would; an index
     // the page does not have leaves the selection as it is.

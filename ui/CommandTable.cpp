@@ -60,6 +60,9 @@ std::vector<CommandRow> makeRows() {
         {ID_AJUSTAR_GUIAS, 1, A::Always, false, kOnMenu, &E::toggleSnapping},
         {ID_COPIAR_A_PAGINAS, 1, A::WithPages, false, kOnMenu, &E::copyToPages},
         {ID_EXPORTAR_DOCUMENTACION, 1, A::WithPages, true, kOnMenu, &E::exportDocumentation},
+        {ID_DETECTAR_BOTONES, 1, A::PageShown, false, kOnMenu, &E::detectButtons},
+        {ID_SENSIBILIDAD_BAJA, ID_SENSIBILIDAD_ALTA - ID_SENSIBILIDAD_BAJA + 1, A::Always, false, kOnMenu,
+         &E::chooseSensitivity},
     };
     for (int i = 0; i < kModeCount; ++i)
         rows.push_back(modeRow(i));

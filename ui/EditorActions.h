@@ -3,8 +3,10 @@
 // window applies it to its menus, toolbar, title, status bar and canvas.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/ModoEdicion.h"
 
@@ -20,6 +22,8 @@ struct EditorActions {
     bool recentChanged = false;
     // Region of the page shown to select, after the page is shown.
     std::optional<int> selectRegion;
+    // Regions of the page shown to select together, the first the reference.
+    std::vector<int32_t> selectRegions;
     // A command the canvas carries out itself (edit modes and keys).
     std::optional<int> canvasCommand;
     // Snapping was turned on or off.
@@ -34,6 +38,8 @@ struct EditorActions {
     // The text across the status bar while trying ("" takes it away).
     std::optional<std::string> wholeBarText;
     bool titleChanged = false;
+    // The message part of the status bar.
+    std::optional<std::string> statusMessage;
     // ---- the window itself ----
     RecoveryWork recovery = RecoveryWork::None;
     bool close = false;

@@ -19,7 +19,7 @@ bool isProjectFile(const std::string& path) {
 }  // namespace
 
 ProjectEditor::ProjectEditor(EditorPrompts& prompts, Settings& settings)
-    : prompts_(prompts), settings_(settings), recent_(settings) {
+    : prompts_(prompts), settings_(settings), recent_(settings), detection_(settings) {
     document_.showStartPage();
 }
 
@@ -108,6 +108,8 @@ EditorActions ProjectEditor::canvasChanged(const CanvasChange& change) {
         document_.shownPageAboutToChange();
         done.menusChanged = true;
     }
+    if (change.nothingFitted)
+        done.statusMessage = ButtonDetection::nothingToFitText();
     return done;
 }
 
@@ -348,6 +350,35 @@ EditorActions ProjectEditor::passToCanvas(int commandId) {
 EditorActions ProjectEditor::exportDocumentation(int) {
     HandoverExport::run(prompts_, document_.project(), FileAccess::current());
     return EditorActions();
+}
+
+// One step adds every button found; none found changes nothing.
+EditorActions ProjectEditor::detectButtons(int) {
+    Pagina* page = document_.shownPage();
+    const std::vector<Rect> found = page ? detection_.newButtons(*page) : std::vector<Rect>();
+    EditorActions done;
+    if (!found.empty()) {
+        std::vector<int32_t> added;
+        done = change([&] {
+            document_.shownPageAboutToChange();
+            for (const Rect& button : found) {
+                added.push_back(static_cast<int32_t>(page->regiones.size()));
+                page->addRegion(Region{button, Comando()});
+            }
+        });
+        done.selectRegions = added;
+    }
+    done.statusMessage = ButtonDetection::foundText(found.size());
+    return done;
+}
+
+EditorActions ProjectEditor::chooseSensitivity(int commandId) {
+    ButtonSensitivity sensitivity;
+    if (ButtonDetection::sensitivityFor(commandId, sensitivity))
+        detection_.setSensitivity(sensitivity);
+    EditorActions done;
+    done.menusChanged = true;
+    return done;
 }
 
 EditorActions ProjectEditor::showPage(int commandId) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ui/ButtonDetection.h"
 #include "ui/EditorActions.h"
 #include "ui/ProjectDocument.h"
 #include "ui/RecentProjects.h"
@@ -104,6 +105,10 @@ public:
     EditorActions openRecent(int commandId);
     EditorActions passToCanvas(int commandId);
     EditorActions exportDocumentation(int);
+    EditorActions detectButtons(int);
+    EditorActions chooseSensitivity(int commandId);
+    // The sensitivity item to check.
+    int sensitivityCommand() const { return ButtonDetection::commandFor(detection_.sensitivity()); }
 
 private:
     // Unsaved work asked about; a project saved on the way is listed.
@@ -128,4 +133,5 @@ private:
     std::vector<std::string> recentShown_;
     bool copyMayExist_ = false;
     bool sessionMayEnd_ = false;
+    ButtonDetection detection_;
 };

@@ -7,7 +7,7 @@ POINT cascadePosition = {80, 32};
 
 ATOM registerWindowClass(HCURSOR cursor, HBRUSH brush) {
     WNDCLASSA windowClass = {};
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
     windowClass.lpfnWndProc = &Window::windowProc;
     windowClass.cbClsExtra = 0;
     // Window long 0 holds the Window object: a pointer-sized slot.

@@ -56,6 +56,7 @@ static LRESULT dispatch(Window* object, HWND window, UINT message, WPARAM wParam
     case WM_PAINT: return paint(object, window);
     case WM_GETMINMAXINFO: return object->onGetMinMaxInfo(reinterpret_cast<MINMAXINFO*>(lParam));
     case WM_LBUTTONDOWN: return object->onLButtonDown(mouseX(lParam), mouseY(lParam), wParam);
+    case WM_LBUTTONDBLCLK: return object->onLButtonDoubleClick(mouseX(lParam), mouseY(lParam), wParam);
     case WM_LBUTTONUP: return object->onLButtonUp(mouseX(lParam), mouseY(lParam), wParam);
     case WM_RBUTTONDOWN: return object->onRButtonDown(mouseX(lParam), mouseY(lParam), wParam);
     case WM_MOUSEMOVE: return object->onMouseMove(mouseX(lParam), mouseY(lParam), wParam);

@@ -21,6 +21,9 @@ public:
     virtual LRESULT onGetMinMaxInfo(MINMAXINFO*) { return 1; }
     virtual LRESULT onLButtonDown(int, int, WPARAM) { return 0; }
     virtual LRESULT onLButtonUp(int, int, WPARAM) { return 0; }
+    // The second press of a double-click; a press like any other unless
+    // the window gives it a meaning of its own.
+    virtual LRESULT onLButtonDoubleClick(int x, int y, WPARAM keys) { return onLButtonDown(x, y, keys); }
     virtual LRESULT onRButtonDown(int, int, WPARAM) { return 0; }
     virtual LRESULT onMouseMove(int, int, WPARAM) { return 0; }
     virtual LRESULT onTimer(WPARAM) { return 0; }

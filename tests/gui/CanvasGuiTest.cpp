@@ -7,16 +7,21 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "model/ButtonPageMaker.h"
+#include "tests/unit/support/ButtonPagePng.h"
 #include "win32/Application.h"
 #include "model/Pagina.h"
 #include "model/Proyecto.h"
 #include "model/Settings.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/ButtonDetection.h"
+#include "ui/StatusLayout.h"
 #include "ui/win32/PaginaWindow.h"
 
 namespace {
@@ -34,11 +39,16 @@ std::ostream& operator<<(std::ostream& out, const Box& box) {
 
 // The main window with a project "Casa" of one page "Inicio" showing a
 // width x height picture with the given regions (and a page "Salon" without
-// any when asked), saved to casa.xml. Drags snap to nothing unless asked.
+// any when asked), saved to casa.xml. Drags snap to nothing unless asked. The
+// picture is a test pattern, or the PNG `pictureBytes` when given.
 struct Scene {
-    Scene(int width, int height, const std::vector<Box>& regions, bool secondPage = false, bool snapping = false) {
+    Scene(int width, int height, const std::vector<Box>& regions, bool secondPage = false, bool snapping = false,
+          const std::string& pictureBytes = "") {
         std::string picture = folder.path("inicio.png");
-        writeTestPicture(picture, width, height);
+        if (pictureBytes.empty())
+            writeTestPicture(picture, width, height);
+        else
+            writeFileBytes(picture, pictureBytes);
         Settings::current().writeNumber(setting::kAjustarAGuias, snapping ? 1 : 0);
         window = createMainWindow();
         auto page = std::make_unique<Pagina>();
@@ -269,6 +279,7 @@ GUI_TEST(Canvas, UndoDuringADragReleasesThePointer) {
     Scene scene(640, 400, {{100, 100, 200, 160}});
     click(scene.canvas, 150, 130);
     typeKey(VK_RIGHT);
+    pumpFor(GetDoubleClickTime());  // a press sooner on the same spot would be a double-click
     press(scene.canvas, 150, 130);
     pumpFor(GetDoubleClickTime() / 2 + 150);
     moveTo(scene.canvas, 170, 140);
@@ -600,4 +611,48 @@ GUI_TEST(Canvas, CopyToPagesPutsTheSelectionOnTheCheckedPage) {
     GUI_REQUIRE(saved.size() == 3);
     GUI_CHECK_EQ(saved[2], (Box{100, 100, 150, 150}));  // on "Salon", after the first page's two
     GUI_CHECK(scene.savedFile().find("Salon") < scene.savedFile().rfind("100, 100, 150, 150"));
+}
+
+// ---- regions from the picture's buttons ----------------------------------------
+
+namespace {
+
+Box boxOf(const Rect& r) {
+    return Box{r.left, r.top, r.right, r.bottom};
+}
+
+}  // namespace
+
+GUI_TEST(Canvas, DoubleClickOnADrawnButtonMakesItsRegion) {
+    const ButtonPage made = ButtonPageMaker({PageBackground::Gradient, ButtonStyle::Flat}, 5).make(480, 400, 2, 2);
+    Scene scene(480, 400, {}, false, false, rgbPng(made.picture));
+    const Rect& button = made.buttons[3];
+    const int x = (button.left + button.right) / 2, y = (button.top + button.bottom) / 2;
+    click(scene.canvas, x, y);
+    click(scene.canvas, x, y);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    GUI_CHECK_EQ(saved[0], boxOf(button));
+}
+
+GUI_TEST(Canvas, DetectingTheButtonsOfAPageIsOneStepThatCtrlZUndoes) {
+    const ButtonPage made = ButtonPageMaker({PageBackground::Noisy, ButtonStyle::Outlined}, 6).make(480, 400, 3, 2);
+    Scene scene(480, 400, {}, false, false, rgbPng(made.picture));
+    sendCommand(scene.window->hwnd(), ID_DETECTAR_BOTONES);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == made.buttons.size());
+    for (const Rect& button : made.buttons)
+        GUI_CHECK(std::find(saved.begin(), saved.end(), boxOf(button)) != saved.end());
+    char said[128] = "";
+    SendMessageA(GetDlgItem(scene.window->hwnd(), IDC_STATUSBAR), SB_GETTEXTA, StatusLayout::kMessage,
+                 reinterpret_cast<LPARAM>(said));
+    GUI_CHECK_EQ(std::string(said), ButtonDetection::foundText(made.buttons.size()));
+    typeKey('Z', true);
+    GUI_CHECK(scene.window->document().project().paginas[0]->regiones.empty());
+    // The sensitivity items check like radio buttons; medium is left chosen.
+    for (int chosen : {ID_SENSIBILIDAD_ALTA, ID_SENSIBILIDAD_MEDIA}) {
+        sendCommand(scene.window->hwnd(), chosen);
+        for (int item = ID_SENSIBILIDAD_BAJA; item <= ID_SENSIBILIDAD_ALTA; ++item)
+            GUI_CHECK_EQ(menuItemChecked(scene.window->hwnd(), item), item == chosen);
+    }
 }

@@ -95,3 +95,8 @@ void markModeItems(HMENU bar, const Toolbar& toolbar, const ProjectDocument& doc
             toolbar.check(mode);
     }
 }
+
+void markSensitivityItems(HMENU bar, int checkedId) {
+    CheckMenuRadioItem(menuHolding(bar, ID_DETECTAR_BOTONES), ID_SENSIBILIDAD_BAJA, ID_SENSIBILIDAD_ALTA,
+                       static_cast<UINT>(checkedId), MF_BYCOMMAND);
+}

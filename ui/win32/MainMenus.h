@@ -23,5 +23,7 @@ void rebuildRecentItems(HMENU bar, const std::vector<std::string>& paths);
 // Every single command of the table on a menu or the toolbar takes the state
 // of its rule; "Agregar"'s menu item greys only during a test run.
 void updateCommandStates(HMENU bar, const Toolbar& toolbar, const ProjectDocument& document);
+// The sensitivity item of "Detectar botones" in force, radio-checked.
+void markSensitivityItems(HMENU bar, int checkedId);
 // The check marks and the pressed button of the mode in force.
 void markModeItems(HMENU bar, const Toolbar& toolbar, const ProjectDocument& document);

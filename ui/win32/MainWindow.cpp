@@ -73,6 +73,8 @@ void MainWindow::apply(const EditorActions& done) {
         canvas_->setTrying(false);
     if (done.wholeBarText)
         statusBar_.setWholeBarText(*done.wholeBarText);
+    if (done.statusMessage)
+        statusBar_.setMessage(*done.statusMessage);
     if (done.documentChanged)
         showDocument();
     else if (done.pageChosen)
@@ -81,6 +83,8 @@ void MainWindow::apply(const EditorActions& done) {
         SendMessageA(canvas_->hwnd(), WM_COMMAND, MAKEWPARAM(modeInfo(done.modeAfterTrial).commandId, 0), 0);
     if (done.selectRegion)
         canvas_->selectRegion(*done.selectRegion);
+    if (!done.selectRegions.empty())
+        canvas_->selectRegions(done.selectRegions);
     if (done.flashRegion)
         canvas_->flashRegion(*done.flashRegion);
     else if (done.flashAll)
@@ -129,6 +133,7 @@ void MainWindow::showPageChosen() {
 
 void MainWindow::updateMenus() {
     updateCommandStates(GetMenu(hwnd()), toolbar_, document());
+    markSensitivityItems(GetMenu(hwnd()), editor_.sensitivityCommand());
     updateClipboardItems();
     DrawMenuBar(hwnd());
 }

@@ -174,6 +174,15 @@ LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
     return 0;
 }
 
+// The press first, as a single click would have it; with Ctrl that press
+// has opened the command dialog already.
+LRESULT PaginaWindow::onLButtonDoubleClick(int x, int y, WPARAM keys) {
+    onLButtonDown(x, y, keys);
+    if (!trying_ && !(keys & MK_CONTROL))
+        guarded([&] { perform(editor_.doubleClick(x, y)); });
+    return 0;
+}
+
 LRESULT PaginaWindow::onLButtonUp(int x, int y, WPARAM) {
     if (!trying_)
         guarded([&] { perform(editor_.leftUp(x, y)); });
@@ -304,6 +313,7 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
     if (actions.checkModeCommand)
         change.mode = editor_.mode();
     change.resized = resized;
+    change.nothingFitted = actions.nothingFitted;
     Rect box;
     if (editor_.selectionBounds(box))
         change.selection = box;
@@ -311,7 +321,7 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
     change.selectionChanged = !(change.selection == toldSelection_) || change.selectedCount != toldCount_;
     toldSelection_ = change.selection;
     toldCount_ = change.selectedCount;
-    if (change.mode || change.resized || change.selectionChanged)
+    if (change.mode || change.resized || change.selectionChanged || change.nothingFitted)
         observer_.canvasChanged(change);
 }
 

@@ -47,6 +47,7 @@ public:
     LRESULT onPaint(HDC dc, PAINTSTRUCT paint) override;
     LRESULT onLButtonDown(int x, int y, WPARAM keys) override;
     LRESULT onLButtonUp(int x, int y, WPARAM keys) override;
+    LRESULT onLButtonDoubleClick(int x, int y, WPARAM keys) override;
     LRESULT onRButtonDown(int x, int y, WPARAM keys) override;
     LRESULT onMouseMove(int x, int y, WPARAM keys) override;
     LRESULT onCommand(WPARAM wParam, LPARAM lParam) override;

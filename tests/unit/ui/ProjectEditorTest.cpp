@@ -4,17 +4,23 @@
 // blocks, and where dropped files go.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <vector>
 
 #include "base/resource.h"
+#include "model/ButtonPageMaker.h"
 #include "model/ProjectCheck.h"
 #include "model/Proyecto.h"
 #include "model/Settings.h"
 #include "ui/CanvasChange.h"
 #include "ui/EditorPrompts.h"
+#include "tests/unit/support/ButtonPagePng.h"
+#include "tests/unit/support/TempFolder.h"
 #include "ui/ProjectEditor.h"
 #include "support/MemoryFileAccess.h"
 
@@ -313,4 +319,53 @@ TEST(ProjectEditor, TheDocumentIsWrittenWhereChosenAndReplacedOnlyOnYes) {
         EXPECT_EQ(joined(scene.prompts.asked), row.asked) << row.chosen;
         EXPECT_EQ(files.files["C:\\entrega.html"].rfind("<!DOCTYPE html>", 0) == 0, row.written) << row.chosen;
     }
+}
+
+// Found buttons not yet covered come as regions with no command, in one
+// step; a second search finds nothing new and changes nothing.
+TEST(ProjectEditor, DetectingButtonsAddsTheNewOnesAsOneStep) {
+    TempFolder folder;
+    const ButtonPage made =
+        ButtonPageMaker({PageBackground::Gradient, ButtonStyle::Outlined}, 9).make(300, 260, 3, 2);
+    std::ofstream(folder.file("inicio.png"), std::ios::binary) << rgbPng(made.picture);
+    MemorySettings settings;
+    ScriptedPrompts prompts;
+    ProjectEditor editor{prompts, settings};
+    auto project = savedProject("Casa", folder.file("casa.xml"));
+    project->paginas[0]->setImagen(300, 260, folder.file("inicio.png"));
+    project->paginas[0]->addRegion(Region{made.buttons[0], Comando()});
+    project->paginas[0]->regiones[0].comando.codigo = "C";
+    editor.replaceProject(std::move(project));
+    const auto regions = [&] { return editor.document().project().paginas[0]->regiones; };
+
+    EditorActions done = editor.command(ID_DETECTAR_BOTONES);
+    ASSERT_EQ(regions().size(), made.buttons.size());
+    std::vector<Rect> added;
+    for (size_t i = 1; i < regions().size(); ++i) {
+        EXPECT_EQ(regions()[i].comando, Comando());
+        added.push_back(regions()[i].coords);
+    }
+    const auto byPlace = [](const Rect& a, const Rect& b) { return a.top != b.top ? a.top < b.top : a.left < b.left; };
+    std::vector<Rect> expected(made.buttons.begin() + 1, made.buttons.end());
+    std::sort(added.begin(), added.end(), byPlace);
+    std::sort(expected.begin(), expected.end(), byPlace);
+    EXPECT_EQ(added, expected);
+    std::vector<int32_t> all(regions().size() - 1);
+    std::iota(all.begin(), all.end(), 1);
+    EXPECT_EQ(done.selectRegions, all);
+    EXPECT_EQ(done.statusMessage, ButtonDetection::foundText(expected.size()));
+
+    done = editor.command(ID_DETECTAR_BOTONES);
+    EXPECT_FALSE(done.documentChanged);
+    EXPECT_EQ(done.statusMessage, ButtonDetection::foundText(0));
+    editor.command(ID_DESHACER);
+    EXPECT_EQ(regions().size(), 1u);
+
+    CanvasChange nothingThere;
+    nothingThere.nothingFitted = true;
+    EXPECT_EQ(editor.canvasChanged(nothingThere).statusMessage, ButtonDetection::nothingToFitText());
+
+    editor.command(ID_SENSIBILIDAD_ALTA);
+    EXPECT_EQ(editor.sensitivityCommand(), ID_SENSIBILIDAD_ALTA);
+    EXPECT_EQ(ProjectEditor(prompts, settings).sensitivityCommand(), ID_SENSIBILIDAD_ALTA);
 }
