@@ -12,6 +12,7 @@ function(quenda_core_library name)
   add_library(${name} STATIC ${QUENDA_CORE_SOURCES} ${QUENDA_POSIX_SOURCES})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${TINYXML2_LIBRARY} ${FREEIMAGE_LIBRARY} ZLIB::ZLIB Threads::Threads)
+  quenda_precompile(${name} ${QUENDA_STANDARD_HEADERS})
 endfunction()
 
 quenda_core_library(quenda_core)
