@@ -101,7 +101,7 @@ GUI_TEST(Framework, WindowClass) {
     WNDCLASSEXA info = {};
     info.cbSize = sizeof info;
     GUI_REQUIRE(GetClassInfoExA(instanceHandle, "QUENDADEFWINCLASS", &info));
-    GUI_CHECK_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW));
+    GUI_CHECK_EQ(info.style, static_cast<UINT>(CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS));  // the canvas takes double-clicks
     GUI_CHECK_EQ(info.cbClsExtra, 0);
     GUI_CHECK_EQ(info.cbWndExtra, static_cast<int>(sizeof(LONG_PTR)));
     GUI_CHECK(info.hIcon == nullptr);
