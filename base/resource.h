@@ -143,6 +143,9 @@
 #define ID_PRUEBA_SALIR         1070
 #define ID_PRUEBA_ATRAS         1071
 #define ID_PRUEBA_INICIO        1072
+// The "Ver" menu: what the canvas shows besides the picture and the outlines.
+#define ID_VER_ETIQUETAS        2890
+
 // Smart regions: the buttons of the page shown as regions, and how eagerly they are found.
 #define ID_DETECTAR_BOTONES     2900
 #define ID_SENSIBILIDAD_BAJA    2901

@@ -181,6 +181,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/SnapGuidesTest.cpp
   tests/unit/ui/RegionCopyTest.cpp
   tests/unit/ui/HandoverTest.cpp
+  tests/unit/ui/CommandDescriptionTest.cpp
   tests/unit/model/ButtonFinderTest.cpp
   tests/unit/ui/ButtonDetectionTest.cpp
 )

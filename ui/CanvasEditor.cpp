@@ -9,6 +9,7 @@
 #include "ui/RegionArrange.h"
 #include "ui/RegionGroup.h"
 #include "ui/ButtonDetection.h"
+#include "ui/CommandDescription.h"
 
 namespace {
 
@@ -935,6 +936,7 @@ void CanvasEditor::paintPlan(PaintPlan& plan) const {
     plan.outlines.clear();
     plan.thick.clear();
     plan.guides.clear();
+    plan.labels.clear();
     plan.hasInverted = false;
     plan.info = plan.bits = nullptr;
     plan.width = plan.height = 0;
@@ -947,6 +949,11 @@ void CanvasEditor::paintPlan(PaintPlan& plan) const {
     plan.height = picture.height();
     for (const Region& region : scaledPage_->regions())
         plan.outlines.push_back(region.coords);
+    if (labels_) {
+        plan.labels.reserve(scaledPage_->regions().size());
+        for (const Region& region : scaledPage_->regions())
+            plan.labels.push_back({region.coords, CommandDescription::label(region.comando)});
+    }
     plan.guides = guides_;
     for (int32_t index : selection_.indices()) {
         if (index == selected()) {

@@ -65,6 +65,12 @@ struct PaintPlan {
     std::vector<Rect> thick;
     // What a drag snapped to: vertical and horizontal lines across the canvas.
     std::vector<Rect> guides;
+    // What each region does, written inside it (empty while labels are off).
+    struct Label {
+        Rect area;
+        std::string text;
+    };
+    std::vector<Label> labels;
 };
 
 struct ScaleChoice {
@@ -146,6 +152,9 @@ public:
     // page (off until the window says otherwise).
     void setSnapping(bool on) { snapping_ = on; }
     bool snapping() const { return snapping_; }
+    // Whether the paint plan carries a label for each region.
+    void setLabels(bool on) { labels_ = on; }
+    bool labels() const { return labels_; }
 
     // Called after the command dialog of `index` ended with OK.
     void setRegionCommand(int32_t index, const Comando& comando);
@@ -226,6 +235,7 @@ private:
     std::vector<Rect> startCanvas_;
     std::vector<Rect> startPicture_;
     bool snapping_ = false;
+    bool labels_ = false;
     bool snapSuspended_ = false;
     SnapGuides snap_;
     std::vector<Rect> guides_;

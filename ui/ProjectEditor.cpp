@@ -430,6 +430,18 @@ EditorActions ProjectEditor::toggleSnapping(int) {
     return done;
 }
 
+bool ProjectEditor::labels() const {
+    uint32_t on = 0;
+    return settings_.readNumber(setting::kEtiquetas, on) && on != 0;
+}
+
+EditorActions ProjectEditor::toggleLabels(int) {
+    EditorActions done;
+    done.labels = !labels();
+    settings_.writeNumber(setting::kEtiquetas, *done.labels ? 1 : 0);
+    return done;
+}
+
 EditorActions ProjectEditor::trialBack(int) {
     EditorActions done;
     showTrialStep(document_.trial()->back(), done);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +51,7 @@ struct Scene {
         else
             writeFileBytes(picture, pictureBytes);
         Settings::current().writeNumber(setting::kAjustarAGuias, snapping ? 1 : 0);
+        Settings::current().writeNumber(setting::kEtiquetas, 0);
         window = createMainWindow();
         auto page = std::make_unique<Pagina>();
         page->nombre = "Inicio";
@@ -170,6 +172,30 @@ COLORREF pixelAt(HWND canvas, int x, int y) {
     return color;
 }
 
+// How many pixels of the canvas inside `box` belong to a label, its text or
+// its backing: the test picture's blue is half everywhere, and an outline
+// drawn over it only flips that to the other half.
+int labelPixelsIn(HWND canvas, const Box& box) {
+    HDC dc = GetDC(canvas);
+    int label = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x)
+            label += std::abs(GetBValue(GetPixel(dc, x, y)) - 0x80) > 0x20;
+    ReleaseDC(canvas, dc);
+    return label;
+}
+
+double repaintMilliseconds(HWND canvas, int repaints) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < repaints; ++i)
+        RedrawWindow(canvas, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    QueryPerformanceCounter(&end);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart) /
+           repaints;
+}
+
 }  // namespace
 
 // ---- display ---------------------------------------------------------------
@@ -203,6 +229,25 @@ GUI_TEST(Canvas, SelectedRegionShowsAsANegative) {
     pumpFor(100);
     GUI_CHECK_EQ(pixelAt(scene.canvas, 150, 130), before);
     GUI_CHECK_EQ(pixelAt(scene.canvas, 300, 300), outside);
+}
+
+// "Ver" > "Etiquetas" writes inside the regions, nowhere else, and is
+// remembered; chosen again, the picture comes back as it was.
+GUI_TEST(Canvas, LabelsWriteInsideTheRegionsOnly) {
+    Scene scene(640, 400, {{100, 100, 300, 160}, {400, 100, 412, 160}});
+    const Box wide = {100, 100, 300, 160}, beyondNarrow = {413, 100, 460, 160};
+    GUI_REQUIRE(labelPixelsIn(scene.canvas, wide) == 0);
+    PostMessageA(scene.window->hwnd(), WM_COMMAND, ID_VER_ETIQUETAS, 0);
+    pumpFor(150);
+    GUI_CHECK(menuItemChecked(scene.window->hwnd(), ID_VER_ETIQUETAS));
+    uint32_t remembered = 0;
+    GUI_CHECK(Settings::current().readNumber(setting::kEtiquetas, remembered) && remembered == 1);
+    GUI_CHECK(labelPixelsIn(scene.canvas, wide) > 100);
+    GUI_CHECK_EQ(labelPixelsIn(scene.canvas, beyondNarrow), 0);
+    PostMessageA(scene.window->hwnd(), WM_COMMAND, ID_VER_ETIQUETAS, 0);
+    pumpFor(150);
+    GUI_CHECK(!menuItemChecked(scene.window->hwnd(), ID_VER_ETIQUETAS));
+    GUI_CHECK_EQ(labelPixelsIn(scene.canvas, wide), 0);
 }
 
 // ---- drawing, moving and resizing with the mouse ---------------------------
@@ -454,8 +499,9 @@ GUI_TEST(Canvas, LargePictureIsHalvedAndEditsAreStoredInPicturePixels) {
 
 // ---- a crowded page --------------------------------------------------------------
 
-// 1000 regions on a 1920 x 1080 picture: the selection still shows, and the
-// time of a whole repaint through GDI is printed for the record.
+// 1000 regions on a 1920 x 1080 picture: the selection still shows, with
+// labels too, and the time of a whole repaint through GDI, without and with
+// labels, is printed for the record.
 GUI_TEST(Canvas, CrowdedPageRepaints) {
     std::vector<Box> grid;
     for (int row = 0; row < 25; ++row)
@@ -470,17 +516,19 @@ GUI_TEST(Canvas, CrowdedPageRepaints) {
     GUI_REQUIRE(scene.window->canvas().editor().selected() == 999);
 
     const int kRepaints = 20;
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < kRepaints; ++i)
-        RedrawWindow(scene.canvas, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    QueryPerformanceCounter(&end);
-    double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     RECT canvasRect = windowRect(scene.canvas);
     std::printf("repaint with 1000 regions, canvas %d x %d (scale %.3f): %.2f ms each\n", rectWidth(canvasRect),
-                rectHeight(canvasRect), scale, ms / kRepaints);
+                rectHeight(canvasRect), scale, repaintMilliseconds(scene.canvas, kRepaints));
     GUI_CHECK_EQ(pixelAt(scene.canvas, x, y), before ^ 0xFFFFFFu);
+
+    PostMessageA(scene.window->hwnd(), WM_COMMAND, ID_VER_ETIQUETAS, 0);
+    pumpFor(150);
+    std::printf("repaint with 1000 regions and their labels: %.2f ms each\n",
+                repaintMilliseconds(scene.canvas, kRepaints));
+    // The last region's label, inverted with it.
+    const Box last = {static_cast<int>(39 * 48 * scale), static_cast<int>(24 * 43 * scale), x, y};
+    GUI_CHECK(labelPixelsIn(scene.canvas, last) > 10);
+    GUI_CHECK(labelPixelsIn(scene.canvas, Box{0, 0, static_cast<int>(44 * scale), static_cast<int>(39 * scale)}) > 5);
 }
 
 // ---- undo and redo ---------------------------------------------------------------

@@ -40,6 +40,7 @@ MainWindow::MainWindow(const std::string& recoveryFolder)
     canvas_.reset(new PaginaWindow(toolbar_.height(), this, *this));
     EditorActions snapping;
     snapping.snapping = editor_.snapping();
+    snapping.labels = editor_.labels();
     apply(snapping);
     showDocument();
     HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
@@ -100,6 +101,10 @@ void MainWindow::apply(const EditorActions& done) {
     if (done.snapping) {
         canvas_->setSnapping(*done.snapping);
         CheckMenuItem(GetMenu(hwnd()), ID_AJUSTAR_GUIAS, MF_BYCOMMAND | (*done.snapping ? MF_CHECKED : MF_UNCHECKED));
+    }
+    if (done.labels) {
+        canvas_->setLabels(*done.labels);
+        CheckMenuItem(GetMenu(hwnd()), ID_VER_ETIQUETAS, MF_BYCOMMAND | (*done.labels ? MF_CHECKED : MF_UNCHECKED));
     }
     doRecoveryWork(done.recovery);
     if (done.close)

@@ -294,6 +294,16 @@ TEST(ProjectEditor, CopyToPagesIsOneStepAndSnappingIsRemembered) {
     EXPECT_EQ(scene.editor.command(ID_AJUSTAR_GUIAS).snapping, std::optional<bool>(true));
 }
 
+// Labels are off until turned on, and stay as last chosen.
+TEST(ProjectEditor, LabelsAreRemembered) {
+    Scene scene;
+    EXPECT_FALSE(scene.editor.labels());
+    EXPECT_EQ(scene.editor.command(ID_VER_ETIQUETAS).labels, std::optional<bool>(true));
+    EXPECT_TRUE(ProjectEditor(scene.prompts, scene.settings).labels());
+    EXPECT_EQ(scene.editor.command(ID_VER_ETIQUETAS).labels, std::optional<bool>(false));
+    EXPECT_FALSE(ProjectEditor(scene.prompts, scene.settings).labels());
+}
+
 // The handover document goes where the user says, as an .html file; one
 // that is there already is replaced only on Yes; a written one may be opened.
 TEST(ProjectEditor, TheDocumentIsWrittenWhereChosenAndReplacedOnlyOnYes) {
