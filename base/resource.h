@@ -145,6 +145,14 @@
 #define ID_PRUEBA_INICIO        1072
 // The "Ver" menu: what the canvas shows besides the picture and the outlines.
 #define ID_VER_ETIQUETAS        2890
+// "Reemplazar en comandos": one value changed on every command using it.
+#define ID_REEMPLAZAR_COMANDOS  2891
+#define IDD_REEMPLAZAR          146
+#define IDC_REEMPLAZAR_CAMPO    1090
+#define IDC_REEMPLAZAR_PAGINA   1091
+#define IDC_REEMPLAZAR_PROYECTO 1092
+#define IDC_REEMPLAZAR_ACTUAL   1093
+#define IDC_REEMPLAZAR_NUEVO    1094
 
 // Smart regions: the buttons of the page shown as regions, and how eagerly they are found.
 #define ID_DETECTAR_BOTONES     2900

@@ -58,6 +58,7 @@ set(QUENDA_CORE_SOURCES
   ui/RegionArrange.cpp
   ui/SnapGuides.cpp
   ui/RegionCopy.cpp
+  ui/CommandReplace.cpp
   model/JumpGraph.cpp
   ui/CommandDescription.cpp
   ui/HandoverDocument.cpp
@@ -125,6 +126,7 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/VerificarDlg.cpp
   ui/win32/VerificarOpcionesDlg.cpp
   ui/win32/CopiarPaginasDlg.cpp
+  ui/win32/ReemplazarDlg.cpp
   win32/Application.cpp
   win32/CommandLine.cpp
   win32/Dialog.cpp
@@ -180,6 +182,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/RegionArrangeTest.cpp
   tests/unit/ui/SnapGuidesTest.cpp
   tests/unit/ui/RegionCopyTest.cpp
+  tests/unit/ui/CommandReplaceTest.cpp
   tests/unit/ui/HandoverTest.cpp
   tests/unit/ui/CommandDescriptionTest.cpp
   tests/unit/model/ButtonFinderTest.cpp

@@ -101,6 +101,8 @@ public:
     // Labels on the canvas on or off, kept in the settings (off unless turned on).
     bool labels() const;
     EditorActions toggleLabels(int);
+    // "Reemplazar en comandos": the status bar says how many changed.
+    EditorActions replaceInCommands(int);
     bool snapping() const;
     EditorActions trialBack(int);
     EditorActions trialHome(int);

@@ -22,6 +22,7 @@
 #include "model/Settings.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/ButtonDetection.h"
+#include "ui/CommandReplace.h"
 #include "ui/StatusLayout.h"
 #include "ui/win32/PaginaWindow.h"
 
@@ -659,6 +660,55 @@ GUI_TEST(Canvas, CopyToPagesPutsTheSelectionOnTheCheckedPage) {
     GUI_REQUIRE(saved.size() == 3);
     GUI_CHECK_EQ(saved[2], (Box{100, 100, 150, 150}));  // on "Salon", after the first page's two
     GUI_CHECK(scene.savedFile().find("Salon") < scene.savedFile().rfind("100, 100, 150, 150"));
+}
+
+// ---- replace in commands -----------------------------------------------------
+
+namespace {
+
+size_t occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+// A receiver's MAC replaced through Ctrl+H on the regions of three pages and
+// a start command is saved so; one Ctrl+Z brings every one of them back.
+GUI_TEST(Canvas, AReplacedMacIsSavedAndOneUndoRestoresIt) {
+    Scene scene(640, 400, {{100, 100, 200, 160}}, true);
+    Proyecto& project = scene.window->document().project();
+    auto patio = std::make_unique<Pagina>(*project.paginas[1]);
+    patio->nombre = "Patio";
+    project.addPage(std::move(patio));
+    const Comando bluetooth{"Living", "luz", "", "bt", "AA:AA"};
+    for (const auto& page : project.paginas)
+        page->addRegion(Region{Rect{300, 100, 400, 160}, bluetooth});
+    project.paginas[2]->comandoInicial = bluetooth;
+
+    Answerer answerer;
+    answerer.on("Reemplazar en comandos")
+        .run([&](HWND dialog) {
+            HWND field = GetDlgItem(dialog, IDC_REEMPLAZAR_CAMPO);
+            SendMessageA(field, CB_SETCURSEL, static_cast<WPARAM>(ReplaceField::Mac), 0);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_REEMPLAZAR_CAMPO, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(field));
+        })
+        .type(IDC_REEMPLAZAR_NUEVO, "BB:BB")
+        .click(IDOK);
+    answerer.start();
+    typeKey('H', true);
+    GUI_REQUIRE(answerer.finish());
+    sendCommand(scene.window->hwnd(), ID_GUARDAR_PROYECTO);
+    GUI_CHECK_EQ(occurrences(scene.savedFile(), "BB:BB"), static_cast<size_t>(4));
+    GUI_CHECK_EQ(occurrences(scene.savedFile(), "AA:AA"), static_cast<size_t>(0));
+
+    typeKey('Z', true);
+    sendCommand(scene.window->hwnd(), ID_GUARDAR_PROYECTO);
+    GUI_CHECK_EQ(occurrences(scene.savedFile(), "AA:AA"), static_cast<size_t>(4));
+    GUI_CHECK_EQ(occurrences(scene.savedFile(), "BB:BB"), static_cast<size_t>(0));
 }
 
 // ---- regions from the picture's buttons ----------------------------------------
