@@ -153,6 +153,13 @@
 #define IDC_REEMPLAZAR_PROYECTO 1092
 #define IDC_REEMPLAZAR_ACTUAL   1093
 #define IDC_REEMPLAZAR_NUEVO    1094
+// Position and size: the selection's box typed in picture pixels.
+#define ID_POSICION_TAMANO      2892
+#define IDD_POSICION            147
+#define IDC_POSICION_IZQUIERDA  1095
+#define IDC_POSICION_ARRIBA     1096
+#define IDC_POSICION_ANCHO      1097
+#define IDC_POSICION_ALTO       1098
 
 // Smart regions: the buttons of the page shown as regions, and how eagerly they are found.
 #define ID_DETECTAR_BOTONES     2900

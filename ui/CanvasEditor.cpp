@@ -649,6 +649,23 @@ bool CanvasEditor::selectionBounds(Rect& box) const {
     return true;
 }
 
+CanvasActions CanvasEditor::placeSelection(const Rect& box) {
+    CanvasActions actions;
+    Rect was;
+    if (!selectionBounds(was) || mode_ != ModoEdicion::NORMAL)
+        return actions;
+    beginGesture();
+    const int64_t dx = static_cast<int64_t>(box.left) - was.left, dy = static_cast<int64_t>(box.top) - was.top;
+    for (int32_t index : selection_.indices()) {
+        const Rect& p = scaledPage_->pictureCoords(static_cast<size_t>(index));
+        const Rect placed = selection_.size() == 1
+                                ? box
+                                : Rect{plus(p.left, dx), plus(p.top, dy), plus(p.right, dx), plus(p.bottom, dy)};
+        actions.repaint = storePicture(static_cast<size_t>(index), placed) || actions.repaint;
+    }
+    return actions;
+}
+
 CanvasActions CanvasEditor::doubleClick(int32_t x, int32_t y) {
     CanvasActions actions;
     if (!scaledPage_ || mode_ != ModoEdicion::NORMAL)

@@ -140,6 +140,9 @@ public:
     // The box around the selected regions in picture pixels; false when
     // none is selected.
     bool selectionBounds(Rect& box) const;
+    // The selection's box (picture pixels) put at `box` as one step: a
+    // region alone takes it whole, several move together to its corner.
+    CanvasActions placeSelection(const Rect& box);
     // Adds `region` (picture pixels) to the page shown where pastePlacement
     // puts it, and selects it; nothing without a page.
     CanvasActions pasteRegion(const Region& region);

@@ -4,7 +4,9 @@
 
 #include "win32/Application.h"
 #include "model/Pagina.h"
+#include "base/resource.h"
 #include "ui/win32/ComandoDlg.h"
+#include "ui/win32/PosicionDlg.h"
 
 namespace {
 
@@ -258,9 +260,24 @@ LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM keys) {
 }
 
 LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
-    if (!trying_)
+    if (trying_)
+        return 0;
+    if (LOWORD(wParam) == ID_POSICION_TAMANO)
+        guarded([&] { openPlacementDialog(); });
+    else
         guarded([&] { perform(editor_.command(LOWORD(wParam))); });
     return 0;
+}
+
+void PaginaWindow::openPlacementDialog() {
+    Rect box;
+    const PaginaEscalada* shown = editor_.scaledPage();
+    if (!shown || !editor_.selectionBounds(box) || editor_.mode() != ModoEdicion::NORMAL)
+        return;
+    const Pagina& page = shown->page();
+    PosicionDlg dialog(hwnd(), PlacementForm(box, editor_.selection().size(), page.recordedAncho(), page.recordedAlto()));
+    if (dialog.runModal() == IDOK && editor_.scaledPage() == shown)
+        perform(editor_.placeSelection(dialog.form.box()));
 }
 
 bool PaginaWindow::takeAltDrag() {

@@ -70,6 +70,8 @@ private:
     void flash(std::vector<Rect> outlines, const Rect* inverted);
     void stopFlash();
     void openCommandDialog(int32_t index);
+    // Types the selection's position and size; the change is one step.
+    void openPlacementDialog();
     void tellObserver(const CanvasActions& actions, bool resized);
     void fitToPage();
     HCURSOR cursorHandle(CanvasCursor cursor) const;
