@@ -10,7 +10,6 @@
 #include "model/Pagina.h"
 #include "base/resource.h"
 #include "ui/CanvasEditor.h"
-#include "ui/CommandDescription.h"
 
 namespace {
 
@@ -133,20 +132,6 @@ TEST_F(CanvasTest, PaintPlanOutlinesEveryRegionAndInvertsTheSelectedOne) {
     EXPECT_EQ(2u, plan.outlines.size());
     EXPECT_TRUE(plan.hasInverted);
     EXPECT_EQ(rect(200, 20, 300, 80), plan.inverted);
-}
-
-TEST_F(CanvasTest, PaintPlanLabelsEveryRegionOnlyWhileLabelsAreOn) {
-    addRegion(rect(10, 10, 100, 100), "luz");
-    addRegion(rect(200, 20, 300, 80));
-    show(0.5, 640, 480);
-    PaintPlan plan;
-    canvas.paintPlan(plan);
-    EXPECT_TRUE(plan.labels.empty());
-    canvas.setLabels(true);
-    canvas.paintPlan(plan);
-    ASSERT_EQ(2u, plan.labels.size());
-    EXPECT_EQ(shown(1), plan.labels[1].area);
-    EXPECT_EQ(CommandDescription::label(page.regiones[0].comando), plan.labels[0].text);
 }
 
 // At half scale: one region takes the typed box whole; two move together to

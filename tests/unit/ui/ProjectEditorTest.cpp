@@ -299,7 +299,7 @@ TEST(ProjectEditor, CopyToPagesIsOneStepAndSnappingIsRemembered) {
 }
 
 // The replace goes over both pages as one undo step and says how many
-// changed; Cancel, or the value it has already, changes nothing.
+// changed; the value it has already adds no step; Cancel changes nothing.
 TEST(ProjectEditor, ReplaceInCommandsIsOneStepAndSaysHowMany) {
     Scene scene;
     Proyecto& project = scene.editor.document().project();
