@@ -202,8 +202,13 @@ void PaginaWindow::drawLabels(HDC dc, const std::vector<PaintPlan::Label>& label
             size_t end = label.text.find('\n', start);
             if (end == std::string::npos)
                 end = label.text.size();
-            ExtTextOutA(dc, inside.left, y, ETO_CLIPPED, &inside, label.text.data() + start,
-                        static_cast<UINT>(end - start), nullptr);
+            const int length = static_cast<int>(end - start);
+            SIZE extent = {};
+            GetTextExtentPoint32A(dc, label.text.data() + start, length, &extent);
+            // Clipping costs: only a line that would cross the edges gets it.
+            const bool fits = inside.left + extent.cx <= inside.right && y + extent.cy <= inside.bottom;
+            ExtTextOutA(dc, inside.left, y, fits ? 0 : ETO_CLIPPED, &inside, label.text.data() + start,
+                        static_cast<UINT>(length), nullptr);
             start = end + 1;
         }
     }
