@@ -143,6 +143,24 @@
 #define ID_PRUEBA_SALIR         1070
 #define ID_PRUEBA_ATRAS         1071
 #define ID_PRUEBA_INICIO        1072
+// The "Ver" menu: what the canvas shows besides the picture and the outlines.
+#define ID_VER_ETIQUETAS        2890
+// "Reemplazar en comandos": one value changed on every command using it.
+#define ID_REEMPLAZAR_COMANDOS  2891
+#define IDD_REEMPLAZAR          146
+#define IDC_REEMPLAZAR_CAMPO    1090
+#define IDC_REEMPLAZAR_PAGINA   1091
+#define IDC_REEMPLAZAR_PROYECTO 1092
+#define IDC_REEMPLAZAR_ACTUAL   1093
+#define IDC_REEMPLAZAR_NUEVO    1094
+// Position and size: the selection's box typed in picture pixels.
+#define ID_POSICION_TAMANO      2892
+#define IDD_POSICION            147
+#define IDC_POSICION_IZQUIERDA  1095
+#define IDC_POSICION_ARRIBA     1096
+#define IDC_POSICION_ANCHO      1097
+#define IDC_POSICION_ALTO       1098
+
 // Smart regions: the buttons of the page shown as regions, and how eagerly they are found.
 #define ID_DETECTAR_BOTONES     2900
 #define ID_SENSIBILIDAD_BAJA    2901

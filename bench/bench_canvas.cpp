@@ -9,6 +9,7 @@
 
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "model/Pagina.h"
@@ -54,6 +55,8 @@ void fillPage(Pagina& page) {
             Region region;
             region.coords = Rect{column * kCellWidth, row * kCellHeight, column * kCellWidth + kCellWidth - 4,
                                  row * kCellHeight + kCellHeight - 4};
+            // A code to a sector and a jump: the longest label there is.
+            region.comando = Comando{"Living", "luz" + std::to_string(column), "Luces", "bt", "00:11:22:33:44:55"};
             page.addRegion(region);
         }
     }
@@ -164,6 +167,20 @@ void BM_RepaintOutlineList(benchmark::State& state) {
     state.counters["outlines"] = static_cast<double>(plan.outlines.size());
 }
 BENCHMARK(BM_RepaintOutlineList);
+
+// The outline list with the label of every region, made afresh each repaint
+// while labels are on.
+void BM_RepaintLabelTexts(benchmark::State& state) {
+    CrowdedCanvas crowded;
+    crowded.canvas.setLabels(true);
+    PaintPlan plan;
+    for (auto _ : state) {
+        crowded.canvas.paintPlan(plan);
+        benchmark::DoNotOptimize(plan.labels.data());
+    }
+    state.counters["labels"] = static_cast<double>(plan.labels.size());
+}
+BENCHMARK(BM_RepaintLabelTexts)->Unit(benchmark::kMicrosecond);
 
 // Outline list plus one copy of every picture row, as a device copy would read them.
 void BM_RepaintWithPictureRows(benchmark::State& state) {

@@ -58,6 +58,8 @@ set(QUENDA_CORE_SOURCES
   ui/RegionArrange.cpp
   ui/SnapGuides.cpp
   ui/RegionCopy.cpp
+  ui/CommandReplace.cpp
+  ui/PlacementForm.cpp
   model/JumpGraph.cpp
   ui/CommandDescription.cpp
   ui/HandoverDocument.cpp
@@ -125,6 +127,8 @@ set(QUENDA_WIN32_SOURCES
   ui/win32/VerificarDlg.cpp
   ui/win32/VerificarOpcionesDlg.cpp
   ui/win32/CopiarPaginasDlg.cpp
+  ui/win32/ReemplazarDlg.cpp
+  ui/win32/PosicionDlg.cpp
   win32/Application.cpp
   win32/CommandLine.cpp
   win32/Dialog.cpp
@@ -180,7 +184,10 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/RegionArrangeTest.cpp
   tests/unit/ui/SnapGuidesTest.cpp
   tests/unit/ui/RegionCopyTest.cpp
+  tests/unit/ui/CommandReplaceTest.cpp
+  tests/unit/ui/PlacementFormTest.cpp
   tests/unit/ui/HandoverTest.cpp
+  tests/unit/ui/CommandDescriptionTest.cpp
   tests/unit/model/ButtonFinderTest.cpp
   tests/unit/ui/ButtonDetectionTest.cpp
 )

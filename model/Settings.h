@@ -31,6 +31,9 @@ inline constexpr char kAjustarAGuias[] = "AjustarAGuias";
 // How eagerly "Detectar botones" finds buttons: 0 low, 1 medium, 2 high
 // (number; absent or beyond 2: medium).
 inline constexpr char kSensibilidadBotones[] = "SensibilidadBotones";
+// Whether the canvas writes what each region does inside it (number;
+// absent or 0: it does not).
+inline constexpr char kEtiquetas[] = "Etiquetas";
 }  // namespace setting
 
 class Settings {

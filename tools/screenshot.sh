@@ -3,7 +3,7 @@
 # its regions) on a virtual Wine desktop under Xvfb, driven with xdotool
 # the way a user would open the project. With "trial" after the output file,
 # it takes the picture during a test run of the pages instead, just after a
-# tap on the first button.
+# tap on the first button; with "labels", with "Ver" > "Etiquetas" on.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="${QUENDA_BUILD:-$root/build}"
@@ -80,9 +80,25 @@ if [ "$scene" = trial ]; then
   sleep 0.15
 fi
 
+if [ "$scene" = labels ]; then
+  # "Ver" > "Etiquetas", its only item.
+  xdotool key --window "$main" alt+v 2>/dev/null
+  sleep 0.5
+  xdotool key --window "$main" Return 2>/dev/null
+  sleep 1
+fi
+
 mkdir -p "$(dirname "$out")"
 import -window root "$out"
 echo "wrote $out"
+
+if [ "$scene" = labels ]; then
+  # Off again: the setting is kept in this Wine prefix for the next pictures.
+  xdotool key --window "$main" alt+v 2>/dev/null
+  sleep 0.5
+  xdotool key --window "$main" Return 2>/dev/null
+  sleep 0.5
+fi
 
 # Alt+F4 closes the unchanged project without a question.
 xdotool key --window "$main" alt+F4 2>/dev/null || true

@@ -9,6 +9,7 @@
 #include "ui/RegionArrange.h"
 #include "ui/RegionGroup.h"
 #include "ui/ButtonDetection.h"
+#include "ui/CommandDescription.h"
 
 namespace {
 
@@ -648,6 +649,23 @@ bool CanvasEditor::selectionBounds(Rect& box) const {
     return true;
 }
 
+CanvasActions CanvasEditor::placeSelection(const Rect& box) {
+    CanvasActions actions;
+    Rect was;
+    if (!selectionBounds(was) || mode_ != ModoEdicion::NORMAL)
+        return actions;
+    beginGesture();
+    const int64_t dx = static_cast<int64_t>(box.left) - was.left, dy = static_cast<int64_t>(box.top) - was.top;
+    for (int32_t index : selection_.indices()) {
+        const Rect& p = scaledPage_->pictureCoords(static_cast<size_t>(index));
+        const Rect placed = selection_.size() == 1
+                                ? box
+                                : Rect{plus(p.left, dx), plus(p.top, dy), plus(p.right, dx), plus(p.bottom, dy)};
+        actions.repaint = storePicture(static_cast<size_t>(index), placed) || actions.repaint;
+    }
+    return actions;
+}
+
 CanvasActions CanvasEditor::doubleClick(int32_t x, int32_t y) {
     CanvasActions actions;
     if (!scaledPage_ || mode_ != ModoEdicion::NORMAL)
@@ -935,6 +953,7 @@ void CanvasEditor::paintPlan(PaintPlan& plan) const {
     plan.outlines.clear();
     plan.thick.clear();
     plan.guides.clear();
+    plan.labels.clear();
     plan.hasInverted = false;
     plan.info = plan.bits = nullptr;
     plan.width = plan.height = 0;
@@ -947,6 +966,11 @@ void CanvasEditor::paintPlan(PaintPlan& plan) const {
     plan.height = picture.height();
     for (const Region& region : scaledPage_->regions())
         plan.outlines.push_back(region.coords);
+    if (labels_) {
+        plan.labels.reserve(scaledPage_->regions().size());
+        for (const Region& region : scaledPage_->regions())
+            plan.labels.push_back({region.coords, CommandDescription::label(region.comando)});
+    }
     plan.guides = guides_;
     for (int32_t index : selection_.indices()) {
         if (index == selected()) {

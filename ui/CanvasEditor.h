@@ -65,6 +65,12 @@ struct PaintPlan {
     std::vector<Rect> thick;
     // What a drag snapped to: vertical and horizontal lines across the canvas.
     std::vector<Rect> guides;
+    // What each region does, written inside it (empty while labels are off).
+    struct Label {
+        Rect area;
+        std::string text;
+    };
+    std::vector<Label> labels;
 };
 
 struct ScaleChoice {
@@ -134,6 +140,9 @@ public:
     // The box around the selected regions in picture pixels; false when
     // none is selected.
     bool selectionBounds(Rect& box) const;
+    // The selection's box (picture pixels) put at `box` as one step: a
+    // region alone takes it whole, several move together to its corner.
+    CanvasActions placeSelection(const Rect& box);
     // Adds `region` (picture pixels) to the page shown where pastePlacement
     // puts it, and selects it; nothing without a page.
     CanvasActions pasteRegion(const Region& region);
@@ -146,6 +155,9 @@ public:
     // page (off until the window says otherwise).
     void setSnapping(bool on) { snapping_ = on; }
     bool snapping() const { return snapping_; }
+    // Whether the paint plan carries a label for each region.
+    void setLabels(bool on) { labels_ = on; }
+    bool labels() const { return labels_; }
 
     // Called after the command dialog of `index` ended with OK.
     void setRegionCommand(int32_t index, const Comando& comando);
@@ -226,6 +238,7 @@ private:
     std::vector<Rect> startCanvas_;
     std::vector<Rect> startPicture_;
     bool snapping_ = false;
+    bool labels_ = false;
     bool snapSuspended_ = false;
     SnapGuides snap_;
     std::vector<Rect> guides_;

@@ -18,6 +18,21 @@ std::string medium(const Comando& comando) {
     return "sin tipo de comunicaci\xF3n";
 }
 
+std::string shortSending(const Comando& comando) {
+    std::string text = comando.codigo;
+    if (!comando.sector.empty())
+        text += " \xB7 " + comando.sector;
+    if (comando.tipoComunicacion == "bt")
+        text += " (BT)";
+    return text;
+}
+
+std::string shortJump(const Comando& comando) {
+    if (comando.pagina.empty())
+        return "";
+    return comando.pagina == kBackTarget ? "\xAB atr\xE1s" : "\xBB " + comando.pagina;
+}
+
 }  // namespace
 
 std::string CommandDescription::sending(const Comando& comando) {
@@ -39,4 +54,12 @@ std::string CommandDescription::whole(const Comando& comando) {
     if (!jumpText.empty())
         text += (text.empty() ? "" : ". ") + jumpText;
     return text.empty() ? "Sin funci\xF3n" : text;
+}
+
+std::string CommandDescription::label(const Comando& comando) {
+    std::string text = comando.codigo.empty() ? "" : shortSending(comando);
+    const std::string jumpText = shortJump(comando);
+    if (!jumpText.empty())
+        text += (text.empty() ? "" : "\n") + jumpText;
+    return text.empty() ? "(sin funci\xF3n)" : text;
 }

@@ -17,4 +17,7 @@ public:
     // Everything the command does: the code, then the jump; a command that
     // does nothing says so.
     static std::string whole(const Comando& comando);
+    // The same, short enough to be written inside the region on the canvas:
+    // the code and its sector, then the jump on a line of its own.
+    static std::string label(const Comando& comando);
 };

@@ -58,6 +58,9 @@ std::vector<CommandRow> makeRows() {
         // Greyed by the window while the selection is too small for them.
         {ID_ORGANIZAR_IZQUIERDA, kArrangeItems, A::PageShown, false, kOnMenu, &E::passToCanvas},
         {ID_AJUSTAR_GUIAS, 1, A::Always, false, kOnMenu, &E::toggleSnapping},
+        {ID_VER_ETIQUETAS, 1, A::Always, true, kOnMenu, &E::toggleLabels},
+        {ID_REEMPLAZAR_COMANDOS, 1, A::WithPages, false, kOnMenu, &E::replaceInCommands},
+        {ID_POSICION_TAMANO, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
         {ID_COPIAR_A_PAGINAS, 1, A::WithPages, false, kOnMenu, &E::copyToPages},
         {ID_EXPORTAR_DOCUMENTACION, 1, A::WithPages, true, kOnMenu, &E::exportDocumentation},
         {ID_DETECTAR_BOTONES, 1, A::PageShown, false, kOnMenu, &E::detectButtons},

@@ -28,6 +28,8 @@ struct EditorActions {
     std::optional<int> canvasCommand;
     // Snapping was turned on or off.
     std::optional<bool> snapping;
+    // Labels on the canvas were turned on or off.
+    std::optional<bool> labels;
     // ---- the test run of the pages ----
     bool trialStarted = false;
     // The run ended: the page edited before comes back in `modeAfterTrial`.

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/Region.h"
+#include "ui/CommandReplace.h"
 #include "ui/PaginaForm.h"
 #include "ui/PictureImport.h"
 
@@ -86,6 +87,8 @@ public:
     virtual std::vector<Region> selectedRegions() = 0;
     // The pages of `project` (all but `shown`) to copy regions to; none when cancelled.
     virtual std::vector<size_t> choosePagesToCopyTo(const Proyecto& project, size_t shown) = 0;
+    // What to replace in the commands, checked; none when cancelled.
+    virtual std::optional<ReplaceRequest> askReplace(const Proyecto& project, size_t shown) = 0;
     virtual void showAbout() = 0;
     // An error titled as every error is.
     virtual void showError(const std::string& text) = 0;

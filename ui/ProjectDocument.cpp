@@ -7,6 +7,7 @@
 #include "model/Proyecto.h"
 #include "model/RegionScale.h"
 #include "base/resource.h"
+#include "ui/CommandReplace.h"
 #include "ui/CommandTable.h"
 #include "ui/PaginaForm.h"
 #include "ui/RegionCopy.h"
@@ -282,6 +283,13 @@ void ProjectDocument::copyToPages(const std::vector<Region>& regions, const std:
     for (size_t index : pages)
         if (index < project_->paginas.size())
             RegionCopy::copyOnto(regions, *project_->paginas[index]);
+}
+
+size_t ProjectDocument::replaceInCommands(const ReplaceRequest& request) {
+    if (request.replacement == request.current.value)
+        return 0;  // nothing would change: no step either
+    history_.recordPagesChange(*project_, static_cast<size_t>(std::max(shown_, 0)));
+    return CommandReplace::replace(*project_, request);
 }
 
 bool ProjectDocument::undo() {

@@ -20,6 +20,7 @@
 #include "ui/RemoteTrial.h"
 
 class Pagina;
+struct ReplaceRequest;
 class PaginaForm;
 class Proyecto;
 
@@ -102,6 +103,8 @@ public:
     void shownPageAboutToChange();
     // `regions` copied onto the pages at `pages`, as one undo step.
     void copyToPages(const std::vector<Region>& regions, const std::vector<size_t>& pages);
+    // One value replaced on the commands, one undo step; how many changed.
+    size_t replaceInCommands(const ReplaceRequest& request);
     // Undoes (redoes) one step and shows the page it concerned, or the start
     // page when it concerned none; false with nothing to undo (redo).
     bool undo();

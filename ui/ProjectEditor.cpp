@@ -1,11 +1,14 @@
 #include "ui/ProjectEditor.h"
 
+#include <algorithm>
+
 #include "model/FileAccess.h"
 #include "model/ProjectCheck.h"
 #include "model/Settings.h"
 #include "model/Proyecto.h"
 #include "base/resource.h"
 #include "ui/CanvasChange.h"
+#include "ui/CommandReplace.h"
 #include "ui/CommandTable.h"
 #include "ui/EditorPrompts.h"
 #include "ui/HandoverExport.h"
@@ -427,6 +430,29 @@ EditorActions ProjectEditor::toggleSnapping(int) {
     EditorActions done;
     done.snapping = !snapping();
     settings_.writeNumber(setting::kAjustarAGuias, *done.snapping ? 1 : 0);
+    return done;
+}
+
+EditorActions ProjectEditor::replaceInCommands(int) {
+    const std::optional<ReplaceRequest> request =
+        prompts_.askReplace(document_.project(), static_cast<size_t>(std::max(document_.shownIndex(), 0)));
+    if (!request)
+        return EditorActions();
+    size_t changed = 0;
+    EditorActions done = change([&] { changed = document_.replaceInCommands(*request); });
+    done.statusMessage = CommandReplace::doneText(changed);
+    return done;
+}
+
+bool ProjectEditor::labels() const {
+    uint32_t on = 0;
+    return settings_.readNumber(setting::kEtiquetas, on) && on != 0;
+}
+
+EditorActions ProjectEditor::toggleLabels(int) {
+    EditorActions done;
+    done.labels = !labels();
+    settings_.writeNumber(setting::kEtiquetas, *done.labels ? 1 : 0);
     return done;
 }
 

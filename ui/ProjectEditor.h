@@ -98,6 +98,11 @@ public:
     EditorActions escape(int);
     // Snapping on or off, kept in the settings (on unless turned off).
     EditorActions toggleSnapping(int);
+    // Labels on the canvas on or off, kept in the settings (off unless turned on).
+    bool labels() const;
+    EditorActions toggleLabels(int);
+    // "Reemplazar en comandos": the status bar says how many changed.
+    EditorActions replaceInCommands(int);
     bool snapping() const;
     EditorActions trialBack(int);
     EditorActions trialHome(int);

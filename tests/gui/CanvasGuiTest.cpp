@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "model/Settings.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/ButtonDetection.h"
+#include "ui/CommandReplace.h"
 #include "ui/StatusLayout.h"
 #include "ui/win32/PaginaWindow.h"
 
@@ -50,6 +52,7 @@ struct Scene {
         else
             writeFileBytes(picture, pictureBytes);
         Settings::current().writeNumber(setting::kAjustarAGuias, snapping ? 1 : 0);
+        Settings::current().writeNumber(setting::kEtiquetas, 0);
         window = createMainWindow();
         auto page = std::make_unique<Pagina>();
         page->nombre = "Inicio";
@@ -170,6 +173,30 @@ COLORREF pixelAt(HWND canvas, int x, int y) {
     return color;
 }
 
+// How many pixels of the canvas inside `box` belong to a label, its text or
+// its backing: the test picture's blue is half everywhere, and an outline
+// drawn over it only flips that to the other half.
+int labelPixelsIn(HWND canvas, const Box& box) {
+    HDC dc = GetDC(canvas);
+    int label = 0;
+    for (int y = box.top; y < box.bottom; ++y)
+        for (int x = box.left; x < box.right; ++x)
+            label += std::abs(GetBValue(GetPixel(dc, x, y)) - 0x80) > 0x20;
+    ReleaseDC(canvas, dc);
+    return label;
+}
+
+double repaintMilliseconds(HWND canvas, int repaints) {
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < repaints; ++i)
+        RedrawWindow(canvas, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    QueryPerformanceCounter(&end);
+    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart) /
+           repaints;
+}
+
 }  // namespace
 
 // ---- display ---------------------------------------------------------------
@@ -203,6 +230,25 @@ GUI_TEST(Canvas, SelectedRegionShowsAsANegative) {
     pumpFor(100);
     GUI_CHECK_EQ(pixelAt(scene.canvas, 150, 130), before);
     GUI_CHECK_EQ(pixelAt(scene.canvas, 300, 300), outside);
+}
+
+// "Ver" > "Etiquetas" writes inside the regions, nowhere else, and is
+// remembered; chosen again, the picture comes back as it was.
+GUI_TEST(Canvas, LabelsWriteInsideTheRegionsOnly) {
+    Scene scene(640, 400, {{100, 100, 300, 160}, {400, 100, 412, 160}});
+    const Box wide = {100, 100, 300, 160}, beyondNarrow = {413, 100, 460, 160};
+    GUI_REQUIRE(labelPixelsIn(scene.canvas, wide) == 0);
+    PostMessageA(scene.window->hwnd(), WM_COMMAND, ID_VER_ETIQUETAS, 0);
+    pumpFor(150);
+    GUI_CHECK(menuItemChecked(scene.window->hwnd(), ID_VER_ETIQUETAS));
+    uint32_t remembered = 0;
+    GUI_CHECK(Settings::current().readNumber(setting::kEtiquetas, remembered) && remembered == 1);
+    GUI_CHECK(labelPixelsIn(scene.canvas, wide) > 100);
+    GUI_CHECK_EQ(labelPixelsIn(scene.canvas, beyondNarrow), 0);
+    PostMessageA(scene.window->hwnd(), WM_COMMAND, ID_VER_ETIQUETAS, 0);
+    pumpFor(150);
+    GUI_CHECK(!menuItemChecked(scene.window->hwnd(), ID_VER_ETIQUETAS));
+    GUI_CHECK_EQ(labelPixelsIn(scene.canvas, wide), 0);
 }
 
 // ---- drawing, moving and resizing with the mouse ---------------------------
@@ -454,8 +500,9 @@ GUI_TEST(Canvas, LargePictureIsHalvedAndEditsAreStoredInPicturePixels) {
 
 // ---- a crowded page --------------------------------------------------------------
 
-// 1000 regions on a 1920 x 1080 picture: the selection still shows, and the
-// time of a whole repaint through GDI is printed for the record.
+// 1000 regions on a 1920 x 1080 picture: the selection still shows, with
+// labels too, and the time of a whole repaint through GDI, without and with
+// labels, is printed for the record.
 GUI_TEST(Canvas, CrowdedPageRepaints) {
     std::vector<Box> grid;
     for (int row = 0; row < 25; ++row)
@@ -470,17 +517,19 @@ GUI_TEST(Canvas, CrowdedPageRepaints) {
     GUI_REQUIRE(scene.window->canvas().editor().selected() == 999);
 
     const int kRepaints = 20;
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&start);
-    for (int i = 0; i < kRepaints; ++i)
-        RedrawWindow(scene.canvas, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    QueryPerformanceCounter(&end);
-    double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
     RECT canvasRect = windowRect(scene.canvas);
     std::printf("repaint with 1000 regions, canvas %d x %d (scale %.3f): %.2f ms each\n", rectWidth(canvasRect),
-                rectHeight(canvasRect), scale, ms / kRepaints);
+                rectHeight(canvasRect), scale, repaintMilliseconds(scene.canvas, kRepaints));
     GUI_CHECK_EQ(pixelAt(scene.canvas, x, y), before ^ 0xFFFFFFu);
+
+    PostMessageA(scene.window->hwnd(), WM_COMMAND, ID_VER_ETIQUETAS, 0);
+    pumpFor(150);
+    std::printf("repaint with 1000 regions and their labels: %.2f ms each\n",
+                repaintMilliseconds(scene.canvas, kRepaints));
+    // The last region's label, inverted with it.
+    const Box last = {static_cast<int>(39 * 48 * scale), static_cast<int>(24 * 43 * scale), x, y};
+    GUI_CHECK(labelPixelsIn(scene.canvas, last) > 10);
+    GUI_CHECK(labelPixelsIn(scene.canvas, Box{0, 0, static_cast<int>(44 * scale), static_cast<int>(39 * scale)}) > 5);
 }
 
 // ---- undo and redo ---------------------------------------------------------------
@@ -611,6 +660,55 @@ GUI_TEST(Canvas, CopyToPagesPutsTheSelectionOnTheCheckedPage) {
     GUI_REQUIRE(saved.size() == 3);
     GUI_CHECK_EQ(saved[2], (Box{100, 100, 150, 150}));  // on "Salon", after the first page's two
     GUI_CHECK(scene.savedFile().find("Salon") < scene.savedFile().rfind("100, 100, 150, 150"));
+}
+
+// ---- replace in commands -----------------------------------------------------
+
+namespace {
+
+size_t occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+}  // namespace
+
+// A receiver's MAC replaced through Ctrl+H on the regions of three pages and
+// a start command is saved so; one Ctrl+Z brings every one of them back.
+GUI_TEST(Canvas, AReplacedMacIsSavedAndOneUndoRestoresIt) {
+    Scene scene(640, 400, {{100, 100, 200, 160}}, true);
+    Proyecto& project = scene.window->document().project();
+    auto patio = std::make_unique<Pagina>(*project.paginas[1]);
+    patio->nombre = "Patio";
+    project.addPage(std::move(patio));
+    const Comando bluetooth{"Living", "luz", "", "bt", "AA:AA"};
+    for (const auto& page : project.paginas)
+        page->addRegion(Region{Rect{300, 100, 400, 160}, bluetooth});
+    project.paginas[2]->comandoInicial = bluetooth;
+
+    Answerer answerer;
+    answerer.on("Reemplazar en comandos")
+        .run([&](HWND dialog) {
+            HWND field = GetDlgItem(dialog, IDC_REEMPLAZAR_CAMPO);
+            SendMessageA(field, CB_SETCURSEL, static_cast<WPARAM>(ReplaceField::Mac), 0);
+            SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_REEMPLAZAR_CAMPO, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(field));
+        })
+        .type(IDC_REEMPLAZAR_NUEVO, "BB:BB")
+        .click(IDOK);
+    answerer.start();
+    typeKey('H', true);
+    GUI_REQUIRE(answerer.finish());
+    sendCommand(scene.window->hwnd(), ID_GUARDAR_PROYECTO);
+    GUI_CHECK_EQ(occurrences(scene.savedFile(), "BB:BB"), static_cast<size_t>(4));
+    GUI_CHECK_EQ(occurrences(scene.savedFile(), "AA:AA"), static_cast<size_t>(0));
+
+    typeKey('Z', true);
+    sendCommand(scene.window->hwnd(), ID_GUARDAR_PROYECTO);
+    GUI_CHECK_EQ(occurrences(scene.savedFile(), "AA:AA"), static_cast<size_t>(4));
+    GUI_CHECK_EQ(occurrences(scene.savedFile(), "BB:BB"), static_cast<size_t>(0));
 }
 
 // ---- regions from the picture's buttons ----------------------------------------

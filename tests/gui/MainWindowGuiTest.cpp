@@ -105,8 +105,9 @@ GUI_TEST(MainWindow, StartUpState) {
     // Which commands a blank project offers is the document's rule; here,
     // that menus and buttons follow it.
     GUI_CHECK(!topMenuEnabled(main, 1));
-    GUI_CHECK(!topMenuEnabled(main, 2));
+    GUI_CHECK(topMenuEnabled(main, 2));  // "Ver": only the canvas's looks
     GUI_CHECK(!topMenuEnabled(main, 3));
+    GUI_CHECK(!topMenuEnabled(main, 4));
     GUI_CHECK(menuItemEnabled(main, ID_NUEVO_PROYECTO));
     GUI_CHECK(!menuItemEnabled(main, ID_GUARDAR_PROYECTO));
     GUI_CHECK(!menuItemExists(main, ID_PAGE_FIRST));
@@ -167,8 +168,8 @@ GUI_TEST(MainWindow, NewProjectIsSavedWhereTyped) {
 
     // Menus and buttons follow the project without pages.
     HWND main = window->hwnd();
-    GUI_CHECK(topMenuEnabled(main, 3));
-    GUI_CHECK(!topMenuEnabled(main, 2));
+    GUI_CHECK(topMenuEnabled(main, 4));
+    GUI_CHECK(!topMenuEnabled(main, 3));
     GUI_CHECK(!topMenuEnabled(main, 1));
     GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_ELIMINAR));
     GUI_CHECK(toolbarButtonEnabled(main, ID_PAGINA_AGREGAR));

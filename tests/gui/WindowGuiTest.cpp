@@ -72,6 +72,24 @@ std::string statusPart(HWND mainWindow, int part) {
     return text;
 }
 
+// A real double-click in the middle of a status bar part.
+void doubleClickPart(HWND mainWindow, int part) {
+    HWND status = GetDlgItem(mainWindow, IDC_STATUSBAR);
+    RECT r = {};
+    SendMessageA(status, SB_GETRECT, part, reinterpret_cast<LPARAM>(&r));
+    POINT middle = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(status, &middle);
+    SetCursorPos(middle.x, middle.y);
+    pumpFor(30);
+    INPUT clicks[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        clicks[i].type = INPUT_MOUSE;
+        clicks[i].mi.dwFlags = i % 2 ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_LEFTDOWN;
+    }
+    SendInput(4, clicks, sizeof(INPUT));
+    pumpFor(100);
+}
+
 }  // namespace
 
 GUI_TEST(Window, WholePageShowsOnScreenPixelForPixel) {
@@ -91,6 +109,14 @@ GUI_TEST(Window, StatusBarShowsModeAndSelectedRegionAsItMoves) {
     pressKey(VK_DOWN, true);  // one pixel taller
     pumpFor(200);
     GUI_CHECK_EQ(statusPart(window->hwnd(), 1), std::string("x 101  y 100  ancho 100  alto 61"));
+    // A double-click there types the region's place and size.
+    Answerer typed;
+    typed.on("Posici\xF3n y tama\xF1o").type(IDC_POSICION_IZQUIERDA, "7").type(IDC_POSICION_ALTO, "20").click(IDOK);
+    typed.start();
+    doubleClickPart(window->hwnd(), 1);
+    GUI_REQUIRE(typed.finish());
+    pumpFor(100);
+    GUI_CHECK_EQ(statusPart(window->hwnd(), 1), std::string("x 7  y 100  ancho 100  alto 20"));
     window->statusBar().setMessage("Listo");
     GUI_CHECK_EQ(statusPart(window->hwnd(), 2), std::string("Listo"));
     sendCommand(window->hwnd(), ID_MODO_IGUALARALTO);

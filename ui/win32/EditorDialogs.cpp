@@ -20,6 +20,7 @@
 #include "ui/win32/PaginaDlg.h"
 #include "ui/win32/PaginaWindow.h"
 #include "ui/win32/PicturePrompts.h"
+#include "ui/win32/ReemplazarDlg.h"
 #include "ui/win32/ProjectPrompts.h"
 #include "ui/win32/ProyectoDlg.h"
 #include "ui/win32/RegionClipboard.h"
@@ -198,6 +199,13 @@ std::vector<size_t> EditorDialogs::choosePagesToCopyTo(const Proyecto& project, 
     if (dialog.runModal() != IDOK)
         return {};
     return dialog.pages;
+}
+
+std::optional<ReplaceRequest> EditorDialogs::askReplace(const Proyecto& project, size_t shown) {
+    ReemplazarDlg dialog(owner(), project, shown);
+    if (dialog.runModal() != IDOK)
+        return std::nullopt;
+    return dialog.request;
 }
 
 void EditorDialogs::showAbout() {

@@ -43,6 +43,7 @@ public:
     void pasteRegion() override;
     std::vector<Region> selectedRegions() override;
     std::vector<size_t> choosePagesToCopyTo(const Proyecto& project, size_t shown) override;
+    std::optional<ReplaceRequest> askReplace(const Proyecto& project, size_t shown) override;
     void showAbout() override;
     void showError(const std::string& text) override;
     void showHelp() override;

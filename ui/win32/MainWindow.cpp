@@ -1,5 +1,7 @@
 #include "ui/win32/MainWindow.h"
 
+#include <commctrl.h>
+
 #include <ctime>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "base/resource.h"
 #include "ui/ModoEdicion.h"
 #include "ui/RegionArrange.h"
+#include "ui/StatusLayout.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/FileDialog.h"
 #include "ui/win32/MainMenus.h"
@@ -40,6 +43,7 @@ MainWindow::MainWindow(const std::string& recoveryFolder)
     canvas_.reset(new PaginaWindow(toolbar_.height(), this, *this));
     EditorActions snapping;
     snapping.snapping = editor_.snapping();
+    snapping.labels = editor_.labels();
     apply(snapping);
     showDocument();
     HICON icon = LoadIconA(instanceHandle, MAKEINTRESOURCEA(IDI_QUENDA));
@@ -100,6 +104,10 @@ void MainWindow::apply(const EditorActions& done) {
     if (done.snapping) {
         canvas_->setSnapping(*done.snapping);
         CheckMenuItem(GetMenu(hwnd()), ID_AJUSTAR_GUIAS, MF_BYCOMMAND | (*done.snapping ? MF_CHECKED : MF_UNCHECKED));
+    }
+    if (done.labels) {
+        canvas_->setLabels(*done.labels);
+        CheckMenuItem(GetMenu(hwnd()), ID_VER_ETIQUETAS, MF_BYCOMMAND | (*done.labels ? MF_CHECKED : MF_UNCHECKED));
     }
     doRecoveryWork(done.recovery);
     if (done.close)
@@ -373,7 +381,17 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     if (message == WM_NOTIFY && Toolbar::answerTooltip(reinterpret_cast<NMHDR*>(lParam)))
         return 0;
+    if (message == WM_NOTIFY && isSelectionDoubleClick(reinterpret_cast<const NMHDR*>(lParam))) {
+        SendMessageA(hwnd(), WM_COMMAND, MAKEWPARAM(ID_POSICION_TAMANO, 0), 0);
+        return 0;
+    }
     return DefWindowProcA(hwnd(), message, wParam, lParam);
+}
+
+// The status bar's selection part, double-clicked, types the selection's box.
+bool MainWindow::isSelectionDoubleClick(const NMHDR* notice) const {
+    return notice->hwndFrom == statusBar_.hwnd() && notice->code == static_cast<UINT>(NM_DBLCLK) &&
+           reinterpret_cast<const NMMOUSE*>(notice)->dwItemSpec == static_cast<DWORD_PTR>(StatusLayout::kSelection);
 }
 
 void MainWindow::dropFiles(HDROP drop) {

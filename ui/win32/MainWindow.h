@@ -73,6 +73,7 @@ private:
     void updateMenus();
     void canvasChanged(const CanvasChange& change) override;
     void dropFiles(HDROP drop);
+    bool isSelectionDoubleClick(const NMHDR* notice) const;
 
     // A page larger than the room left on the work area is scaled down.
     double canvasScale(const Pagina& page);

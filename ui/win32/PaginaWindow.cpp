@@ -4,7 +4,9 @@
 
 #include "win32/Application.h"
 #include "model/Pagina.h"
+#include "base/resource.h"
 #include "ui/win32/ComandoDlg.h"
+#include "ui/win32/PosicionDlg.h"
 
 namespace {
 
@@ -13,6 +15,14 @@ const UINT kFlashMilliseconds = 500;
 
 uint32_t tickCount() {
     return GetTickCount();
+}
+
+// The dialogs' font, crisp.
+HFONT createLabelFont() {
+    LOGFONTA font = {};
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
+    font.lfQuality = NONANTIALIASED_QUALITY;
+    return CreateFontIndirectA(&font);
 }
 
 HPEN createOutlinePen() {
@@ -52,6 +62,7 @@ PaginaWindow::PaginaWindow(int y, Window* parent, CanvasObserver& observer)
     }
     outlinePen_ = createOutlinePen();
     thickPen_ = CreatePen(PS_INSIDEFRAME, 3, RGB(255, 255, 255));
+    labelFont_ = createLabelFont();
     editor_.setBeforeChange([this] {
         CanvasChange change;
         change.pageAboutToChange = true;
@@ -65,6 +76,8 @@ PaginaWindow::~PaginaWindow() {
         DeleteObject(outlinePen_);
     if (thickPen_)
         DeleteObject(thickPen_);
+    if (labelFont_)
+        DeleteObject(labelFont_);
 }
 
 void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
@@ -72,6 +85,11 @@ void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::st
     CanvasActions actions = editor_.setPage(page, scale, pageNames);
     fitToPage();
     perform(actions, true);
+}
+
+void PaginaWindow::setLabels(bool on) {
+    editor_.setLabels(on);
+    InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
 void PaginaWindow::selectRegion(int32_t index) {
@@ -101,19 +119,23 @@ void PaginaWindow::fitToPage() {
 LRESULT PaginaWindow::onPaint(HDC dc, PAINTSTRUCT) {
     guarded([&] {
         editor_.paintPlan(plan_);
-        if (plan_.info && plan_.bits)
-            SetDIBitsToDevice(dc, 0, 0, plan_.width, plan_.height, 0, 0, 0, plan_.height, plan_.bits,
-                              static_cast<const BITMAPINFO*>(plan_.info), DIB_RGB_COLORS);
-        if (trying_)
-            drawOutlines(dc, flashedOutlines_, flashedRegion_ ? &*flashedRegion_ : nullptr);
-        else
-            drawOutlines(dc, plan_.outlines, plan_.hasInverted ? &plan_.inverted : nullptr);
-        if (!trying_) {
-            drawThickOutlines(dc, plan_.thick);
-            drawGuides(dc, plan_.guides);
-        }
+        paintPlanOn(dc);
     });
     return 0;
+}
+
+void PaginaWindow::paintPlanOn(HDC dc) {
+    if (plan_.info && plan_.bits)
+        SetDIBitsToDevice(dc, 0, 0, plan_.width, plan_.height, 0, 0, 0, plan_.height, plan_.bits,
+                          static_cast<const BITMAPINFO*>(plan_.info), DIB_RGB_COLORS);
+    if (trying_) {
+        drawOutlines(dc, flashedOutlines_, flashedRegion_ ? &*flashedRegion_ : nullptr);
+        return;
+    }
+    drawLabels(dc, plan_.labels);
+    drawOutlines(dc, plan_.outlines, plan_.hasInverted ? &plan_.inverted : nullptr);
+    drawThickOutlines(dc, plan_.thick);
+    drawGuides(dc, plan_.guides);
 }
 
 void PaginaWindow::drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted) {
@@ -158,6 +180,42 @@ void PaginaWindow::drawGuides(HDC dc, const std::vector<Rect>& guides) {
     }
     SetROP2(dc, oldMix);
     SelectObject(dc, oldPen);
+}
+
+// Black on a white backing, whatever the picture; under the outlines, so the
+// selection's inversion shows through them. Cut at the region's edges. Line
+// by line with ExtTextOut and without smoothing: DrawText's layout and
+// smoothed glyphs made a crowded page's repaint miss a frame.
+void PaginaWindow::drawLabels(HDC dc, const std::vector<PaintPlan::Label>& labels) {
+    if (labels.empty())
+        return;
+    HGDIOBJ oldFont = SelectObject(dc, labelFont_);
+    const int oldMode = SetBkMode(dc, OPAQUE);
+    const COLORREF oldBack = SetBkColor(dc, RGB(255, 255, 255));
+    const COLORREF oldText = SetTextColor(dc, RGB(0, 0, 0));
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    for (const PaintPlan::Label& label : labels) {
+        const RECT inside = {label.area.left + 2, label.area.top + 2, label.area.right - 1, label.area.bottom - 1};
+        int y = inside.top;
+        for (size_t start = 0; start < label.text.size() && y < inside.bottom; y += metrics.tmHeight) {
+            size_t end = label.text.find('\n', start);
+            if (end == std::string::npos)
+                end = label.text.size();
+            const int length = static_cast<int>(end - start);
+            SIZE extent = {};
+            GetTextExtentPoint32A(dc, label.text.data() + start, length, &extent);
+            // Clipping costs: only a line that would cross the edges gets it.
+            const bool fits = inside.left + extent.cx <= inside.right && y + extent.cy <= inside.bottom;
+            ExtTextOutA(dc, inside.left, y, fits ? 0 : ETO_CLIPPED, &inside, label.text.data() + start,
+                        static_cast<UINT>(length), nullptr);
+            start = end + 1;
+        }
+    }
+    SetTextColor(dc, oldText);
+    SetBkColor(dc, oldBack);
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
 }
 
 LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
@@ -207,9 +265,24 @@ LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM keys) {
 }
 
 LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
-    if (!trying_)
+    if (trying_)
+        return 0;
+    if (LOWORD(wParam) == ID_POSICION_TAMANO)
+        guarded([&] { openPlacementDialog(); });
+    else
         guarded([&] { perform(editor_.command(LOWORD(wParam))); });
     return 0;
+}
+
+void PaginaWindow::openPlacementDialog() {
+    Rect box;
+    const PaginaEscalada* shown = editor_.scaledPage();
+    if (!shown || !editor_.selectionBounds(box) || editor_.mode() != ModoEdicion::NORMAL)
+        return;
+    const Pagina& page = shown->page();
+    PosicionDlg dialog(hwnd(), PlacementForm(box, editor_.selection().size(), page.recordedAncho(), page.recordedAlto()));
+    if (dialog.runModal() == IDOK && editor_.scaledPage() == shown)
+        perform(editor_.placeSelection(dialog.form.box()));
 }
 
 bool PaginaWindow::takeAltDrag() {
@@ -304,8 +377,11 @@ void PaginaWindow::openCommandDialog(int32_t index) {
         return;
     std::vector<std::string> names = editor_.pageNames();
     ComandoDlg dialog(hwnd(), shown->regions()[static_cast<size_t>(index)].comando, &names);
-    if (dialog.runModal() == 1 && editor_.scaledPage() == shown)
+    if (dialog.runModal() == 1 && editor_.scaledPage() == shown) {
         editor_.setRegionCommand(index, dialog.comando());
+        if (editor_.labels())
+            InvalidateRect(hwnd(), nullptr, FALSE);  // the label says the new command
+    }
 }
 
 void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {

@@ -32,6 +32,8 @@ public:
     void pasteRegions(const std::vector<Region>& regions);
 
     void setSnapping(bool on) { editor_.setSnapping(on); }
+    // Writes what each region does inside it, and repaints.
+    void setLabels(bool on);
     // True once after a drag during which Alt was held: its release is to
     // open no menu.
     bool takeAltDrag();
@@ -62,9 +64,14 @@ private:
     void drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted);
     void drawThickOutlines(HDC dc, const std::vector<Rect>& outlines);
     void drawGuides(HDC dc, const std::vector<Rect>& guides);
+    // The picture, the labels, the outlines and the guides of plan_.
+    void paintPlanOn(HDC dc);
+    void drawLabels(HDC dc, const std::vector<PaintPlan::Label>& labels);
     void flash(std::vector<Rect> outlines, const Rect* inverted);
     void stopFlash();
     void openCommandDialog(int32_t index);
+    // Types the selection's position and size; the change is one step.
+    void openPlacementDialog();
     void tellObserver(const CanvasActions& actions, bool resized);
     void fitToPage();
     HCURSOR cursorHandle(CanvasCursor cursor) const;
@@ -73,6 +80,7 @@ private:
     CanvasEditor editor_;
     HPEN outlinePen_;
     HPEN thickPen_;  // the selected regions besides the reference
+    HFONT labelFont_;
     HCURSOR sizeNS_, sizeWE_, sizeNESW_, sizeNWSE_, sizeAll_, arrow_;
     HCURSOR modeCursors_[kModeCount];
     std::optional<Rect> toldSelection_;  // the selection the observer last heard of

@@ -134,6 +134,25 @@ TEST_F(CanvasTest, PaintPlanOutlinesEveryRegionAndInvertsTheSelectedOne) {
     EXPECT_EQ(rect(200, 20, 300, 80), plan.inverted);
 }
 
+// At half scale: one region takes the typed box whole; two move together to
+// its corner, keeping their sizes; each time one step.
+TEST_F(CanvasTest, ATypedBoxPlacesTheSelectionAsOneStep) {
+    addRegion(rect(10, 10, 100, 100));
+    addRegion(rect(200, 20, 300, 80));
+    show(0.5, 640, 480);
+    int steps = 0;
+    canvas.setBeforeChange([&] { ++steps; });
+    canvas.leftDown(20, 20, false);
+    canvas.leftUp(20, 20);
+    canvas.placeSelection(rect(11, 12, 51, 72));
+    EXPECT_EQ(rect(11, 12, 51, 72), stored(0));
+    canvas.command(ID_SELECCIONAR_TODO);
+    canvas.placeSelection(rect(1, 2, 0, 0));
+    EXPECT_EQ(rect(1, 2, 41, 62), stored(0));
+    EXPECT_EQ(rect(190, 10, 290, 70), stored(1));
+    EXPECT_EQ(2, steps);
+}
+
 TEST_F(CanvasTest, NoPageMeansNoPictureNoOutlinesAndInertHandlers) {
     canvas.setPage(nullptr, 1.0, {});
     PaintPlan plan;

@@ -50,6 +50,7 @@ struct ScriptedPrompts : EditorPrompts {
     std::vector<std::string> existing;  // files of the recent list still there
     std::vector<Region> selected;         // on the canvas
     std::vector<size_t> copyTargets;      // pages chosen to copy to
+    std::optional<ReplaceRequest> replacement;  // the replace dialog's answer
     std::vector<std::string> asked;
 
     // Keeps what was asked and gives `answer`.
@@ -105,6 +106,9 @@ struct ScriptedPrompts : EditorPrompts {
     void copySelectedRegion() override {}
     void pasteRegion() override {}
     std::vector<Region> selectedRegions() override { return selected; }
+    std::optional<ReplaceRequest> askReplace(const Proyecto&, size_t shown) override {
+        return ask("replace in page " + std::to_string(shown), replacement);
+    }
     std::vector<size_t> choosePagesToCopyTo(const Proyecto&, size_t shown) override {
         return ask("copy to pages from " + std::to_string(shown), copyTargets);
     }
@@ -292,6 +296,39 @@ TEST(ProjectEditor, CopyToPagesIsOneStepAndSnappingIsRemembered) {
     EXPECT_EQ(scene.editor.command(ID_AJUSTAR_GUIAS).snapping, std::optional<bool>(false));
     EXPECT_FALSE(ProjectEditor(scene.prompts, scene.settings).snapping());
     EXPECT_EQ(scene.editor.command(ID_AJUSTAR_GUIAS).snapping, std::optional<bool>(true));
+}
+
+// The replace goes over both pages as one undo step and says how many
+// changed; the value it has already adds no step; Cancel changes nothing.
+TEST(ProjectEditor, ReplaceInCommandsIsOneStepAndSaysHowMany) {
+    Scene scene;
+    Proyecto& project = scene.editor.document().project();
+    for (const auto& page : project.paginas)
+        page->addRegion(Region{Rect{1, 2, 3, 4}, Comando{"Living", "luz", "", "bt", "AA"}});
+    scene.prompts.replacement = ReplaceRequest{ReplaceField::Mac, ReplaceScope::Project, 0, {"", "AA", 2}, "BB"};
+    const EditorActions done = scene.editor.command(ID_REEMPLAZAR_COMANDOS);
+    EXPECT_EQ(done.statusMessage, CommandReplace::doneText(2));
+    EXPECT_EQ(project.paginas[1]->regiones[0].comando.btMacAddress, "BB");
+    scene.editor.command(ID_DESHACER);
+    EXPECT_EQ(scene.editor.document().project().paginas[0]->regiones[0].comando.btMacAddress, "AA");
+    EXPECT_EQ(scene.editor.document().project().paginas[1]->regiones[0].comando.btMacAddress, "AA");
+
+    scene.prompts.replacement->replacement = "AA";
+    EXPECT_EQ(scene.editor.command(ID_REEMPLAZAR_COMANDOS).statusMessage, CommandReplace::doneText(0));
+    scene.prompts.replacement.reset();
+    EXPECT_FALSE(scene.editor.command(ID_REEMPLAZAR_COMANDOS).documentChanged);
+    scene.editor.command(ID_DESHACER);  // the edit before: no step was added
+    EXPECT_EQ(scene.installation(), "Casa");
+}
+
+// Labels are off until turned on, and stay as last chosen.
+TEST(ProjectEditor, LabelsAreRemembered) {
+    Scene scene;
+    EXPECT_FALSE(scene.editor.labels());
+    EXPECT_EQ(scene.editor.command(ID_VER_ETIQUETAS).labels, std::optional<bool>(true));
+    EXPECT_TRUE(ProjectEditor(scene.prompts, scene.settings).labels());
+    EXPECT_EQ(scene.editor.command(ID_VER_ETIQUETAS).labels, std::optional<bool>(false));
+    EXPECT_FALSE(ProjectEditor(scene.prompts, scene.settings).labels());
 }
 
 // The handover document goes where the user says, as an .html file; one
