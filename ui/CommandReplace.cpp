@@ -34,6 +34,27 @@ auto& fieldOf(Command& comando, ReplaceField field) {
     return comando.pagina;
 }
 
+// Whether the command dialog would refuse `comando` with `field` left empty.
+bool needsValue(const Comando& comando, ReplaceField field) {
+    switch (field) {
+    case ReplaceField::Sector: return !comando.codigo.empty();
+    case ReplaceField::Code: return comando.pagina.empty();
+    case ReplaceField::Mac: return comando.tipoComunicacion == "bt";
+    case ReplaceField::Jump: break;
+    }
+    return true;
+}
+
+const char* emptyValueMessage(ReplaceField field) {
+    switch (field) {
+    case ReplaceField::Sector: return "Se debe definir el nombre del sector";
+    case ReplaceField::Code: return "Se debe definir el c\xF3" "digo";
+    case ReplaceField::Mac: return "Se debe definir la MacAddress";
+    case ReplaceField::Jump: break;
+    }
+    return kUnknownJumpMessage;
+}
+
 bool isPageName(const Proyecto& project, const std::string& name) {
     const std::vector<std::string> names = project.pageNames();
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -66,28 +87,23 @@ std::vector<UsedValue> CommandReplace::usedValues(const Proyecto& project, Repla
     return values;
 }
 
+// An empty value clears the field, which the command dialog allows where the
+// rest of the command stands without it (a WiFi command needs no MAC, a jump
+// no code); a jump always needs a page to go to.
 FormCheck CommandReplace::check(const Proyecto& project, ReplaceRequest& request, int newValueControl) {
     request.replacement = trim(request.replacement);
     const std::string& value = request.replacement;
-    switch (request.field) {
-    case ReplaceField::Sector:
-        if (value.empty())
-            return FormCheck::refuse("Se debe definir el nombre del sector", newValueControl);
-        break;
-    case ReplaceField::Code:
-        if (value.empty())
-            return FormCheck::refuse("Se debe definir el c\xF3" "digo", newValueControl);
-        break;
-    case ReplaceField::Mac:
-        if (value.empty())
-            return FormCheck::refuse("Se debe definir la MacAddress", newValueControl);
-        break;
-    case ReplaceField::Jump:
+    if (request.field == ReplaceField::Jump) {
         if (value != kBackTarget && !isPageName(project, value))
             return FormCheck::refuse(kUnknownJumpMessage, newValueControl);
-        break;
+        return FormCheck::ok();
     }
-    return FormCheck::ok();
+    bool refused = false;
+    if (value.empty())
+        forEachCommand(project, request.scope, request.shownPage, [&](const Comando& comando) {
+            refused = refused || (uses(comando, request.field, request.current) && needsValue(comando, request.field));
+        });
+    return refused ? FormCheck::refuse(emptyValueMessage(request.field), newValueControl) : FormCheck::ok();
 }
 
 size_t CommandReplace::replace(Proyecto& project, const ReplaceRequest& request) {

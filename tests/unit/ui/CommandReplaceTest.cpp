@@ -20,7 +20,7 @@ const ReplaceScope kPage = ReplaceScope::ShownPage, kAll = ReplaceScope::Project
 Proyecto house() {
     Proyecto project;
     const std::vector<std::vector<Comando>> pages = {
-        {{"Living", "luz1", "", "wifi", ""}, {"Living", "luz1", "Luces", "bt", "AA"}, {"Cocina", "luz1", "/back", "", ""}},
+        {{"Living", "luz1", "", "wifi", "CC"}, {"Living", "luz1", "Luces", "bt", "AA"}, {"Cocina", "luz1", "/back", "", ""}},
         {{"", "", "Inicio", "", ""}, {"Cocina", "tv", "", "bt", "AA"}}};
     for (const auto& commands : pages) {
         auto page = std::make_unique<Pagina>();
@@ -48,7 +48,7 @@ TEST(CommandReplace, ListsTheValuesInScopeWithHowManyCommandsUseThem) {
         {kSector, kAll, {"Cocina (2)", "Living (2)"}},
         {kCode, kAll, {"luz1 \xB7 Cocina (1)", "tv \xB7 Cocina (1)", "luz1 \xB7 Living (2)"}},
         {kCode, kPage, {"luz1 \xB7 Cocina (1)", "luz1 \xB7 Living (2)"}},
-        {kMac, kAll, {"AA (2)"}},
+        {kMac, kAll, {"AA (2)", "CC (1)"}},
         {kJump, kAll, {"/back (1)", "Inicio (1)", "Luces (1)"}},
         {kJump, kPage, {"/back (1)", "Luces (1)"}},
     };
@@ -56,17 +56,27 @@ TEST(CommandReplace, ListsTheValuesInScopeWithHowManyCommandsUseThem) {
         EXPECT_EQ(listed(project, row.field, row.scope), row.listed) << row.listed.front();
 }
 
+// An empty value clears the field where the commands it goes to stand without it.
 TEST(CommandReplace, ANewValueMustPassTheCommandRules) {
     const Proyecto project = house();
-    const struct { ReplaceField field; const char* typed; bool accepted; } rows[] = {
-        {kSector, "  Comedor ", true}, {kSector, "  ", false}, {kCode, "luz2", true},   {kCode, "", false},
-        {kMac, "BB", true},            {kMac, " ", false},     {kJump, "Luces", true},  {kJump, "/back", true},
-        {kJump, "Garaje", false},      {kJump, "", false},
+    const struct { ReplaceField field; UsedValue current; const char* typed; bool accepted; } rows[] = {
+        {kSector, {"", "Cocina"}, "  Comedor ", true},
+        {kSector, {"", "Cocina"}, "  ", false},          // their codes need a sector
+        {kCode, {"Living", "luz1"}, "luz2", true},
+        {kCode, {"Living", "luz1"}, "", false},          // the start command has no jump
+        {kCode, {"Cocina", "luz1"}, "", true},           // a jump alone is a command
+        {kMac, {"", "AA"}, "BB", true},
+        {kMac, {"", "AA"}, " ", false},                  // BlueTooth commands
+        {kMac, {"", "CC"}, "", true},                    // a WiFi command
+        {kJump, {"", "Luces"}, "Luces", true},
+        {kJump, {"", "Luces"}, "/back", true},
+        {kJump, {"", "Luces"}, "Garaje", false},
+        {kJump, {"", "Luces"}, "", false},
     };
     for (const auto& row : rows) {
-        ReplaceRequest request{row.field, kAll, 0, {}, row.typed};
+        ReplaceRequest request{row.field, kAll, 0, row.current, row.typed};
         const FormCheck check = CommandReplace::check(project, request, 77);
-        EXPECT_EQ(check.accepted, row.accepted) << row.typed;
+        EXPECT_EQ(check.accepted, row.accepted) << row.current.value << " -> " << row.typed;
         EXPECT_EQ(check.focusControl, row.accepted ? 0 : 77) << row.typed;
         EXPECT_EQ(check.message.empty(), row.accepted) << row.typed;
     }
@@ -77,8 +87,8 @@ TEST(CommandReplace, ANewValueMustPassTheCommandRules) {
 TEST(CommandReplace, ChangesEveryCommandWithTheValueInScope) {
     const struct { ReplaceField field; ReplaceScope scope; UsedValue current; size_t changed; Texts after; } rows[] = {
         {kCode, kAll, {"Living", "luz1", 2}, 2, {"luz1 \xB7 Cocina (1)", "tv \xB7 Cocina (1)", "luz9 \xB7 Living (2)"}},
-        {kMac, kAll, {"", "AA", 2}, 2, {"luz9 (2)"}},
-        {kMac, kPage, {"", "AA", 1}, 1, {"AA (1)", "luz9 (1)"}},
+        {kMac, kAll, {"", "AA", 2}, 2, {"CC (1)", "luz9 (2)"}},
+        {kMac, kPage, {"", "AA", 1}, 1, {"AA (1)", "CC (1)", "luz9 (1)"}},
         {kJump, kAll, {"", "Inicio", 1}, 1, {"/back (1)", "Luces (1)", "luz9 (1)"}},
         {kSector, kPage, {"", "Cocina", 1}, 1, {"Cocina (1)", "Living (2)", "luz9 (1)"}},
     };
