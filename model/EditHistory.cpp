@@ -68,6 +68,11 @@ void EditHistory::clear() {
     redoable_.clear();
 }
 
+void EditHistory::dropLastStep() {
+    if (!undoable_.empty())
+        undoable_.pop_back();
+}
+
 // The page objects themselves change places, so nothing is copied here; the
 // caller shows the project's pages again afterwards.
 int EditHistory::exchange(Step& step, Proyecto& project) {

@@ -57,6 +57,9 @@ public:
 
     // For a project that replaces the one edited so far.
     void clear();
+    // Forgets the last step recorded, for a change that was put back before
+    // it ended; what it made unredoable stays so.
+    void dropLastStep();
 
 private:
     // What a part of the project was before (or after) a change.

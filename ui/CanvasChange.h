@@ -15,6 +15,8 @@ struct CanvasChange {
     // The page shown is about to be edited (once per drag, key or dialog):
     // the moment to keep it as it was, for undo.
     bool pageAboutToChange = false;
+    // The edit announced last was put back whole: its undo step is void.
+    bool pageChangeWithdrawn = false;
     // The selection moved, changed size or went to other regions or none
     // (every drag step and key): the box around the selected regions in
     // picture pixels, unset when nothing is selected, and how many they are.

@@ -745,6 +745,11 @@ void CanvasEditor::setRegionCommand(int32_t index, const Comando& comando) {
 
 CanvasActions CanvasEditor::command(int commandId) {
     CanvasActions actions;
+    // Escape changes nothing itself; it may put back the drag under way, whose step it must know of.
+    if (commandId == ID_KEY_ESCAPE) {
+        escape(actions);
+        return actions;
+    }
     beginGesture();
     ModoEdicion chosen;
     if (modeForCommand(commandId, chosen))
@@ -753,8 +758,6 @@ CanvasActions CanvasEditor::command(int commandId) {
         deleteSelected(actions);
     else if (commandId == ID_SELECCIONAR_TODO)
         selectAll(actions);
-    else if (commandId == ID_KEY_ESCAPE)
-        escape(actions);
     else if (RegionArrange::regionsNeeded(commandId) > 0)
         arrange(commandId, actions);
     else
@@ -909,6 +912,8 @@ void CanvasEditor::escape(CanvasActions& actions) {
                 startPicture_[k] != scaledPage_->pictureCoords(static_cast<size_t>(indices[k])))
                 scaledPage_->setRegionCoords(static_cast<size_t>(indices[k]), startCanvas_[k], startPicture_[k]);
         dragMoved_ = true;  // the press was no click
+        actions.changeWithdrawn = changeAnnounced_;
+        changeAnnounced_ = false;
         endDrag(actions);
         actions.repaint = true;
     } else if (bandActive()) {

@@ -49,6 +49,9 @@ struct CanvasActions {
     int32_t commandDialog = -1;  // region whose command dialog to open
     int checkModeCommand = 0;    // mode command id to check in menu and toolbar
     bool nothingFitted = false;  // a double-click found no button there
+    // The gesture's edit was put back (Escape during a drag): the undo step
+    // taken before it holds nothing.
+    bool changeWithdrawn = false;
 };
 
 // What one paint draws: the picture at (0, 0), then an XOR outline per

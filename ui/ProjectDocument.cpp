@@ -276,6 +276,10 @@ void ProjectDocument::shownPageAboutToChange() {
         history_.recordPageChange(*project_, static_cast<size_t>(shown_));
 }
 
+void ProjectDocument::withdrawPageChange() {
+    history_.dropLastStep();
+}
+
 void ProjectDocument::copyToPages(const std::vector<Region>& regions, const std::vector<size_t>& pages) {
     if (regions.empty() || pages.empty())
         return;

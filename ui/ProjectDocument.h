@@ -101,6 +101,8 @@ public:
     void scaleToPictures(const std::vector<size_t>& pages);
     // The canvas is about to edit the page shown (regions, commands).
     void shownPageAboutToChange();
+    // The canvas put its edit back: the step taken for it goes.
+    void withdrawPageChange();
     // `regions` copied onto the pages at `pages`, as one undo step.
     void copyToPages(const std::vector<Region>& regions, const std::vector<size_t>& pages);
     // One value replaced on the commands, one undo step; how many changed.

@@ -111,6 +111,10 @@ EditorActions ProjectEditor::canvasChanged(const CanvasChange& change) {
         document_.shownPageAboutToChange();
         done.menusChanged = true;
     }
+    if (change.pageChangeWithdrawn) {
+        document_.withdrawPageChange();
+        done.menusChanged = true;
+    }
     if (change.nothingFitted)
         done.statusMessage = ButtonDetection::nothingToFitText();
     return done;

@@ -390,6 +390,7 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
         change.mode = editor_.mode();
     change.resized = resized;
     change.nothingFitted = actions.nothingFitted;
+    change.pageChangeWithdrawn = actions.changeWithdrawn;
     Rect box;
     if (editor_.selectionBounds(box))
         change.selection = box;
@@ -397,7 +398,8 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
     change.selectionChanged = !(change.selection == toldSelection_) || change.selectedCount != toldCount_;
     toldSelection_ = change.selection;
     toldCount_ = change.selectedCount;
-    if (change.mode || change.resized || change.selectionChanged || change.nothingFitted)
+    if (change.mode || change.resized || change.selectionChanged || change.nothingFitted ||
+        change.pageChangeWithdrawn)
         observer_.canvasChanged(change);
 }
 

@@ -173,13 +173,15 @@ TEST_F(CanvasSelectionTest, EscapePutsADragBackAndDropsABand) {
     now += kDelay + 1;
     canvas.mouseMove(80, 90, true);
     ASSERT_EQ(moved(kA, 50, 60), stored(0));
-    EXPECT_TRUE(canvas.command(ID_KEY_ESCAPE).releaseCapture);
+    const CanvasActions escaped = canvas.command(ID_KEY_ESCAPE);
+    EXPECT_TRUE(escaped.releaseCapture && escaped.changeWithdrawn);
     EXPECT_TRUE(stored(0) == kA && stored(1) == kB);
     EXPECT_EQ((std::vector<int32_t>{0, 1}), canvas.selection());
 
     canvas.leftDown(300, 200, false);
     canvas.mouseMove(380, 280, true);
-    EXPECT_TRUE(canvas.command(ID_KEY_ESCAPE).releaseCapture);
+    const CanvasActions dropped = canvas.command(ID_KEY_ESCAPE);
+    EXPECT_TRUE(dropped.releaseCapture && !dropped.changeWithdrawn);
     canvas.leftUp(380, 280);
     EXPECT_EQ(4u, page.regiones.size());
 }

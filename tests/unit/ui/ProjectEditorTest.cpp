@@ -274,6 +274,20 @@ TEST(ProjectEditor, DroppedFilesGoWhereTheyBelong) {
     }
 }
 
+// A canvas edit put back whole (Escape during a drag) leaves no step: the
+// first undo reaches the edit before it.
+TEST(ProjectEditor, AnEditPutBackLeavesNoUndoStep) {
+    Scene scene;
+    CanvasChange announced, withdrawn;
+    announced.pageAboutToChange = true;
+    withdrawn.pageChangeWithdrawn = true;
+    scene.editor.canvasChanged(announced);
+    EXPECT_TRUE(scene.editor.canvasChanged(withdrawn).menusChanged);
+    EXPECT_TRUE(scene.editor.document().undo());
+    EXPECT_EQ(scene.installation(), "Casa");
+    EXPECT_FALSE(scene.editor.document().undo());
+}
+
 // The selected regions go to the pages chosen in one undo step; Cancel
 // changes nothing. Snapping is on until turned off, and stays so.
 TEST(ProjectEditor, CopyToPagesIsOneStepAndSnappingIsRemembered) {
