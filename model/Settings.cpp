@@ -27,6 +27,11 @@ bool Settings::readNumber(const char* name, uint32_t& value) {
     return true;
 }
 
+bool Settings::readSwitch(const char* name, bool absent) {
+    uint32_t value = 0;
+    return readNumber(name, value) ? value != 0 : absent;
+}
+
 bool Settings::writeNumber(const char* name, uint32_t value) {
     return writeText(name, std::to_string(value));
 }

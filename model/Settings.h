@@ -47,6 +47,9 @@ public:
     // of its own (the registry's DWORD) overrides both.
     virtual bool readNumber(const char* name, uint32_t& value);
     virtual bool writeNumber(const char* name, uint32_t value);
+    // On or off, kept as a number (0: off); `absent` when it is not set.
+    bool readSwitch(const char* name, bool absent);
+    bool writeSwitch(const char* name, bool on) { return writeNumber(name, on ? 1 : 0); }
 
     // The store the program uses; one in memory until another is installed.
     static Settings& current();

@@ -426,14 +426,13 @@ EditorActions ProjectEditor::escape(int) {
 }
 
 bool ProjectEditor::snapping() const {
-    uint32_t on = 1;
-    return !settings_.readNumber(setting::kAjustarAGuias, on) || on != 0;
+    return settings_.readSwitch(setting::kAjustarAGuias, true);
 }
 
 EditorActions ProjectEditor::toggleSnapping(int) {
     EditorActions done;
     done.snapping = !snapping();
-    settings_.writeNumber(setting::kAjustarAGuias, *done.snapping ? 1 : 0);
+    settings_.writeSwitch(setting::kAjustarAGuias, *done.snapping);
     return done;
 }
 
@@ -449,14 +448,13 @@ EditorActions ProjectEditor::replaceInCommands(int) {
 }
 
 bool ProjectEditor::labels() const {
-    uint32_t on = 0;
-    return settings_.readNumber(setting::kEtiquetas, on) && on != 0;
+    return settings_.readSwitch(setting::kEtiquetas, false);
 }
 
 EditorActions ProjectEditor::toggleLabels(int) {
     EditorActions done;
     done.labels = !labels();
-    settings_.writeNumber(setting::kEtiquetas, *done.labels ? 1 : 0);
+    settings_.writeSwitch(setting::kEtiquetas, *done.labels);
     return done;
 }
 
