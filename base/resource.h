@@ -166,3 +166,11 @@
 #define ID_SENSIBILIDAD_BAJA    2901
 #define ID_SENSIBILIDAD_MEDIA   2902
 #define ID_SENSIBILIDAD_ALTA    2903
+
+// Pages: moved up or down, the previous and next page, and the page pane (its menu item and its list).
+#define ID_PAGINA_SUBIR         2880
+#define ID_PAGINA_BAJAR         2881
+#define ID_PAGINA_ANTERIOR      2882
+#define ID_PAGINA_SIGUIENTE     2883
+#define ID_VER_PANEL_PAGINAS    2884
+#define IDC_PANEL_PAGINAS       1043

@@ -34,6 +34,10 @@ inline constexpr char kSensibilidadBotones[] = "SensibilidadBotones";
 // Whether the canvas writes what each region does inside it (number;
 // absent or 0: it does not).
 inline constexpr char kEtiquetas[] = "Etiquetas";
+// Whether the page pane shows (number; absent or 1: it does) and its width
+// in pixels (number; absent: the pane's own default).
+inline constexpr char kPanelPaginas[] = "PanelPaginas";
+inline constexpr char kAnchoPanelPaginas[] = "AnchoPanelPaginas";
 }  // namespace setting
 
 class Settings {

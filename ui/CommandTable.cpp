@@ -10,8 +10,6 @@ namespace {
 using A = Availability;
 using E = ProjectEditor;
 
-// The page items reach up to the first key's id.
-const int kPageItems = ID_KEY_LEFT - ID_PAGE_FIRST;
 const int kKeys = ID_KEY_DELETE - ID_KEY_LEFT + 1;
 const int kShiftKeys = ID_KEY_SHIFT_DOWN - ID_KEY_SHIFT_LEFT + 1;
 const int kArrangeItems = ID_ORGANIZAR_DISTRIBUIR_V - ID_ORGANIZAR_IZQUIERDA + 1;
@@ -51,7 +49,7 @@ std::vector<CommandRow> makeRows() {
         {ID_PAGINA_DUPLICAR, 1, A::WithPages, false, kOnMenu, &E::duplicatePage},
         {ID_PAGINA_AGREGAR_IMAGENES, 1, A::NotBlank, false, kOnMenu, &E::addPicturePages},
         {ID_PAGINA_REEMPLAZAR_IMAGEN, 1, A::WithPages, false, kOnMenu, &E::replacePicture},
-        {ID_PAGE_FIRST, kPageItems, A::ExistingPage, true, kOnMenu, &E::showPage},
+        {ID_PAGE_FIRST, kPageItemLimit, A::ExistingPage, true, kOnMenu, &E::showPage},
         {ID_AYUDA, 1, A::Always, true, kOnMenu, &E::help},
         {ID_SELECCIONAR_TODO, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
         {ID_KEY_SHIFT_LEFT, kShiftKeys, A::Always, false, 0, &E::passToCanvas},
@@ -66,6 +64,11 @@ std::vector<CommandRow> makeRows() {
         {ID_DETECTAR_BOTONES, 1, A::PageShown, false, kOnMenu, &E::detectButtons},
         {ID_SENSIBILIDAD_BAJA, ID_SENSIBILIDAD_ALTA - ID_SENSIBILIDAD_BAJA + 1, A::Always, false, kOnMenu,
          &E::chooseSensitivity},
+        {ID_PAGINA_SUBIR, 1, A::PageShown, false, kOnMenu, &E::movePageUp},
+        {ID_PAGINA_BAJAR, 1, A::PageShown, false, kOnMenu, &E::movePageDown},
+        {ID_PAGINA_ANTERIOR, 1, A::WithPages, true, 0, &E::previousPage},
+        {ID_PAGINA_SIGUIENTE, 1, A::WithPages, true, 0, &E::nextPage},
+        {ID_VER_PANEL_PAGINAS, 1, A::Always, true, kOnMenu, &E::togglePagePane},
     };
     for (int i = 0; i < kModeCount; ++i)
         rows.push_back(modeRow(i));

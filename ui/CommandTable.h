@@ -11,6 +11,9 @@
 class ProjectEditor;
 struct EditorActions;
 
+// The page menu lists at most this many pages (ids 1500 to 2499), below the editor's own commands.
+const int kPageItemLimit = 1000;
+
 // When a command can be chosen, outside a test run of the pages.
 enum class Availability {
     Always,

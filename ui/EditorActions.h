@@ -30,6 +30,8 @@ struct EditorActions {
     std::optional<bool> snapping;
     // Labels on the canvas were turned on or off.
     std::optional<bool> labels;
+    // The page pane was shown or hidden.
+    std::optional<bool> pagePane;
     // ---- the test run of the pages ----
     bool trialStarted = false;
     // The run ended: the page edited before comes back in `modeAfterTrial`.

@@ -28,18 +28,26 @@ FormCheck PaginaForm::accept(const std::string& nombreText, const std::string& i
     imagen = trim(imagenText);
     orientaciones = std::string(vertical ? "V" : "") + (horizontal ? "H" : "");
 
-    if (nombre.empty())
-        return FormCheck::refuse("El nombre no puede estar vac\xED" "o", IDC_PAGINA_NOMBRE);
-    // "/back" as a jump target means going back, so no page may carry it.
-    if (nombre == kBackTarget)
-        return FormCheck::refuse(std::string("El nombre no puede ser ") + kBackTarget, IDC_PAGINA_NOMBRE);
-    if (std::find(otherNames_.begin(), otherNames_.end(), nombre) != otherNames_.end())
-        return FormCheck::refuse("Ya existe una p\xE1gina con ese nombre", IDC_PAGINA_NOMBRE);
+    const FormCheck named = checkName(nombre, otherNames_, IDC_PAGINA_NOMBRE);
+    if (!named.accepted)
+        return named;
     if (imagen.empty())
         return FormCheck::refuse("Se debe definir el nombre de la imagen", 0);
 
     if (orientaciones.empty())
         orientaciones = "VH";
+    return FormCheck::ok();
+}
+
+FormCheck PaginaForm::checkName(const std::string& nombre, const std::vector<std::string>& otherNames,
+                                int focusControl) {
+    if (nombre.empty())
+        return FormCheck::refuse("El nombre no puede estar vac\xED" "o", focusControl);
+    // "/back" as a jump target means going back, so no page may carry it.
+    if (nombre == kBackTarget)
+        return FormCheck::refuse(std::string("El nombre no puede ser ") + kBackTarget, focusControl);
+    if (std::find(otherNames.begin(), otherNames.end(), nombre) != otherNames.end())
+        return FormCheck::refuse("Ya existe una p\xE1gina con ese nombre", focusControl);
     return FormCheck::ok();
 }
 

@@ -26,6 +26,11 @@ public:
     FormCheck accept(const std::string& nombreText, const std::string& imagenText,
                      bool vertical, bool horizontal);
 
+    // The rules for a page's name (already trimmed), shared with the rename
+    // in place of the page pane.
+    static FormCheck checkName(const std::string& nombre, const std::vector<std::string>& otherNames,
+                               int focusControl);
+
     // The one-line description of a command shown in the page dialog.
     static std::string commandSummary(const Comando& comando);
 

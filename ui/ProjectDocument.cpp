@@ -161,15 +161,25 @@ bool ProjectDocument::deleteShownPage() {
 
 // The picture is loaded again even when its name did not change: the file
 // may have been replaced meanwhile.
-bool ProjectDocument::editShownPage(const PaginaForm& values) {
+bool ProjectDocument::editShownPage(const PaginaForm& values, PageRenameOutcome* renamed) {
     Pagina* page = shownPage();
     if (!page)
         return false;
-    history_.recordPageChange(*project_, static_cast<size_t>(shown_));
-    page->nombre = values.nombre;
+    const size_t index = static_cast<size_t>(shown_);
+    const bool newName = values.nombre != page->nombre;
+    if (newName)
+        history_.recordPagesChange(*project_, index);
+    else
+        history_.recordPageChange(*project_, index);
     page->replaceImagen(values.imagen, project_->archivo);
     page->orientaciones = values.orientaciones;
     page->setComandoInicial(values.comandoInicial);
+    // After the start command: a jump of its own to the page follows too.
+    if (newName) {
+        const PageRenameOutcome outcome = PageRename::apply(*project_, index, values.nombre);
+        if (renamed)
+            *renamed = outcome;
+    }
     show(shown_);
     return true;
 }
@@ -294,6 +304,32 @@ size_t ProjectDocument::replaceInCommands(const ReplaceRequest& request) {
         return 0;  // nothing would change: no step either
     history_.recordPagesChange(*project_, static_cast<size_t>(std::max(shown_, 0)));
     return CommandReplace::replace(*project_, request);
+}
+
+PageMoveOutcome ProjectDocument::movePage(size_t from, size_t to) {
+    const size_t count = project_->paginas.size();
+    if (from >= count || to >= count || from == to)
+        return PageMoveOutcome();
+    const Pagina* shown = shownPage();
+    history_.recordPagesChange(*project_, to);
+    const PageMoveOutcome outcome = PageMove::apply(*project_, from, to);
+    for (size_t i = 0; i < count; ++i)
+        if (project_->paginas[i].get() == shown)
+            shown_ = static_cast<int>(i);
+    return outcome;
+}
+
+PageRenameOutcome ProjectDocument::renamePage(size_t index, const std::string& nombre) {
+    if (index >= project_->paginas.size() || project_->paginas[index]->nombre == nombre)
+        return PageRenameOutcome();
+    history_.recordPagesChange(*project_, index);
+    const PageRenameOutcome outcome = PageRename::apply(*project_, index, nombre);
+    show(static_cast<int>(index));
+    return outcome;
+}
+
+int ProjectDocument::pageItemCount() const {
+    return std::min(static_cast<int>(project_->paginas.size()), kPageItemLimit);
 }
 
 bool ProjectDocument::undo() {

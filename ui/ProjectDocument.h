@@ -17,6 +17,8 @@
 #include "ui/CommandTable.h"
 #include "ui/PictureImport.h"
 #include "ui/ModoEdicion.h"
+#include "ui/PageMove.h"
+#include "ui/PageRename.h"
 #include "ui/RemoteTrial.h"
 
 class Pagina;
@@ -79,8 +81,9 @@ public:
     void addPage(const PaginaForm& values);
     // Removes the page shown; then the start page is shown.
     bool deleteShownPage();
-    // Gives the page shown the page dialog's values; it stays shown.
-    bool editShownPage(const PaginaForm& values);
+    // Gives the page shown the page dialog's values; it stays shown. A new
+    // name carries the jumps that reached the page (`renamed` says how many).
+    bool editShownPage(const PaginaForm& values, PageRenameOutcome* renamed = nullptr);
     // Puts a copy of the page shown right after it and shows the copy.
     bool duplicateShownPage();
     // A page of each picture, in order, right after the page shown (or at
@@ -107,6 +110,13 @@ public:
     void copyToPages(const std::vector<Region>& regions, const std::vector<size_t>& pages);
     // One value replaced on the commands, one undo step; how many changed.
     size_t replaceInCommands(const ReplaceRequest& request);
+    // Page `from` put at place `to`; the page shown stays shown.
+    PageMoveOutcome movePage(size_t from, size_t to);
+    // Page `index` renamed with the jumps that reached it; it is shown.
+    PageRenameOutcome renamePage(size_t index, const std::string& nombre);
+    // How many pages the page menu lists: its ids stop short of the
+    // editor's own commands; the pane and PgUp/PgDn reach the rest.
+    int pageItemCount() const;
     // Undoes (redoes) one step and shows the page it concerned, or the start
     // page when it concerned none; false with nothing to undo (redo).
     bool undo();

@@ -286,7 +286,14 @@ EditorActions ProjectEditor::editPage(int) {
     if (!page)
         return EditorActions();
     if (std::optional<PaginaForm> values = prompts_.askPage(document_.project(), page, document_.otherPageNames()))
-        return change([&] { document_.editShownPage(*values); });
+    {
+        PageRenameOutcome renamed;
+        const bool newName = values->nombre != page->nombre;
+        EditorActions done = change([&] { document_.editShownPage(*values, &renamed); });
+        if (newName)
+            done.statusMessage = PageRename::statusText(renamed);
+        return done;
+    }
     return EditorActions();
 }
 
@@ -389,8 +396,11 @@ EditorActions ProjectEditor::chooseSensitivity(int commandId) {
 }
 
 EditorActions ProjectEditor::showPage(int commandId) {
+    return pickPage(commandId - ID_PAGE_FIRST);
+}
+
+EditorActions ProjectEditor::pickPage(int index) {
     EditorActions done;
-    const int index = commandId - ID_PAGE_FIRST;
     if (RemoteTrial* trial = document_.trial())
         showTrialStep(trial->showPageAt(index), done);
     else
@@ -455,6 +465,60 @@ EditorActions ProjectEditor::toggleLabels(int) {
     EditorActions done;
     done.labels = !labels();
     settings_.writeSwitch(setting::kEtiquetas, *done.labels);
+    return done;
+}
+
+EditorActions ProjectEditor::movePage(size_t from, size_t to) {
+    const size_t count = document_.project().paginas.size();
+    if (document_.trial() || from >= count || to >= count || from == to)
+        return EditorActions();
+    PageMoveOutcome outcome;
+    EditorActions done = change([&] { outcome = document_.movePage(from, to); });
+    done.statusMessage = PageMove::statusText(outcome);
+    return done;
+}
+
+EditorActions ProjectEditor::movePageUp(int) {
+    const int shown = document_.shownIndex();
+    return shown > 0 ? movePage(static_cast<size_t>(shown), static_cast<size_t>(shown) - 1) : EditorActions();
+}
+
+EditorActions ProjectEditor::movePageDown(int) {
+    const int shown = document_.shownIndex();
+    return shown >= 0 ? movePage(static_cast<size_t>(shown), static_cast<size_t>(shown) + 1) : EditorActions();
+}
+
+EditorActions ProjectEditor::renamePage(size_t index, const std::string& nombre) {
+    const auto& pages = document_.project().paginas;
+    if (document_.trial() || index >= pages.size() || pages[index]->nombre == nombre)
+        return EditorActions();
+    PageRenameOutcome outcome;
+    EditorActions done = change([&] { outcome = document_.renamePage(index, nombre); });
+    done.statusMessage = PageRename::statusText(outcome);
+    return done;
+}
+
+// The first and last pages stay where they are: nothing wraps around.
+EditorActions ProjectEditor::previousPage(int) {
+    const RemoteTrial* trial = document_.trial();
+    const int shown = trial ? trial->shownIndex() : document_.shownIndex();
+    return shown > 0 ? pickPage(shown - 1) : EditorActions();
+}
+
+EditorActions ProjectEditor::nextPage(int) {
+    const RemoteTrial* trial = document_.trial();
+    const int shown = trial ? trial->shownIndex() : document_.shownIndex();
+    return pickPage(shown + 1);
+}
+
+bool ProjectEditor::pagePane() const {
+    return settings_.readSwitch(setting::kPanelPaginas, true);
+}
+
+EditorActions ProjectEditor::togglePagePane(int) {
+    EditorActions done;
+    done.pagePane = !pagePane();
+    settings_.writeSwitch(setting::kPanelPaginas, *done.pagePane);
     return done;
 }
 

@@ -47,6 +47,12 @@ public:
     EditorActions openAtStart(const std::string& path, const std::string& refusal);
     // A project that takes the place of the one shown (a recovered copy).
     EditorActions replaceProject(std::unique_ptr<Proyecto> replacement);
+    // The page pane: a click on page `index` (a jump during a test run), a
+    // page dragged from `from` to place `to`, and a name typed in place
+    // (already checked by the page name rules).
+    EditorActions pickPage(int index);
+    EditorActions movePage(size_t from, size_t to);
+    EditorActions renamePage(size_t index, const std::string& nombre);
     // The canvas went to another mode, is about to edit the page, or a page
     // was tapped during a test run.
     EditorActions canvasChanged(const CanvasChange& change);
@@ -104,6 +110,15 @@ public:
     // "Reemplazar en comandos": the status bar says how many changed.
     EditorActions replaceInCommands(int);
     bool snapping() const;
+    // The page shown one place up or down in the order, one step each.
+    EditorActions movePageUp(int);
+    EditorActions movePageDown(int);
+    // PgUp / PgDn: the page before or after the one shown (tried).
+    EditorActions previousPage(int);
+    EditorActions nextPage(int);
+    // The page pane shown or hidden, kept in the settings (shown unless hidden).
+    bool pagePane() const;
+    EditorActions togglePagePane(int);
     EditorActions trialBack(int);
     EditorActions trialHome(int);
     EditorActions showPage(int commandId);
@@ -130,6 +145,7 @@ private:
     EditorActions saved(bool written);
     // A change to the document, as one step the window shows anew.
     EditorActions change(const std::function<void()>& edit);
+    EditorActions moved(const PageMoveOutcome& outcome);
 
     EditorPrompts& prompts_;
     Settings& settings_;

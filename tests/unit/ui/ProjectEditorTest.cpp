@@ -88,8 +88,9 @@ struct ScriptedPrompts : EditorPrompts {
     bool projectExists(const std::string& path) override {
         return std::find(existing.begin(), existing.end(), path) != existing.end();
     }
+    std::optional<PaginaForm> pageValues;  // the page dialog's answer
     std::optional<PaginaForm> askPage(const Proyecto&, const Pagina*, const std::vector<std::string>&) override {
-        return ask<std::optional<PaginaForm>>("page", std::nullopt);
+        return ask("page", pageValues);
     }
     bool confirmPageDeletion() override { return ask("delete page", true); }
     PicturesAnswer choosePicturePages(const Proyecto&) override { return PicturesAnswer(); }
@@ -419,4 +420,77 @@ TEST(ProjectEditor, DetectingButtonsAddsTheNewOnesAsOneStep) {
     editor.command(ID_SENSIBILIDAD_ALTA);
     EXPECT_EQ(editor.sensitivityCommand(), ID_SENSIBILIDAD_ALTA);
     EXPECT_EQ(ProjectEditor(prompts, settings).sensitivityCommand(), ID_SENSIBILIDAD_ALTA);
+}
+
+// Moving and renaming a page are one undo step each; a rename, from the pane
+// or the page dialog, carries the jumps that reached the page and says so.
+TEST(ProjectEditor, PagesMoveAndRenameAsOneStepEach) {
+    Scene scene;
+    const auto project = [&]() -> const Proyecto& { return scene.editor.document().project(); };
+    scene.editor.document().project().paginas[0]->addRegion(Region{Rect{1, 2, 3, 4}, Comando{"", "", "Luces", "", ""}});
+    const auto names = [&] { return joined(project().pageNames()) + " | " + project().paginaInicial; };
+
+    EXPECT_FALSE(scene.editor.command(ID_PAGINA_SUBIR).documentChanged);  // the first page stays first
+    EXPECT_TRUE(scene.editor.command(ID_PAGINA_BAJAR).documentChanged);
+    EXPECT_EQ(names(), "Luces; Inicio | Inicio");
+    EXPECT_EQ(scene.editor.document().shownIndex(), 1);
+    scene.editor.command(ID_DESHACER);
+    EXPECT_EQ(names(), "Inicio; Luces | ");
+
+    const EditorActions renamed = scene.editor.renamePage(1, "Sala");
+    EXPECT_EQ(renamed.statusMessage, PageRename::statusText({1, false}));
+    EXPECT_EQ(project().paginas[0]->regiones[0].comando.pagina, "Sala");
+    scene.editor.command(ID_DESHACER);
+    EXPECT_EQ(project().paginas[0]->regiones[0].comando.pagina, "Luces");
+
+    scene.editor.pickPage(1);
+    scene.prompts.pageValues = PaginaForm("Comedor", "V", "luces.png", nullptr);
+    EXPECT_EQ(scene.editor.command(ID_PAGINA_EDITAR).statusMessage, PageRename::statusText({1, false}));
+    EXPECT_EQ(names(), "Inicio; Comedor | ");
+    EXPECT_EQ(project().paginas[0]->regiones[0].comando.pagina, "Comedor");
+    scene.editor.command(ID_DESHACER);
+    EXPECT_EQ(project().paginas[0]->regiones[0].comando.pagina, "Luces");
+    EXPECT_EQ(scene.installation(), "Casa editada");  // the step before is still there
+}
+
+// PgUp and PgDn walk every page of a project larger than the page menu, and
+// jump during a test run, where moving and renaming do nothing.
+TEST(ProjectEditor, PgUpAndPgDnReachEveryPage) {
+    Scene scene;
+    auto large = std::make_unique<Proyecto>();
+    const int pages = 1300;
+    for (int i = 0; i < pages; ++i) {
+        large->addPage(std::make_unique<Pagina>());
+        large->paginas.back()->nombre = "P" + std::to_string(i);
+    }
+    scene.editor.replaceProject(std::move(large));
+    ProjectDocument& document = scene.editor.document();
+    ASSERT_LT(document.pageItemCount(), pages);
+    for (int id = ID_PAGE_FIRST; id < ID_PAGE_FIRST + document.pageItemCount(); ++id)
+        ASSERT_EQ(commandRow(id), commandRow(ID_PAGE_FIRST)) << id;
+
+    scene.editor.pickPage(pages - 2);
+    EXPECT_TRUE(scene.editor.command(ID_PAGINA_SIGUIENTE).pageChosen);
+    EXPECT_EQ(document.shownIndex(), pages - 1);
+    EXPECT_FALSE(scene.editor.command(ID_PAGINA_SIGUIENTE).pageChosen);
+    EXPECT_TRUE(scene.editor.command(ID_PAGINA_ANTERIOR).pageChosen);
+    EXPECT_EQ(document.shownIndex(), pages - 2);
+
+    scene.editor.command(ID_PROBAR_MANDO);
+    EXPECT_TRUE(scene.editor.command(ID_PAGINA_SIGUIENTE).pageChosen);
+    EXPECT_EQ(document.trial()->shownIndex(), 1);
+    EXPECT_EQ(document.trial()->historyDepth(), 1u);
+    EXPECT_FALSE(document.isEnabled(ID_PAGINA_BAJAR));
+    EXPECT_FALSE(scene.editor.command(ID_PAGINA_BAJAR).documentChanged);
+    EXPECT_FALSE(scene.editor.movePage(0, 1).documentChanged);
+    EXPECT_FALSE(scene.editor.renamePage(0, "Otra").documentChanged);
+    EXPECT_EQ(document.project().paginas[0]->nombre, "P0");
+}
+
+// The page pane shows until hidden, and stays as last chosen.
+TEST(ProjectEditor, ThePagePaneIsRemembered) {
+    Scene scene;
+    EXPECT_TRUE(scene.editor.pagePane());
+    EXPECT_EQ(scene.editor.command(ID_VER_PANEL_PAGINAS).pagePane, std::optional<bool>(false));
+    EXPECT_FALSE(ProjectEditor(scene.prompts, scene.settings).pagePane());
 }

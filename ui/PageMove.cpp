@@ -1,0 +1,47 @@
+#include "ui/PageMove.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "model/Proyecto.h"
+
+namespace {
+
+// The place of the first page named `nombre`.
+size_t firstNamed(const Proyecto& project, const std::string& nombre) {
+    size_t i = 0;
+    while (i < project.paginas.size() && project.paginas[i]->nombre != nombre)
+        ++i;
+    return i;
+}
+
+}  // namespace
+
+PageMoveOutcome PageMove::apply(Proyecto& project, size_t from, size_t to) {
+    PageMoveOutcome outcome;
+    auto& pages = project.paginas;
+    if (from >= pages.size() || to >= pages.size() || from == to)
+        return outcome;
+    const Pagina* moving = pages[from].get();
+    const bool wasFirstOfName = firstNamed(project, moving->nombre) == from;
+    if (project.paginaInicial.empty() && (from == 0 || to == 0))
+        project.paginaInicial = pages.front()->nombre;
+    const auto begin = pages.begin();
+    if (from < to)
+        std::rotate(begin + static_cast<std::ptrdiff_t>(from), begin + static_cast<std::ptrdiff_t>(from) + 1,
+                    begin + static_cast<std::ptrdiff_t>(to) + 1);
+    else
+        std::rotate(begin + static_cast<std::ptrdiff_t>(to), begin + static_cast<std::ptrdiff_t>(from),
+                    begin + static_cast<std::ptrdiff_t>(from) + 1);
+    outcome.moved = true;
+    // Only the moved page passed others: only its name can lead elsewhere now.
+    if (wasFirstOfName != (firstNamed(project, moving->nombre) == to))
+        outcome.redirectedName = moving->nombre;
+    return outcome;
+}
+
+std::string PageMove::statusText(const PageMoveOutcome& outcome) {
+    if (outcome.redirectedName.empty())
+        return "";
+    return "Hay varias p\xE1ginas \"" + outcome.redirectedName + "\": sus saltos llevan ahora a otra de ellas";
+}
