@@ -74,6 +74,7 @@ set(QUENDA_CORE_SOURCES
   ui/PageMove.cpp
   ui/PageRename.cpp
   ui/PagePaneRows.cpp
+  model/Thumbnail.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
 # sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells
@@ -194,6 +195,7 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/model/ButtonFinderTest.cpp
   tests/unit/ui/ButtonDetectionTest.cpp
   tests/unit/ui/PageOrderTest.cpp
+  tests/unit/model/ThumbnailTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
 # these files becomes a ctest test (cmake/GuiTests.cmake).

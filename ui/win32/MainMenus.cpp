@@ -40,7 +40,7 @@ void rebuildPageItems(HMENU bar, const ProjectDocument& document) {
     for (int id = ID_PAGE_FIRST; DeleteMenu(pageMenu, id, MF_BYCOMMAND); ++id) {
     }
     const std::vector<std::string> names = document.project().pageNames();
-    for (size_t i = 0; i < names.size(); ++i) {
+    for (size_t i = 0; i < static_cast<size_t>(document.pageItemCount()); ++i) {
         const int id = ID_PAGE_FIRST + static_cast<int>(i);
         AppendMenuA(pageMenu, MF_STRING | (document.isChecked(id) ? MF_CHECKED : 0), id, names[i].c_str());
     }
@@ -48,7 +48,7 @@ void rebuildPageItems(HMENU bar, const ProjectDocument& document) {
 
 void markPageItems(HMENU bar, const ProjectDocument& document) {
     HMENU pageMenu = menuHolding(bar, ID_PAGINA_AGREGAR);
-    const int pageCount = static_cast<int>(document.project().paginas.size());
+    const int pageCount = document.pageItemCount();
     for (int id = ID_PAGE_FIRST; id < ID_PAGE_FIRST + pageCount; ++id)
         CheckMenuItem(pageMenu, id, MF_BYCOMMAND | (document.isChecked(id) ? MF_CHECKED : MF_UNCHECKED));
 }

@@ -15,7 +15,8 @@ class Toolbar;
 // The menu of `bar` that holds `commandId`; null when none does.
 HMENU menuHolding(HMENU bar, int commandId);
 
-// One item per page after the page menu's own items, the page shown checked.
+// One item per page after the page menu's own items, up to its limit, the
+// page shown checked.
 void rebuildPageItems(HMENU bar, const ProjectDocument& document);
 void markPageItems(HMENU bar, const ProjectDocument& document);
 // The recent projects between the two separators above "Salir".
