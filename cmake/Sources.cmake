@@ -140,6 +140,8 @@ set(QUENDA_WIN32_SOURCES
   win32/FolderChooser.cpp
   win32/Thread.cpp
   win32/Window.cpp
+  ui/win32/PagePane.cpp
+  ui/win32/ThumbnailWorker.cpp
 )
 set(QUENDA_PROGRAM_SOURCES
   app/Main.cpp
@@ -219,6 +221,7 @@ set(QUENDA_GUI_TEST_SOURCES
   tests/gui/TransferGuiTest.cpp
   tests/gui/WindowGuiTest.cpp
   tests/gui/HandoverGuiTest.cpp
+  tests/gui/PagePaneGuiTest.cpp
 )
 # Unit tests of the Windows-only code (Windows, run under Wine).
 set(QUENDA_WINDOWS_TEST_SOURCES

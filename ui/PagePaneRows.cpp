@@ -16,6 +16,11 @@ PagePaneRows::PagePaneRows(const Proyecto& project, int shown) : project_(projec
     }
 }
 
+std::string PagePaneRows::label(size_t index) const {
+    const PagePaneRow& shown = rows_[index];
+    return (shown.start ? "\xBB " : "") + shown.nombre + (shown.unreachable ? " (sin acceso)" : "");
+}
+
 std::vector<std::string> PagePaneRows::pointingHere(size_t index) const {
     std::vector<std::string> names;
     for (size_t from : graph_.pagesJumpingTo(index))

@@ -27,6 +27,9 @@ public:
 
     size_t size() const { return rows_.size(); }
     const PagePaneRow& row(size_t index) const { return rows_[index]; }
+    // What row `index` says: its name, after a mark for the start page and
+    // before one for a page no jump leads to.
+    std::string label(size_t index) const;
     // The names of the pages whose regions or start command jump to `index`.
     std::vector<std::string> pointingHere(size_t index) const;
     // The tooltip of row `index`: the pages that jump to it, or that none does.

@@ -5,7 +5,7 @@
 
 Extent pictureRoom(const CanvasSurroundings& around, Extent work) {
     Extent room;
-    room.width = work.width - around.frame.width - around.canvasBorder.width;
+    room.width = work.width - around.frame.width - around.canvasBorder.width - around.paneWidth;
     room.height = work.height - around.frame.height - around.toolbarHeight - around.statusHeight -
                   around.canvasBorder.height;
     return room;
@@ -13,7 +13,7 @@ Extent pictureRoom(const CanvasSurroundings& around, Extent work) {
 
 Extent clientSizeFor(const CanvasSurroundings& around, Extent canvasClient) {
     Extent client;
-    client.width = canvasClient.width + around.canvasBorder.width;
+    client.width = canvasClient.width + around.canvasBorder.width + around.paneWidth;
     client.height = canvasClient.height + around.canvasBorder.height + around.toolbarHeight + around.statusHeight;
     return client;
 }

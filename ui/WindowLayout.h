@@ -19,6 +19,7 @@ struct CanvasSurroundings {
     int32_t toolbarHeight = 0;
     int32_t statusHeight = 0;
     Extent canvasBorder;   // canvas outer size minus its client size
+    int32_t paneWidth = 0;  // the page pane and its splitter at the canvas's left; 0 hidden
 };
 
 // The largest picture a work area of `work` shows unscaled.

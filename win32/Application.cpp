@@ -1,5 +1,7 @@
 #include "win32/Application.h"
 
+#include <commctrl.h>
+
 #include "win32/Window.h"
 
 HINSTANCE instanceHandle = nullptr;
@@ -30,8 +32,28 @@ void startApplication(HINSTANCE instance) {
     registerWindowClass(LoadCursorA(nullptr, IDC_ARROW), CreateSolidBrush(PALETTERGB(192, 192, 192)));
 }
 
+namespace {
+
+bool focusIsOfClass(const char* className) {
+    char name[32] = "";
+    return GetClassNameA(GetFocus(), name, sizeof name) > 0 && lstrcmpiA(name, className) == 0;
+}
+
+// A box being typed in takes every key; a list takes Up and Down to move in it.
+bool childKeepsKey(const MSG& message) {
+    if (focusIsOfClass("Edit"))
+        return true;
+    const bool plainKey = GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_MENU) >= 0;
+    return message.message == WM_KEYDOWN && (message.wParam == VK_UP || message.wParam == VK_DOWN) && plainKey &&
+           focusIsOfClass(WC_LISTVIEWA);
+}
+
+}  // namespace
+
 void dispatchWithAccelerators(HACCEL accelerators, MSG& message) {
-    if (TranslateAcceleratorA(message.hwnd, accelerators, &message))
+    // The keys are the top-level window's, whichever of its children has the focus.
+    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (!childKeepsKey(message) && TranslateAcceleratorA(root ? root : message.hwnd, accelerators, &message))
         return;
     TranslateMessage(&message);
     DispatchMessageA(&message);

@@ -10,6 +10,7 @@
 #include "model/Proyecto.h"
 #include "ui/win32/HelpText.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/PagePane.h"
 #include "ui/win32/PaginaWindow.h"
 
 namespace {
@@ -84,13 +85,13 @@ std::string joinIds(const std::vector<int>& ids) {
     return text;
 }
 
-// The client area holds toolbar, canvas and status bar exactly.
+// The client area holds toolbar, page pane, canvas and status bar exactly.
 void checkFitsCanvas(MainWindow& window) {
     RECT client = clientRect(window.hwnd());
     RECT canvas = windowRect(window.canvas().hwnd());
     RECT toolbar = windowRect(toolbarOf(window.hwnd()));
     RECT status = windowRect(GetDlgItem(window.hwnd(), IDC_STATUSBAR));
-    GUI_CHECK_EQ(rectWidth(client), rectWidth(canvas));
+    GUI_CHECK_EQ(rectWidth(client), rectWidth(canvas) + window.pagePane().room());
     GUI_CHECK_EQ(rectHeight(client), rectHeight(canvas) + rectHeight(toolbar) + rectHeight(status));
 }
 

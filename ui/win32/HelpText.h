@@ -62,4 +62,9 @@ inline constexpr char kHelpText[] =
     "rev\xE9s); doble click o Enter muestra la p\xE1gina con la regi\xF3n seleccionada.\n"
     "\n"
     "Mientras hay cambios sin guardar, cada minuto se escribe una copia de recuperaci\xF3n en "
-    "%LOCALAPPDATA%\\Quenda\\recuperacion, que se ofrece al iniciar si Quenda se cerr\xF3 sin guardar.\n";
+    "%LOCALAPPDATA%\\Quenda\\recuperacion, que se ofrece al iniciar si Quenda se cerr\xF3 sin guardar.\n"
+    "\n"
+    "Panel de p\xE1ginas (Ver > Panel de p\xE1ginas): un click muestra la p\xE1gina; arrastrarla la cambia de "
+    "lugar; F2 le cambia el nombre y con \xE9l los saltos que llegaban a ella. \xBB marca la p\xE1gina inicial; "
+    "(sin acceso), la que ning\xFAn salto alcanza. Su ayuda emergente dice qu\xE9 p\xE1ginas saltan a ella. "
+    "ReP\xE1g y AvP\xE1g: p\xE1gina anterior y siguiente; Ctrl+May\xFAs+ReP\xE1g o AvP\xE1g: mover la p\xE1gina mostrada.\n";

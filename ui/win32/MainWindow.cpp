@@ -18,6 +18,7 @@
 #include "ui/win32/Dpi.h"
 #include "ui/win32/FileDialog.h"
 #include "ui/win32/MainMenus.h"
+#include "ui/win32/PagePane.h"
 #include "ui/win32/PaginaWindow.h"
 #include "ui/win32/RecoveryWriter.h"
 #include "ui/win32/RegionClipboard.h"
@@ -40,6 +41,7 @@ MainWindow::MainWindow(const std::string& recoveryFolder)
     // Before the first page: its scale depends on the screen the window is on.
     restoreWindowPlacement(hwnd());
     rebuildRecentItems(GetMenu(hwnd()), editor_.recentShown());
+    pane_.reset(new PagePane(hwnd(), editor_, [this](const EditorActions& done) { apply(done); }));
     canvas_.reset(new PaginaWindow(toolbar_.height(), this, *this));
     EditorActions snapping;
     snapping.snapping = editor_.snapping();
@@ -105,6 +107,10 @@ void MainWindow::apply(const EditorActions& done) {
         canvas_->setSnapping(*done.snapping);
         CheckMenuItem(GetMenu(hwnd()), ID_AJUSTAR_GUIAS, MF_BYCOMMAND | (*done.snapping ? MF_CHECKED : MF_UNCHECKED));
     }
+    if (done.pagePane) {
+        pane_->show(*done.pagePane);
+        fitToCanvas();
+    }
     if (done.labels) {
         canvas_->setLabels(*done.labels);
         CheckMenuItem(GetMenu(hwnd()), ID_VER_ETIQUETAS, MF_BYCOMMAND | (*done.labels ? MF_CHECKED : MF_UNCHECKED));
@@ -122,6 +128,10 @@ void MainWindow::letGoOfPage() {
 // The canvas reports NORMAL for the page it takes, and with it the title.
 void MainWindow::showDocument() {
     letGoOfPage();
+    if (&document().project() != paneProject_) {
+        pane_->forgetThumbnails();
+        paneProject_ = &document().project();
+    }
     rebuildPageItems(GetMenu(hwnd()), document());
     DrawMenuBar(hwnd());
     showPageChosen();
@@ -134,6 +144,7 @@ void MainWindow::showPageChosen() {
     statusBar_.setPictureSize(page ? page->pictureWidth() : 0, page ? page->pictureHeight() : 0);
     canvas_->setPage(page, scale, document().project().pageNames());
     markPageItems(GetMenu(hwnd()), document());
+    pane_->refresh();
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -205,6 +216,7 @@ CanvasSurroundings MainWindow::surroundings() const {
     around.frame = frameAround(hwnd(), windowDpi(hwnd()));
     around.toolbarHeight = toolbar_.height();
     around.statusHeight = statusBar_.height();
+    around.paneWidth = pane_ ? pane_->room() : 0;
     if (canvas_) {
         RECT outer = {}, client = {};
         GetWindowRect(canvas_->hwnd(), &outer);
@@ -237,13 +249,36 @@ void MainWindow::fitToCanvas() {
             break;
         fittedSize_ = correctedWindowSize(fittedSize_, wanted, got);
     }
+    layoutChildren();
+}
+
+void MainWindow::layoutChildren() {
+    if (!pane_ || !canvas_)
+        return;
+    RECT client = {};
+    GetClientRect(hwnd(), &client);
+    const int32_t top = toolbar_.height();
+    pane_->place(top, client.bottom - top - statusBar_.height());
+    SetWindowPos(canvas_->hwnd(), nullptr, pane_->room(), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool MainWindow::paneMouse(UINT message, int x, int y) {
+    if (!pane_)
+        return false;
+    const int32_t room = pane_->room();
+    if (!pane_->mouse(message, x, y))
+        return false;
+    if (pane_->room() != room)
+        layoutChildren();
+    if (message == WM_LBUTTONUP)
+        fitToCanvas();
+    return true;
 }
 
 void MainWindow::changeDpi(const RECT& suggested) {
     toolbar_.useIconsFor(windowDpi(hwnd()));
     statusBar_.fitParent();
-    if (canvas_)
-        SetWindowPos(canvas_->hwnd(), nullptr, 0, toolbar_.height(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    layoutChildren();
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     fitToCanvas();
 }
@@ -320,6 +355,21 @@ LRESULT MainWindow::onTimer(WPARAM timerId) {
     return 0;
 }
 
+LRESULT MainWindow::onLButtonDown(int x, int y, WPARAM) {
+    paneMouse(WM_LBUTTONDOWN, x, y);
+    return 0;
+}
+
+LRESULT MainWindow::onLButtonUp(int x, int y, WPARAM) {
+    paneMouse(WM_LBUTTONUP, x, y);
+    return 0;
+}
+
+LRESULT MainWindow::onMouseMove(int x, int y, WPARAM) {
+    paneMouse(WM_MOUSEMOVE, x, y);
+    return 0;
+}
+
 LRESULT MainWindow::onCommand(WPARAM wParam, LPARAM) {
     apply(editor_.command(LOWORD(wParam)));
     return 0;
@@ -369,8 +419,19 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE) {
         SendMessageA(toolbar_.hwnd(), TB_AUTOSIZE, 0, 0);
         statusBar_.fitParent();
+        layoutChildren();
         return 0;
     }
+    if (message == PagePane::kThumbnailMade) {
+        pane_->thumbnailMade(reinterpret_cast<MadeThumbnail*>(lParam));
+        return 0;
+    }
+    if (message == WM_SETCURSOR && LOWORD(lParam) == HTCLIENT && reinterpret_cast<HWND>(wParam) == hwnd() && pane_ &&
+        pane_->setCursor())
+        return TRUE;
+    LRESULT paneAnswer = 0;
+    if (message == WM_NOTIFY && pane_ && pane_->notify(reinterpret_cast<NMHDR*>(lParam), paneAnswer))
+        return paneAnswer;
     if (message == WM_DROPFILES) {
         dropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;

@@ -20,6 +20,7 @@
 #include "ui/win32/StatusBar.h"
 #include "ui/win32/Toolbar.h"
 
+class PagePane;
 class PaginaWindow;
 class Pagina;
 class Proyecto;
@@ -37,6 +38,7 @@ public:
     ProjectEditor& editor() { return editor_; }
     ProjectDocument& document() { return editor_.document(); }
     PaginaWindow& canvas() { return *canvas_; }
+    PagePane& pagePane() { return *pane_; }
     // StatusBar::setMessage shows a message under the canvas.
     StatusBar& statusBar() { return statusBar_; }
     // Shows `replacement` from its start page, with no history.
@@ -64,6 +66,9 @@ public:
     LRESULT onDestroy() override;
     LRESULT onGetMinMaxInfo(MINMAXINFO* info) override;
     LRESULT onTimer(WPARAM timerId) override;
+    LRESULT onLButtonDown(int x, int y, WPARAM keys) override;
+    LRESULT onLButtonUp(int x, int y, WPARAM keys) override;
+    LRESULT onMouseMove(int x, int y, WPARAM keys) override;
     LRESULT onCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -82,6 +87,10 @@ private:
     // Sizes the window so that its client area holds toolbar, canvas and
     // status bar exactly, whatever the frame and menu bar turn out to take.
     void fitToCanvas();
+    // The page pane, its splitter and the canvas placed in the client area.
+    void layoutChildren();
+    // The splitter or a page dragged in the pane; true when the pane took it.
+    bool paneMouse(UINT message, int x, int y);
     // The screen's DPI changed: bars and icons for the new one, the size
     // for the same canvas, at the place the system suggests.
     void changeDpi(const RECT& suggested);
@@ -98,6 +107,8 @@ private:
     ProjectEditor editor_;
     // Declared after the editor: it goes before the project whose page it shows.
     std::unique_ptr<PaginaWindow> canvas_;
+    std::unique_ptr<PagePane> pane_;
+    const Proyecto* paneProject_ = nullptr;  // whose thumbnails the pane holds
     std::unique_ptr<RecoveryStore> recovery_;
     std::unique_ptr<RecoveryWriter> recoveryWriter_;  // goes before the store
     bool recoveryFailureShown_ = false;

@@ -20,6 +20,8 @@ TEST(WindowLayout, WindowEnclosesTheWholeCanvasAndRoomLeavesSpaceForEverythingAr
         {{{6, 44}, 28, 22, {2, 2}}, {480, 800}, {488, 896}, {1280, 1024}, {1272, 928}},
         {{{8, 62}, 38, 30, {2, 2}}, {480, 800}, {490, 932}, {1920, 1040}, {1910, 908}},
         {{{16, 59}, 0, 0, {0, 0}}, {400, 200}, {416, 259}, {1280, 259}, {1264, 200}},
+        // the page pane at the canvas's left
+        {{{6, 44}, 28, 22, {2, 2}, 185}, {480, 800}, {673, 896}, {1280, 1024}, {1087, 928}},
     };
     for (const LayoutCase& c : cases) {
         EXPECT_EQ(c.window, windowSizeFor(c.around, c.canvasClient));
