@@ -21,6 +21,11 @@
 //   prints and writes it) against the whole copy.
 // - The handover document of the whole project, every picture copied
 //   beside it (goal: under 2 s).
+// - The page pane: every page's thumbnail made, and the peak memory of a
+//   process that opens the project, shows 10 pages and makes all 200
+//   thumbnails (goal: at most 150 MB above opening and showing 10 pages);
+//   a project of 1,000 pages opened, and one page moved in it with its undo
+//   step and the pane's rows made anew.
 #include <benchmark/benchmark.h>
 
 #include <FreeImage.h>
@@ -36,6 +41,9 @@
 #include <vector>
 
 #include "model/EditHistory.h"
+#include "model/Thumbnail.h"
+#include "ui/PagePaneRows.h"
+#include "ui/ProjectDocument.h"
 #include "ui/PaginaEscalada.h"
 #include "model/PictureCache.h"
 #include "model/PosixFileAccess.h"
@@ -54,6 +62,9 @@ const int kWidth = 1280;
 const int kHeight = 800;
 const int kHostilePages = 500;
 const int kHostileSide = 10000;
+const int kLargePages = 1000;
+const int32_t kThumbnailWidth = 48;  // as the pane makes them
+const int32_t kThumbnailHeight = 36;
 
 // POSIX access that counts the picture files it opens for reading, and can
 // refuse them so that a read measures everything but the decoding.
@@ -116,6 +127,7 @@ struct Fixture {
     TempFolder folder;
     std::string projectPath;
     std::string hostilePath;
+    std::string largePath;
     std::string originalDirectory;
     CountingFileAccess files;
     Proyecto loaded;  // read once; written and snapshot by the benchmarks
@@ -147,6 +159,20 @@ struct Fixture {
         writeProjectFile(project);
         readProjectFile(projectPath, loaded);
         writeHostileProject();
+        writeLargeProject(project);
+    }
+    // 1,000 pages, five times the 200 above with their regions and pictures.
+    void writeLargeProject(const Proyecto& pages) {
+        Proyecto large;
+        large.instalacion = "Casa grande";
+        for (int p = 0; p < kLargePages; ++p) {
+            auto page = std::make_unique<Pagina>(*pages.paginas[static_cast<size_t>(p % kPages)]);
+            page->nombre = "P\xE1gina " + std::to_string(p);
+            large.addPage(std::move(page));
+        }
+        largePath = folder.file("grande.xml");
+        large.archivo = largePath;
+        writeProjectFile(large);
     }
     // 500 pages naming one picture of 10,000 x 10,000 pixels.
     void writeHostileProject() {
@@ -269,7 +295,7 @@ void BM_DecodeOnePicture(benchmark::State& state) {
 // A fresh process opens a project and shows its first `shown` pages (none
 // opened at all for -1) under a cache budget; it prints its peak resident
 // size and what the cache holds.
-int peakChild(const std::string& projectPath, int shown, size_t budget) {
+int peakChild(const std::string& projectPath, int shown, size_t budget, bool thumbnails) {
     PictureCache::shared().setBudget(budget);
     Proyecto project;
     if (shown >= 0)
@@ -280,6 +306,10 @@ int peakChild(const std::string& projectPath, int shown, size_t budget) {
         view.reset();  // the canvas lets go of one page before it shows the next
         view = std::make_unique<PaginaEscalada>(page, canvasScaleOf(page));
     }
+    // Every thumbnail kept, as the pane keeps them.
+    std::vector<RgbPicture> made;
+    for (size_t i = 0; thumbnails && i < project.paginas.size(); ++i)
+        made.push_back(Thumbnail::make(project.paginas[i]->pictureFile, kThumbnailWidth, kThumbnailHeight));
     struct rusage usage;
     getrusage(RUSAGE_SELF, &usage);
     std::printf("%ld %zu\n", usage.ru_maxrss, PictureCache::shared().bytesHeld());
@@ -289,7 +319,8 @@ int peakChild(const std::string& projectPath, int shown, size_t budget) {
 const double kMegabyte = 1024.0 * 1024.0;
 std::map<std::string, double> peaks;  // name -> peak MB, for the summary
 
-// Arguments: hostile project (0 or 1), pages shown, budget in MB (0: none).
+// Arguments: hostile project (0 or 1), pages shown, budget in MB (0: none),
+// every thumbnail made (0 or 1).
 void BM_PeakMemory(benchmark::State& state) {
     Fixture& f = fixture();
     const bool hostile = state.range(0) != 0;
@@ -297,7 +328,7 @@ void BM_PeakMemory(benchmark::State& state) {
     const size_t budget = state.range(2) ? static_cast<size_t>(state.range(2)) << 20 : SIZE_MAX;
     const std::string command = "/proc/" + std::to_string(getpid()) + "/exe --peak-child " +
                                 (hostile ? f.hostilePath : f.projectPath) + " " + std::to_string(shown) + " " +
-                                std::to_string(budget);
+                                std::to_string(budget) + " " + std::to_string(state.range(3));
     long peakKb = 0;
     size_t cacheBytes = 0;
     for (auto _ : state) {
@@ -312,8 +343,41 @@ void BM_PeakMemory(benchmark::State& state) {
     state.counters["cache_MB"] = cacheBytes / kMegabyte;
     const std::string what = std::string(hostile ? "hostile project" : "project") +
                              (shown < 0 ? ", not opened" : ", " + std::to_string(shown) + " pages shown") +
-                             (state.range(2) ? ", budget " + std::to_string(state.range(2)) + " MB" : ", no budget");
+                             (state.range(2) ? ", budget " + std::to_string(state.range(2)) + " MB" : ", no budget") +
+                             (state.range(3) ? ", every thumbnail made" : "");
     peaks[what] = peakKb / 1024.0;
+}
+
+// The pane's thumbnails of all 200 pages, one picture decoded at a time.
+void BM_MakeEveryThumbnail(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state)
+        for (const auto& page : f.loaded.paginas)
+            benchmark::DoNotOptimize(Thumbnail::make(page->pictureFile, kThumbnailWidth, kThumbnailHeight));
+    state.counters["thumbnails"] = static_cast<double>(f.loaded.paginas.size());
+}
+
+void BM_ReadLargeProject(benchmark::State& state) {
+    Fixture& f = fixture();
+    Proyecto project;
+    for (auto _ : state)
+        readProjectFile(f.largePath, project);
+    state.counters["pages"] = static_cast<double>(project.paginas.size());
+}
+
+// One drag in the pane: the first page to the end (its undo step keeps
+// every page), then the pane's rows made anew.
+void BM_MovePageInLargeProject(benchmark::State& state) {
+    Fixture& f = fixture();
+    auto project = std::make_unique<Proyecto>();
+    readProjectFile(f.largePath, *project);
+    ProjectDocument document;
+    document.replaceProject(std::move(project));
+    for (auto _ : state) {
+        document.movePage(0, kLargePages - 1);
+        PagePaneRows rows(document.project(), document.shownIndex());
+        benchmark::DoNotOptimize(rows.size());
+    }
 }
 
 void BM_WriteProject(benchmark::State& state) {
@@ -486,8 +550,12 @@ BENCHMARK(BM_DecodeOnePicture)->Unit(benchmark::kMillisecond)->Iterations(20)->R
 // Peak memory: the process alone, 10 pages shown, all 200 shown under the
 // budget and without one (as when every page held its picture), and 10
 // pages of the hostile project.
-BENCHMARK(BM_PeakMemory)->Args({0, -1, 512})->Args({0, 10, 512})->Args({0, 200, 512})->Args({0, 200, 0})
-    ->Args({1, 10, 512})->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PeakMemory)->Args({0, -1, 512, 0})->Args({0, 10, 512, 0})->Args({0, 200, 512, 0})
+    ->Args({0, 200, 0, 0})->Args({1, 10, 512, 0})->Args({0, 10, 512, 1})->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_MakeEveryThumbnail)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_ReadLargeProject)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(6);
+BENCHMARK(BM_MovePageInLargeProject)->Unit(benchmark::kMillisecond)->Repetitions(6);
 BENCHMARK(BM_WriteProject)->Unit(benchmark::kMillisecond)->Repetitions(6);
 BENCHMARK(BM_WriteRecoveryCopy)->Unit(benchmark::kMillisecond)->Repetitions(6);
 BENCHMARK(BM_RecoveryCopyHandOff)->Unit(benchmark::kMillisecond)->Repetitions(6);
@@ -540,8 +608,9 @@ void printRatios(const char* what, std::map<std::string, double>& means) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 5 && std::strcmp(argv[1], "--peak-child") == 0)
-        return peakChild(argv[2], std::atoi(argv[3]), static_cast<size_t>(std::strtoull(argv[4], nullptr, 10)));
+    if (argc == 6 && std::strcmp(argv[1], "--peak-child") == 0)
+        return peakChild(argv[2], std::atoi(argv[3]), static_cast<size_t>(std::strtoull(argv[4], nullptr, 10)),
+                         std::atoi(argv[5]) != 0);
     // Interleaving is the default here; a later command-line flag overrides it.
     std::vector<char*> args(argv, argv + argc);
     char interleave[] = "--benchmark_enable_random_interleaving=true";
@@ -555,6 +624,11 @@ int main(int argc, char** argv) {
     printRatios("CPU", reporter.meanCpu);
     for (const auto& peak : peaks)
         std::printf("peak resident size, %s: %.1f MB\n", peak.first.c_str(), peak.second);
+    const double shownAlone = peaks["project, 10 pages shown, budget 512 MB"];
+    const double withThumbnails = peaks["project, 10 pages shown, budget 512 MB, every thumbnail made"];
+    if (shownAlone > 0 && withThumbnails > 0)
+        std::printf("every thumbnail made, above 10 pages shown: %.1f MB (goal: at most 150 MB)\n",
+                    withThumbnails - shownAlone);
     const Fixture& f = fixture();
     if (f.historyBytes > 0 && f.pictureBytes > 0)
         std::printf("100 undo steps of region edits: %zu bytes; decoded pictures: %zu bytes; ratio %.6f\n",

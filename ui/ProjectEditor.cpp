@@ -285,16 +285,17 @@ EditorActions ProjectEditor::editPage(int) {
     const Pagina* page = document_.shownPage();
     if (!page)
         return EditorActions();
-    if (std::optional<PaginaForm> values = prompts_.askPage(document_.project(), page, document_.otherPageNames()))
-    {
-        PageRenameOutcome renamed;
-        const bool newName = values->nombre != page->nombre;
-        EditorActions done = change([&] { document_.editShownPage(*values, &renamed); });
-        if (newName)
-            done.statusMessage = PageRename::statusText(renamed);
-        return done;
-    }
-    return EditorActions();
+    const std::optional<PaginaForm> values =
+        prompts_.askPage(document_.project(), page, document_.otherPageNames());
+    if (!values)
+        return EditorActions();
+    // A new name carries the jumps that reached the page, and says how many.
+    PageRenameOutcome renamed;
+    const bool newName = values->nombre != page->nombre;
+    EditorActions done = change([&] { document_.editShownPage(*values, &renamed); });
+    if (newName)
+        done.statusMessage = PageRename::statusText(renamed);
+    return done;
 }
 
 EditorActions ProjectEditor::duplicatePage(int) {

@@ -422,6 +422,13 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         layoutChildren();
         return 0;
     }
+    // A press on the canvas takes the keys back from the pane: its arrows
+    // move regions again, not the pane's rows.
+    if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_LBUTTONDOWN && pane_ && GetFocus() == pane_->hwnd()) {
+        POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+        if (ChildWindowFromPoint(hwnd(), at) == canvas_->hwnd())
+            SetFocus(hwnd());
+    }
     if (message == PagePane::kThumbnailMade) {
         pane_->thumbnailMade(reinterpret_cast<MadeThumbnail*>(lParam));
         return 0;

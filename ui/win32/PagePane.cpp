@@ -288,8 +288,12 @@ bool PagePane::onSplitter(int x, int y) const {
 
 bool PagePane::mouse(UINT message, int x, int y) {
     if (draggedRow_ >= 0) {
+        // The row it would take is lit while the button is held.
+        ListView_SetItemState(list_, -1, 0, LVIS_DROPHILITED);
         if (message == WM_LBUTTONUP)
             dropPage(x, y);
+        else if (message == WM_MOUSEMOVE)
+            ListView_SetItemState(list_, rowAt(x, y), LVIS_DROPHILITED, LVIS_DROPHILITED);
         return true;
     }
     if (message == WM_LBUTTONDOWN && onSplitter(x, y)) {
