@@ -114,6 +114,12 @@ void PagePane::place(int32_t top, int32_t height) {
     top_ = top;
     height_ = std::max<int32_t>(height, 0);
     SetWindowPos(list_, nullptr, 0, top_, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitColumn();
+}
+
+// The one column fills the list beside its scroll bar, which comes and
+// goes with the number of pages: no sideways scroll bar.
+void PagePane::fitColumn() {
     RECT client = {};
     GetClientRect(list_, &client);
     ListView_SetColumnWidth(list_, 0, client.right);
@@ -124,6 +130,7 @@ void PagePane::refresh() {
     const RemoteTrial* trial = document.trial();
     rows_.reset(new PagePaneRows(document.project(), trial ? trial->shownIndex() : document.shownIndex()));
     ListView_SetItemCountEx(list_, static_cast<int>(rows_->size()), LVSICF_NOSCROLL);
+    fitColumn();
     markShownPage();
     InvalidateRect(list_, nullptr, FALSE);
 }

@@ -58,6 +58,7 @@ public:
     void thumbnailMade(MadeThumbnail* made);
 
 private:
+    void fitColumn();
     int rowAt(int parentX, int parentY) const;
     bool onSplitter(int x, int y) const;
     void markShownPage();
