@@ -111,6 +111,7 @@ GUI_TEST(PagePane, F2RenamesAndAJumpFollows) {
 }
 
 // With the focus in the pane PgDn is still the window's key; Up is the pane's.
+// Wine showed no tooltip to a resting mouse here: its text is asked for directly.
 GUI_TEST(PagePane, PgDnShowsTheNextPage) {
     TempFolder folder;
     auto window = createMainWindow();
@@ -124,6 +125,15 @@ GUI_TEST(PagePane, PgDnShowsTheNextPage) {
     GUI_CHECK_EQ(ListView_GetNextItem(list, -1, LVNI_SELECTED), 2);
     pressKey(VK_UP);
     GUI_CHECK(pumpUntil([&] { return window->document().shownIndex() == 1; }));
+    // The tooltip of P1 names the page that jumps to it, asked as the list asks.
+    char tip[256] = "";
+    NMLVGETINFOTIPA question = {};
+    question.hdr = {list, static_cast<UINT_PTR>(IDC_PANEL_PAGINAS), static_cast<UINT>(LVN_GETINFOTIPA)};
+    question.pszText = tip;
+    question.cchTextMax = sizeof tip;
+    question.iItem = 1;
+    SendMessageA(window->hwnd(), WM_NOTIFY, IDC_PANEL_PAGINAS, reinterpret_cast<LPARAM>(&question));
+    GUI_CHECK(std::string(tip).find("P0") != std::string::npos);
     // The canvas sits right of the pane.
     const RECT canvas = windowRect(window->canvas().hwnd());
     const RECT pane = windowRect(list);

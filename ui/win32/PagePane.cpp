@@ -154,25 +154,24 @@ void PagePane::markShownPage() {
     marking_ = false;
 }
 
-std::string PagePane::pictureOf(size_t index) const {
-    const Pagina& page = *editor_.document().project().paginas[index];
-    return page.pictureFile.empty() ? page.imagen : page.pictureFile;
-}
-
-// Asked for as the list draws a row: the rows in view are made first.
+// Asked for as the list draws a row: the rows in view are made first. A
+// picture file written over with one of another size is made again.
 int PagePane::thumbnailIndex(size_t index) {
-    const std::string picture = pictureOf(index);
-    const auto made = thumbnails_.find(picture);
+    const Pagina& page = *editor_.document().project().paginas[index];
+    const std::string& path = page.pictureFile.empty() ? page.imagen : page.pictureFile;
+    const std::string key =
+        path + "\n" + std::to_string(page.pictureWidth()) + "x" + std::to_string(page.pictureHeight());
+    const auto made = thumbnails_.find(key);
     if (made != thumbnails_.end())
         return made->second;
-    if (asked_.insert(picture).second)
-        worker_->ask(picture);
+    if (asked_.insert(key).second)
+        worker_->ask(key, path);
     return 0;
 }
 
 void PagePane::thumbnailMade(MadeThumbnail* made) {
     std::unique_ptr<MadeThumbnail> owned(made);
-    if (!asked_.count(made->path))
+    if (!asked_.count(made->key))
         return;  // asked for a project shown no more
     HBITMAP bitmap = bitmapOf(made->picture);
     if (!bitmap)
@@ -180,7 +179,7 @@ void PagePane::thumbnailMade(MadeThumbnail* made) {
     const int image = ImageList_Add(images_, bitmap, nullptr);
     DeleteObject(bitmap);
     if (image >= 0)
-        thumbnails_[made->path] = image;
+        thumbnails_[made->key] = image;
     InvalidateRect(list_, nullptr, FALSE);
 }
 

@@ -62,7 +62,6 @@ private:
     int rowAt(int parentX, int parentY) const;
     bool onSplitter(int x, int y) const;
     void markShownPage();
-    std::string pictureOf(size_t index) const;
     int thumbnailIndex(size_t index);
     void getDisplayInfo(NMLVDISPINFOA* info);
     bool beginRename(const NMLVDISPINFOA* info);
@@ -83,7 +82,7 @@ private:
     int draggedRow_ = -1;
     bool sizing_ = false;      // the splitter is being dragged
     HIMAGELIST images_ = nullptr;
-    std::map<std::string, int> thumbnails_;  // picture file -> image
+    std::map<std::string, int> thumbnails_;  // picture file and size -> image
     std::set<std::string> asked_;
     std::unique_ptr<ThumbnailWorker> worker_;
 };

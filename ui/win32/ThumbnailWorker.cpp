@@ -20,9 +20,9 @@ ThumbnailWorker::~ThumbnailWorker() {
     DeleteCriticalSection(&lock_);
 }
 
-void ThumbnailWorker::ask(const std::string& path) {
+void ThumbnailWorker::ask(const std::string& key, const std::string& path) {
     EnterCriticalSection(&lock_);
-    waiting_.push_back(path);
+    waiting_.push_back(Request{key, path});
     LeaveCriticalSection(&lock_);
     SetEvent(wake_);
 }
@@ -33,12 +33,12 @@ void ThumbnailWorker::forget() {
     LeaveCriticalSection(&lock_);
 }
 
-bool ThumbnailWorker::next(std::string& path) {
+bool ThumbnailWorker::next(Request& request) {
     EnterCriticalSection(&lock_);
     const bool stop = stopping_;
     const bool found = !stop && !waiting_.empty();
     if (found) {
-        path = waiting_.back();
+        request = waiting_.back();
         waiting_.pop_back();
     }
     LeaveCriticalSection(&lock_);
@@ -48,14 +48,14 @@ bool ThumbnailWorker::next(std::string& path) {
 }
 
 int ThumbnailWorker::run() {
-    std::string path;
-    while (next(path)) {
-        if (path.empty())
+    Request request;
+    while (next(request)) {
+        if (request.key.empty())
             continue;
-        MadeThumbnail* made = new MadeThumbnail{path, Thumbnail::make(path, width_, height_)};
+        MadeThumbnail* made = new MadeThumbnail{request.key, Thumbnail::make(request.path, width_, height_)};
         if (!PostMessageA(window_, message_, 0, reinterpret_cast<LPARAM>(made)))
             delete made;
-        path.clear();
+        request = Request();
     }
     return 0;
 }

@@ -13,7 +13,7 @@
 #include "win32/Thread.h"
 
 struct MadeThumbnail {
-    std::string path;
+    std::string key;  // as asked for
     RgbPicture picture;
 };
 
@@ -23,13 +23,18 @@ public:
     // Stops after the picture under way and waits for the thread.
     ~ThumbnailWorker() override;
 
-    void ask(const std::string& path);
+    // The thumbnail of the picture file `path`, told apart by `key`.
+    void ask(const std::string& key, const std::string& path);
     // Drops every picture still waiting (another project came).
     void forget();
     int run() override;
 
 private:
-    bool next(std::string& path);
+    struct Request {
+        std::string key;
+        std::string path;
+    };
+    bool next(Request& request);
 
     HWND window_;
     UINT message_;
@@ -37,6 +42,6 @@ private:
     int32_t height_;
     CRITICAL_SECTION lock_;
     HANDLE wake_;
-    std::vector<std::string> waiting_;  // the latest last
+    std::vector<Request> waiting_;  // the latest last
     bool stopping_ = false;
 };
