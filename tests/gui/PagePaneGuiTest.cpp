@@ -130,6 +130,10 @@ GUI_TEST(PagePane, PgDnShowsTheNextPage) {
     const RECT canvas = windowRect(window->canvas().hwnd());
     const RECT pane = windowRect(list);
     GUI_CHECK(canvas.left >= pane.right);
+    // Its item in the view menu hides it, and the canvas takes its place.
+    sendCommand(window->hwnd(), ID_VER_PANEL_PAGINAS);
+    GUI_CHECK(!IsWindowVisible(list));
+    GUI_CHECK(windowRect(window->canvas().hwnd()).left < canvas.left);
 }
 
 // Opening makes the thumbnails the list shows first; the time is printed.

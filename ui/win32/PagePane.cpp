@@ -229,6 +229,14 @@ bool PagePane::notify(const NMHDR* notice, LRESULT& result) {
     case LVN_GETDISPINFOA:
         getDisplayInfo(reinterpret_cast<NMLVDISPINFOA*>(const_cast<NMHDR*>(notice)));
         return true;
+    case LVN_ODCACHEHINT: {
+        // The rows about to be drawn: their thumbnails are asked for first.
+        const auto* hint = reinterpret_cast<const NMLVCACHEHINT*>(notice);
+        for (int i = hint->iTo; rows_ && i >= hint->iFrom && i >= 0; --i)
+            if (static_cast<size_t>(i) < rows_->size())
+                thumbnailIndex(static_cast<size_t>(i));
+        return true;
+    }
     case LVN_GETINFOTIPA: {
         auto* tip = reinterpret_cast<NMLVGETINFOTIPA*>(const_cast<NMHDR*>(notice));
         if (rows_ && tip->iItem >= 0 && static_cast<size_t>(tip->iItem) < rows_->size())
