@@ -71,6 +71,8 @@ set(QUENDA_CORE_SOURCES
   model/ButtonFinder.cpp
   model/ButtonPageMaker.cpp
   ui/ButtonDetection.cpp
+  ui/ViewMapping.cpp
+  ui/VisiblePart.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
 # sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells
@@ -190,6 +192,8 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/CommandDescriptionTest.cpp
   tests/unit/model/ButtonFinderTest.cpp
   tests/unit/ui/ButtonDetectionTest.cpp
+  tests/unit/ui/ViewMappingTest.cpp
+  tests/unit/ui/VisiblePartTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
 # these files becomes a ctest test (cmake/GuiTests.cmake).
