@@ -166,3 +166,9 @@
 #define ID_SENSIBILIDAD_BAJA    2901
 #define ID_SENSIBILIDAD_MEDIA   2902
 #define ID_SENSIBILIDAD_ALTA    2903
+
+// Zoom: fitted to the window, the picture's own size, one level up or down.
+#define ID_VER_AJUSTAR          2870
+#define ID_VER_TAMANO_REAL      2871
+#define ID_VER_AMPLIAR          2872
+#define ID_VER_REDUCIR          2873

@@ -73,6 +73,7 @@ set(QUENDA_CORE_SOURCES
   ui/ButtonDetection.cpp
   ui/ViewMapping.cpp
   ui/VisiblePart.cpp
+  ui/WheelSteps.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
 # sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells

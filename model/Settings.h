@@ -34,6 +34,9 @@ inline constexpr char kSensibilidadBotones[] = "SensibilidadBotones";
 // Whether the canvas writes what each region does inside it (number;
 // absent or 0: it does not).
 inline constexpr char kEtiquetas[] = "Etiquetas";
+// The main window's size once the user chose one (pixels; 0 or absent: the page's).
+inline constexpr char kVentanaAncho[] = "VentanaAncho";
+inline constexpr char kVentanaAlto[] = "VentanaAlto";
 }  // namespace setting
 
 class Settings {

@@ -165,7 +165,8 @@ ScaleChoice chooseScale(uint32_t width, uint32_t height, int32_t availableWidth,
 CanvasEditor::CanvasEditor(std::function<uint32_t()> clock, uint32_t dragDelay)
     : clock_(std::move(clock)), dragDelay_(dragDelay) {}
 
-CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
+CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames,
+                                    bool exact) {
     CanvasActions actions;
     // A page shown during a press ("Deshacer" in the middle of a drag) ends
     // the press: the pointer it captured goes back to every window.
@@ -180,7 +181,7 @@ CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::vecto
     pageNames_ = pageNames;
     scaledPage_.reset();
     if (page)
-        scaledPage_ = std::make_unique<PaginaEscalada>(*page, scale);
+        scaledPage_ = std::make_unique<PaginaEscalada>(*page, scale, exact);
 
     actions.checkModeCommand = modeInfo(ModoEdicion::NORMAL).commandId;
     // A page of the same size as the last one would not be redrawn by the resize.

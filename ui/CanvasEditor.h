@@ -116,7 +116,8 @@ public:
 
     // Shows `page` at `scale` (nothing when null), NORMAL mode, no selection.
     // `pageNames` are offered by the command dialog as jump targets.
-    CanvasActions setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames);
+    // `exact`: a fixed zoom of 100 % or more (ViewMapping).
+    CanvasActions setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames, bool exact = false);
 
     // The page shown at another zoom (ViewMapping's rules), its selection
     // and mode kept; a drag or band under way ends first.

@@ -127,3 +127,11 @@ int32_t ViewMapping::clientToViewX(int32_t x) const {
 int32_t ViewMapping::clientToViewY(int32_t y) const {
     return saturated(static_cast<int64_t>(y) + originY_);
 }
+
+int32_t ViewMapping::edgeScroll(int32_t pointer, int32_t extent, int32_t reach, int32_t step) {
+    if (pointer < reach)
+        return -step;
+    if (pointer >= extent - reach)
+        return step;
+    return 0;
+}

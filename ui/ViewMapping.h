@@ -58,7 +58,11 @@ public:
     bool scrollTo(int64_t x, int64_t y);
     bool scrollBy(int64_t dx, int64_t dy) { return scrollTo(originX_ + dx, originY_ + dy); }
 
-    // A client point as a view point, and back.
+    // How far a drag at `pointer` scrolls one way on a client `extent`
+    // long: `step` towards an edge within `reach` of it (or past it), else 0.
+    static int32_t edgeScroll(int32_t pointer, int32_t extent, int32_t reach, int32_t step);
+
+    // A client point as a view point.
     int32_t clientToViewX(int32_t x) const;
     int32_t clientToViewY(int32_t y) const;
 

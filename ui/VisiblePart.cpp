@@ -56,7 +56,8 @@ void VisiblePart::fill(const PixelRows& source, int32_t factor, int32_t originX,
             std::memcpy(line, line - width, static_cast<size_t>(width) * sizeof(uint32_t));
             continue;
         }
-        const uint8_t* pixels = source.bits + static_cast<size_t>(source.height - 1 - static_cast<uint32_t>(row)) * source.pitch;
+        const size_t bottomUp = source.height - 1 - static_cast<uint32_t>(row);
+        const uint8_t* pixels = source.bits + bottomUp * source.pitch;
         for (int32_t x = 0; x < width; ++x) {
             const int32_t column = columns[static_cast<size_t>(x)];
             if (column == kOutside)

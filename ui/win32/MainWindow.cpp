@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <ctime>
 #include <vector>
 
@@ -31,16 +32,18 @@ const UINT kRecoveryWritten = WM_APP + 10;  // from RecoveryWriter
 }  // namespace
 
 MainWindow::MainWindow(const std::string& recoveryFolder)
-    : Window(nullptr, "", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-             CW_USEDEFAULT),
+    : Window(nullptr, "", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME, CW_USEDEFAULT,
+             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT),
       editor_(dialogs_, Settings::current()) {
     SetMenu(hwnd(), LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
     toolbar_.create(hwnd());
     statusBar_.create(hwnd());
     // Before the first page: its scale depends on the screen the window is on.
-    restoreWindowPlacement(hwnd());
+    const bool sizeRestored = restoreWindowPlacement(hwnd());
     rebuildRecentItems(GetMenu(hwnd()), editor_.recentShown());
     canvas_.reset(new PaginaWindow(toolbar_.height(), this, *this));
+    if (sizeRestored)
+        becomeUserSized();
     EditorActions snapping;
     snapping.snapping = editor_.snapping();
     snapping.labels = editor_.labels();
@@ -116,7 +119,7 @@ void MainWindow::apply(const EditorActions& done) {
 
 void MainWindow::letGoOfPage() {
     if (canvas_)
-        canvas_->setPage(nullptr, 1.0, {});
+        canvas_->setPage(nullptr, 1.0, {}, true);
 }
 
 // The canvas reports NORMAL for the page it takes, and with it the title.
@@ -128,11 +131,15 @@ void MainWindow::showDocument() {
     updateMenus();
 }
 
+// The same page shown again (an undo, an edit) keeps its zoom and scroll.
 void MainWindow::showPageChosen() {
     Pagina* page = editor_.pageOnCanvas();
-    const double scale = page ? canvasScale(*page) : 1.0;
+    const double scale = page && !userSized_ ? canvasScale(*page) : 1.0;
     statusBar_.setPictureSize(page ? page->pictureWidth() : 0, page ? page->pictureHeight() : 0);
-    canvas_->setPage(page, scale, document().project().pageNames());
+    const std::string name = page ? page->nombre : std::string();
+    const bool samePage = page && name == shownPage_;
+    shownPage_ = name;
+    canvas_->setPage(page, scale, document().project().pageNames(), samePage);
     markPageItems(GetMenu(hwnd()), document());
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
@@ -178,7 +185,9 @@ void MainWindow::canvasChanged(const CanvasChange& change) {
     }
     if (change.selectionChanged)
         statusBar_.setSelection(change.selection ? &*change.selection : nullptr, change.selectedCount);
-    if (change.resized)
+    if (change.zoomChanged)
+        statusBar_.setZoom(canvas_->view().percent());
+    if (change.resized && !userSized_)
         fitToCanvas();
 }
 
@@ -227,6 +236,7 @@ void MainWindow::fitToCanvas() {
     const Extent canvasSize{canvasClient.right, canvasClient.bottom};
     const Extent wanted = clientSizeFor(around, canvasSize);
     fittedSize_ = windowSizeFor(around, canvasSize);
+    fitting_ = true;
     for (int attempt = 0; attempt < 3; ++attempt) {
         // onGetMinMaxInfo turns 0 x 0 into fittedSize_.
         SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
@@ -237,6 +247,26 @@ void MainWindow::fitToCanvas() {
             break;
         fittedSize_ = correctedWindowSize(fittedSize_, wanted, got);
     }
+    fitting_ = false;
+    layoutChildren();
+}
+
+void MainWindow::layoutChildren() {
+    if (!canvas_)
+        return;
+    RECT client = {};
+    GetClientRect(hwnd(), &client);
+    const int top = toolbar_.height();
+    const int height = std::max(0, static_cast<int>(client.bottom) - top - statusBar_.height());
+    SetWindowPos(canvas_->hwnd(), nullptr, 0, top, client.right, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindow::becomeUserSized() {
+    if (userSized_ || !canvas_)
+        return;
+    userSized_ = true;
+    canvas_->followWindow();
+    layoutChildren();
 }
 
 void MainWindow::changeDpi(const RECT& suggested) {
@@ -244,6 +274,11 @@ void MainWindow::changeDpi(const RECT& suggested) {
     statusBar_.fitParent();
     if (canvas_)
         SetWindowPos(canvas_->hwnd(), nullptr, 0, toolbar_.height(), 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    if (userSized_) {
+        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER);
+        return;
+    }
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     fitToCanvas();
 }
@@ -290,10 +325,19 @@ void MainWindow::showRecoveryResult(bool written) {
 
 // ---- handlers ------------------------------------------------------------------
 
+// While fitting, the window is held to the fitted size (a size of 0 x 0
+// becomes it); otherwise the user may make it as small as the smallest canvas.
 LRESULT MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
     // Sizes asked for while the window is still being built get the default.
     if (!canvas_ || fittedSize_.width <= 0)
         return Window::onGetMinMaxInfo(info);
+    if (!fitting_) {
+        const Extent smallest =
+            windowSizeFor(surroundings(), Extent{CanvasEditor::kMinWidth / 2, CanvasEditor::kMinHeight / 2});
+        info->ptMinTrackSize.x = smallest.width;
+        info->ptMinTrackSize.y = smallest.height;
+        return 0;
+    }
     info->ptMaxSize.x = info->ptMinTrackSize.x = info->ptMaxTrackSize.x = fittedSize_.width;
     info->ptMaxSize.y = info->ptMinTrackSize.y = info->ptMaxTrackSize.y = fittedSize_.height;
     return 0;
@@ -302,7 +346,7 @@ LRESULT MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
 LRESULT MainWindow::onClose() {
     if (!editor_.mayClose())
         return 0;
-    storeWindowPlacement(hwnd());
+    storeWindowPlacement(hwnd(), userSized_);
     DestroyWindow(hwnd());
     return 0;
 }
@@ -343,7 +387,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ENDSESSION) {
         const bool timerStopped = !editor_.recoveryTimerRuns();
         if (wParam)
-            storeWindowPlacement(hwnd());
+            storeWindowPlacement(hwnd(), userSized_);
         doRecoveryWork(editor_.sessionEnded(wParam != 0));
         if (!wParam && timerStopped && recovery_)
             startRecoveryTimer();  // another program kept the session going
@@ -369,8 +413,22 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE) {
         SendMessageA(toolbar_.hwnd(), TB_AUTOSIZE, 0, 0);
         statusBar_.fitParent();
+        if (wParam == SIZE_MAXIMIZED)
+            becomeUserSized();
+        if (userSized_ && wParam != SIZE_MINIMIZED)
+            layoutChildren();
         return 0;
     }
+    // A sizing drag makes the window the user's to size once it ends.
+    if (message == WM_SIZING)
+        sizing_ = true;
+    if (message == WM_EXITSIZEMOVE && sizing_) {
+        sizing_ = false;
+        becomeUserSized();
+    }
+    // The wheel goes to the window with the focus; the canvas scrolls and zooms.
+    if ((message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL) && canvas_)
+        return SendMessageA(canvas_->hwnd(), message, wParam, lParam);
     if (message == WM_DROPFILES) {
         dropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;

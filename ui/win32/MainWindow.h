@@ -85,6 +85,10 @@ private:
     // The screen's DPI changed: bars and icons for the new one, the size
     // for the same canvas, at the place the system suggests.
     void changeDpi(const RECT& suggested);
+    // The canvas fills the client area between toolbar and status bar.
+    void layoutChildren();
+    // The user sized or maximised the window: from now on pages keep its size.
+    void becomeUserSized();
 
     void startRecoveryTimer();
     void doRecoveryWork(RecoveryWork work);
@@ -93,7 +97,11 @@ private:
 
     Toolbar toolbar_;
     StatusBar statusBar_;
-    Extent fittedSize_;  // the outer size onGetMinMaxInfo holds the window to
+    Extent fittedSize_;  // the outer size onGetMinMaxInfo holds the window to while fitting
+    bool fitting_ = false;
+    bool userSized_ = false;
+    bool sizing_ = false;  // a sizing drag under way
+    std::string shownPage_;  // the page the canvas shows, to keep its view over an undo
     EditorDialogs dialogs_{*this};
     ProjectEditor editor_;
     // Declared after the editor: it goes before the project whose page it shows.

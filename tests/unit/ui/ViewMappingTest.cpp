@@ -7,6 +7,7 @@
 #include "model/Pagina.h"
 #include "ui/CanvasEditor.h"
 #include "ui/ViewMapping.h"
+#include "ui/WheelSteps.h"
 
 namespace {
 
@@ -115,6 +116,35 @@ TEST(ViewMapping, ScrollStaysWithinThePage) {
     view.setViewSize(640, 7000);  // a taller window pulls the origin back
     EXPECT_EQ(0, view.originY());
     EXPECT_EQ(123, view.clientToViewX(123));
+}
+
+TEST(ViewMapping, ADragNearTheEdgeScrollsTowardsIt) {
+    struct Row {
+        int32_t pointer, step;
+    };
+    for (const Row& row : {Row{-30, -20}, Row{0, -20}, Row{15, -20}, Row{16, 0}, Row{383, 0}, Row{384, 20},
+                           Row{900, 20}})
+        EXPECT_EQ(row.step, ViewMapping::edgeScroll(row.pointer, 400, 16, 20)) << row.pointer;
+}
+
+// Parts of a notch add up; a wheel's whole notches come out at once.
+TEST(WheelSteps, PartsOfANotchAddUp) {
+    struct Row {
+        std::vector<int32_t> deltas;
+        int32_t notches, pixels;  // in all, pixels at 60 a notch
+    };
+    const Row rows[] = {{{120}, 1, 60}, {{-240}, -2, -120}, {{30, 30, 30}, 0, 45}, {{30, 30, 30, 30}, 1, 60},
+                        {{1, 1}, 0, 1}, {{50, -20, 90}, 1, 60}};
+    for (const Row& row : rows) {
+        WheelSteps zoom, scroll;
+        int32_t notches = 0, pixels = 0;
+        for (int32_t delta : row.deltas) {
+            notches += zoom.notches(delta);
+            pixels += scroll.pixels(delta, 60);
+        }
+        EXPECT_EQ(row.notches, notches) << row.deltas.size();
+        EXPECT_EQ(row.pixels, pixels) << row.deltas.size();
+    }
 }
 
 // --- The canvas at a zoom -----------------------------------------------------
