@@ -812,8 +812,9 @@ GUI_TEST(Canvas, CtrlOneShowsThePicturePixelForPixel) {
     }
     SendMessageA(scene.canvas, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
     UpdateWindow(scene.canvas);
-    std::printf("repaint at %d %%, scrolled to %d, %d: %.2f ms each\n", view.percent(), view.originX(),
-                view.originY(), repaintMilliseconds(scene.canvas, 10));
+    std::printf("repaint at %d %% of a %d x %d client, scrolled to %d, %d: %.2f ms each\n", view.percent(),
+                view.viewWidth(), view.viewHeight(), view.originX(), view.originY(),
+                repaintMilliseconds(scene.canvas, 10));
     // A picture pixel's inside is its own colour; its first row is the grid's.
     const int inside = 8 - view.originY() % 8 + 3;
     GUI_CHECK_EQ(rowMismatches(scene.canvas, view, inside, 200, width, height), 0);
@@ -827,7 +828,6 @@ GUI_TEST(Canvas, ResizedWindowKeepsThePageEditable) {
     ShowWindow(scene.window->hwnd(), SW_MAXIMIZE);
     pumpFor(200);
     GUI_CHECK(rectWidth(clientRect(scene.canvas)) > 640);
-    SetWindowPos(scene.window->hwnd(), nullptr, 0, 0, 500, 400, SWP_NOZORDER | SWP_NOMOVE);
     ShowWindow(scene.window->hwnd(), SW_RESTORE);
     SetWindowPos(scene.window->hwnd(), nullptr, 0, 0, 500, 400, SWP_NOZORDER | SWP_NOMOVE);
     pumpFor(200);
@@ -843,6 +843,7 @@ GUI_TEST(Canvas, ResizedWindowKeepsThePageEditable) {
     GUI_CHECK_EQ(saved[0], (Box{stored(20), stored(30), stored(140), stored(110)}));
 }
 
+// Zooming with the wheel; an undo afterwards keeps the view.
 GUI_TEST(Canvas, CtrlWheelKeepsThePointUnderThePointer) {
     Scene scene(640, 400, {});
     SetForegroundWindow(scene.window->hwnd());
@@ -857,4 +858,15 @@ GUI_TEST(Canvas, CtrlWheelKeepsThePointUnderThePointer) {
     GUI_CHECK_EQ(ViewMapping::toPicture(view.clientToViewY(157), view.scale(), true), 157);
     // Inside that picture pixel, past the grid on its first row and column.
     GUI_CHECK_EQ(pixelAt(scene.canvas, 212, 158), testPicturePixel(211, 157, 640, 400));
+    // A region drawn there and undone leaves zoom and scroll as they were.
+    const int32_t originX = view.originX(), originY = view.originY();
+    scene.window->document().project().takeSnapshot();
+    press(scene.canvas, 100, 100);
+    moveTo(scene.canvas, 140, 130);
+    release(scene.canvas, 180, 160);
+    typeKey('Z', true);
+    GUI_CHECK(scene.window->document().project().paginas[0]->regiones.empty());
+    GUI_CHECK_EQ(view.percent(), 400);
+    GUI_CHECK_EQ(view.originX(), originX);
+    GUI_CHECK_EQ(view.originY(), originY);
 }
