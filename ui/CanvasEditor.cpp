@@ -195,7 +195,10 @@ CanvasActions CanvasEditor::setZoom(double scale, bool exact) {
         return actions;
     abandonPress(actions);
     guides_.clear();
-    scaledPage_ = std::make_unique<PaginaEscalada>(scaledPage_->page(), scale, exact);
+    // The old view goes first: two pictures at once would double the peak.
+    Pagina& page = scaledPage_->page();
+    scaledPage_.reset();
+    scaledPage_ = std::make_unique<PaginaEscalada>(page, scale, exact);
     actions.repaint = true;
     return actions;
 }
