@@ -66,7 +66,10 @@ std::vector<CommandRow> makeRows() {
         {ID_DETECTAR_BOTONES, 1, A::PageShown, false, kOnMenu, &E::detectButtons},
         {ID_SENSIBILIDAD_BAJA, ID_SENSIBILIDAD_ALTA - ID_SENSIBILIDAD_BAJA + 1, A::Always, false, kOnMenu,
          &E::chooseSensitivity},
-        {ID_VER_AJUSTAR, ID_VER_REDUCIR - ID_VER_AJUSTAR + 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
+        {ID_VER_AJUSTAR, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
+        {ID_VER_TAMANO_REAL, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
+        {ID_VER_AMPLIAR, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
+        {ID_VER_REDUCIR, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
     };
     for (int i = 0; i < kModeCount; ++i)
         rows.push_back(modeRow(i));

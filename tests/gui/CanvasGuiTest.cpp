@@ -592,6 +592,7 @@ GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
     typeKey(VK_F5);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Probando - Casa - Inicio"));
     GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_ELIMINAR));
+    GUI_CHECK(!menuItemEnabled(main, ID_VER_AMPLIAR));
     click(canvas, 150, 130);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Probando - Casa - Luces"));
     typeKey(VK_RIGHT);
@@ -601,6 +602,7 @@ GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
     typeKey(VK_ESCAPE);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Luces - alineando borde superior"));
     GUI_CHECK(menuItemEnabled(main, ID_PAGINA_ELIMINAR));
+    GUI_CHECK(menuItemEnabled(main, ID_VER_AMPLIAR));
     for (const auto& page : window->document().project().paginas)
         GUI_CHECK(page->regiones[0].coords == (Rect{100, 100, 200, 160}));
 }
