@@ -136,7 +136,8 @@ void MainWindow::showPageChosen() {
     Pagina* page = editor_.pageOnCanvas();
     const double scale = page && !userSized_ ? canvasScale(*page) : 1.0;
     statusBar_.setPictureSize(page ? page->pictureWidth() : 0, page ? page->pictureHeight() : 0);
-    const std::string name = page ? page->nombre : std::string();
+    // A page of the same name in another project's file is another page.
+    const std::string name = page ? document().project().archivo + '\n' + page->nombre : std::string();
     const bool samePage = page && name == shownPage_;
     shownPage_ = name;
     canvas_->setPage(page, scale, document().project().pageNames(), samePage);

@@ -101,7 +101,7 @@ private:
     bool fitting_ = false;
     bool userSized_ = false;
     bool sizing_ = false;  // a sizing drag under way
-    std::string shownPage_;  // the page the canvas shows, to keep its view over an undo
+    std::string shownPage_;  // file and name of the page shown, to keep its view over an undo
     EditorDialogs dialogs_{*this};
     ProjectEditor editor_;
     // Declared after the editor: it goes before the project whose page it shows.
