@@ -174,3 +174,8 @@
 #define ID_PAGINA_SIGUIENTE     2883
 #define ID_VER_PANEL_PAGINAS    2884
 #define IDC_PANEL_PAGINAS       1043
+// Zoom: fitted to the window, the picture's own size, one level up or down.
+#define ID_VER_AJUSTAR          2870
+#define ID_VER_TAMANO_REAL      2871
+#define ID_VER_AMPLIAR          2872
+#define ID_VER_REDUCIR          2873

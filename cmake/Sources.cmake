@@ -75,6 +75,9 @@ set(QUENDA_CORE_SOURCES
   ui/PageRename.cpp
   ui/PagePaneRows.cpp
   model/Thumbnail.cpp
+  ui/ViewMapping.cpp
+  ui/VisiblePart.cpp
+  ui/WheelSteps.cpp
 )
 # The core's platform halves, each in a posix/ or win32/ folder of its room:
 # sockets over POSIX (Linux) or Winsock (Windows), the lock file that tells
@@ -198,6 +201,8 @@ set(QUENDA_UNIT_TEST_SOURCES
   tests/unit/ui/ButtonDetectionTest.cpp
   tests/unit/ui/PageOrderTest.cpp
   tests/unit/model/ThumbnailTest.cpp
+  tests/unit/ui/ViewMappingTest.cpp
+  tests/unit/ui/VisiblePartTest.cpp
 )
 # The GUI test program (Windows, run under Wine); every GUI_TEST line of
 # these files becomes a ctest test (cmake/GuiTests.cmake).

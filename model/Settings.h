@@ -38,6 +38,9 @@ inline constexpr char kEtiquetas[] = "Etiquetas";
 // in pixels (number; absent: the pane's own default).
 inline constexpr char kPanelPaginas[] = "PanelPaginas";
 inline constexpr char kAnchoPanelPaginas[] = "AnchoPanelPaginas";
+// The main window's size once the user chose one (pixels; 0 or absent: the page's).
+inline constexpr char kVentanaAncho[] = "VentanaAncho";
+inline constexpr char kVentanaAlto[] = "VentanaAlto";
 }  // namespace setting
 
 class Settings {

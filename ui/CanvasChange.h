@@ -28,4 +28,6 @@ struct CanvasChange {
     std::optional<int32_t> tapped;
     // A double-click found no button to fit a region to.
     bool nothingFitted = false;
+    // The zoom changed (a level chosen, a refit to a new window size).
+    bool zoomChanged = false;
 };

@@ -165,7 +165,8 @@ ScaleChoice chooseScale(uint32_t width, uint32_t height, int32_t availableWidth,
 CanvasEditor::CanvasEditor(std::function<uint32_t()> clock, uint32_t dragDelay)
     : clock_(std::move(clock)), dragDelay_(dragDelay) {}
 
-CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
+CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames,
+                                    bool exact) {
     CanvasActions actions;
     // A page shown during a press ("Deshacer" in the middle of a drag) ends
     // the press: the pointer it captured goes back to every window.
@@ -180,10 +181,24 @@ CanvasActions CanvasEditor::setPage(Pagina* page, double scale, const std::vecto
     pageNames_ = pageNames;
     scaledPage_.reset();
     if (page)
-        scaledPage_ = std::make_unique<PaginaEscalada>(*page, scale);
+        scaledPage_ = std::make_unique<PaginaEscalada>(*page, scale, exact);
 
     actions.checkModeCommand = modeInfo(ModoEdicion::NORMAL).commandId;
     // A page of the same size as the last one would not be redrawn by the resize.
+    actions.repaint = true;
+    return actions;
+}
+
+CanvasActions CanvasEditor::setZoom(double scale, bool exact) {
+    CanvasActions actions;
+    if (!scaledPage_)
+        return actions;
+    abandonPress(actions);
+    guides_.clear();
+    // The old view goes first: two pictures at once would double the peak.
+    Pagina& page = scaledPage_->page();
+    scaledPage_.reset();
+    scaledPage_ = std::make_unique<PaginaEscalada>(page, scale, exact);
     actions.repaint = true;
     return actions;
 }
@@ -559,6 +574,8 @@ void CanvasEditor::endDrag(CanvasActions& actions) {
         actions.repaint = true;
     }
     pressedInGroup_ = -1;
+    for (int32_t index : selection_.indices())
+        scaledPage_->realign(static_cast<size_t>(index));
     if (selection_.size() != 1 || scaledPage_->cornersOrdered(static_cast<size_t>(selected())))
         return;
     aboutToChange();
@@ -950,8 +967,9 @@ void CanvasEditor::canvasSize(int32_t& width, int32_t& height) const {
     height = kMinHeight;
     if (!scaledPage_)
         return;
-    width = clampedSize(scaledPage_->picture().width(), kMinWidth);
-    height = clampedSize(scaledPage_->picture().height(), kMinHeight);
+    const uint32_t factor = static_cast<uint32_t>(scaledPage_->pictureFactor());
+    width = clampedSize(scaledPage_->picture().width() * factor, kMinWidth);
+    height = clampedSize(scaledPage_->picture().height() * factor, kMinHeight);
 }
 
 void CanvasEditor::paintPlan(PaintPlan& plan) const {
@@ -962,6 +980,7 @@ void CanvasEditor::paintPlan(PaintPlan& plan) const {
     plan.hasInverted = false;
     plan.info = plan.bits = nullptr;
     plan.width = plan.height = 0;
+    plan.factor = 1;
     if (!scaledPage_)
         return;
     const Imagen& picture = scaledPage_->picture();
@@ -969,20 +988,22 @@ void CanvasEditor::paintPlan(PaintPlan& plan) const {
     plan.bits = picture.bits();
     plan.width = picture.width();
     plan.height = picture.height();
-    for (const Region& region : scaledPage_->regions())
-        plan.outlines.push_back(region.coords);
+    plan.factor = scaledPage_->pictureFactor();
+    const std::vector<Region>& regions = scaledPage_->regions();
+    for (size_t i = 0; i < regions.size(); ++i)
+        plan.outlines.push_back(scaledPage_->shownRect(i));
     if (labels_) {
-        plan.labels.reserve(scaledPage_->regions().size());
-        for (const Region& region : scaledPage_->regions())
-            plan.labels.push_back({region.coords, CommandDescription::label(region.comando)});
+        plan.labels.reserve(regions.size());
+        for (size_t i = 0; i < regions.size(); ++i)
+            plan.labels.push_back({plan.outlines[i], CommandDescription::label(regions[i].comando)});
     }
     plan.guides = guides_;
     for (int32_t index : selection_.indices()) {
         if (index == selected()) {
             plan.hasInverted = true;
-            plan.inverted = regionRect(index);
+            plan.inverted = plan.outlines[static_cast<size_t>(index)];
         } else {
-            plan.thick.push_back(regionRect(index));
+            plan.thick.push_back(plan.outlines[static_cast<size_t>(index)]);
         }
     }
 }

@@ -62,6 +62,9 @@ struct PaintPlan {
     const void* bits = nullptr;  // its bottom-up rows
     uint32_t width = 0;
     uint32_t height = 0;
+    // Screen pixels per pixel of the picture above: more than 1 only at a
+    // zoom of 200 % or more, where the window enlarges what shows.
+    int32_t factor = 1;
     std::vector<Rect> outlines;
     bool hasInverted = false;
     Rect inverted;
@@ -113,7 +116,12 @@ public:
 
     // Shows `page` at `scale` (nothing when null), NORMAL mode, no selection.
     // `pageNames` are offered by the command dialog as jump targets.
-    CanvasActions setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames);
+    // `exact`: a fixed zoom of 100 % or more (ViewMapping).
+    CanvasActions setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames, bool exact = false);
+
+    // The page shown at another zoom (ViewMapping's rules), its selection
+    // and mode kept; a drag or band under way ends first.
+    CanvasActions setZoom(double scale, bool exact);
 
     // Shift adds a region to the selection or takes it out, and on empty
     // picture draws a band that selects what it touches.

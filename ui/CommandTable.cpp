@@ -69,6 +69,10 @@ std::vector<CommandRow> makeRows() {
         {ID_PAGINA_ANTERIOR, 1, A::WithPages, true, 0, &E::previousPage},
         {ID_PAGINA_SIGUIENTE, 1, A::WithPages, true, 0, &E::nextPage},
         {ID_VER_PANEL_PAGINAS, 1, A::Always, true, kOnMenu, &E::togglePagePane},
+        {ID_VER_AJUSTAR, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
+        {ID_VER_TAMANO_REAL, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
+        {ID_VER_AMPLIAR, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
+        {ID_VER_REDUCIR, 1, A::PageShown, false, kOnMenu, &E::passToCanvas},
     };
     for (int i = 0; i < kModeCount; ++i)
         rows.push_back(modeRow(i));

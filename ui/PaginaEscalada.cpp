@@ -3,6 +3,9 @@
 #include <FreeImage.h>
 
 #include <climits>
+#include <cmath>
+
+#include "ui/ViewMapping.h"
 
 namespace {
 
@@ -37,6 +40,21 @@ bool ordered(const Rect& r) {
     return r.left <= r.right && r.top <= r.bottom;
 }
 
+// The picture at its own size in 32 bits, which VisiblePart reads.
+FIBITMAP* fullSize(const Imagen* source) {
+    if (!source || !source->bitmap())
+        return nullptr;
+    FIBITMAP* decoded = source->bitmap();
+    if (FreeImage_GetImageType(decoded) == FIT_UINT16) {
+        FIBITMAP* grey = FreeImage_ConvertTo8Bits(decoded);
+        FIBITMAP* full = grey ? FreeImage_ConvertTo32Bits(grey) : nullptr;
+        if (grey)
+            FreeImage_Unload(grey);
+        return full;
+    }
+    return FreeImage_ConvertTo32Bits(decoded);
+}
+
 FIBITMAP* rescaled(const Imagen* source, double scale) {
     if (!source || !source->bitmap())
         return nullptr;
@@ -57,12 +75,26 @@ FIBITMAP* rescaled(const Imagen* source, double scale) {
 
 }  // namespace
 
-PaginaEscalada::PaginaEscalada(Pagina& page, double scale) : page_(page), scale_(scale) {
+PaginaEscalada::PaginaEscalada(Pagina& page, double scale, bool exact)
+    : page_(page), scale_(scale), exact_(exact && scale >= 1.0) {
     regions_.reserve(page.regiones.size());
     for (const Region& region : page.regiones)
         regions_.push_back(Region{toCanvas(region.coords), region.comando});
     // The decoded picture stays with the shared cache; the view keeps its own.
-    picture_ = std::make_unique<Imagen>(rescaled(page.picture().get(), scale));
+    picture_ = std::make_unique<Imagen>(exact_ ? fullSize(page.picture().get()) : rescaled(page.picture().get(), scale));
+}
+
+int32_t PaginaEscalada::pictureFactor() const {
+    return exact_ ? static_cast<int32_t>(std::lround(scale_)) : 1;
+}
+
+Rect PaginaEscalada::shownRect(size_t index) const {
+    return exact_ ? toCanvas(pictureCoords(index)) : regions_.at(index).coords;
+}
+
+void PaginaEscalada::realign(size_t index) {
+    if (exact_)
+        regions_.at(index).coords = toCanvas(pictureCoords(index));
 }
 
 // Truncated, as the rescaled picture's own size.
@@ -75,11 +107,11 @@ int32_t PaginaEscalada::pageHeight() const {
 }
 
 int32_t PaginaEscalada::toCanvas(int32_t value) const {
-    return truncated(value * scale_ + 0.5);
+    return ViewMapping::toView(value, scale_, exact_);
 }
 
 int32_t PaginaEscalada::toPicture(int32_t value) const {
-    return truncated(value / scale_ + 0.5);
+    return ViewMapping::toPicture(value, scale_, exact_);
 }
 
 Rect PaginaEscalada::toCanvas(const Rect& r) const {
@@ -93,6 +125,7 @@ Rect PaginaEscalada::toPicture(const Rect& r) const {
 void PaginaEscalada::addRegion(const Region& region) {
     regions_.push_back(region);
     page_.addRegion(Region{toPicture(region.coords), region.comando});
+    realign(regions_.size() - 1);
 }
 
 void PaginaEscalada::addPictureRegion(const Region& region) {

@@ -14,13 +14,20 @@
 
 class PaginaEscalada {
 public:
-    PaginaEscalada(Pagina& page, double scale);
+    // `exact`: a fixed zoom of 100 % or more (ViewMapping's rules); the view
+    // then keeps the picture at its own size, in 32 bits, and the canvas
+    // enlarges only the part it shows.
+    PaginaEscalada(Pagina& page, double scale, bool exact = false);
     PaginaEscalada(const PaginaEscalada&) = delete;
     PaginaEscalada& operator=(const PaginaEscalada&) = delete;
 
     Pagina& page() const { return page_; }
     double scale() const { return scale_; }
-    // The rescaled picture; its bitmap is null when none could be made.
+    bool exact() const { return exact_; }
+    // Screen pixels per pixel of picture(): the zoom when exact, else 1.
+    int32_t pictureFactor() const;
+    // The rescaled picture (at its own size when exact); its bitmap is null
+    // when none could be made.
     const Imagen& picture() const { return *picture_; }
     const std::vector<Region>& regions() const { return regions_; }
 
@@ -35,6 +42,12 @@ public:
     int32_t toPicture(int32_t value) const;
     Rect toCanvas(const Rect& rect) const;
     Rect toPicture(const Rect& rect) const;
+
+    // Where region `index` shows: when exact, its stored edges, which a drag
+    // under way follows in whole picture pixels; else its canvas rectangle.
+    Rect shownRect(size_t index) const;
+    // Puts the canvas rectangle of `index` on its stored edges when exact.
+    void realign(size_t index);
 
     // The region's rectangle as the page stores it, in picture pixels.
     const Rect& pictureCoords(size_t index) const { return page_.regiones.at(index).coords; }
@@ -63,6 +76,7 @@ private:
 
     Pagina& page_;
     double scale_;
+    bool exact_;
     std::unique_ptr<Imagen> picture_;
     std::vector<Region> regions_;
 };

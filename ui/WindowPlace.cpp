@@ -32,6 +32,11 @@ bool loadWindowPlace(Settings& store, WindowPlace& place) {
     if (!store.readText(setting::kVentanaX, x) || !store.readText(setting::kVentanaY, y) ||
         !parseCoordinate(x, read.x) || !parseCoordinate(y, read.y))
         return false;
+    std::string width, height;
+    if (!store.readText(setting::kVentanaAncho, width) || !store.readText(setting::kVentanaAlto, height) ||
+        !parseCoordinate(width, read.width) || !parseCoordinate(height, read.height) || read.width <= 0 ||
+        read.height <= 0)
+        read.width = read.height = 0;
     place = read;
     return true;
 }
@@ -39,4 +44,9 @@ bool loadWindowPlace(Settings& store, WindowPlace& place) {
 void storeWindowPlace(Settings& store, const WindowPlace& place) {
     store.writeText(setting::kVentanaX, std::to_string(place.x));
     store.writeText(setting::kVentanaY, std::to_string(place.y));
+    // Once chosen, a size is kept for every later run: none to overwrite.
+    if (place.width <= 0 || place.height <= 0)
+        return;
+    store.writeText(setting::kVentanaAncho, std::to_string(place.width));
+    store.writeText(setting::kVentanaAlto, std::to_string(place.height));
 }

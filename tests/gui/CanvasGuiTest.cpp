@@ -24,6 +24,7 @@
 #include "ui/ButtonDetection.h"
 #include "ui/CommandReplace.h"
 #include "ui/StatusLayout.h"
+#include "ui/ViewMapping.h"
 #include "ui/win32/PaginaWindow.h"
 
 namespace {
@@ -591,6 +592,7 @@ GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
     typeKey(VK_F5);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Probando - Casa - Inicio"));
     GUI_CHECK(!menuItemEnabled(main, ID_PAGINA_ELIMINAR));
+    GUI_CHECK(!menuItemEnabled(main, ID_VER_AMPLIAR));
     click(canvas, 150, 130);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Probando - Casa - Luces"));
     typeKey(VK_RIGHT);
@@ -600,6 +602,7 @@ GUI_TEST(Canvas, TryingThePagesFollowsJumpsAndLeavesOntoThePageEdited) {
     typeKey(VK_ESCAPE);
     GUI_CHECK_EQ(windowTitle(main), std::string("Quenda - Casa - Luces - alineando borde superior"));
     GUI_CHECK(menuItemEnabled(main, ID_PAGINA_ELIMINAR));
+    GUI_CHECK(menuItemEnabled(main, ID_VER_AMPLIAR));
     for (const auto& page : window->document().project().paginas)
         GUI_CHECK(page->regiones[0].coords == (Rect{100, 100, 200, 160}));
 }
@@ -753,4 +756,119 @@ GUI_TEST(Canvas, DetectingTheButtonsOfAPageIsOneStepThatCtrlZUndoes) {
         for (int item = ID_SENSIBILIDAD_BAJA; item <= ID_SENSIBILIDAD_ALTA; ++item)
             GUI_CHECK_EQ(menuItemChecked(scene.window->hwnd(), item), item == chosen);
     }
+}
+
+// ---- zoom --------------------------------------------------------------------
+
+namespace {
+
+// The test picture's pixel (x, y) of a width x height picture.
+COLORREF testPicturePixel(int x, int y, int width, int height) {
+    return RGB(x * 255 / (width - 1), y * 255 / (height - 1), 0x80);
+}
+
+// Screen pixels of one canvas row, each against the picture pixel it lies
+// in; from 400 % up the grid's columns are left out.
+int rowMismatches(HWND canvas, const ViewMapping& view, int y, int count, int width, int height) {
+    int wrong = 0;
+    for (int x = 0; x < count; ++x) {
+        if (view.scale() >= 4 && view.clientToViewX(x) % static_cast<int>(view.scale()) == 0)
+            continue;
+        const int px = ViewMapping::toPicture(view.clientToViewX(x), view.scale(), true);
+        const int py = ViewMapping::toPicture(view.clientToViewY(y), view.scale(), true);
+        wrong += pixelAt(canvas, x, y) != testPicturePixel(px, py, width, height);
+    }
+    return wrong;
+}
+
+void wheelWithCtrl(int notches) {
+    key(VK_CONTROL, 0);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    input.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+    SendInput(1, &input, sizeof(input));
+    key(VK_CONTROL, KEYEVENTF_KEYUP);
+    pumpFor(150);
+}
+
+}  // namespace
+
+// A page larger than the screen opens fitted; Ctrl+1 shows every picture
+// pixel as one screen pixel, and 800 % repaints only what shows.
+GUI_TEST(Canvas, CtrlOneShowsThePicturePixelForPixel) {
+    const int width = 1600, height = 1000;
+    Scene scene(width, height, {});
+    const ViewMapping& view = scene.window->canvas().view();
+    GUI_REQUIRE(view.atFit() && view.scale() < 1.0);
+    SetForegroundWindow(scene.window->hwnd());
+    typeKey('1', true);
+    GUI_REQUIRE(pumpUntil([&] { return view.percent() == 100; }));
+    UpdateWindow(scene.canvas);
+    GUI_CHECK_EQ(rowMismatches(scene.canvas, view, 40, 300, width, height), 0);
+    std::printf("repaint of a %d x %d page at %d %%: %.2f ms each\n", width, height, view.percent(),
+                repaintMilliseconds(scene.canvas, 10));
+    for (int percent : {200, 400, 800}) {
+        typeKey(VK_ADD, true);
+        GUI_REQUIRE(pumpUntil([&] { return view.percent() == percent; }));
+    }
+    SendMessageA(scene.canvas, WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+    UpdateWindow(scene.canvas);
+    std::printf("repaint at %d %% of a %d x %d client, scrolled to %d, %d: %.2f ms each\n", view.percent(),
+                view.viewWidth(), view.viewHeight(), view.originX(), view.originY(),
+                repaintMilliseconds(scene.canvas, 10));
+    // A picture pixel's inside is its own colour; its first row is the grid's.
+    const int inside = 8 - view.originY() % 8 + 3;
+    GUI_CHECK_EQ(rowMismatches(scene.canvas, view, inside, 200, width, height), 0);
+    GUI_CHECK(rowMismatches(scene.canvas, view, inside - 3, 200, width, height) > 100);
+}
+
+// Maximised, the canvas takes the window's room; made smaller again, the
+// page is fitted to it and a region drawn there is stored in picture pixels.
+GUI_TEST(Canvas, ResizedWindowKeepsThePageEditable) {
+    Scene scene(640, 400, {});
+    ShowWindow(scene.window->hwnd(), SW_MAXIMIZE);
+    pumpFor(200);
+    GUI_CHECK(rectWidth(clientRect(scene.canvas)) > 640);
+    ShowWindow(scene.window->hwnd(), SW_RESTORE);
+    SetWindowPos(scene.window->hwnd(), nullptr, 0, 0, 500, 400, SWP_NOZORDER | SWP_NOMOVE);
+    pumpFor(200);
+    const ViewMapping& view = scene.window->canvas().view();
+    GUI_REQUIRE(view.atFit() && view.scale() < 1.0);
+    GUI_CHECK(view.contentWidth() <= rectWidth(clientRect(scene.canvas)));
+    press(scene.canvas, 20, 30);
+    moveTo(scene.canvas, 80, 70);
+    release(scene.canvas, 140, 110);
+    std::vector<Box> saved = scene.savedRegions();
+    GUI_REQUIRE(saved.size() == 1);
+    auto stored = [&](int v) { return ViewMapping::toPicture(v, view.scale(), false); };
+    GUI_CHECK_EQ(saved[0], (Box{stored(20), stored(30), stored(140), stored(110)}));
+}
+
+// Zooming with the wheel; an undo afterwards keeps the view.
+GUI_TEST(Canvas, CtrlWheelKeepsThePointUnderThePointer) {
+    Scene scene(640, 400, {});
+    SetForegroundWindow(scene.window->hwnd());
+    const ViewMapping& view = scene.window->canvas().view();
+    moveTo(scene.canvas, 211, 157);
+    wheelWithCtrl(1);
+    GUI_REQUIRE(pumpUntil([&] { return view.percent() == 200; }));
+    wheelWithCtrl(1);
+    GUI_REQUIRE(pumpUntil([&] { return view.percent() == 400; }));
+    UpdateWindow(scene.canvas);
+    GUI_CHECK_EQ(ViewMapping::toPicture(view.clientToViewX(211), view.scale(), true), 211);
+    GUI_CHECK_EQ(ViewMapping::toPicture(view.clientToViewY(157), view.scale(), true), 157);
+    // Inside that picture pixel, past the grid on its first row and column.
+    GUI_CHECK_EQ(pixelAt(scene.canvas, 212, 158), testPicturePixel(211, 157, 640, 400));
+    // A region drawn there and undone leaves zoom and scroll as they were.
+    const int32_t originX = view.originX(), originY = view.originY();
+    scene.window->document().project().takeSnapshot();
+    press(scene.canvas, 100, 100);
+    moveTo(scene.canvas, 140, 130);
+    release(scene.canvas, 180, 160);
+    typeKey('Z', true);
+    GUI_CHECK(scene.window->document().project().paginas[0]->regiones.empty());
+    GUI_CHECK_EQ(view.percent(), 400);
+    GUI_CHECK_EQ(view.originX(), originX);
+    GUI_CHECK_EQ(view.originY(), originY);
 }

@@ -10,6 +10,7 @@
 
 #include "model/Pagina.h"
 #include "model/Proyecto.h"
+#include "ui/StatusLayout.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MainWindow.h"
 #include "ui/win32/PaginaWindow.h"
@@ -130,10 +131,11 @@ GUI_TEST(Window, LongMessageShowsWholeAcrossTheBarForAWhile) {
     TempFolder folder;
     auto window = showPicture(folder, 200, 100, nullptr);
     HWND bar = GetDlgItem(window->hwnd(), IDC_STATUSBAR);
-    int ends[3] = {};
-    GUI_REQUIRE(SendMessageA(bar, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(ends)) == 3);
-    GUI_CHECK(ends[2] - ends[1] > 0);
-    GUI_CHECK_EQ(ends[2], rectWidth(clientRect(bar)));
+    int ends[StatusLayout::kPartCount] = {};
+    GUI_REQUIRE(SendMessageA(bar, SB_GETPARTS, StatusLayout::kPartCount, reinterpret_cast<LPARAM>(ends)) ==
+                StatusLayout::kPartCount);
+    GUI_CHECK(ends[StatusLayout::kMessage] - ends[StatusLayout::kSelection] > 0);
+    GUI_CHECK_EQ(ends[StatusLayout::kZoom], rectWidth(clientRect(bar)));
     const std::string message(90, 'm');
     window->statusBar().setMessage(message);
     GUI_CHECK(SendMessageA(bar, SB_ISSIMPLE, 0, 0));

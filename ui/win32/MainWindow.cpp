@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <ctime>
 #include <vector>
 
@@ -32,17 +33,19 @@ const UINT kRecoveryWritten = WM_APP + 10;  // from RecoveryWriter
 }  // namespace
 
 MainWindow::MainWindow(const std::string& recoveryFolder)
-    : Window(nullptr, "", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-             CW_USEDEFAULT),
+    : Window(nullptr, "", WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME, CW_USEDEFAULT,
+             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT),
       editor_(dialogs_, Settings::current()) {
     SetMenu(hwnd(), LoadMenuA(instanceHandle, MAKEINTRESOURCEA(IDR_MAINMENU)));
     toolbar_.create(hwnd());
     statusBar_.create(hwnd());
     // Before the first page: its scale depends on the screen the window is on.
-    restoreWindowPlacement(hwnd());
+    const bool sizeRestored = restoreWindowPlacement(hwnd());
     rebuildRecentItems(GetMenu(hwnd()), editor_.recentShown());
     pane_.reset(new PagePane(hwnd(), editor_, [this](const EditorActions& done) { apply(done); }));
     canvas_.reset(new PaginaWindow(toolbar_.height(), this, *this));
+    if (sizeRestored)
+        becomeUserSized();
     EditorActions snapping;
     snapping.snapping = editor_.snapping();
     snapping.labels = editor_.labels();
@@ -109,7 +112,7 @@ void MainWindow::apply(const EditorActions& done) {
     }
     if (done.pagePane) {
         pane_->show(*done.pagePane);
-        fitToCanvas();
+        refit();
     }
     if (done.labels) {
         canvas_->setLabels(*done.labels);
@@ -122,7 +125,7 @@ void MainWindow::apply(const EditorActions& done) {
 
 void MainWindow::letGoOfPage() {
     if (canvas_)
-        canvas_->setPage(nullptr, 1.0, {});
+        canvas_->setPage(nullptr, 1.0, {}, true);
 }
 
 // The canvas reports NORMAL for the page it takes, and with it the title.
@@ -138,11 +141,16 @@ void MainWindow::showDocument() {
     updateMenus();
 }
 
+// The same page shown again (an undo, an edit) keeps its zoom and scroll.
 void MainWindow::showPageChosen() {
     Pagina* page = editor_.pageOnCanvas();
-    const double scale = page ? canvasScale(*page) : 1.0;
+    const double scale = page && !userSized_ ? canvasScale(*page) : 1.0;
     statusBar_.setPictureSize(page ? page->pictureWidth() : 0, page ? page->pictureHeight() : 0);
-    canvas_->setPage(page, scale, document().project().pageNames());
+    // A page of the same name in another project's file is another page.
+    const std::string name = page ? document().project().archivo + '\n' + page->nombre : std::string();
+    const bool samePage = page && name == shownPage_;
+    shownPage_ = name;
+    canvas_->setPage(page, scale, document().project().pageNames(), samePage);
     markPageItems(GetMenu(hwnd()), document());
     pane_->refresh();
     InvalidateRect(hwnd(), nullptr, TRUE);
@@ -189,7 +197,9 @@ void MainWindow::canvasChanged(const CanvasChange& change) {
     }
     if (change.selectionChanged)
         statusBar_.setSelection(change.selection ? &*change.selection : nullptr, change.selectedCount);
-    if (change.resized)
+    if (change.zoomChanged)
+        statusBar_.setZoom(canvas_->view().percent());
+    if (change.resized && !userSized_)
         fitToCanvas();
 }
 
@@ -239,6 +249,7 @@ void MainWindow::fitToCanvas() {
     const Extent canvasSize{canvasClient.right, canvasClient.bottom};
     const Extent wanted = clientSizeFor(around, canvasSize);
     fittedSize_ = windowSizeFor(around, canvasSize);
+    fitting_ = true;
     for (int attempt = 0; attempt < 3; ++attempt) {
         // onGetMinMaxInfo turns 0 x 0 into fittedSize_.
         SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER);
@@ -249,17 +260,33 @@ void MainWindow::fitToCanvas() {
             break;
         fittedSize_ = correctedWindowSize(fittedSize_, wanted, got);
     }
+    fitting_ = false;
     layoutChildren();
 }
 
+// While a fit sizes the window around the canvas, the canvas keeps its size;
+// otherwise it takes what the pane and the bars leave.
 void MainWindow::layoutChildren() {
     if (!pane_ || !canvas_)
         return;
     RECT client = {};
     GetClientRect(hwnd(), &client);
-    const int32_t top = toolbar_.height();
-    pane_->place(top, client.bottom - top - statusBar_.height());
-    SetWindowPos(canvas_->hwnd(), nullptr, pane_->room(), top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const int top = toolbar_.height();
+    const int height = std::max(0, static_cast<int>(client.bottom) - top - statusBar_.height());
+    pane_->place(top, height);
+    const int left = pane_->room();
+    const int width = std::max(0, static_cast<int>(client.right) - left);
+    const UINT keepSize = fitting_ ? SWP_NOSIZE : 0;
+    SetWindowPos(canvas_->hwnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE | keepSize);
+}
+
+// The pane was shown, hidden or widened: a fitted window grows or shrinks
+// with it, a window the user sized gives the canvas what is left.
+void MainWindow::refit() {
+    if (userSized_)
+        layoutChildren();
+    else
+        fitToCanvas();
 }
 
 bool MainWindow::paneMouse(UINT message, int x, int y) {
@@ -271,14 +298,27 @@ bool MainWindow::paneMouse(UINT message, int x, int y) {
     if (pane_->room() != room)
         layoutChildren();
     if (message == WM_LBUTTONUP)
-        fitToCanvas();
+        refit();
     return true;
+}
+
+void MainWindow::becomeUserSized() {
+    if (userSized_ || !canvas_)
+        return;
+    userSized_ = true;
+    canvas_->followWindow();
+    layoutChildren();
 }
 
 void MainWindow::changeDpi(const RECT& suggested) {
     toolbar_.useIconsFor(windowDpi(hwnd()));
     statusBar_.fitParent();
     layoutChildren();
+    if (userSized_) {
+        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER);
+        return;
+    }
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     fitToCanvas();
 }
@@ -325,10 +365,19 @@ void MainWindow::showRecoveryResult(bool written) {
 
 // ---- handlers ------------------------------------------------------------------
 
+// While fitting, the window is held to the fitted size (a size of 0 x 0
+// becomes it); otherwise the user may make it as small as the smallest canvas.
 LRESULT MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
     // Sizes asked for while the window is still being built get the default.
     if (!canvas_ || fittedSize_.width <= 0)
         return Window::onGetMinMaxInfo(info);
+    if (!fitting_) {
+        const Extent smallest =
+            windowSizeFor(surroundings(), Extent{CanvasEditor::kMinWidth / 2, CanvasEditor::kMinHeight / 2});
+        info->ptMinTrackSize.x = smallest.width;
+        info->ptMinTrackSize.y = smallest.height;
+        return 0;
+    }
     info->ptMaxSize.x = info->ptMinTrackSize.x = info->ptMaxTrackSize.x = fittedSize_.width;
     info->ptMaxSize.y = info->ptMinTrackSize.y = info->ptMaxTrackSize.y = fittedSize_.height;
     return 0;
@@ -337,7 +386,7 @@ LRESULT MainWindow::onGetMinMaxInfo(MINMAXINFO* info) {
 LRESULT MainWindow::onClose() {
     if (!editor_.mayClose())
         return 0;
-    storeWindowPlacement(hwnd());
+    storeWindowPlacement(hwnd(), userSized_);
     DestroyWindow(hwnd());
     return 0;
 }
@@ -393,7 +442,7 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ENDSESSION) {
         const bool timerStopped = !editor_.recoveryTimerRuns();
         if (wParam)
-            storeWindowPlacement(hwnd());
+            storeWindowPlacement(hwnd(), userSized_);
         doRecoveryWork(editor_.sessionEnded(wParam != 0));
         if (!wParam && timerStopped && recovery_)
             startRecoveryTimer();  // another program kept the session going
@@ -419,9 +468,22 @@ LRESULT MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_SIZE) {
         SendMessageA(toolbar_.hwnd(), TB_AUTOSIZE, 0, 0);
         statusBar_.fitParent();
-        layoutChildren();
+        if (wParam == SIZE_MAXIMIZED)
+            becomeUserSized();
+        if (wParam != SIZE_MINIMIZED)
+            layoutChildren();
         return 0;
     }
+    // A sizing drag makes the window the user's to size once it ends.
+    if (message == WM_SIZING)
+        sizing_ = true;
+    if (message == WM_EXITSIZEMOVE && sizing_) {
+        sizing_ = false;
+        becomeUserSized();
+    }
+    // The wheel goes to the window with the focus; the canvas scrolls and zooms.
+    if ((message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL) && canvas_)
+        return SendMessageA(canvas_->hwnd(), message, wParam, lParam);
     // A press on the canvas takes the keys back from the pane: its arrows
     // move regions again, not the pane's rows.
     if (message == WM_PARENTNOTIFY && LOWORD(wParam) == WM_LBUTTONDOWN && pane_ && GetFocus() == pane_->hwnd()) {

@@ -89,11 +89,15 @@ private:
     void fitToCanvas();
     // The page pane, its splitter and the canvas placed in the client area.
     void layoutChildren();
+    // After the pane changed: the window fitted again, or the canvas resized.
+    void refit();
     // The splitter or a page dragged in the pane; true when the pane took it.
     bool paneMouse(UINT message, int x, int y);
     // The screen's DPI changed: bars and icons for the new one, the size
     // for the same canvas, at the place the system suggests.
     void changeDpi(const RECT& suggested);
+    // The user sized or maximised the window: from now on pages keep its size.
+    void becomeUserSized();
 
     void startRecoveryTimer();
     void doRecoveryWork(RecoveryWork work);
@@ -102,7 +106,11 @@ private:
 
     Toolbar toolbar_;
     StatusBar statusBar_;
-    Extent fittedSize_;  // the outer size onGetMinMaxInfo holds the window to
+    Extent fittedSize_;  // the outer size onGetMinMaxInfo holds the window to while fitting
+    bool fitting_ = false;
+    bool userSized_ = false;
+    bool sizing_ = false;  // a sizing drag under way
+    std::string shownPage_;  // file and name of the page shown, to keep its view over an undo
     EditorDialogs dialogs_{*this};
     ProjectEditor editor_;
     // Declared after the editor: it goes before the project whose page it shows.

@@ -2,16 +2,26 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "win32/Application.h"
 #include "model/Pagina.h"
 #include "base/resource.h"
 #include "ui/win32/ComandoDlg.h"
 #include "ui/win32/PosicionDlg.h"
+#include "ui/VisiblePart.h"
 
 namespace {
 
 const UINT_PTR kFlashTimer = 1;
 const UINT kFlashMilliseconds = 500;
+const UINT_PTR kAutoScrollTimer = 2;
+const UINT kAutoScrollMilliseconds = 50;
+// Screen pixels: a scroll bar arrow's step, a wheel notch's, and how near
+// the edge a drag scrolls the page.
+const int kLineStep = 20;
+const int kNotchStep = 3 * kLineStep;
+const int kEdgeReach = 16;
 
 uint32_t tickCount() {
     return GetTickCount();
@@ -46,8 +56,8 @@ void guarded(Handler handler) {
 }  // namespace
 
 PaginaWindow::PaginaWindow(int y, Window* parent, CanvasObserver& observer)
-    : Window(parent, "Pagina", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER, 0, y, CW_USEDEFAULT,
-             CW_USEDEFAULT),
+    : Window(parent, "Pagina", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_BORDER | WS_HSCROLL | WS_VSCROLL, 0, y,
+             CW_USEDEFAULT, CW_USEDEFAULT),
       observer_(observer),
       editor_(tickCount, GetDoubleClickTime() >> 1) {
     sizeNS_ = LoadCursorA(nullptr, IDC_SIZENS);
@@ -80,11 +90,245 @@ PaginaWindow::~PaginaWindow() {
         DeleteObject(labelFont_);
 }
 
-void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames) {
+// The canvas is first sized and shown at fit, as it always was; a view kept
+// (the same page after an undo) then goes back to its zoom and scroll.
+void PaginaWindow::setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames, bool keepView) {
     stopFlash();
+    if (viewHasPage_)
+        keptOrigin_ = POINT{view_.originX(), view_.originY()};
+    viewHasPage_ = page != nullptr;
+    const bool zoomKept = page && keepView && !trying_ && !view_.atFit();
+    const double level = view_.scale();
+    const int64_t width = page ? page->recordedAncho() : 0, height = page ? page->recordedAlto() : 0;
+    if (followsWindow_)
+        scale = ViewMapping::fitScale(width, height, view_.viewWidth(), view_.viewHeight());
+    pageFit_ = scale;
     CanvasActions actions = editor_.setPage(page, scale, pageNames);
-    fitToPage();
-    perform(actions, true);
+    if (!page) {
+        finishSetPage(actions);
+        return;
+    }
+    view_.fit();
+    view_.setPicture(width, height, scale);
+    // Sized to the page, the canvas needs no bars: hidden first, they are
+    // not counted as its border.
+    if (!followsWindow_) {
+        ShowScrollBar(hwnd(), SB_BOTH, FALSE);
+        fitToPage();
+    }
+    if (zoomKept) {
+        view_.zoomAround(static_cast<int32_t>(level * 100 + 0.5), 0, 0);
+        editor_.setZoom(view_.scale(), view_.exact());
+    }
+    if (keepView)
+        view_.scrollTo(keptOrigin_.x, keptOrigin_.y);
+    finishSetPage(actions);
+}
+
+void PaginaWindow::finishSetPage(const CanvasActions& actions) {
+    if (viewHasPage_) {
+        updateScrollBars();
+    } else {
+        ShowScrollBar(hwnd(), SB_BOTH, FALSE);
+        if (!followsWindow_)
+            fitToPage();
+    }
+    perform(actions, true, true);
+}
+
+void PaginaWindow::followWindow() {
+    followsWindow_ = true;
+}
+
+// ---- zoom and scroll -------------------------------------------------------------
+
+bool PaginaWindow::zoomCommand(int commandId) {
+    RECT client = {};
+    GetClientRect(hwnd(), &client);
+    const int x = client.right / 2, y = client.bottom / 2;
+    switch (commandId) {
+    case ID_VER_AJUSTAR: fitToWindow(); return true;
+    case ID_VER_TAMANO_REAL: zoomTo(100, x, y); return true;
+    case ID_VER_AMPLIAR: zoomStep(true, x, y); return true;
+    case ID_VER_REDUCIR: zoomStep(false, x, y); return true;
+    default: return false;
+    }
+}
+
+void PaginaWindow::zoomStep(bool in, int32_t x, int32_t y) {
+    const double level = in ? ViewMapping::levelAbove(view_.scale()) : ViewMapping::levelBelow(view_.scale());
+    zoomTo(static_cast<int32_t>(level * 100 + 0.5), x, y);
+}
+
+void PaginaWindow::zoomTo(int32_t percent, int32_t x, int32_t y) {
+    if (!editor_.scaledPage() || trying_)
+        return;
+    const double was = view_.scale();
+    const bool wasFitted = view_.atFit();
+    view_.zoomAround(percent, x, y);
+    if (view_.scale() != was || wasFitted)
+        perform(editor_.setZoom(view_.scale(), view_.exact()), false, true);
+    updateScrollBars();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+// Fitted to the canvas as it is now when it follows the window, else to the
+// size the page was shown at.
+void PaginaWindow::fitToWindow() {
+    if (!editor_.scaledPage())
+        return;
+    const PaginaEscalada& shown = *editor_.scaledPage();
+    const double fit = followsWindow_ ? ViewMapping::fitScale(shown.page().recordedAncho(), shown.page().recordedAlto(),
+                                                             view_.viewWidth(), view_.viewHeight())
+                                      : pageFit_;
+    const bool changed = !view_.atFit() || fit != view_.scale();
+    view_.fit();
+    view_.setPicture(shown.page().recordedAncho(), shown.page().recordedAlto(), fit);
+    if (changed)
+        perform(editor_.setZoom(fit, false), false, true);
+    updateScrollBars();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+// The client area changed: a fitted page that follows the window is fitted anew.
+void PaginaWindow::viewResized() {
+    RECT client = {};
+    GetClientRect(hwnd(), &client);
+    if (client.right == view_.viewWidth() && client.bottom == view_.viewHeight())
+        return;
+    view_.setViewSize(client.right, client.bottom);
+    if (followsWindow_ && view_.atFit() && !trying_) {
+        fitToWindow();
+        return;
+    }
+    updateScrollBars();
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+void PaginaWindow::scrollBy(int64_t dx, int64_t dy) {
+    if (!view_.scrollBy(dx, dy))
+        return;
+    updateScrollBars();
+    // Painted at once, band included, so that the band's next XOR step
+    // meets what is on the screen.
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    UpdateWindow(hwnd());
+}
+
+// A bar shows only when the page is larger than the client area that way.
+void PaginaWindow::updateScrollBars() {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMax = std::max(0, view_.contentWidth() - 1);
+    info.nPage = static_cast<UINT>(view_.viewWidth());
+    info.nPos = view_.originX();
+    SetScrollInfo(hwnd(), SB_HORZ, &info, TRUE);
+    info.nMax = std::max(0, view_.contentHeight() - 1);
+    info.nPage = static_cast<UINT>(view_.viewHeight());
+    info.nPos = view_.originY();
+    SetScrollInfo(hwnd(), SB_VERT, &info, TRUE);
+}
+
+void PaginaWindow::scrollMessage(int bar, WORD request) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(hwnd(), bar, &info);
+    const int64_t page = static_cast<int64_t>(info.nPage);
+    int64_t to = info.nPos;
+    switch (request) {
+    case SB_LINEUP: to -= kLineStep; break;
+    case SB_LINEDOWN: to += kLineStep; break;
+    case SB_PAGEUP: to -= page; break;
+    case SB_PAGEDOWN: to += page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: to = info.nTrackPos; break;
+    case SB_TOP: to = 0; break;
+    case SB_BOTTOM: to = info.nMax; break;
+    default: return;
+    }
+    if (bar == SB_HORZ)
+        scrollBy(to - view_.originX(), 0);
+    else
+        scrollBy(0, to - view_.originY());
+}
+
+// Precision touchpads send parts of a notch: they add up (WheelSteps).
+void PaginaWindow::wheel(int delta, WPARAM keys, LPARAM screenPoint, bool sideways) {
+    if (trying_)
+        return;
+    if (!sideways && (keys & MK_CONTROL)) {
+        POINT at = {static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+        ScreenToClient(hwnd(), &at);
+        for (int32_t notches = zoomWheel_.notches(delta); notches != 0; notches += notches > 0 ? -1 : 1)
+            zoomStep(notches > 0, at.x, at.y);
+        return;
+    }
+    // The wheel turned away from the user (positive) goes up; tilted right
+    // goes right; with Shift the wheel goes sideways, away from the user left.
+    if (sideways)
+        scrollBy(sideWheel_.pixels(delta, kNotchStep), 0);
+    else if (keys & MK_SHIFT)
+        scrollBy(-sideWheel_.pixels(delta, kNotchStep), 0);
+    else
+        scrollBy(0, -upDownWheel_.pixels(delta, kNotchStep));
+}
+
+void PaginaWindow::startPan(int x, int y) {
+    panning_ = true;
+    panFrom_ = POINT{x, y};
+    SetCapture(hwnd());
+    SetCursor(sizeAll_);
+}
+
+void PaginaWindow::autoScroll(int x, int y) {
+    lastPointer_ = POINT{x, y};
+    if (editor_.dragZone() == ZONE_NONE && !editor_.bandActive()) {
+        KillTimer(hwnd(), kAutoScrollTimer);
+        return;
+    }
+    RECT client = {};
+    GetClientRect(hwnd(), &client);
+    const bool nearEdge = ViewMapping::edgeScroll(x, client.right, kEdgeReach, 1) != 0 ||
+                          ViewMapping::edgeScroll(y, client.bottom, kEdgeReach, 1) != 0;
+    if (nearEdge)
+        SetTimer(hwnd(), kAutoScrollTimer, kAutoScrollMilliseconds, nullptr);
+    else
+        KillTimer(hwnd(), kAutoScrollTimer);
+}
+
+LRESULT PaginaWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        guarded([&] { viewResized(); });
+        return 0;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        guarded([&] { scrollMessage(message == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(wParam)); });
+        return 0;
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+        guarded([&] {
+            wheel(GET_WHEEL_DELTA_WPARAM(wParam), GET_KEYSTATE_WPARAM(wParam), lParam, message == WM_MOUSEHWHEEL);
+        });
+        return 0;
+    case WM_MBUTTONDOWN:
+        if (!trying_)
+            startPan(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        return 0;
+    case WM_MBUTTONUP:
+        if (panning_) {
+            panning_ = false;
+            ReleaseCapture();
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        panning_ = false;
+        return 0;
+    default:
+        return Window::onMessage(message, wParam, lParam);
+    }
 }
 
 void PaginaWindow::setLabels(bool on) {
@@ -124,18 +368,59 @@ LRESULT PaginaWindow::onPaint(HDC dc, PAINTSTRUCT) {
     return 0;
 }
 
+// Regions, labels, guides and the band are in view pixels: the viewport's
+// origin puts them where the scrolled page shows.
 void PaginaWindow::paintPlanOn(HDC dc) {
-    if (plan_.info && plan_.bits)
-        SetDIBitsToDevice(dc, 0, 0, plan_.width, plan_.height, 0, 0, 0, plan_.height, plan_.bits,
-                          static_cast<const BITMAPINFO*>(plan_.info), DIB_RGB_COLORS);
+    RECT client = {};
+    GetClientRect(hwnd(), &client);
+    paintPicture(dc, client);
+    POINT oldOrigin = {};
+    SetViewportOrgEx(dc, -view_.originX(), -view_.originY(), &oldOrigin);
     if (trying_) {
         drawOutlines(dc, flashedOutlines_, flashedRegion_ ? &*flashedRegion_ : nullptr);
+    } else {
+        drawLabels(dc, plan_.labels);
+        drawOutlines(dc, plan_.outlines, plan_.hasInverted ? &plan_.inverted : nullptr);
+        drawThickOutlines(dc, plan_.thick);
+        drawGuides(dc, plan_.guides);
+        // The band is XOR-drawn between paints; a paint draws it again so
+        // that the next step's erasing finds it.
+        if (editor_.bandActive())
+            drawOutlines(dc, {editor_.band()}, nullptr);
+    }
+    SetViewportOrgEx(dc, oldOrigin.x, oldOrigin.y, nullptr);
+}
+
+// Only what the client area shows: a part of the fitted picture as it is,
+// or the enlarged part VisiblePart makes, never the whole page enlarged.
+void PaginaWindow::paintPicture(HDC dc, const RECT& client) {
+    if (!plan_.info || !plan_.bits)
+        return;
+    const int originX = view_.originX(), originY = view_.originY();
+    if (plan_.factor <= 1) {
+        const int width = std::min<int>(client.right, static_cast<int>(plan_.width) - originX);
+        const int height = std::min<int>(client.bottom, static_cast<int>(plan_.height) - originY);
+        if (width > 0 && height > 0)
+            SetDIBitsToDevice(dc, 0, 0, width, height, originX, static_cast<int>(plan_.height) - originY - height, 0,
+                              plan_.height, plan_.bits, static_cast<const BITMAPINFO*>(plan_.info), DIB_RGB_COLORS);
         return;
     }
-    drawLabels(dc, plan_.labels);
-    drawOutlines(dc, plan_.outlines, plan_.hasInverted ? &plan_.inverted : nullptr);
-    drawThickOutlines(dc, plan_.thick);
-    drawGuides(dc, plan_.guides);
+    PixelRows rows;
+    rows.bits = static_cast<const uint8_t*>(plan_.bits);
+    rows.width = plan_.width;
+    rows.height = plan_.height;
+    rows.pitch = static_cast<size_t>(plan_.width) * 4;
+    VisiblePart::fill(rows, plan_.factor, originX, originY, client.right, client.bottom, plan_.factor >= 4, visible_);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = -client.bottom;  // top-down rows
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    if (!visible_.empty())
+        SetDIBitsToDevice(dc, 0, 0, client.right, client.bottom, 0, 0, 0, client.bottom, visible_.data(), &info,
+                          DIB_RGB_COLORS);
 }
 
 void PaginaWindow::drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted) {
@@ -218,7 +503,8 @@ void PaginaWindow::drawLabels(HDC dc, const std::vector<PaintPlan::Label>& label
     SelectObject(dc, oldFont);
 }
 
-LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
+LRESULT PaginaWindow::onLButtonDown(int clientX, int clientY, WPARAM keys) {
+    const int32_t x = viewX(clientX), y = viewY(clientY);
     if (trying_) {
         guarded([&] {
             CanvasChange change;
@@ -228,6 +514,11 @@ LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
         return 0;
     }
     altDrag_ = false;  // an Alt of an earlier drag whose release never came
+    // Space held: the press pans instead.
+    if (GetKeyState(VK_SPACE) < 0) {
+        startPan(clientX, clientY);
+        return 0;
+    }
     guarded([&] { perform(editor_.leftDown(x, y, (keys & MK_CONTROL) != 0, (keys & MK_SHIFT) != 0)); });
     return 0;
 }
@@ -236,31 +527,46 @@ LRESULT PaginaWindow::onLButtonDown(int x, int y, WPARAM keys) {
 // has opened the command dialog already.
 LRESULT PaginaWindow::onLButtonDoubleClick(int x, int y, WPARAM keys) {
     onLButtonDown(x, y, keys);
-    if (!trying_ && !(keys & MK_CONTROL))
-        guarded([&] { perform(editor_.doubleClick(x, y)); });
+    if (!trying_ && !panning_ && !(keys & MK_CONTROL))
+        guarded([&] { perform(editor_.doubleClick(viewX(x), viewY(y))); });
     return 0;
 }
 
 LRESULT PaginaWindow::onLButtonUp(int x, int y, WPARAM) {
+    if (panning_) {
+        panning_ = false;
+        ReleaseCapture();
+        return 0;
+    }
+    KillTimer(hwnd(), kAutoScrollTimer);
     if (!trying_)
-        guarded([&] { perform(editor_.leftUp(x, y)); });
+        guarded([&] { perform(editor_.leftUp(viewX(x), viewY(y))); });
     return 0;
 }
 
 LRESULT PaginaWindow::onRButtonDown(int x, int y, WPARAM) {
     if (!trying_)
-        guarded([&] { perform(editor_.rightDown(x, y)); });
+        guarded([&] { perform(editor_.rightDown(viewX(x), viewY(y))); });
     return 0;
 }
 
-LRESULT PaginaWindow::onMouseMove(int x, int y, WPARAM keys) {
+LRESULT PaginaWindow::onMouseMove(int clientX, int clientY, WPARAM keys) {
+    if (panning_) {
+        guarded([&] { scrollBy(panFrom_.x - clientX, panFrom_.y - clientY); });
+        panFrom_ = POINT{clientX, clientY};
+        return 0;
+    }
     if (trying_)
         return 0;
+    const int32_t x = viewX(clientX), y = viewY(clientY);
     // Alt held while dragging suspends snapping for that step.
     const bool alt = GetKeyState(VK_MENU) < 0;
     if (alt && editor_.dragZone() != ZONE_NONE)
         altDrag_ = true;
-    guarded([&] { perform(editor_.mouseMove(x, y, (keys & MK_LBUTTON) != 0, alt)); });
+    guarded([&] {
+        perform(editor_.mouseMove(x, y, (keys & MK_LBUTTON) != 0, alt));
+        autoScroll(clientX, clientY);
+    });
     return 0;
 }
 
@@ -269,6 +575,8 @@ LRESULT PaginaWindow::onCommand(WPARAM wParam, LPARAM) {
         return 0;
     if (LOWORD(wParam) == ID_POSICION_TAMANO)
         guarded([&] { openPlacementDialog(); });
+    else if (zoomCommand(LOWORD(wParam)))
+        return 0;
     else
         guarded([&] { perform(editor_.command(LOWORD(wParam))); });
     return 0;
@@ -293,7 +601,10 @@ bool PaginaWindow::takeAltDrag() {
 
 // ---- trying the pages ---------------------------------------------------------
 
+// The test run shows the page fitted, as the device would.
 void PaginaWindow::setTrying(bool on) {
+    if (on)
+        guarded([&] { fitToWindow(); });
     trying_ = on;
     stopFlash();
 }
@@ -325,6 +636,24 @@ void PaginaWindow::flash(std::vector<Rect> outlines, const Rect* inverted) {
 LRESULT PaginaWindow::onTimer(WPARAM timerId) {
     if (timerId == kFlashTimer)
         stopFlash();
+    if (timerId == kAutoScrollTimer)
+        guarded([&] {
+            RECT client = {};
+            GetClientRect(hwnd(), &client);
+            const int x = lastPointer_.x, y = lastPointer_.y;
+            const int dx = ViewMapping::edgeScroll(x, client.right, kEdgeReach, kLineStep);
+            const int dy = ViewMapping::edgeScroll(y, client.bottom, kEdgeReach, kLineStep);
+            if (editor_.dragZone() == ZONE_NONE && !editor_.bandActive()) {
+                KillTimer(hwnd(), kAutoScrollTimer);
+                return;
+            }
+            // The page moves under a pointer that stays: the drag follows as if it had moved.
+            const int32_t wasX = view_.originX(), wasY = view_.originY();
+            scrollBy(dx, dy);
+            if (view_.originX() != wasX || view_.originY() != wasY) {
+                perform(editor_.mouseMove(viewX(x), viewY(y), GetKeyState(VK_LBUTTON) < 0, GetKeyState(VK_MENU) < 0));
+            }
+        });
     return 0;
 }
 
@@ -338,7 +667,7 @@ void PaginaWindow::stopFlash() {
 // Carries out what the editor asked for, in its order: the newly selected
 // region is invalidated before the command dialog opens, so it shows
 // selected while the dialog runs. The owner hears last.
-void PaginaWindow::perform(const CanvasActions& actions, bool resized) {
+void PaginaWindow::perform(const CanvasActions& actions, bool resized, bool zoomed) {
     if (actions.cursor != CanvasCursor::None)
         SetCursor(cursorHandle(actions.cursor));
     if (actions.releaseCapture)
@@ -351,7 +680,7 @@ void PaginaWindow::perform(const CanvasActions& actions, bool resized) {
         InvalidateRect(hwnd(), nullptr, TRUE);
     if (actions.commandDialog >= 0)
         openCommandDialog(actions.commandDialog);
-    tellObserver(actions, resized);
+    tellObserver(actions, resized, zoomed);
 }
 
 // The rubber band is drawn straight onto the window: XOR twice restores the
@@ -360,6 +689,7 @@ void PaginaWindow::drawBand(const Rect& erased, const Rect& drawn) {
     HDC dc = GetDC(hwnd());
     if (!dc)
         return;
+    SetViewportOrgEx(dc, -view_.originX(), -view_.originY(), nullptr);
     HGDIOBJ oldPen = SelectObject(dc, outlinePen_);
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     int oldMix = SetROP2(dc, R2_XORPEN);
@@ -384,8 +714,9 @@ void PaginaWindow::openCommandDialog(int32_t index) {
     }
 }
 
-void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
+void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized, bool zoomed) {
     CanvasChange change;
+    change.zoomChanged = zoomed;
     if (actions.checkModeCommand)
         change.mode = editor_.mode();
     change.resized = resized;
@@ -399,7 +730,7 @@ void PaginaWindow::tellObserver(const CanvasActions& actions, bool resized) {
     toldSelection_ = change.selection;
     toldCount_ = change.selectedCount;
     if (change.mode || change.resized || change.selectionChanged || change.nothingFitted ||
-        change.pageChangeWithdrawn)
+        change.pageChangeWithdrawn || change.zoomChanged)
         observer_.canvasChanged(change);
 }
 

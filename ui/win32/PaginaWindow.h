@@ -9,6 +9,8 @@
 
 #include "win32/Window.h"
 #include "ui/CanvasEditor.h"
+#include "ui/ViewMapping.h"
+#include "ui/WheelSteps.h"
 #include "ui/win32/CanvasObserver.h"
 
 class Pagina;
@@ -21,8 +23,14 @@ public:
     ~PaginaWindow() override;
 
     // Shows `page` at `scale` (or nothing when null) in NORMAL mode with no
-    // selection, and takes the size of the scaled picture.
-    void setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames);
+    // selection, and takes the size of the scaled picture. Once the canvas
+    // follows the window it keeps its size and fits the page to it instead;
+    // with `keepView` (the same page again, after an undo) zoom and scroll stay.
+    void setPage(Pagina* page, double scale, const std::vector<std::string>& pageNames, bool keepView = false);
+    // The window around was sized by the user: the canvas takes the size it
+    // is given and pages are fitted to it, never above 100 %.
+    void followWindow();
+    const ViewMapping& view() const { return view_; }
 
     // Selects region `index` of the page shown and repaints.
     void selectRegion(int32_t index);
@@ -54,12 +62,33 @@ public:
     LRESULT onMouseMove(int x, int y, WPARAM keys) override;
     LRESULT onCommand(WPARAM wParam, LPARAM lParam) override;
     LRESULT onTimer(WPARAM timerId) override;
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // The editing state, for the main window's tests.
     const CanvasEditor& editor() const { return editor_; }
 
 private:
-    void perform(const CanvasActions& actions, bool resized = false);
+    void perform(const CanvasActions& actions, bool resized = false, bool zoomed = false);
+    // The zoom commands; false for any other id.
+    bool zoomCommand(int commandId);
+    // Shows `percent` (0: fitted) keeping the picture point under the client
+    // point (x, y) in place.
+    void zoomTo(int32_t percent, int32_t x, int32_t y);
+    // The next level up (`in`) or down, around (x, y).
+    void zoomStep(bool in, int32_t x, int32_t y);
+    void fitToWindow();
+    void finishSetPage(const CanvasActions& actions);
+    void viewResized();
+    void scrollBy(int64_t dx, int64_t dy);
+    void updateScrollBars();
+    void scrollMessage(int bar, WORD request);
+    void wheel(int delta, WPARAM keys, LPARAM screenPoint, bool sideways);
+    void startPan(int x, int y);
+    // A drag or band near the edge scrolls the page towards the pointer.
+    void autoScroll(int x, int y);
+    void paintPicture(HDC dc, const RECT& client);
+    int32_t viewX(int x) const { return view_.clientToViewX(x); }
+    int32_t viewY(int y) const { return view_.clientToViewY(y); }
     void drawBand(const Rect& erased, const Rect& drawn);
     void drawOutlines(HDC dc, const std::vector<Rect>& outlines, const Rect* inverted);
     void drawThickOutlines(HDC dc, const std::vector<Rect>& outlines);
@@ -72,7 +101,7 @@ private:
     void openCommandDialog(int32_t index);
     // Types the selection's position and size; the change is one step.
     void openPlacementDialog();
-    void tellObserver(const CanvasActions& actions, bool resized);
+    void tellObserver(const CanvasActions& actions, bool resized, bool zoomed);
     void fitToPage();
     HCURSOR cursorHandle(CanvasCursor cursor) const;
 
@@ -90,4 +119,14 @@ private:
     bool trying_ = false;
     std::vector<Rect> flashedOutlines_;
     std::optional<Rect> flashedRegion_;
+    ViewMapping view_;
+    double pageFit_ = 1.0;      // the fit the page was shown at
+    bool viewHasPage_ = false;
+    POINT keptOrigin_ = {};     // the scroll of the last page, for the same page again
+    bool followsWindow_ = false;
+    std::vector<uint32_t> visible_;  // the client area's picture when enlarged
+    WheelSteps upDownWheel_, sideWheel_, zoomWheel_;  // each kept apart
+    bool panning_ = false;
+    POINT panFrom_ = {};
+    POINT lastPointer_ = {};
 };

@@ -40,6 +40,10 @@ std::string longestSelectionText(uint32_t pictureSide) {
     return selectionText(Rect{number, number, 2 * number, 2 * number}, 88);
 }
 
+std::string zoomText(int32_t percent) {
+    return std::to_string(percent) + " %";
+}
+
 }  // namespace
 
 StatusBar::~StatusBar() {
@@ -86,6 +90,10 @@ void StatusBar::setPictureSize(uint32_t width, uint32_t height) {
     pictureSide_ = side;
     partsMeasured_ = false;
     fitParent();
+}
+
+void StatusBar::setZoom(int32_t percent) {
+    setPart(StatusLayout::kZoom, zoomText(percent));
 }
 
 void StatusBar::setMessage(const std::string& text) {
@@ -173,7 +181,10 @@ void StatusBar::measureParts(UINT dpi) {
     int modeWidth = 0;
     for (int i = 0; i < kModeCount; ++i)
         modeWidth = std::max(modeWidth, textWidth(modeInfo(modeAt(i)).titleText));
-    layout_ = StatusLayout(modeWidth, textWidth(longestSelectionText(pictureSide_)), scaledForDpi(kPartMargin, dpi));
+    // The widest level; a fit is below 100 %.
+    const int zoomWidth = textWidth(zoomText(800));
+    layout_ = StatusLayout(modeWidth, textWidth(longestSelectionText(pictureSide_)), scaledForDpi(kPartMargin, dpi),
+                           zoomWidth);
     partsMeasured_ = true;
 }
 

@@ -29,6 +29,8 @@ public:
     // The shown page's picture size (0 x 0 without one): the selection
     // part is as wide as its longest text for that picture.
     void setPictureSize(uint32_t width, uint32_t height);
+    // The zoom part: `percent` of the picture's size.
+    void setZoom(int32_t percent);
     // The message part, replacing the message before; "" empties it.
     void setMessage(const std::string& text);
     // One text across the whole bar in place of the parts; "" brings the

@@ -5,7 +5,7 @@
 #include <windows.h>
 
 // Moves `window` to its place of the last run when its caption would still
-// be on a screen.
-void restoreWindowPlacement(HWND window);
-// Keeps the place of `window` now, for the next run.
-void storeWindowPlacement(HWND window);
+// be on a screen, with its size when one was kept; true when it was.
+bool restoreWindowPlacement(HWND window);
+// Keeps the place of `window` now, for the next run, and its size `withSize`.
+void storeWindowPlacement(HWND window, bool withSize);

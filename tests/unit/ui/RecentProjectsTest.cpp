@@ -79,4 +79,25 @@ TEST(WindowPlace, OnlyWholeNumbersAScreenMayHaveAreRestored) {
     }
 }
 
+// A size kept comes back; one unusable loads as none, the place still loads.
+TEST(WindowPlace, TheSizeTheUserChoseComesBackWithThePlace) {
+    const struct {
+        const char* width;
+        const char* height;
+        int32_t loadedWidth, loadedHeight;
+    } cases[] = {{"900", "640", 900, 640}, {"0", "640", 0, 0}, {"-5", "640", 0, 0}, {"9x", "640", 0, 0}};
+    for (const auto& c : cases) {
+        MemorySettings store;
+        store.values = {{setting::kVentanaX, "10"}, {setting::kVentanaY, "20"}, {setting::kVentanaAncho, c.width},
+                        {setting::kVentanaAlto, c.height}};
+        WindowPlace place;
+        ASSERT_TRUE(loadWindowPlace(store, place)) << c.width;
+        EXPECT_EQ(c.loadedWidth, place.width) << c.width;
+        EXPECT_EQ(c.loadedHeight, place.height) << c.width;
+        MemorySettings copy;
+        storeWindowPlace(copy, place);
+        EXPECT_EQ(c.loadedWidth > 0, copy.values == store.values) << c.width;
+    }
+}
+
 }  // namespace
