@@ -2,21 +2,11 @@
 
 #include <FreeImage.h>
 
-#include <climits>
 #include <cmath>
 
 #include "ui/ViewMapping.h"
 
 namespace {
-
-// Values outside int32 saturate instead of overflowing the conversion.
-int32_t truncated(double value) {
-    if (value >= 2147483647.0)
-        return INT32_MAX;
-    if (value <= -2147483648.0)
-        return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
 
 // GDI draws standard bitmaps of 1, 4, 8, 24 and 32 bits per pixel as they
 // are (the alpha of 32 is ignored). A 16-bit grey picture would be read as
@@ -99,11 +89,11 @@ void PaginaEscalada::realign(size_t index) {
 
 // Truncated, as the rescaled picture's own size.
 int32_t PaginaEscalada::pageWidth() const {
-    return truncated(page_.recordedAncho() * scale_);
+    return ViewMapping::truncated(page_.recordedAncho() * scale_);
 }
 
 int32_t PaginaEscalada::pageHeight() const {
-    return truncated(page_.recordedAlto() * scale_);
+    return ViewMapping::truncated(page_.recordedAlto() * scale_);
 }
 
 int32_t PaginaEscalada::toCanvas(int32_t value) const {

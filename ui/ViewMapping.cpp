@@ -7,15 +7,6 @@
 
 namespace {
 
-// Values outside int32 saturate instead of overflowing the conversion.
-int32_t truncated(double value) {
-    if (value >= 2147483647.0)
-        return INT32_MAX;
-    if (value <= -2147483648.0)
-        return INT32_MIN;
-    return static_cast<int32_t>(value);
-}
-
 int32_t inRange(int64_t value, int32_t high) {
     return static_cast<int32_t>(std::max<int64_t>(0, std::min<int64_t>(value, high)));
 }
@@ -25,6 +16,14 @@ int32_t inRange(int64_t value, int32_t high) {
 const double kSameLevel = 1e-9;
 
 }  // namespace
+
+int32_t ViewMapping::truncated(double value) {
+    if (value >= 2147483647.0)
+        return INT32_MAX;
+    if (value <= -2147483648.0)
+        return INT32_MIN;
+    return static_cast<int32_t>(value);
+}
 
 const std::vector<int32_t>& ViewMapping::levels() {
     static const std::vector<int32_t> fixed{25, 50, 100, 200, 400, 800};

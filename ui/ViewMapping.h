@@ -10,6 +10,9 @@
 
 class ViewMapping {
 public:
+    // Toward zero; values outside int32 saturate instead of overflowing.
+    static int32_t truncated(double value);
+
     // The fixed levels, in percent, smallest first.
     static const std::vector<int32_t>& levels();
     // The next level above (below) `scale`; `scale` itself when none is.
