@@ -821,6 +821,11 @@ GUI_TEST(Canvas, CtrlOneShowsThePicturePixelForPixel) {
     const int inside = 8 - view.originY() % 8 + 3;
     GUI_CHECK_EQ(rowMismatches(scene.canvas, view, inside, 200, width, height), 0);
     GUI_CHECK(rowMismatches(scene.canvas, view, inside - 3, 200, width, height) > 100);
+    // Fitted again, the window's canvas holds the whole page without scroll bars.
+    typeKey('0', true);
+    GUI_REQUIRE(pumpUntil([&] { return view.atFit(); }));
+    GUI_CHECK_EQ(rectWidth(clientRect(scene.canvas)), view.contentWidth());
+    GUI_CHECK_EQ(rectHeight(clientRect(scene.canvas)), view.contentHeight());
 }
 
 // Maximised, the canvas takes the window's room; made smaller again, the

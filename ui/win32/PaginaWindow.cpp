@@ -184,6 +184,10 @@ void PaginaWindow::fitToWindow() {
     const bool changed = !view_.atFit() || fit != view_.scale();
     view_.fit();
     view_.setPicture(shown.page().recordedAncho(), shown.page().recordedAlto(), fit);
+    // The window was fitted to the page: the bars a zoom brought would
+    // otherwise keep the page from fitting again.
+    if (!followsWindow_)
+        ShowScrollBar(hwnd(), SB_BOTH, FALSE);
     if (changed)
         perform(editor_.setZoom(fit, false), false, true);
     updateScrollBars();
