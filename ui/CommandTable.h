@@ -22,6 +22,8 @@ enum class Availability {
     CanUndo,
     CanRedo,
     PageShown,
+    PageBefore,    // a page comes before the one shown: it can move up
+    PageAfter,     // a page comes after the one shown: it can move down
     ExistingPage,  // page items: the page at that place exists
     OnlyTrying,    // the keys of a test run
 };

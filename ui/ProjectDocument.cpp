@@ -60,6 +60,8 @@ bool ProjectDocument::isAvailable(Availability availability) const {
     case Availability::CanUndo: return history_.canUndo();
     case Availability::CanRedo: return history_.canRedo();
     case Availability::PageShown: return shown_ >= 0;
+    case Availability::PageBefore: return shown_ > 0;
+    case Availability::PageAfter: return shown_ >= 0 && static_cast<size_t>(shown_) + 1 < project_->paginas.size();
     case Availability::ExistingPage: return false;
     case Availability::OnlyTrying: return trial_ != nullptr;
     }

@@ -98,7 +98,8 @@ void MainWindow::apply(const EditorActions& done) {
         canvas_->flashRegion(*done.flashRegion);
     else if (done.flashAll)
         canvas_->flashAllRegions();
-    if (done.menusChanged && !done.documentChanged)
+    // Another page shown: moving it up or down may have become possible or not.
+    if ((done.menusChanged || done.pageChosen) && !done.documentChanged)
         updateMenus();
     if (done.recentChanged)
         rebuildRecentItems(GetMenu(hwnd()), editor_.recentShown());

@@ -95,7 +95,8 @@ TEST(ProjectDocument, CommandsAvailableInEachStateOfTheProject) {
         {ID_PAGINA_EDITAR, false, false, true, false},   {ID_PAGINA_DUPLICAR, false, false, true, false},
         {ID_MODO_NORMAL, false, false, true, false},     {ID_MODO_IGUALARTAMANNO, false, false, true, false},
         {ID_EDITAR_PEGAR, false, false, true, false},    {ID_DESHACER, false, false, false, true},
-        {ID_REHACER, false, false, false, false},
+        {ID_REHACER, false, false, false, false},        {ID_PAGINA_SUBIR, false, false, false, false},
+        {ID_PAGINA_BAJAR, false, false, true, false},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(row.blank, blank.isEnabled(row.commandId)) << row.commandId;
