@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/StripedPicture.h"
 #include "model/Pagina.h"
-#include "tests/unit/support/TempFolder.h"
 #include "ui/CanvasEditor.h"
 
 namespace {
@@ -31,25 +31,11 @@ uint32_t readBenchClock() {
     return benchClock;
 }
 
-// A 24-bit picture file, written once for the whole run.
-const std::string& picturePath() {
-    static TempFolder folder;
-    static std::string path;
-    if (path.empty()) {
-        path = folder.file("inicio.png");
-        FIBITMAP* bitmap = FreeImage_Allocate(kWidth, kHeight, 24, 0, 0, 0);
-        for (int y = 0; y < kHeight; ++y)
-            std::memset(FreeImage_GetScanLine(bitmap, y), (y * 7) & 0xFF, FreeImage_GetPitch(bitmap));
-        FreeImage_Save(FIF_PNG, bitmap, path.c_str(), PNG_Z_BEST_SPEED);
-        FreeImage_Unload(bitmap);
-    }
-    return path;
-}
 
 // The picture and a grid of regions with a gap of 4 pixels between them.
 void fillPage(Pagina& page) {
     page.nombre = "Inicio";
-    page.setImagen(kWidth, kHeight, picturePath());
+    page.setImagen(kWidth, kHeight, stripedPicture(kWidth, kHeight));
     for (int row = 0; row < kRows; ++row) {
         for (int column = 0; column < kColumns; ++column) {
             Region region;

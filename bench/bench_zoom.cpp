@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/StripedPicture.h"
 #include "model/Pagina.h"
-#include "tests/unit/support/TempFolder.h"
 #include "ui/CanvasEditor.h"
 #include "ui/ViewMapping.h"
 #include "ui/VisiblePart.h"
@@ -37,23 +37,9 @@ double heapInUse() {
     return static_cast<double>(info.uordblks + info.hblkhd);
 }
 
-const std::string& picturePath() {
-    static TempFolder folder;
-    static std::string path;
-    if (path.empty()) {
-        path = folder.file("zoom.png");
-        FIBITMAP* bitmap = FreeImage_Allocate(kWidth, kHeight, 24, 0, 0, 0);
-        for (int y = 0; y < kHeight; ++y)
-            std::memset(FreeImage_GetScanLine(bitmap, y), (y * 7) & 0xFF, FreeImage_GetPitch(bitmap));
-        FreeImage_Save(FIF_PNG, bitmap, path.c_str(), PNG_Z_BEST_SPEED);
-        FreeImage_Unload(bitmap);
-    }
-    return path;
-}
-
 struct ZoomedPage {
     explicit ZoomedPage(int32_t percent) : canvas(readClock, 250) {
-        page.setImagen(kWidth, kHeight, picturePath());
+        page.setImagen(kWidth, kHeight, stripedPicture(kWidth, kHeight));
         for (int i = 0; i < 100; ++i)
             page.addRegion(Region{Rect{(i % 10) * 128, (i / 10) * 80, (i % 10) * 128 + 100, (i / 10) * 80 + 60}, {}});
         canvas.setPage(&page, 1.0, {});
