@@ -13,6 +13,7 @@
 #include "ui/StatusLayout.h"
 #include "ui/win32/Dpi.h"
 #include "ui/win32/MainWindow.h"
+#include "ui/win32/PagePane.h"
 #include "ui/win32/PaginaWindow.h"
 
 namespace {
@@ -182,6 +183,10 @@ GUI_TEST(Dpi144, WholePageAndLargerIconsAt144Dpi) {
     GUI_CHECK_EQ(iconHeight, 24);
     GUI_CHECK_EQ(ImageList_GetImageCount(icons), 18);
     GUI_CHECK(rectHeight(windowRect(toolbarOf(probe->hwnd()))) >= 24 + 6);
+    HIMAGELIST thumbnails = ListView_GetImageList(probe->pagePane().hwnd(), LVSIL_SMALL);
+    GUI_REQUIRE(thumbnails && ImageList_GetIconSize(thumbnails, &iconWidth, &iconHeight));
+    GUI_CHECK_EQ(iconWidth, 72);
+    GUI_CHECK_EQ(iconHeight, 54);
     probe.reset();
     checkWholePageOnScreen(480, 800);
 }

@@ -313,6 +313,7 @@ void MainWindow::becomeUserSized() {
 
 void MainWindow::changeDpi(const RECT& suggested) {
     toolbar_.useIconsFor(windowDpi(hwnd()));
+    pane_->useDpi(windowDpi(hwnd()));
     statusBar_.fitParent();
     layoutChildren();
     if (userSized_) {

@@ -12,20 +12,23 @@
 #include "ui/EditorActions.h"
 #include "ui/PaginaForm.h"
 #include "ui/ProjectEditor.h"
+#include "ui/win32/Dpi.h"
 #include "ui/win32/ThumbnailWorker.h"
 #include "win32/Application.h"
 
 namespace {
 
 const int32_t kSplitterWidth = 5;
-const int32_t kDefaultWidth = 180;
+const int32_t kDefaultWidth = 180;  // at 96 DPI, as the thumbnails' size
+const int32_t kThumbnailWidth = 48;
+const int32_t kThumbnailHeight = 36;
 const int32_t kMinWidth = 80;
 const int32_t kMaxWidth = 480;
 
-int32_t rememberedWidth() {
+int32_t rememberedWidth(UINT dpi) {
     uint32_t width = 0;
     if (!Settings::current().readNumber(setting::kAnchoPanelPaginas, width))
-        return kDefaultWidth;
+        return scaledForDpi(kDefaultWidth, dpi);
     return std::clamp(static_cast<int32_t>(std::min<uint32_t>(width, kMaxWidth)), kMinWidth, kMaxWidth);
 }
 
@@ -66,12 +69,12 @@ void copyText(const std::string& text, char* to, int room) {
 }  // namespace
 
 PagePane::PagePane(HWND parent, ProjectEditor& editor, std::function<void(const EditorActions&)> apply)
-    : parent_(parent), editor_(editor), apply_(std::move(apply)), width_(rememberedWidth()) {
+    : parent_(parent), editor_(editor), apply_(std::move(apply)), width_(rememberedWidth(windowDpi(parent))) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                             WS_CHILD | WS_TABSTOP | LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_SINGLESEL |
-                                LVS_SHOWSELALWAYS | LVS_OWNERDATA | LVS_EDITLABELS,
+                                LVS_SHOWSELALWAYS | LVS_OWNERDATA | LVS_EDITLABELS | LVS_SHAREIMAGELISTS,
                             0, 0, width_, 100, parent, reinterpret_cast<HMENU>(IDC_PANEL_PAGINAS), instanceHandle,
                             nullptr);
     SendMessageA(list_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
@@ -80,14 +83,35 @@ PagePane::PagePane(HWND parent, ProjectEditor& editor, std::function<void(const 
     column.mask = LVCF_WIDTH;
     column.cx = width_;
     SendMessageA(list_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-    images_ = ImageList_Create(kThumbnailWidth, kThumbnailHeight, ILC_COLOR24, 16, 64);
+    useDpi(windowDpi(parent));
+    show(editor_.pagePane());
+}
+
+void PagePane::useDpi(UINT dpi) {
+    const int32_t width = scaledForDpi(kThumbnailWidth, dpi), height = scaledForDpi(kThumbnailHeight, dpi);
+    if (images_ && width == thumbnailWidth_ && height == thumbnailHeight_)
+        return;
+    thumbnailWidth_ = width;
+    thumbnailHeight_ = height;
+    startThumbnails();
+}
+
+// A new image list and worker for the thumbnails' size. The pane owns its
+// image lists (the list shares them): it destroys the one it replaces.
+void PagePane::startThumbnails() {
+    worker_.reset(new ThumbnailWorker(parent_, kThumbnailMade, thumbnailWidth_, thumbnailHeight_));
+    thumbnails_.clear();
+    asked_.clear();
+    HIMAGELIST old = images_;
+    images_ = ImageList_Create(thumbnailWidth_, thumbnailHeight_, ILC_COLOR24, 16, 64);
     // Image 0 stands in until a page's thumbnail is made.
-    HBITMAP waiting = bitmapOf(RgbPicture(kThumbnailWidth, kThumbnailHeight, 0xF0, 0xF0, 0xF0));
+    HBITMAP waiting = bitmapOf(RgbPicture(thumbnailWidth_, thumbnailHeight_, 0xF0, 0xF0, 0xF0));
     ImageList_Add(images_, waiting, nullptr);
     DeleteObject(waiting);
     ListView_SetImageList(list_, images_, LVSIL_SMALL);
-    worker_.reset(new ThumbnailWorker(parent, kThumbnailMade, kThumbnailWidth, kThumbnailHeight));
-    show(editor_.pagePane());
+    if (old)
+        ImageList_Destroy(old);
+    InvalidateRect(list_, nullptr, TRUE);
 }
 
 // The worker stops first; thumbnails it posted meanwhile are let go here.
@@ -171,8 +195,9 @@ int PagePane::thumbnailIndex(size_t index) {
 
 void PagePane::thumbnailMade(MadeThumbnail* made) {
     std::unique_ptr<MadeThumbnail> owned(made);
-    if (!asked_.count(made->key))
-        return;  // asked for a project shown no more
+    if (!asked_.count(made->key) || made->picture.width() != thumbnailWidth_ ||
+        made->picture.height() != thumbnailHeight_)
+        return;  // asked for a project shown no more, or for another screen
     HBITMAP bitmap = bitmapOf(made->picture);
     if (!bitmap)
         return;

@@ -25,9 +25,6 @@ class PagePane {
 public:
     // Posted by the thumbnail worker to the pane's parent.
     static const UINT kThumbnailMade = WM_APP + 20;
-    // The thumbnails' size in pixels.
-    static const int32_t kThumbnailWidth = 48;
-    static const int32_t kThumbnailHeight = 36;
 
     // `apply` carries out what the editor returns, as the parent does.
     PagePane(HWND parent, ProjectEditor& editor, std::function<void(const EditorActions&)> apply);
@@ -46,6 +43,9 @@ public:
     void refresh();
     // Another project: its thumbnails are made anew.
     void forgetThumbnails();
+    // Thumbnails sized for a screen of `dpi` (a move to another screen):
+    // those made for the last one are let go and made anew.
+    void useDpi(UINT dpi);
     // How many thumbnails are made and held.
     size_t thumbnailCount() const { return thumbnails_.size(); }
 
@@ -59,6 +59,7 @@ public:
 
 private:
     void fitColumn();
+    void startThumbnails();
     int rowAt(int parentX, int parentY) const;
     bool onSplitter(int x, int y) const;
     void markShownPage();
@@ -82,6 +83,8 @@ private:
     int draggedRow_ = -1;
     bool sizing_ = false;      // the splitter is being dragged
     HIMAGELIST images_ = nullptr;
+    int32_t thumbnailWidth_ = 0;
+    int32_t thumbnailHeight_ = 0;
     std::map<std::string, int> thumbnails_;  // picture file and size -> image
     std::set<std::string> asked_;
     std::unique_ptr<ThumbnailWorker> worker_;
