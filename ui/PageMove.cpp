@@ -5,25 +5,13 @@
 
 #include "model/Proyecto.h"
 
-namespace {
-
-// The place of the first page named `nombre`.
-size_t firstNamed(const Proyecto& project, const std::string& nombre) {
-    size_t i = 0;
-    while (i < project.paginas.size() && project.paginas[i]->nombre != nombre)
-        ++i;
-    return i;
-}
-
-}  // namespace
-
 PageMoveOutcome PageMove::apply(Proyecto& project, size_t from, size_t to) {
     PageMoveOutcome outcome;
     auto& pages = project.paginas;
     if (from >= pages.size() || to >= pages.size() || from == to)
         return outcome;
     const Pagina* moving = pages[from].get();
-    const bool wasFirstOfName = firstNamed(project, moving->nombre) == from;
+    const bool wasFirstOfName = project.findPage(moving->nombre) == moving;
     if (project.paginaInicial.empty() && (from == 0 || to == 0))
         project.paginaInicial = pages.front()->nombre;
     const auto begin = pages.begin();
@@ -35,7 +23,7 @@ PageMoveOutcome PageMove::apply(Proyecto& project, size_t from, size_t to) {
                     begin + static_cast<std::ptrdiff_t>(from) + 1);
     outcome.moved = true;
     // Only the moved page passed others: only its name can lead elsewhere now.
-    if (wasFirstOfName != (firstNamed(project, moving->nombre) == to))
+    if (wasFirstOfName != (project.findPage(moving->nombre) == moving))
         outcome.redirectedName = moving->nombre;
     return outcome;
 }
